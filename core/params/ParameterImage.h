@@ -78,3 +78,15 @@ struct ParameterImage {
     std::uint16_t& Word(GwConfigIndex i) { return GwConfigBlock[i]; }
     std::uint16_t Word(GwConfigIndex i) const { return GwConfigBlock[i]; }
 };
+
+// Clears the image to its state at program start: every register, derived and run-time value zero.
+// `SlotCount` belongs to the unit found at start, not to a parameter set, and is kept.
+void ResetParameterImage(ParameterImage& image);
+
+// The axis slots of a gateway type: 16 KAVELIS, 4 NUB3 GW, none VOSK-LC; for VOSK and VOSK(MLIII) the
+// unit's axis count (8 when it is 0, at most 8), for DRAVO the unit's count (6 when it is 0, at most 16).
+int SlotCountOf(GwType type, int unitAxisCount);
+
+// Bits 0..14 of an axis word: the mode code without the reserve flag.
+inline constexpr std::uint16_t AxisModeCode(std::uint16_t word) { return word & AXIS_MODE_MASK; }
+inline constexpr bool IsReservedAxis(std::uint16_t word) { return (word & AXIS_RSV_BIT) != 0; }
