@@ -1,0 +1,9 @@
+#pragma once
+// The general messages shared with the maker's other tools; all are shown with the error icon.
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+inline constexpr std::size_t COMMON_MSG_TEXT_SLOTS = 200;
+
+extern const std::array<std::string_view, COMMON_MSG_TEXT_SLOTS> CommonMsgText;
