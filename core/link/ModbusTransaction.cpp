@@ -1,0 +1,96 @@
+#include "core/link/ModbusTransaction.h"
+
+#include <array>
+#include <chrono>
+#include <thread>
+
+#include "core/app/texts/CommonMsgText.h"
+#include "core/app/texts/MsgText.h"
+#include "core/link/Crc16Modbus.h"
+#include "core/link/ModbusBytes.h"
+
+namespace {
+
+constexpr std::uint8_t BROADCAST_ADDRESS = 0;
+constexpr std::uint8_t EXCEPTION_BIT = 0x80;
+constexpr std::uint8_t EXCEPTION_SLAVE_BUSY = 0x06;
+constexpr std::uint8_t HIGHEST_FUNCTION = 0x45;
+
+const std::string_view& SendFailedText() { return MsgText[11]; }
+const std::string_view& ReceiveTimeoutText() { return CommonMsgText[51]; }
+const std::string_view& ReceiveDataErrorText() { return CommonMsgText[58]; }
+
+int Fail(bool& busyFlag, int result) {
+    busyFlag = false;
+    return result;
+}
+
+int FailWithMessage(HostServices& host, bool& busyFlag, std::string_view text) {
+    host.ShowMessageBox(text, MB_OK_ONLY | MB_ICON_ERROR);
+    return Fail(busyFlag, COMM_FAILED);
+}
+
+}  // namespace
+
+int CheckReply(const std::uint8_t* request, const std::uint8_t* reply) {
+    if (request[0] == BROADCAST_ADDRESS) return COMM_OK;
+    if (reply[0] != request[0]) return COMM_BAD_REPLY;
+    if ((reply[1] & EXCEPTION_BIT) != 0) return reply[2] == EXCEPTION_SLAVE_BUSY ? COMM_BUSY : COMM_BAD_REPLY;
+    if (reply[1] != request[1]) return COMM_BAD_REPLY;
+    if (reply[1] > HIGHEST_FUNCTION) return COMM_BAD_REPLY;
+    return COMM_OK;
+}
+
+int Transact(const STransactPolicy& policy, CCommUnit& link, HostServices& host, bool& busyFlag,
+             std::string_view requestText, std::uint8_t* replyBuffer, std::size_t& replyLength) {
+    // One byte more than the frame needs: an odd last digit is converted and then dropped.
+    std::array<std::uint8_t, TX_FRAME_BUFFER_SIZE + 1> frame{};
+    replyLength = 0;
+    if (requestText.size() > MAX_REQUEST_DIGITS) return Fail(busyFlag, COMM_FAILED);
+    if (HexTextToBytes(requestText, frame.data()) != 0) return Fail(busyFlag, COMM_FAILED);
+    std::size_t frameLength = requestText.size() / 2;
+    const std::uint16_t crc = Crc16Modbus(frame.data(), frameLength);
+    frame[frameLength++] = static_cast<std::uint8_t>(crc >> 8);
+    frame[frameLength++] = static_cast<std::uint8_t>(crc & 0xFF);
+
+    int sendBudget = policy.sendBudget;
+    int receiveBudget = policy.receiveBudget;
+    while (true) {
+        if (link.Write(frame.data(), frameLength) != COMM_OK) {
+            if (--sendBudget > 0) {
+                host.ProcessPendingEvents();
+                continue;
+            }
+            if (!policy.reportLinkFailures) return Fail(busyFlag, COMM_FAILED);
+            return FailWithMessage(host, busyFlag, SendFailedText());
+        }
+        if (frame[0] == BROADCAST_ADDRESS) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(BROADCAST_PAUSE_MS));
+            return COMM_OK;
+        }
+        if (link.Receive(replyBuffer, replyLength) == COMM_OK) break;
+        if (policy.reportLinkFailures) host.AdvanceProgress(FAILED_RECEIVE_PROGRESS_STEP);
+        if (--receiveBudget > 0) {
+            host.ProcessPendingEvents();
+            continue;
+        }
+        if (!policy.reportLinkFailures) return Fail(busyFlag, COMM_FAILED);
+        return FailWithMessage(host, busyFlag, ReceiveTimeoutText());
+    }
+
+    switch (CheckReply(frame.data(), replyBuffer)) {
+        case COMM_OK: return COMM_OK;
+        case COMM_BUSY: return Fail(busyFlag, COMM_BUSY);
+        default: return FailWithMessage(host, busyFlag, ReceiveDataErrorText());
+    }
+}
+
+int ModbusTransact(CCommUnit& link, HostServices& host, bool& commBusy, std::string_view requestText,
+                   std::uint8_t* replyBuffer, std::size_t& replyLength) {
+    return Transact(MAIN_WINDOW_TRANSACT, link, host, commBusy, requestText, replyBuffer, replyLength);
+}
+
+int SearchTransact(CCommUnit& link, HostServices& host, bool& searchBusy, std::string_view requestText,
+                   std::uint8_t* replyBuffer, std::size_t& replyLength) {
+    return Transact(SEARCH_TRANSACT, link, host, searchBusy, requestText, replyBuffer, replyLength);
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The serial port as the link needs it. One implementation per platform (termios on Linux).
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// Line errors the driver reported since the last query.
+struct SLineErrors {
+    bool framing = false;
+    bool overrun = false;
+    bool overflow = false;  // the driver's receive queue lost input
+    bool other = false;     // parity, break or anything else
+
+    bool Any() const { return framing || overrun || overflow || other; }
+};
+
+enum class FlushQueue { Input, Output, Both };
+
+class CSerialPort {
+public:
+    virtual ~CSerialPort() = default;
+
+    // Opens the device for exclusive use, raw 8N1 at `bps`, no flow control, and discards anything
+    // queued. Returns 0, or -1 with FailureReason() telling the user why.
+    virtual int Open(const std::string& devicePath, int bps) = 0;
+    virtual const std::string& FailureReason() const = 0;
+    // Returns 0, or -1 when the system refused to close (the port then stays open).
+    virtual int Close() = 0;
+    virtual bool IsOpen() const = 0;
+    // Returns 0, or -1 when the speed could not be set (the old one stays in effect).
+    virtual int SetSpeed(int bps) = 0;
+    virtual void SetBreak(bool on) = 0;
+    // Bytes accepted (0 when the output queue is full), or -1 on failure.
+    virtual long Write(const std::uint8_t* bytes, std::size_t length) = 0;
+    // Line errors since the last query and the number of bytes waiting. 0, or -1 when the query failed.
+    virtual int QueryStatus(SLineErrors& errors, std::size_t& bytesWaiting) = 0;
+    // Bytes read (0 when none are there), or -1 on failure.
+    virtual long Read(std::uint8_t* buffer, std::size_t length) = 0;
+    // Returns as soon as input is there, or after `limit`.
+    virtual void WaitReadable(std::chrono::milliseconds limit) = 0;
+    // Returns as soon as output may be queued, or after `limit`.
+    virtual void WaitWritable(std::chrono::milliseconds limit) = 0;
+    virtual void Flush(FlushQueue queue) = 0;
+};
