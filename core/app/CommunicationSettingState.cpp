@@ -26,13 +26,15 @@ std::string ComNameOf(int comNumber) {
     return text;
 }
 
-std::string SpeedItemText(std::uint32_t bps) {
+std::string SpeedItemText(int bps) {
     char text[16];
     std::snprintf(text, sizeof text, "%ld", static_cast<long>(bps));
     return text;
 }
 
-int ItemOrNone(int item, int count) { return item >= 0 && item < count ? item : -1; }
+int ItemOrNone(int item, int count) {
+    return item >= 0 && item < count ? item : -1;
+}
 
 }  // namespace
 
@@ -50,7 +52,7 @@ std::string PortItemText(int comNumber, const std::map<int, std::string>& portOv
 }
 
 SCommunicationSettingState CreateCommunicationSettingState(const SGWCommunicate& comm,
-                                                           std::span<const std::uint32_t> baudTable,
+                                                           std::span<const int> baudTable,
                                                            const std::map<int, std::string>& portOverrides,
                                                            const DeviceExistsProbe& deviceExists) {
     SCommunicationSettingState state;
@@ -73,13 +75,13 @@ SCommunicationSettingState CreateCommunicationSettingState(const SGWCommunicate&
     return state;
 }
 
-SCommunicationSettingResult CommunicationSettingOk(const SCommunicationSettingState& state, SGWCommunicate& comm,
-                                                   HostServices& host) {
+SCommunicationSettingResult CommunicationSettingOk(const SCommunicationSettingState& state,
+                                                   SGWCommunicate& comm, HostServices& host) {
     const int portItem = state.ComboBox_COM_PORT.index;
     const int speedItem = state.ComboBox1.index;
     if (portItem == state.initialPortItem && speedItem == state.initialSpeedItem) return {};
-    if (host.ShowMessageBox(MsgText[MSG_COMM_SETTING_CORRECT], MB_YES_NO | MB_ICON_QUESTION | MB_SECOND_DEFAULT) !=
-        ID_YES) {
+    if (host.ShowMessageBox(MsgText[MSG_COMM_SETTING_CORRECT],
+                            MB_YES_NO | MB_ICON_QUESTION | MB_SECOND_DEFAULT) != ID_YES) {
         return {};
     }
     comm.CurrentPortNum = static_cast<std::uint16_t>(portItem >= 0 ? portItem + 1 : 0);

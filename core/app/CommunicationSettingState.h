@@ -11,18 +11,18 @@
 #include "core/app/HostServices.h"
 #include "core/app/ProgramValues.h"
 
-inline constexpr int COMM_DIALOG_PORT_COUNT = 255;   // items COM1 ... COM255
-inline constexpr int COMM_DIALOG_SPEED_COUNT = 6;    // the first six speeds of BaudTable
+inline constexpr int COMM_DIALOG_PORT_COUNT = 255;  // items COM1 ... COM255
+inline constexpr int COMM_DIALOG_SPEED_COUNT = 6;   // the first six speeds of BaudTable
 
 struct SCommunicationSettingState {
-    std::string caption;               // "Setting of communications"
-    TextState Label1;                  // "Port"
-    ComboState ComboBox_COM_PORT;      // item i stands for COM i + 1
-    TextState Label2;                  // "Baudrate(bps)"
-    ComboState ComboBox1;              // item i stands for baud index i
-    TextState BitBtn1;                 // "OK", the default button
-    TextState BitBtn2;                 // "Cancel", answers Escape
-    int initialPortItem = -1;          // selections when the dialog was created
+    std::string caption;           // "Setting of communications"
+    TextState Label1;              // "Port"
+    ComboState ComboBox_COM_PORT;  // item i stands for COM i + 1
+    TextState Label2;              // "Baudrate(bps)"
+    ComboState ComboBox1;          // item i stands for baud index i
+    TextState BitBtn1;             // "OK", the default button
+    TextState BitBtn2;             // "Cancel", answers Escape
+    int initialPortItem = -1;      // selections when the dialog was created
     int initialSpeedItem = -1;
 };
 
@@ -37,10 +37,9 @@ std::string PortItemText(int comNumber, const std::map<int, std::string>& portOv
 // The dialog as created from the current values. `baudTable` is the link's BaudTable; the first six
 // speeds are offered. A port number of 0 (never configured) selects no port; a baud index beyond the
 // offered speeds selects no speed.
-SCommunicationSettingState CreateCommunicationSettingState(const SGWCommunicate& comm,
-                                                           std::span<const std::uint32_t> baudTable,
-                                                           const std::map<int, std::string>& portOverrides,
-                                                           const DeviceExistsProbe& deviceExists = DeviceExists);
+SCommunicationSettingState CreateCommunicationSettingState(
+    const SGWCommunicate& comm, std::span<const int> baudTable,
+    const std::map<int, std::string>& portOverrides, const DeviceExistsProbe& deviceExists = DeviceExists);
 
 struct SCommunicationSettingResult {
     bool applied = false;             // the values were changed
@@ -49,5 +48,5 @@ struct SCommunicationSettingResult {
 
 // OK: without a changed selection nothing happens; otherwise the question box "Are the communication
 // setting correct?" decides whether the selections are taken over.
-SCommunicationSettingResult CommunicationSettingOk(const SCommunicationSettingState& state, SGWCommunicate& comm,
-                                                   HostServices& host);
+SCommunicationSettingResult CommunicationSettingOk(const SCommunicationSettingState& state,
+                                                   SGWCommunicate& comm, HostServices& host);

@@ -101,7 +101,8 @@ SGwComConfig ParseGwComConfig(std::string_view text) {
     config.comm.CurrentBaudIndex = BaudIndexOf(IntegerKey(document, "BaudRate", 0));
     config.comm.CurrentPortNum = PortNumOf(IntegerKey(document, "PortNum", 0));
     config.comm.ToolFlags = ToolFlagsOfFlagText(document.Value(GW_SECTION, "Flag").value_or("0"));
-    config.comm.LastFolder = LastFolderOf(document.Value(GW_SECTION, "Path").value_or(std::string(DEFAULT_PATH)));
+    config.comm.LastFolder =
+        LastFolderOf(document.Value(GW_SECTION, "Path").value_or(std::string(DEFAULT_PATH)));
     config.ports = PortsOf(document);
     return config;
 }

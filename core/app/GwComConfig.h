@@ -14,9 +14,9 @@
 inline constexpr int BAUD_INDEX_COUNT = 7;  // entries of BaudTable
 
 struct SGwComConfig {
-    SGWCommunicate comm;              // the [GW] values after the start-up rules
+    SGWCommunicate comm;               // the [GW] values after the start-up rules
     std::map<int, std::string> ports;  // [Ports]: COM number -> device path
-    CIniDocument document;            // the file as read, written back with [GW] updated
+    CIniDocument document;             // the file as read, written back with [GW] updated
 };
 
 // `ToolFlags` from the text of `Flag`: 0 unless pure hexadecimal; a word without the validity bit (1)

@@ -12,11 +12,16 @@ struct SIconLook {
 
 SIconLook IconLookOf(unsigned style) {
     switch (style & MB_ICON_MASK) {
-        case MB_ICON_ERROR: return {MessageBoxIcon::Error, COMMON_TEXT_ALARM};
-        case MB_ICON_QUESTION: return {MessageBoxIcon::Question, COMMON_TEXT_CONFIRMATION};
-        case MB_ICON_WARNING: return {MessageBoxIcon::Warning, COMMON_TEXT_WARNING};
-        case MB_ICON_INFORMATION: return {MessageBoxIcon::Information, COMMON_TEXT_INFORMATION};
-        default: return {MessageBoxIcon::None, -1};
+        case MB_ICON_ERROR:
+            return {MessageBoxIcon::Error, COMMON_TEXT_ALARM};
+        case MB_ICON_QUESTION:
+            return {MessageBoxIcon::Question, COMMON_TEXT_CONFIRMATION};
+        case MB_ICON_WARNING:
+            return {MessageBoxIcon::Warning, COMMON_TEXT_WARNING};
+        case MB_ICON_INFORMATION:
+            return {MessageBoxIcon::Information, COMMON_TEXT_INFORMATION};
+        default:
+            return {MessageBoxIcon::None, -1};
     }
 }
 

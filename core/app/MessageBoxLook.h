@@ -8,7 +8,7 @@ enum class MessageBoxIcon { None, Error, Question, Warning, Information };
 struct SMessageBoxLook {
     std::string caption;  // chosen from the icon bits alone
     MessageBoxIcon icon = MessageBoxIcon::None;
-    bool yesNo = false;    // Yes and No; otherwise OK only
+    bool yesNo = false;     // Yes and No; otherwise OK only
     int defaultButton = 0;  // ID_OK, ID_YES or ID_NO: the answer to Enter
 };
 

@@ -4,7 +4,8 @@ bool PortSettingsChanged(const SGWCommunicate& before, const SGWCommunicate& aft
     return before.CurrentPortNum != after.CurrentPortNum || before.CurrentBaudIndex != after.CurrentBaudIndex;
 }
 
-SPortDialogOutcome RunPortDialog(SMainFlags& flags, SGWCommunicate& comm, const std::function<void()>& showDialog) {
+SPortDialogOutcome RunPortDialog(SMainFlags& flags, SGWCommunicate& comm,
+                                 const std::function<void()>& showDialog) {
     SPortDialogOutcome outcome;
     if (flags.commBusy) return outcome;
     const SGWCommunicate before = comm;

@@ -16,4 +16,5 @@ struct SPortDialogOutcome {
 // Runs `showDialog` (the modal communication settings dialog, which edits `comm`) unless `commBusy`.
 // When the port or speed changed and the port is open, clears `portOpen` and asks for the link to be
 // closed, so that the next exchange opens it with the new values. The caller then refreshes the window.
-SPortDialogOutcome RunPortDialog(SMainFlags& flags, SGWCommunicate& comm, const std::function<void()>& showDialog);
+SPortDialogOutcome RunPortDialog(SMainFlags& flags, SGWCommunicate& comm,
+                                 const std::function<void()>& showDialog);

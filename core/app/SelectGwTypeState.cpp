@@ -35,7 +35,9 @@ GwType GwTypeOfListItem(bool extendedMode, int item) {
     return GW_NONE;
 }
 
-void ActivateSelectGwType(SProgramValues& values) { values.SelectedGwType = GW_NONE; }
+void ActivateSelectGwType(SProgramValues& values) {
+    values.SelectedGwType = GW_NONE;
+}
 
 bool CloseSelectGwType(const SSelectGwTypeState& state, SProgramValues& values) {
     const GwType type = GwTypeOfListItem(state.extendedMode, state.cbSlctGwType.index);

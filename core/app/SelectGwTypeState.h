@@ -5,10 +5,10 @@
 #include "core/app/ProgramValues.h"
 
 struct SSelectGwTypeState {
-    std::string caption;   // "SelectGwType"
-    TextState Label1;      // "Select Unit type."
+    std::string caption;  // "SelectGwType"
+    TextState Label1;     // "Select Unit type."
     ComboState cbSlctGwType;
-    TextState Button1;     // "OK"
+    TextState Button1;  // "OK"
     bool extendedMode = false;
 };
 

@@ -8,7 +8,9 @@
 
 namespace {
 
-bool IsAbsoluteFolderText(const char* text) { return text != nullptr && text[0] == '/'; }
+bool IsAbsoluteFolderText(const char* text) {
+    return text != nullptr && text[0] == '/';
+}
 
 const char* PasswordDatabaseHome() {
     const passwd* entry = getpwuid(getuid());

@@ -6,7 +6,8 @@
 #include <string_view>
 
 inline constexpr std::string_view SETTINGS_FILE_NAME = "GWComConfig.env";
-inline constexpr std::string_view SETTINGS_SUBFOLDER = "Orvane Corporation/KAVELIS/Parameter Configuration Tool";
+inline constexpr std::string_view SETTINGS_SUBFOLDER =
+    "Orvane Corporation/KAVELIS/Parameter Configuration Tool";
 
 // The configuration folder from the two environment values (either may be null): an absolute
 // XDG_CONFIG_HOME, else HOME + "/.config"; nothing when neither gives an absolute folder.

@@ -10,13 +10,19 @@ constexpr int MSG_RESOLUTION_BELOW_800 = 39;
 constexpr std::uint8_t KAVELIS_SLAVE_ADDRESS = 0x3F;
 constexpr int UNIT_SLAVE_ADDRESS_BASE = 0xD0;
 
-bool Within(int value, int low, int high) { return value >= low && value <= high; }
+bool Within(int value, int low, int high) {
+    return value >= low && value <= high;
+}
 
 }  // namespace
 
-OsSupport CheckOperatingSystem() { return OsSupport::Supported; }
+OsSupport CheckOperatingSystem() {
+    return OsSupport::Supported;
+}
 
-bool LowResolutionNoteDue(int screenWidth, int screenHeight) { return screenWidth < 800 || screenHeight < 600; }
+bool LowResolutionNoteDue(int screenWidth, int screenHeight) {
+    return screenWidth < 800 || screenHeight < 600;
+}
 
 void ShowLowResolutionNote(HostServices& host, int screenWidth, int screenHeight) {
     if (LowResolutionNoteDue(screenWidth, screenHeight)) {
@@ -40,7 +46,9 @@ std::uint8_t GwSlaveAddressOf(GwType type, int unitNumber) {
     return static_cast<std::uint8_t>((UNIT_SLAVE_ADDRESS_BASE + unitNumber) & 0xFF);
 }
 
-bool HelpMenuShown(GwType type) { return TypeOptionBit(type).has_value(); }
+bool HelpMenuShown(GwType type) {
+    return TypeOptionBit(type).has_value();
+}
 
 void ApplyHelpMenuRule(MenuItemState& MenuHelp1, GwType type) {
     MenuHelp1.visible = HelpMenuShown(type);
@@ -51,14 +59,17 @@ void ApplyHelpMenuOpeningRule(MenuItemState& MenuPIO1, GwType type) {
     if (!TypeOptionBit(type)) MenuPIO1.enabled = false;
 }
 
-void ApplyNetworkTypeFieldRule(ComboState& cbNTYP, TextState& pnlNTYP, TextState& linpNTYP, bool extendedMode) {
+void ApplyNetworkTypeFieldRule(ComboState& cbNTYP, TextState& pnlNTYP, TextState& linpNTYP,
+                               bool extendedMode) {
     cbNTYP.enabled = extendedMode;
     cbNTYP.visible = extendedMode;
     pnlNTYP.visible = !extendedMode;
     linpNTYP.visible = !extendedMode;
 }
 
-bool TpBaudRateShown(GwType type) { return type == GW_VOSK_LC; }
+bool TpBaudRateShown(GwType type) {
+    return type == GW_VOSK_LC;
+}
 
 void ApplyTpBaudRateRule(TextState& lTBPS, ComboState& cbTBPS, GwType type) {
     lTBPS.visible = TpBaudRateShown(type);

@@ -32,7 +32,8 @@ void ApplyHelpMenuOpeningRule(MenuItemState& MenuPIO1, GwType type);
 
 // The network type: a free choice in `cbNTYP` in ExtendedMode; otherwise shown read-only in `pnlNTYP`
 // with its label `linpNTYP`, and the combo hidden.
-void ApplyNetworkTypeFieldRule(ComboState& cbNTYP, TextState& pnlNTYP, TextState& linpNTYP, bool extendedMode);
+void ApplyNetworkTypeFieldRule(ComboState& cbNTYP, TextState& pnlNTYP, TextState& linpNTYP,
+                               bool extendedMode);
 
 // The TP port baud rate (`lTBPS`, `cbTBPS`) exists only on VOSK-LC.
 bool TpBaudRateShown(GwType type);

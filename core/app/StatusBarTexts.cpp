@@ -22,6 +22,6 @@ std::string ProgramVersionText() {
 std::string PortStatusText(std::uint32_t bps, int portNum) {
     char port[32];
     std::snprintf(port, sizeof port, CommonTextAt(COMMON_TEXT_COM_FORMAT).c_str(), portNum);
-    return CommonTextAt(COMMON_TEXT_BAUDRATE) + ":" + std::to_string(bps) + "   " + CommonTextAt(COMMON_TEXT_PORT) +
-           ":" + port;
+    return CommonTextAt(COMMON_TEXT_BAUDRATE) + ":" + std::to_string(bps) + "   " +
+           CommonTextAt(COMMON_TEXT_PORT) + ":" + port;
 }
