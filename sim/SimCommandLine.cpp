@@ -1,0 +1,109 @@
+#include "sim/SimCommandLine.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "sim/SimTypeName.h"
+
+namespace {
+
+constexpr int USAGE_ERROR = 2;
+constexpr int MAX_UNIT_NO = 0xFF - 0xD0;  // D0h + unit number must stay a slave address
+constexpr int MAX_AXES = 255;             // the slot count is one byte of FA0Fh
+
+constexpr std::string_view USAGE =
+    "Usage: gwsim --type TYPE [--link PATH] [--units N[,N]] [--axes N] [--auto] [--state FILE] [--pace]\n"
+    "       gwsim --help\n"
+    "\n"
+    "A simulated gateway unit: a Modbus RTU slave on a pseudo-terminal. Prints one line\n"
+    "\"ready <path>\" once it serves, and serves until SIGTERM or SIGINT.\n"
+    "\n"
+    "  --type TYPE     gateway type: KAVELIS, VOSK, VOSK(MLIII), VOSK-LC, \"NUB3 GW\" or DRAVO\n"
+    "                  (case, blanks, dashes and parentheses do not matter; ML3 = MLIII)\n"
+    "  --link PATH     make PATH a symbolic link to the pseudo-terminal (parent folders are\n"
+    "                  created; an old link there is replaced, any other file is not)\n"
+    "  --units LIST    unit numbers on the line, comma-separated (default 0); VOSK, DRAVO,\n"
+    "                  VOSK(MLIII) and VOSK-LC answer at D0h + unit number, KAVELIS at 3Fh\n"
+    "                  and NUB3 GW at D0h (one unit)\n"
+    "  --axes N        axis slot count reported in FA0Fh and used for the axis modes (default 8)\n"
+    "  --auto          start in AUTO mode: parameter writes are refused with exception 06\n"
+    "  --state FILE    load the registers from FILE at start (if it exists), save them at exit\n"
+    "  --pace          send replies at the line's bit rate (10 bits per byte)\n"
+    "  --help          show this text\n"
+    "\n"
+    "Exit status: 0 after a clean stop, 1 when the pseudo-terminal cannot be set up, 2 for a\n"
+    "usage error.\n";
+
+bool ParseInt(std::string_view text, int min, int max, int& value) {
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end && value >= min && value <= max;
+}
+
+bool ParseUnits(std::string_view text, std::vector<int>& units) {
+    units.clear();
+    while (true) {
+        const std::size_t comma = text.find(',');
+        int unit = 0;
+        if (!ParseInt(text.substr(0, comma), 0, MAX_UNIT_NO, unit)) return false;
+        if (std::find(units.begin(), units.end(), unit) != units.end()) return false;
+        units.push_back(unit);
+        if (comma == std::string_view::npos) return true;
+        text.remove_prefix(comma + 1);
+    }
+}
+
+}  // namespace
+
+int ParseSimCommandLine(const std::vector<std::string_view>& args, SSimOptions& options, std::string& error) {
+    bool typeGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view option = args[i];
+        const bool takesValue = option == "--type" || option == "--link" || option == "--units" ||
+                                option == "--axes" || option == "--state";
+        if (takesValue && i + 1 >= args.size()) {
+            error = "option " + std::string(option) + " needs a value";
+            return USAGE_ERROR;
+        }
+        const std::string_view value = takesValue ? args[++i] : std::string_view{};
+        if (option == "--help" || option == "-h") {
+            options.help = true;
+        } else if (option == "--type") {
+            options.config.type = ParseSimGwType(value);
+            typeGiven = true;
+            if (options.config.type == GW_NONE) {
+                error = "unknown gateway type: " + std::string(value);
+                return USAGE_ERROR;
+            }
+        } else if (option == "--link") {
+            options.linkPath = value;
+        } else if (option == "--units") {
+            if (!ParseUnits(value, options.config.units)) {
+                error = "--units wants distinct unit numbers 0.." + std::to_string(MAX_UNIT_NO) +
+                        ", comma-separated: " + std::string(value);
+                return USAGE_ERROR;
+            }
+        } else if (option == "--axes") {
+            if (!ParseInt(value, 0, MAX_AXES, options.config.axes)) {
+                error = "--axes wants a number 0.." + std::to_string(MAX_AXES) + ": " + std::string(value);
+                return USAGE_ERROR;
+            }
+        } else if (option == "--state") {
+            options.config.stateFile = value;
+        } else if (option == "--auto") {
+            options.config.autoMode = true;
+        } else if (option == "--pace") {
+            options.config.pace = true;
+        } else {
+            error = "unknown option: " + std::string(option);
+            return USAGE_ERROR;
+        }
+    }
+    if (!typeGiven && !options.help) {
+        error = "--type is required";
+        return USAGE_ERROR;
+    }
+    return 0;
+}
+
+std::string_view SimUsageText() { return USAGE; }

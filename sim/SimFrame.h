@@ -1,0 +1,13 @@
+#pragma once
+// Frame helpers of the simulated gateway: CRC on the frame's tail and exception replies.
+#include <cstdint>
+#include <vector>
+
+// Appends the CRC bytes, the one of the "high" table first.
+void AppendCrc(std::vector<std::uint8_t>& frame);
+// True when the frame is at least 4 bytes long and its last two bytes are its CRC.
+bool HasValidCrc(const std::vector<std::uint8_t>& frame);
+// Replaces the frame's last two bytes with the CRC of the rest.
+void RefreshCrc(std::vector<std::uint8_t>& frame);
+// slave, function | 80h, code, CRC.
+std::vector<std::uint8_t> ExceptionReply(std::uint8_t slave, std::uint8_t function, std::uint8_t code);

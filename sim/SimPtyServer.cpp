@@ -1,0 +1,187 @@
+#include "sim/SimPtyServer.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "core/link/LineTiming.h"
+#include "sim/SimStateFile.h"
+
+namespace {
+
+constexpr std::size_t READ_CHUNK = 512;
+constexpr std::size_t MAX_FRAME = 1024;  // longer noise is dropped
+constexpr int LINE_DOWN_RETRY_MS = 10;
+constexpr int WRITE_WAIT_MS = 100;
+
+}  // namespace
+
+CSimPtyServer::CSimPtyServer(const SSimConfig& config)
+    : core_(config), pace_(config.pace), stateFile_(config.stateFile) {}
+
+CSimPtyServer::~CSimPtyServer() { Stop(); }
+
+int CSimPtyServer::Start(const std::string& linkPath) {
+    if (thread_.joinable()) return -1;
+    if (OpenPseudoTerminal() != 0) return -1;
+    if (!stateFile_.empty() && std::filesystem::exists(stateFile_)) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (LoadSimState(core_, stateFile_) != 0) return -1;
+    }
+    int wake[2];
+    if (::pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) return -1;
+    wakeRead_ = CSimUniqueFd(wake[0]);
+    wakeWrite_ = CSimUniqueFd(wake[1]);
+    if (!linkPath.empty() && CreateLink(linkPath) != 0) return -1;
+    stopping_ = false;
+    thread_ = std::thread([this] { Serve(); });
+    return 0;
+}
+
+void CSimPtyServer::Stop() {
+    if (thread_.joinable()) {
+        stopping_ = true;
+        const char wake = 1;
+        [[maybe_unused]] ssize_t written = ::write(wakeWrite_.Get(), &wake, 1);
+        thread_.join();
+        if (!stateFile_.empty()) {
+            std::lock_guard<std::mutex> lock(mutex_);
+            SaveSimState(core_, stateFile_);
+        }
+    }
+    RemoveLink();
+    master_.Reset();
+    slave_.Reset();
+    wakeRead_.Reset();
+    wakeWrite_.Reset();
+}
+
+int CSimPtyServer::OpenPseudoTerminal() {
+    master_ = CSimUniqueFd(::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (!master_.IsOpen() || ::grantpt(master_.Get()) != 0 || ::unlockpt(master_.Get()) != 0) return -1;
+    char name[128];
+    if (::ptsname_r(master_.Get(), name, sizeof name) != 0) return -1;
+    devicePath_ = name;
+    slave_ = CSimUniqueFd(::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (!slave_.IsOpen()) return -1;
+    termios attributes{};
+    if (::tcgetattr(slave_.Get(), &attributes) != 0) return -1;
+    ::cfmakeraw(&attributes);
+    attributes.c_cflag |= CLOCAL | CREAD;
+    ::cfsetispeed(&attributes, B9600);
+    ::cfsetospeed(&attributes, B9600);
+    return ::tcsetattr(slave_.Get(), TCSANOW, &attributes) == 0 ? 0 : -1;
+}
+
+int CSimPtyServer::CreateLink(const std::string& linkPath) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path link(linkPath);
+    if (link.has_parent_path()) fs::create_directories(link.parent_path(), error);
+    const fs::file_status status = fs::symlink_status(link, error);
+    if (fs::is_symlink(status)) {
+        fs::remove(link, error);
+    } else if (fs::exists(status)) {
+        return -1;  // never replace a real file or device
+    }
+    if (::symlink(devicePath_.c_str(), linkPath.c_str()) != 0) return -1;
+    linkPath_ = linkPath;
+    return 0;
+}
+
+void CSimPtyServer::RemoveLink() {
+    if (linkPath_.empty()) return;
+    std::error_code error;
+    // Only our own link: another gwsim may have taken the name over meanwhile.
+    if (std::filesystem::read_symlink(linkPath_, error) == devicePath_) std::filesystem::remove(linkPath_, error);
+    linkPath_.clear();
+}
+
+void CSimPtyServer::Serve() {
+    std::vector<std::uint8_t> frame;
+    while (!stopping_) {
+        const int gapMs = EndOfFrameGapMs(WithCore([](CGwSimCore& core) { return core.LineBps(); })) +
+                          FRAME_GAP_MARGIN_MS;
+        pollfd fds[2] = {{master_.Get(), POLLIN, 0}, {wakeRead_.Get(), POLLIN, 0}};
+        const int ready = ::poll(fds, 2, frame.empty() ? -1 : gapMs);
+        if (ready < 0 && errno != EINTR) break;
+        if (stopping_ || (fds[1].revents & POLLIN) != 0) break;
+        if (ready == 0) {  // silence: the frame is complete
+            Answer(frame);
+            frame.clear();
+            continue;
+        }
+        if ((fds[0].revents & POLLIN) != 0) {
+            std::uint8_t buffer[READ_CHUNK];
+            const ssize_t got = ::read(master_.Get(), buffer, sizeof buffer);
+            if (got > 0) {
+                frame.insert(frame.end(), buffer, buffer + got);
+                if (frame.size() > MAX_FRAME) frame.clear();
+                continue;
+            }
+        }
+        if ((fds[0].revents & (POLLHUP | POLLERR)) != 0 && WaitForStop(LINE_DOWN_RETRY_MS)) break;
+    }
+}
+
+void CSimPtyServer::Answer(const std::vector<std::uint8_t>& request) {
+    std::vector<std::uint8_t> reply;
+    SSimFaults faults;
+    int bps = 0;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        reply = core_.Handle(request, CGwSimCore::Clock::now());
+        faults = core_.Faults();
+        bps = core_.LineBps();
+    }
+    if (!reply.empty()) SendReply(reply, faults, bps);
+}
+
+void CSimPtyServer::SendReply(const std::vector<std::uint8_t>& reply, const SSimFaults& faults, int bps) {
+    if (faults.delayMs > 0 && WaitForStop(faults.delayMs)) return;
+    const std::size_t chunk = faults.chunkSize > 0 ? faults.chunkSize : reply.size();
+    for (std::size_t offset = 0; offset < reply.size(); offset += chunk) {
+        if (offset > 0 && faults.chunkPauseMs > 0 && WaitForStop(faults.chunkPauseMs)) return;
+        const std::size_t count = std::min(chunk, reply.size() - offset);
+        if (!WriteBytes(reply.data() + offset, count, bps)) return;
+    }
+}
+
+// Paced: each byte leaves when the one before it has had its time on the wire.
+bool CSimPtyServer::WriteBytes(const std::uint8_t* bytes, std::size_t count, int bps) {
+    if (!pace_) return WriteAll(bytes, count);
+    const auto start = std::chrono::steady_clock::now();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!WriteAll(bytes + i, 1)) return false;
+        std::this_thread::sleep_until(start + WireTime(i + 1, bps));
+    }
+    return true;
+}
+
+bool CSimPtyServer::WriteAll(const std::uint8_t* bytes, std::size_t count) {
+    while (count > 0 && !stopping_) {
+        const ssize_t written = ::write(master_.Get(), bytes, count);
+        if (written > 0) {
+            bytes += written;
+            count -= static_cast<std::size_t>(written);
+        } else if (written < 0 && (errno == EAGAIN || errno == EINTR)) {
+            pollfd fd{master_.Get(), POLLOUT, 0};
+            ::poll(&fd, 1, WRITE_WAIT_MS);
+        } else {
+            return false;  // the line is down (EIO): the reply is lost, as on a cut cable
+        }
+    }
+    return count == 0;
+}
+
+bool CSimPtyServer::WaitForStop(int ms) {
+    pollfd fd{wakeRead_.Get(), POLLIN, 0};
+    ::poll(&fd, 1, ms);
+    return stopping_;
+}
