@@ -1,0 +1,114 @@
+// The master against the simulated gateway over a pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "core/link/GatewaySpeedSwitch.h"
+#include "core/link/ModbusBytes.h"
+#include "core/link/ModbusTransaction.h"
+#include "tests/link/SimLineFixture.h"
+
+namespace {
+
+constexpr int SIM_AXES = 6;
+
+class MasterAgainstSim : public LinkToSim {
+protected:
+    void SetUp() override {
+        SSimConfig config;
+        config.type = GW_VOSK;
+        config.units = {0};
+        config.axes = SIM_AXES;
+        StartSim(config);
+    }
+    int Run(const std::string& text) { return ModbusTransact(link, host, commBusy, text, reply.data(), replyLength); }
+
+    bool commBusy = true;
+    std::array<std::uint8_t, RX_BUFFER_SIZE> reply{};
+    std::size_t replyLength = 0;
+};
+
+TEST_F(MasterAgainstSim, ReadsTheAxisSlotCount) {
+    ASSERT_EQ(Run("D003FA0E0002"), COMM_OK);
+    EXPECT_EQ(replyLength, 9u);
+    EXPECT_EQ(reply[2], 4);
+    EXPECT_EQ(reply[6], SIM_AXES);
+}
+
+TEST_F(MasterAgainstSim, WritesParameterWords) {
+    ASSERT_EQ(Run("D010F1020002041234ABCD"), COMM_OK);
+    EXPECT_EQ(GetBE16(&reply[2]), 0xF102);
+    EXPECT_EQ(GetBE16(&reply[4]), 2);
+    EXPECT_EQ(sim->WithCore([](CGwSimCore& core) { return core.Register(0, 0xF103); }), 0xABCD);
+}
+
+struct SFaultCase {
+    const char* name;
+    SSimFaults faults;
+    int expectedResult;
+    std::vector<std::string> expectedBoxes;
+    std::vector<int> expectedProgress;
+};
+
+SSimFaults Fault(void (*set)(SSimFaults&)) {
+    SSimFaults faults{};
+    set(faults);
+    return faults;
+}
+
+TEST_F(MasterAgainstSim, FaultsOfTheGateway) {
+    const std::vector<SFaultCase> cases = {
+        {"answers every second attempt", Fault([](SSimFaults& f) { f.answerEveryNth = 2; }), COMM_OK, {}, {5}},
+        {"reply in chunks", Fault([](SSimFaults& f) { f.chunkSize = 3, f.chunkPauseMs = 1; }), COMM_OK, {}, {}},
+        {"busy", Fault([](SSimFaults& f) { f.exceptionCode = 6; }), COMM_BUSY, {}, {}},
+        {"illegal address", Fault([](SSimFaults& f) { f.exceptionCode = 2; }), COMM_FAILED,
+         {"Receive data error (PC)"}, {}},
+        {"wrong slave", Fault([](SSimFaults& f) { f.wrongSlave = true; }), COMM_FAILED, {"Receive data error (PC)"},
+         {}},
+        {"wrong function", Fault([](SSimFaults& f) { f.wrongFunction = true; }), COMM_FAILED,
+         {"Receive data error (PC)"}, {}},
+        {"corrupted CRC", Fault([](SSimFaults& f) { f.corruptCrc = true; }), COMM_FAILED,
+         {"Receive time-out error (PC)"}, {5, 5}},
+        {"trailing bytes", Fault([](SSimFaults& f) { f.trailing = {0x00, 0xFF}; }), COMM_FAILED,
+         {"Receive time-out error (PC)"}, {5, 5}},
+        {"silent", Fault([](SSimFaults& f) { f.silent = true; }), COMM_FAILED, {"Receive time-out error (PC)"},
+         {5, 5}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetFaults(c.faults);
+        host.boxes.clear();
+        host.progressSteps.clear();
+        commBusy = true;
+        EXPECT_EQ(Run("D003FA0E0002"), c.expectedResult);
+        EXPECT_EQ(host.Texts(), c.expectedBoxes);
+        EXPECT_EQ(host.progressSteps, c.expectedProgress);
+        EXPECT_EQ(commBusy, c.expectedResult == COMM_OK);
+        if (c.expectedResult == COMM_OK) {
+            EXPECT_EQ(reply[6], SIM_AXES);
+        }
+    }
+}
+
+TEST_F(MasterAgainstSim, ParameterWriteInAutoModeIsBusy) {
+    sim->WithCore([](CGwSimCore& core) { core.SetAuto(0, true); });
+    EXPECT_EQ(Run("D010F102000102ABCD"), COMM_BUSY);
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_FALSE(commBusy);
+}
+
+TEST_F(MasterAgainstSim, SpeedSwitchBringsGatewayAndPcToTheConfiguredSpeed) {
+    const TransactFunction transact = [this](std::string_view text, std::uint8_t* buffer, std::size_t& length) {
+        return ModbusTransact(link, host, commBusy, text, buffer, length);
+    };
+    ASSERT_EQ(SwitchGatewaySpeed(transact, link, 4), COMM_OK);
+    EXPECT_EQ(sim->WithCore([](CGwSimCore& core) { return core.LineBps(); }), 115200);
+    EXPECT_EQ(link.Bps(), 115200);
+    EXPECT_EQ(RequestLog().back(), (std::vector<std::uint8_t>{0x00, 0x45, 0x00, 0x04, 0x00, 0x14, 0x00, 0x05,
+                                                               0x25, 0x08}));
+    ASSERT_EQ(Run("D003FA0E0002"), COMM_OK);
+    EXPECT_EQ(reply[6], SIM_AXES);
+}
+
+}  // namespace
