@@ -31,7 +31,9 @@ CCommUnit::~CCommUnit() {
     if (IsOpen()) Close();
 }
 
-void CCommUnit::SetPortOverrides(std::map<int, std::string> overrides) { portOverrides = std::move(overrides); }
+void CCommUnit::SetPortOverrides(std::map<int, std::string> overrides) {
+    portOverrides = std::move(overrides);
+}
 
 int CCommUnit::Open(int portNum, int baudIndex) {
     devicePath = ComPortDevicePath(portNum, portOverrides);
@@ -53,14 +55,18 @@ int CCommUnit::Open(int portNum, int baudIndex) {
     return COMM_OK;
 }
 
-const std::string& CCommUnit::OpenFailureReason() const { return openFailureReason; }
+const std::string& CCommUnit::OpenFailureReason() const {
+    return openFailureReason;
+}
 
 int CCommUnit::Close() {
     if (!port->IsOpen()) return COMM_FAILED;
     return port->Close() == 0 ? COMM_OK : COMM_CLOSE_REFUSED;
 }
 
-bool CCommUnit::IsOpen() const { return port->IsOpen(); }
+bool CCommUnit::IsOpen() const {
+    return port->IsOpen();
+}
 
 int CCommUnit::ChangeBaud(int baudIndex) {
     if (!IsValidBaudIndex(baudIndex)) return COMM_FAILED;

@@ -14,8 +14,8 @@
 #include "core/link/CommResult.h"
 #include "core/link/SerialPort.h"
 
-inline constexpr std::size_t RX_FRAME_LIMIT = 1024;       // longest reply frame accepted
-inline constexpr std::size_t RX_BUFFER_SIZE = 1025;       // what a receive buffer must hold
+inline constexpr std::size_t RX_FRAME_LIMIT = 1024;  // longest reply frame accepted
+inline constexpr std::size_t RX_BUFFER_SIZE = 1025;  // what a receive buffer must hold
 inline constexpr std::uint32_t DEFAULT_RESPONSE_TIMEOUT_MS = 3000;
 inline constexpr int WRITE_LIMIT_MS = 10000;
 

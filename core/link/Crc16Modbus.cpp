@@ -6,7 +6,8 @@ namespace {
 constexpr std::uint16_t ReflectedCrcOfByte(unsigned index) {
     std::uint16_t crc = static_cast<std::uint16_t>(index);
     for (int bit = 0; bit < 8; ++bit) {
-        crc = (crc & 1u) ? static_cast<std::uint16_t>((crc >> 1) ^ 0xA001u) : static_cast<std::uint16_t>(crc >> 1);
+        crc = (crc & 1u) ? static_cast<std::uint16_t>((crc >> 1) ^ 0xA001u)
+                         : static_cast<std::uint16_t>(crc >> 1);
     }
     return crc;
 }

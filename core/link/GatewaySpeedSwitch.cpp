@@ -15,14 +15,16 @@ constexpr unsigned VENDOR_FUNCTION = 0x45;
 constexpr unsigned SUB_FUNCTION_SPEED = 0x04;
 constexpr unsigned short SPEED_WORD_2 = 0x0005;
 
-void Wait(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void Wait(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 }  // namespace
 
 std::string SpeedBroadcastText(int bps) {
     std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), "%02X%02X%02X%02X%04hX%04hX", BROADCAST_ADDRESS, VENDOR_FUNCTION, 0u,
-                  SUB_FUNCTION_SPEED, static_cast<unsigned short>(SpeedCodeOf(bps)), SPEED_WORD_2);
+    std::snprintf(text.data(), text.size(), "%02X%02X%02X%02X%04hX%04hX", BROADCAST_ADDRESS, VENDOR_FUNCTION,
+                  0u, SUB_FUNCTION_SPEED, static_cast<unsigned short>(SpeedCodeOf(bps)), SPEED_WORD_2);
     return text.data();
 }
 
@@ -31,7 +33,8 @@ int SwitchGatewaySpeed(const TransactFunction& transact, CCommUnit& link, int cu
     Wait(SPEED_SWITCH_SETTLE_MS);
     link.SendBreak(SPEED_SWITCH_BREAK_MS);
     Wait(SPEED_SWITCH_AFTER_BREAK_MS);
-    const int bps = IsValidBaudIndex(currentBaudIndex) ? BaudTable[static_cast<std::size_t>(currentBaudIndex)] : 0;
+    const int bps =
+        IsValidBaudIndex(currentBaudIndex) ? BaudTable[static_cast<std::size_t>(currentBaudIndex)] : 0;
     std::array<std::uint8_t, RX_BUFFER_SIZE> reply{};
     std::size_t replyLength = 0;
     const int result = transact(SpeedBroadcastText(bps), reply.data(), replyLength);

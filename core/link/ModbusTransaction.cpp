@@ -16,9 +16,15 @@ constexpr std::uint8_t EXCEPTION_BIT = 0x80;
 constexpr std::uint8_t EXCEPTION_SLAVE_BUSY = 0x06;
 constexpr std::uint8_t HIGHEST_FUNCTION = 0x45;
 
-const std::string_view& SendFailedText() { return MsgText[11]; }
-const std::string_view& ReceiveTimeoutText() { return CommonMsgText[51]; }
-const std::string_view& ReceiveDataErrorText() { return CommonMsgText[58]; }
+const std::string_view& SendFailedText() {
+    return MsgText[11];
+}
+const std::string_view& ReceiveTimeoutText() {
+    return CommonMsgText[51];
+}
+const std::string_view& ReceiveDataErrorText() {
+    return CommonMsgText[58];
+}
 
 int Fail(bool& busyFlag, int result) {
     busyFlag = false;
@@ -79,9 +85,12 @@ int Transact(const STransactPolicy& policy, CCommUnit& link, HostServices& host,
     }
 
     switch (CheckReply(frame.data(), replyBuffer)) {
-        case COMM_OK: return COMM_OK;
-        case COMM_BUSY: return Fail(busyFlag, COMM_BUSY);
-        default: return FailWithMessage(host, busyFlag, ReceiveDataErrorText());
+        case COMM_OK:
+            return COMM_OK;
+        case COMM_BUSY:
+            return Fail(busyFlag, COMM_BUSY);
+        default:
+            return FailWithMessage(host, busyFlag, ReceiveDataErrorText());
     }
 }
 

@@ -14,27 +14,39 @@ namespace {
 
 speed_t SpeedConstantOf(int bps) {
     switch (bps) {
-        case 9600: return B9600;
-        case 19200: return B19200;
-        case 38400: return B38400;
-        case 57600: return B57600;
-        case 115200: return B115200;
-        case 230400: return B230400;
-        case 460800: return B460800;
-        default: return B0;
+        case 9600:
+            return B9600;
+        case 19200:
+            return B19200;
+        case 38400:
+            return B38400;
+        case 57600:
+            return B57600;
+        case 115200:
+            return B115200;
+        case 230400:
+            return B230400;
+        case 460800:
+            return B460800;
+        default:
+            return B0;
     }
 }
 
 std::string ReasonOf(const std::string& devicePath, int error) {
     switch (error) {
         case EACCES:
-        case EPERM: return "Permission denied: add your user to the dialout group";
+        case EPERM:
+            return "Permission denied: add your user to the dialout group";
         case EBUSY:
-        case EWOULDBLOCK: return devicePath + " is in use by another program";
+        case EWOULDBLOCK:
+            return devicePath + " is in use by another program";
         case ENOENT:
         case ENODEV:
-        case ENXIO: return "No such device: " + devicePath;
-        default: return devicePath + ": " + std::strerror(error);
+        case ENXIO:
+            return "No such device: " + devicePath;
+        default:
+            return devicePath + ": " + std::strerror(error);
     }
 }
 
@@ -84,7 +96,8 @@ void CTermiosPort::ApplyLineSettings(int bps) {
     ::cfmakeraw(&settings);
     settings.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS | HUPCL);
     settings.c_cflag |= CS8 | CLOCAL | CREAD;
-    settings.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK | ISTRIP | IGNBRK | BRKINT | PARMRK);
+    settings.c_iflag &=
+        ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK | ISTRIP | IGNBRK | BRKINT | PARMRK);
     settings.c_cc[VMIN] = 0;
     settings.c_cc[VTIME] = 0;
     const speed_t speed = SpeedConstantOf(bps);
@@ -181,6 +194,8 @@ void CTermiosPort::WaitWritable(std::chrono::milliseconds limit) {
 
 void CTermiosPort::Flush(FlushQueue queue) {
     if (fd < 0) return;
-    const int which = queue == FlushQueue::Input ? TCIFLUSH : queue == FlushQueue::Output ? TCOFLUSH : TCIOFLUSH;
+    const int which = queue == FlushQueue::Input    ? TCIFLUSH
+                      : queue == FlushQueue::Output ? TCOFLUSH
+                                                    : TCIOFLUSH;
     ::tcflush(fd, which);
 }

@@ -17,9 +17,15 @@ constexpr unsigned AXIS_SLOT_REGISTER = 0xFA0E;  // FA0Eh..FA0Fh; the low byte o
 constexpr unsigned AXIS_SLOT_REGISTER_COUNT = 2;
 constexpr std::size_t AXIS_SLOT_REPLY_BYTE = 6;
 
-std::string_view ConnectingText() { return MsgText[55]; }
-std::string_view SelectUnitText() { return MsgText[56]; }
-std::string_view NoUnitText() { return MsgText[57]; }
+std::string_view ConnectingText() {
+    return MsgText[55];
+}
+std::string_view SelectUnitText() {
+    return MsgText[56];
+}
+std::string_view NoUnitText() {
+    return MsgText[57];
+}
 
 std::string Format(const char* format, unsigned a, unsigned b) {
     char text[16];
@@ -35,13 +41,13 @@ std::string Format(const char* format, unsigned a, unsigned b, unsigned c, unsig
 
 }  // namespace
 
-CSearchUnit::CSearchUnit(CCommUnit& link, HostServices& host, SMainFlags& mainFlags, const SGWCommunicate& comm,
-                         UnitAxisSlotTable& unitAxisSlots)
+CSearchUnit::CSearchUnit(CCommUnit& link, HostServices& host, SMainFlags& mainFlags,
+                         const SGWCommunicate& comm, UnitAxisSlotTable& unitAxisSlots)
     : link(link), host(host), mainFlags(mainFlags), comm(comm), unitAxisSlots(unitAxisSlots) {
     Caption = UiText[266];
     Label1.text = ConnectingText();
     Label2.text = UiText[248];
-    Label3.text = "0";
+    Label3.text = std::to_string(0);  // the first unit number tried
     cbUnitNoSel.enabled = false;
     cbUnitNoSel.grey = true;
     Button1.text = "OK";
@@ -77,7 +83,8 @@ bool CSearchUnit::OpenPort() {
 
 bool CSearchUnit::SwitchSpeed() {
     busy = true;
-    const TransactFunction transact = [this](std::string_view text, std::uint8_t* reply, std::size_t& length) {
+    const TransactFunction transact = [this](std::string_view text, std::uint8_t* reply,
+                                             std::size_t& length) {
         return SearchTransact(link, host, busy, text, reply, length);
     };
     const int result = SwitchGatewaySpeed(transact, link, comm.CurrentBaudIndex);
@@ -100,8 +107,8 @@ void CSearchUnit::TryUnit(int unitNo) {
     std::array<std::uint8_t, RX_BUFFER_SIZE> reply{};
     if (Exchange(Format("%02X%02X", address, REPORT_SLAVE_ID), reply.data()) != COMM_OK) return;
     foundUnits.push_back(unitNo);
-    const std::string readSlots =
-        Format("%02X%02X%04X%04X", address, READ_HOLDING_REGISTERS, AXIS_SLOT_REGISTER, AXIS_SLOT_REGISTER_COUNT);
+    const std::string readSlots = Format("%02X%02X%04X%04X", address, READ_HOLDING_REGISTERS,
+                                         AXIS_SLOT_REGISTER, AXIS_SLOT_REGISTER_COUNT);
     if (Exchange(readSlots, reply.data()) == COMM_OK) {
         unitAxisSlots[static_cast<std::size_t>(unitNo)] = reply[AXIS_SLOT_REPLY_BYTE];
     }

@@ -1,11 +1,10 @@
-#include "core/link/CommUnit.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
 #include <chrono>
 #include <thread>
 
+#include "core/link/CommUnit.h"
 #include "core/link/LineTiming.h"
 #include "tests/link/LinkFixture.h"
 

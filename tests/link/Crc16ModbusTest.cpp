@@ -1,9 +1,8 @@
-#include "core/link/Crc16Modbus.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "core/link/Crc16Modbus.h"
 #include "core/link/ModbusBytes.h"
 
 namespace {

@@ -29,7 +29,8 @@ public:
         modbus_set_socket(context, masterFd);
         modbus_set_indication_timeout(context, 0, 20000);
         mapping = modbus_mapping_new(COIL_COUNT, 0, REGISTER_COUNT, 0);
-        for (int i = 0; i < REGISTER_COUNT; ++i) mapping->tab_registers[i] = static_cast<std::uint16_t>(0x1000 + i);
+        for (int i = 0; i < REGISTER_COUNT; ++i)
+            mapping->tab_registers[i] = static_cast<std::uint16_t>(0x1000 + i);
         server = std::thread([this] { Serve(); });
     }
     ~LibmodbusSlave() {
@@ -58,7 +59,9 @@ private:
 
 class MasterAgainstLibmodbus : public LinkOverPty {
 protected:
-    int Run(const std::string& text) { return ModbusTransact(link, host, commBusy, text, reply.data(), replyLength); }
+    int Run(const std::string& text) {
+        return ModbusTransact(link, host, commBusy, text, reply.data(), replyLength);
+    }
 
     LibmodbusSlave slave{peer.MasterFd()};
     ScriptedHost host;

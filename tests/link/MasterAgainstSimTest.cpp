@@ -22,7 +22,9 @@ protected:
         config.axes = SIM_AXES;
         StartSim(config);
     }
-    int Run(const std::string& text) { return ModbusTransact(link, host, commBusy, text, reply.data(), replyLength); }
+    int Run(const std::string& text) {
+        return ModbusTransact(link, host, commBusy, text, reply.data(), replyLength);
+    }
 
     bool commBusy = true;
     std::array<std::uint8_t, RX_BUFFER_SIZE> reply{};
@@ -59,20 +61,48 @@ SSimFaults Fault(void (*set)(SSimFaults&)) {
 
 TEST_F(MasterAgainstSim, FaultsOfTheGateway) {
     const std::vector<SFaultCase> cases = {
-        {"answers every second attempt", Fault([](SSimFaults& f) { f.answerEveryNth = 2; }), COMM_OK, {}, {5}},
-        {"reply in chunks", Fault([](SSimFaults& f) { f.chunkSize = 3, f.chunkPauseMs = 1; }), COMM_OK, {}, {}},
-        {"busy", Fault([](SSimFaults& f) { f.exceptionCode = 6; }), COMM_BUSY, {}, {}},
-        {"illegal address", Fault([](SSimFaults& f) { f.exceptionCode = 2; }), COMM_FAILED,
-         {"Receive data error (PC)"}, {}},
-        {"wrong slave", Fault([](SSimFaults& f) { f.wrongSlave = true; }), COMM_FAILED, {"Receive data error (PC)"},
+        {"answers every second attempt",
+         Fault([](SSimFaults& f) { f.answerEveryNth = 2; }),
+         COMM_OK,
+         {},
+         {5}},
+        {"reply in chunks",
+         Fault([](SSimFaults& f) { f.chunkSize = 3, f.chunkPauseMs = 1; }),
+         COMM_OK,
+         {},
          {}},
-        {"wrong function", Fault([](SSimFaults& f) { f.wrongFunction = true; }), COMM_FAILED,
-         {"Receive data error (PC)"}, {}},
-        {"corrupted CRC", Fault([](SSimFaults& f) { f.corruptCrc = true; }), COMM_FAILED,
-         {"Receive time-out error (PC)"}, {5, 5}},
-        {"trailing bytes", Fault([](SSimFaults& f) { f.trailing = {0x00, 0xFF}; }), COMM_FAILED,
-         {"Receive time-out error (PC)"}, {5, 5}},
-        {"silent", Fault([](SSimFaults& f) { f.silent = true; }), COMM_FAILED, {"Receive time-out error (PC)"},
+        {"busy", Fault([](SSimFaults& f) { f.exceptionCode = 6; }), COMM_BUSY, {}, {}},
+        {"illegal address",
+         Fault([](SSimFaults& f) { f.exceptionCode = 2; }),
+         COMM_FAILED,
+         {"Receive data error (PC)"},
+         {}},
+        {"wrong slave",
+         Fault([](SSimFaults& f) { f.wrongSlave = true; }),
+         COMM_FAILED,
+         {"Receive data error (PC)"},
+         {}},
+        {"wrong function",
+         Fault([](SSimFaults& f) { f.wrongFunction = true; }),
+         COMM_FAILED,
+         {"Receive data error (PC)"},
+         {}},
+        {"corrupted CRC",
+         Fault([](SSimFaults& f) { f.corruptCrc = true; }),
+         COMM_FAILED,
+         {"Receive time-out error (PC)"},
+         {5, 5}},
+        {"trailing bytes",
+         Fault([](SSimFaults& f) {
+             f.trailing = {0x00, 0xFF};
+         }),
+         COMM_FAILED,
+         {"Receive time-out error (PC)"},
+         {5, 5}},
+        {"silent",
+         Fault([](SSimFaults& f) { f.silent = true; }),
+         COMM_FAILED,
+         {"Receive time-out error (PC)"},
          {5, 5}},
     };
     for (const auto& c : cases) {
@@ -99,14 +129,15 @@ TEST_F(MasterAgainstSim, ParameterWriteInAutoModeIsBusy) {
 }
 
 TEST_F(MasterAgainstSim, SpeedSwitchBringsGatewayAndPcToTheConfiguredSpeed) {
-    const TransactFunction transact = [this](std::string_view text, std::uint8_t* buffer, std::size_t& length) {
+    const TransactFunction transact = [this](std::string_view text, std::uint8_t* buffer,
+                                             std::size_t& length) {
         return ModbusTransact(link, host, commBusy, text, buffer, length);
     };
     ASSERT_EQ(SwitchGatewaySpeed(transact, link, 4), COMM_OK);
     EXPECT_EQ(sim->WithCore([](CGwSimCore& core) { return core.LineBps(); }), 115200);
     EXPECT_EQ(link.Bps(), 115200);
-    EXPECT_EQ(RequestLog().back(), (std::vector<std::uint8_t>{0x00, 0x45, 0x00, 0x04, 0x00, 0x14, 0x00, 0x05,
-                                                               0x25, 0x08}));
+    EXPECT_EQ(RequestLog().back(),
+              (std::vector<std::uint8_t>{0x00, 0x45, 0x00, 0x04, 0x00, 0x14, 0x00, 0x05, 0x25, 0x08}));
     ASSERT_EQ(Run("D003FA0E0002"), COMM_OK);
     EXPECT_EQ(reply[6], SIM_AXES);
 }

@@ -1,5 +1,3 @@
-#include "core/link/ModbusTransaction.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
@@ -10,6 +8,7 @@
 #include "core/app/texts/CommonMsgText.h"
 #include "core/app/texts/MsgText.h"
 #include "core/link/GatewaySpeedSwitch.h"
+#include "core/link/ModbusTransaction.h"
 #include "core/link/SpeedCodes.h"
 #include "tests/link/LinkFixture.h"
 #include "tests/support/ScriptedHost.h"
@@ -30,7 +29,9 @@ Bytes ReadReplyOf(std::uint8_t slave, std::uint8_t function) {
 
 class TransactOverPty : public LinkOverPty {
 protected:
-    int Run(const std::string& text) { return ModbusTransact(link, host, commBusy, text, reply.data(), replyLength); }
+    int Run(const std::string& text) {
+        return ModbusTransact(link, host, commBusy, text, reply.data(), replyLength);
+    }
     int RunSearch(const std::string& text) {
         return SearchTransact(link, host, searchBusy, text, reply.data(), replyLength);
     }
@@ -160,7 +161,8 @@ TEST_F(TransactOverPty, LongestRequestThatFitsTheFrameBufferGoesOut) {
 TEST_F(TransactOverPty, FrameThatCannotBeSentIsReportedAfterTwoAttempts) {
     peer.HangUp();
     EXPECT_EQ(Run(readText), COMM_FAILED);
-    EXPECT_EQ(host.Texts(), std::vector<std::string>{"Transmitting the parameter to the Gateway unit failed."});
+    EXPECT_EQ(host.Texts(),
+              std::vector<std::string>{"Transmitting the parameter to the Gateway unit failed."});
     EXPECT_EQ(host.pumps, 1) << "the user interface runs once between the two attempts";
     EXPECT_FALSE(commBusy);
 }
@@ -211,7 +213,9 @@ TEST_F(TransactOverPty, SpeedSwitchBroadcastsAtNineThousandSixHundredThenFollows
 }
 
 TEST_F(TransactOverPty, SpeedSwitchReturnsTheBroadcastResult) {
-    const TransactFunction failing = [](std::string_view, std::uint8_t*, std::size_t&) { return COMM_FAILED; };
+    const TransactFunction failing = [](std::string_view, std::uint8_t*, std::size_t&) {
+        return COMM_FAILED;
+    };
     EXPECT_EQ(SwitchGatewaySpeed(failing, link, 1), COMM_FAILED);
     EXPECT_EQ(link.BaudIndex(), 1);
 }
@@ -239,10 +243,9 @@ TEST(CheckReply, ComparesSlaveFunctionAndException) {
 }
 
 TEST(SpeedCodes, BothDirections) {
-    const std::vector<std::pair<int, int>> table = {{9600, 0x0004},   {14400, 0x0011},  {19200, 0x0005},
-                                                    {28800, 0x0012},  {38400, 0x0006},  {57600, 0x0013},
-                                                    {76800, 0x0007},  {115200, 0x0014}, {230400, 0x0015},
-                                                    {460800, 0x0100}};
+    const std::vector<std::pair<int, int>> table = {
+        {9600, 0x0004},  {14400, 0x0011}, {19200, 0x0005},  {28800, 0x0012},  {38400, 0x0006},
+        {57600, 0x0013}, {76800, 0x0007}, {115200, 0x0014}, {230400, 0x0015}, {460800, 0x0100}};
     for (const auto& [bps, code] : table) {
         EXPECT_EQ(SpeedCodeOf(bps), code) << bps;
         EXPECT_EQ(BpsOfSpeedCode(static_cast<std::uint16_t>(code)), bps) << code;

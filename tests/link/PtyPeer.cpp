@@ -92,7 +92,8 @@ Bytes CPtyPeer::ReadRequest() {
 void CPtyPeer::Play(const ScriptedReply& reply) {
     for (const auto& piece : reply) {
         Send(piece.bytes);
-        if (piece.pauseMsAfter > 0) std::this_thread::sleep_for(std::chrono::milliseconds(piece.pauseMsAfter));
+        if (piece.pauseMsAfter > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(piece.pauseMsAfter));
     }
 }
 

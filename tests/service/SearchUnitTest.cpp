@@ -1,11 +1,10 @@
 // The Connection Check dialog's search against the simulated gateway over a pseudo-terminal.
-#include "core/service/SearchUnit.h"
-
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <string>
 
+#include "core/service/SearchUnit.h"
 #include "tests/link/SimLineFixture.h"
 
 namespace {
@@ -82,7 +81,8 @@ TEST_F(SearchUnitAgainstSim, OnlyUnitOneAnswers) {
 
     const auto log = RequestLog();
     ASSERT_EQ(log.size(), 4u);
-    EXPECT_EQ(Frame(log[0].begin(), log[0].end() - 2), (Frame{0x00, 0x45, 0x00, 0x04, 0x00, 0x14, 0x00, 0x05}));
+    EXPECT_EQ(Frame(log[0].begin(), log[0].end() - 2),
+              (Frame{0x00, 0x45, 0x00, 0x04, 0x00, 0x14, 0x00, 0x05}));
     EXPECT_TRUE(IsRequest(log[1], 0xD0, 0x11));
     EXPECT_TRUE(IsRequest(log[2], 0xD1, 0x11));
     EXPECT_EQ(Frame(log[3].begin(), log[3].end() - 2), (Frame{0xD1, 0x03, 0xFA, 0x0E, 0x00, 0x02}));
