@@ -1,0 +1,301 @@
+#include "core/procedures/WriteParameters.h"
+
+#include <array>
+#include <vector>
+
+#include "core/app/texts/MsgText.h"
+#include "core/link/CommResult.h"
+#include "core/params/Validation.h"
+#include "core/procedures/ReadParameters.h"
+#include "core/procedures/RegisterExchange.h"
+#include "core/procedures/UnitServiceMenus.h"
+#include "core/procedures/WriteFailureMessages.h"
+
+namespace {
+
+constexpr int MSG_WRITE_QUESTION = 7;
+constexpr int MSG_WRITE_SUCCEEDED = 9;
+constexpr int MSG_RESTART_QUESTION = 14;
+constexpr int MSG_DIFFERENT_NETWORK_QUESTION = 24;
+constexpr int MSG_DIFFERENT_NETWORK_REFUSED = 27;
+constexpr int MSG_AUTO_MODE_REMINDER = 43;
+constexpr int MSG_LATCH_IN_ERR_TC = 44;
+constexpr int MSG_LATCH_AFTER_SERVO_OFF = 46;
+
+constexpr unsigned QUESTION_NO_DEFAULT = MB_YES_NO | MB_ICON_QUESTION | MB_SECOND_DEFAULT;
+constexpr unsigned WARNING_QUESTION_NO_DEFAULT = MB_YES_NO | MB_ICON_WARNING | MB_SECOND_DEFAULT;
+
+constexpr int MANU_CHECK_ROUNDS = 3;
+constexpr std::uint16_t GSTS_MANU_MODE = 0x8000;
+constexpr std::uint16_t NTYP_ETHERNET_IP = 0x0085;
+constexpr int WRITE_PAUSE_MS = 100;
+constexpr int RESTART_WAIT_KAVELIS_MS = 500;
+constexpr int RESTART_WAIT_OTHERS_MS = 2500;
+
+// GMOD bits the KAVELIS firmware checks look at.
+constexpr std::uint16_t GMOD_UNIT_VELOCITY = 1u << 4;
+constexpr std::uint16_t GMOD_SERVO_SWITCH_BITS = (1u << 2) | (1u << 3);
+constexpr std::uint16_t GMOD_RETRY_COUNT_MASK = 0x0700;  // bits 8..10
+constexpr std::uint16_t GMOD_RETRY_COUNT_ONE = 0x0100;
+
+// Raised to end the procedure with a code; `keepBusy` for the aborts before this write took `commBusy`.
+struct SAbort {
+    int code;
+    bool keepBusy = false;
+};
+
+bool IsKavelis(const CSession& s) { return s.program.SelectedGwType == GW_KAVELIS; }
+
+bool IsCcLink(std::uint16_t ntyp) { return ntyp == 0x0090 || ntyp == 0xFF90 || ntyp == 0xFF91; }
+
+bool Is2WCode(std::uint16_t word) {
+    const std::uint16_t code = word & AXIS_MODE_MASK;
+    return code == 0x0010 || code == 0x0011 || code == 0x0012;
+}
+
+bool IsSolenoidCode(std::uint16_t word) {
+    const std::uint16_t code = word & AXIS_MODE_MASK;
+    return word != AXIS_NO_SLOT && (code == 0x0011 || code == 0x0012);
+}
+
+// A write whose transaction failed ends with 4095 when the unit answered busy, silently otherwise.
+void Send(CSession& s, const std::string& request) {
+    const int result = SendWrite(s, request);
+    if (result == COMM_BUSY) throw SAbort{WRITE_UNIT_IN_AUTO_MODE};
+    if (result != COMM_OK) throw SAbort{WRITE_ABORTED_SILENTLY};
+}
+
+// An axis write: any failure ends silently.
+void SendAxisWords(CSession& s, std::uint16_t firstReg, std::span<const std::uint16_t> words) {
+    if (SendWrite(s, WriteWordsText(s.program.GwSlaveAddress, firstReg, words)) != COMM_OK) {
+        throw SAbort{WRITE_ABORTED_SILENTLY};
+    }
+}
+
+std::vector<std::uint16_t> Read(CSession& s, std::uint16_t firstReg, std::uint16_t count) {
+    std::vector<std::uint16_t> words;
+    if (ReadHoldingRegisters(s, firstReg, count, words) != COMM_OK) throw SAbort{WRITE_ABORTED_SILENTLY};
+    return words;
+}
+
+void CheckAndPrepare(CSession& s) {
+    if (CheckCompleteness(s.image, s.form, s.program) != 0) throw SAbort{VALIDATION_OMISSION};
+    if (const int code = PrepareAndValidate(s.image, s.form, s.program); code != 0) throw SAbort{code};
+}
+
+void ConnectAtConfiguredSpeed(CSession& s) {
+    if (s.OpenPortIfClosed() != COMM_OK) throw SAbort{WRITE_PORT_OPEN_FAILED};
+    if (s.SwitchSpeed() != COMM_OK) throw SAbort{WRITE_ABORTED_SILENTLY};
+    s.host.AdvanceProgress(10);
+}
+
+// Up to three rounds; after the third reminder the write goes on and the unit refuses it itself.
+void RemindUntilManuMode(CSession& s) {
+    for (int round = 0; round < MANU_CHECK_ROUNDS; ++round) {
+        if (Read(s, REG_GW_CONFIG, 1)[0] & GSTS_MANU_MODE) return;
+        s.host.ShowMessageBox(MsgText[MSG_AUTO_MODE_REMINDER], MB_ICON_INFORMATION);
+    }
+}
+
+void CheckKavelis2WSupport(const CSession& s, std::uint16_t unitVersion) {
+    if (!Is2WCode(s.image.AxisMode[0])) return;
+    if (unitVersion < 11) throw SAbort{WRITE_KAVELIS_NO_2W_RSV};
+    if (unitVersion == 11) {
+        for (const std::uint16_t word : s.image.AxisMode) {
+            if (IsSolenoidCode(word)) throw SAbort{WRITE_KAVELIS_NO_SOLENOID};
+        }
+    }
+}
+
+void CheckKavelisModeBits(CSession& s, std::uint16_t unitVersion) {
+    const std::uint16_t gmod = s.image.Word(GMOD);
+    const std::uint16_t imageVersion = s.image.Word(GVER);
+    if (gmod & GMOD_UNIT_VELOCITY) {
+        if (unitVersion < 12) throw SAbort{WRITE_KAVELIS_NO_UNIT_VELOCITY};
+        return;
+    }
+    if (!(gmod & GMOD_SERVO_SWITCH_BITS)) return;
+    if (unitVersion < 12) throw SAbort{WRITE_KAVELIS_NO_SERVO_SWITCH};
+    if (unitVersion < 14 && imageVersion == 0) {
+        s.host.ShowMessageBox(MsgText[MSG_LATCH_IN_ERR_TC], MB_ICON_WARNING);
+    } else if (unitVersion >= 14 && (imageVersion == 12 || imageVersion == 13)) {
+        s.host.ShowMessageBox(MsgText[MSG_LATCH_AFTER_SERVO_OFF], MB_ICON_WARNING);
+    }
+}
+
+// The retry count (GMOD bits 8..10): older units know only "off"; a value of 1 is silently taken back,
+// and a newer unit gets 1 when the image came from a file made without a unit.
+void AdjustKavelisRetryCount(CSession& s, std::uint16_t unitVersion) {
+    std::uint16_t& gmod = s.image.Word(GMOD);
+    const std::uint16_t retry = gmod & GMOD_RETRY_COUNT_MASK;
+    if (unitVersion < 14) {
+        if (retry == GMOD_RETRY_COUNT_ONE) {
+            gmod = static_cast<std::uint16_t>(gmod & ~GMOD_RETRY_COUNT_MASK);
+        } else if (retry != 0) {
+            throw SAbort{WRITE_KAVELIS_NO_RETRY_COUNT};
+        }
+    } else if (s.image.Word(GVER) == 0 && retry == 0) {
+        gmod = static_cast<std::uint16_t>(gmod | GMOD_RETRY_COUNT_ONE);
+    }
+}
+
+void CheckKavelisReservedAxes(const CSession& s, std::uint16_t unitVersion) {
+    if (unitVersion >= 11) return;
+    for (const std::uint16_t word : s.image.AxisMode) {
+        if (word != AXIS_NO_SLOT && (word & AXIS_RSV_BIT)) throw SAbort{WRITE_KAVELIS_NO_2W_RSV};
+    }
+}
+
+void CheckKavelisFirmware(CSession& s, std::uint16_t unitVersion) {
+    CheckKavelis2WSupport(s, unitVersion);
+    CheckKavelisModeBits(s, unitVersion);
+    AdjustKavelisRetryCount(s, unitVersion);
+    CheckKavelisReservedAxes(s, unitVersion);
+}
+
+void CheckNetworkType(CSession& s, std::uint16_t unitNetwork) {
+    const std::uint16_t imageNetwork = s.image.Word(NTYP);
+    const bool bothCcLink = (unitNetwork == 0xFF90 || unitNetwork == 0xFF91) &&
+                            (imageNetwork == 0xFF90 || imageNetwork == 0xFF91);
+    if (unitNetwork == imageNetwork || bothCcLink) return;
+    if (s.program.ExtendedMode()) {
+        if (s.host.ShowMessageBox(MsgText[MSG_DIFFERENT_NETWORK_QUESTION], WARNING_QUESTION_NO_DEFAULT) != ID_YES) {
+            throw SAbort{WRITE_ABORTED_SILENTLY};
+        }
+        return;
+    }
+    s.host.ShowMessageBox(MsgText[MSG_DIFFERENT_NETWORK_REFUSED], MB_ICON_ERROR);
+    throw SAbort{WRITE_ABORTED_SILENTLY};
+}
+
+// F103h..F10Bh; a CC-Link station address goes out as its decimal digits (BCD).
+std::string ConfigWordsRequest(const CSession& s) {
+    const auto& w = s.image.GwConfigBlock;
+    std::array<std::uint16_t, 9> words{w[NTYP], w[NMOD], w[DSZO], w[DSZI], w[DADR], w[DBPS], w[FINX], w[W4N], w[W8N]};
+    if (IsCcLink(w[NTYP])) {
+        const unsigned plain = w[DADR];
+        words[4] = static_cast<std::uint16_t>(((plain / 1000) % 10) << 12 | ((plain / 100) % 10) << 8 |
+                                              ((plain / 10) % 10) << 4 | (plain % 10));
+    }
+    return WriteWordsText(s.program.GwSlaveAddress, REG_GW_CONFIG + NTYP, words);
+}
+
+void WriteUnitBlocks(CSession& s, std::uint16_t unitVersion) {
+    const std::uint8_t slave = s.program.GwSlaveAddress;
+    const auto& net = s.image.NetAddress;
+    if (!IsKavelis(s)) {
+        s.WaitPumping(WRITE_PAUSE_MS);
+        const std::array<std::uint16_t, 2> ext{s.image.ExtParam1, s.image.ExtParam2};
+        Send(s, WriteWordsText(slave, REG_EXT_PARAM, ext));
+        s.WaitPumping(WRITE_PAUSE_MS);
+        const std::array<std::uint32_t, 6> unit{s.image.UnitNo, s.image.TopAxisNo, net[0], net[1], net[2],
+                                                s.image.MDRP};
+        Send(s, WriteLongsText(slave, REG_UNIT_BLOCK, unit));
+    } else if (unitVersion >= 19) {
+        Send(s, WriteLongsText(slave, REG_KAV_NET_ADDRESS, net));
+    }
+}
+
+void WriteRegisterBlocks(CSession& s, std::uint16_t unitVersion) {
+    const std::uint8_t slave = s.program.GwSlaveAddress;
+    Send(s, ConfigWordsRequest(s));
+    s.host.AdvanceProgress(30);
+    const std::array<std::uint16_t, 2> tpAndMode{s.image.Word(TBPS), s.image.Word(GMOD)};
+    Send(s, WriteWordsText(slave, REG_GW_CONFIG + TBPS, tpAndMode));
+    WriteUnitBlocks(s, unitVersion);
+    s.host.AdvanceProgress(20);
+    SendAxisWords(s, REG_AXIS_MODE, s.image.AxisMode);
+    if (!IsKavelis(s)) {
+        SendAxisWords(s, REG_AXIS_MIRROR, std::span<const std::uint16_t>(s.image.AxisMode).first(8));
+    }
+    s.host.AdvanceProgress(30);
+}
+
+void RestartUnit(CSession& s) {
+    if (SendWrite(s, RegisterRequestText(s.program.GwSlaveAddress, FN_WRITE_COIL, COIL_RESTART, COIL_ON)) !=
+        COMM_OK) {
+        throw SAbort{WRITE_ABORTED_SILENTLY};
+    }
+    if (s.program.SelectedGwType & GW_UNIT_NUMBERED_MASK) {
+        s.program.GwSlaveAddress = static_cast<std::uint8_t>(0xD0 + (s.image.UnitNo & 0xFF));
+    }
+    s.host.AdvanceProgress(100);
+    s.WaitPumping(IsKavelis(s) ? RESTART_WAIT_KAVELIS_MS : RESTART_WAIT_OTHERS_MS);
+    s.form.flags.commBusy = false;
+    s.host.SetProgress(0);
+}
+
+void ShowPioPatternReminder(CSession& s) {
+    const auto bit = TypeOptionBit(s.program.SelectedGwType);
+    if (!bit || (s.program.Comm.ToolFlags & *bit)) return;
+    if (s.showPioPattern) s.showPioPattern();
+}
+
+void TakeStateAfterRestart(CSession& s) {
+    s.form.flags.specialParamsModified = false;
+    s.form.flags.unitNoModified = false;
+    s.image.GmodSnapshot = s.image.Word(GMOD);
+    s.form.flags.etherIpModified = false;
+    const bool etherNetIp = s.image.Word(NTYP) == NTYP_ETHERNET_IP;
+    s.form.MenuEtherIp.enabled = etherNetIp;
+    if (etherNetIp) s.image.NetAddressSnapshot = s.image.NetAddress;
+    SetUnitServiceMenusAfterWrite(s.form, s.program);
+}
+
+// The procedure from the completeness check to the read-back.
+void RunWrite(CSession& s) {
+    CheckAndPrepare(s);
+    ConnectAtConfiguredSpeed(s);
+    RemindUntilManuMode(s);
+    const std::vector<std::uint16_t> unit = Read(s, REG_GW_CONFIG, 4);
+    const std::uint16_t unitVersion = unit[GVER];
+    if (IsKavelis(s)) CheckKavelisFirmware(s, unitVersion);
+    s.host.AdvanceProgress(10);
+    CheckNetworkType(s, unit[NTYP]);
+    WriteRegisterBlocks(s, unitVersion);
+    s.host.ShowMessageBox(MsgText[MSG_WRITE_SUCCEEDED], MB_ICON_INFORMATION);
+    s.host.SetProgress(0);
+    if (s.host.ShowMessageBox(MsgText[MSG_RESTART_QUESTION], QUESTION_NO_DEFAULT) != ID_YES) {
+        throw SAbort{WRITE_ABORTED_SILENTLY};
+    }
+    RestartUnit(s);
+    ReadParameters(s);
+    ShowPioPatternReminder(s);
+    TakeStateAfterRestart(s);
+}
+
+void EndWrite(CSession& s, bool clearBusy) {
+    s.host.SetProgress(0);
+    if (clearBusy) s.form.flags.commBusy = false;
+    LockMainWindow(s, true);
+    s.Refresh();
+    s.focus = FocusTarget::Button3;
+}
+
+bool ConfirmWrite(CSession& s) {
+    const auto& f = s.form.flags;
+    if (f.specialParamsModified || f.unitNoModified || f.etherIpModified) return true;
+    return s.host.ShowMessageBox(MsgText[MSG_WRITE_QUESTION], QUESTION_NO_DEFAULT) == ID_YES;
+}
+
+}  // namespace
+
+int WriteParameters(CSession& session) {
+    LockMainWindow(session, false);
+    try {
+        // A declined question leaves `commBusy` alone: this write has not taken it yet.
+        if (!ConfirmWrite(session)) throw SAbort{WRITE_ABORTED_SILENTLY, true};
+        session.form.MenuMoniter1.enabled = false;
+        if (session.form.flags.commBusy) throw SAbort{WRITE_ABORTED_SILENTLY, true};
+        session.form.flags.commBusy = true;
+        RunWrite(session);
+        EndWrite(session, true);
+        return 0;
+    } catch (const SAbort& abort) {
+        if (const auto message = WriteFailureMessageOf(abort.code)) {
+            session.host.ShowMessageBox(message->text, message->style);
+        }
+        EndWrite(session, !abort.keepBusy);
+        return abort.code;
+    }
+}
