@@ -1,0 +1,28 @@
+#pragma once
+// What the main window does each time its Monitor or Help menu drops down: commit a pending EtherCAT
+// address, switch the monitor items for the gateway type and firmware, and in ExtendedMode open the
+// port ahead of the monitors.
+#include <functional>
+
+#include "core/app/HostServices.h"
+#include "core/app/ProgramValues.h"
+#include "core/params/MainFormState.h"
+#include "core/params/ParameterImage.h"
+
+struct SMenuOpeningHooks {
+    // The exit handling of `edDADR`, run when the field has the focus; true when the typed value was
+    // rejected and the field restored, which stops the menu rules.
+    std::function<bool()> commitAddressField;
+    // Opens the serial port (`CCommUnit::Open`): 0 on success, a link result code otherwise.
+    std::function<int(int portNum, int baudIndex)> openPort;
+};
+
+// Opens the port unless another exchange is running or the port is already open. A failure shows
+// "Communication port open error"; the menu opens all the same.
+void OpenPortIfNeeded(SMainFlags& flags, const SProgramValues& program, HostServices& host,
+                      const std::function<int(int portNum, int baudIndex)>& openPort);
+
+void OnMonitorMenuOpening(SMainFormState& form, const ParameterImage& image, const SProgramValues& program,
+                          HostServices& host, const SMenuOpeningHooks& hooks);
+
+void OnHelpMenuOpening(SMainFormState& form, const SProgramValues& program, const SMenuOpeningHooks& hooks);
