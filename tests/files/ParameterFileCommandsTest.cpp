@@ -1,0 +1,329 @@
+// Save, Open, Open by name, drops and the command line: the checks and messages, the dialog request,
+// and what a successful save or open does to the title, the marks, the snapshots and the menus.
+#include <gtest/gtest.h>
+
+#include "core/app/texts/MsgText.h"
+#include "core/app/texts/UiText.h"
+#include "core/files/ParameterFileCommands.h"
+#include "core/files/ParameterFileIo.h"
+#include "core/params/Validation.h"
+#include "tests/files/FileTestSupport.h"
+#include "tests/support/ScriptedHost.h"
+
+namespace {
+
+const std::string Title = std::string(UiText[0]);
+
+// The main window around the file commands, with every hook recorded.
+class FileCommandsFixture : public testing::Test {
+public:
+    FileCommandsFixture() {
+        program.SelectedGwType = GW_VOSK;
+        program.Comm.LastFolder = folder.Path().string() + "/";
+        form.caption = Title;
+        hooks.commitStationAddress = [this] {
+            ++commits;
+            return rejectStationAddress;
+        };
+        hooks.refreshDisplay = [this] { ++refreshes; };
+        hooks.askFilePath = [this](const SFileDialogRequest& r) -> std::optional<std::string> {
+            requests.push_back(r);
+            return answer;
+        };
+        hooks.checkCompleteness = [this](const ParameterImage&, const SMainFormState&, const SProgramValues&) {
+            return completeness;
+        };
+        hooks.prepareAndValidate = [this](ParameterImage&, SMainFormState&, const SProgramValues&) {
+            return validation;
+        };
+        hooks.documentsFolder = [this] { return documents.Path().string() + "/"; };
+        image.Word(NTYP) = 0x0085;
+        image.Word(GMOD) = 0x0012;
+        image.NetAddress = {1, 2, 3};
+        image.AxisMode.fill(0xFFFF);
+        image.SlaveIdWord = 0x52000001;
+    }
+
+    SParameterFileContext Context() { return {image, program, form, files, host, hooks}; }
+    std::vector<std::string> Texts() const { return host.Texts(); }
+    void SetAllMarks() {
+        form.flags.specialParamsModified = form.flags.etherIpModified = form.flags.unitNoModified = true;
+    }
+
+    CScratchFolder folder;
+    CScratchFolder documents;
+    ParameterImage image;
+    SProgramValues program;
+    SMainFormState form;
+    SParameterFileState files;
+    ScriptedHost host;
+    SParameterFileHooks hooks;
+    std::vector<SFileDialogRequest> requests;
+    std::optional<std::string> answer;
+    bool rejectStationAddress = false;
+    int completeness = 0;
+    int validation = 0;
+    int commits = 0;
+    int refreshes = 0;
+};
+
+using SaveCommand = FileCommandsFixture;
+
+TEST_F(SaveCommand, WritesFileAndResetsMarksTitleAndSnapshots) {
+    answer = folder.File("line 3.vogw");
+    SetAllMarks();
+    auto ctx = Context();
+    ASSERT_EQ(SaveParameterFileCommand(ctx), 0);
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_NE(ReadBytes(*answer).find(";VOSKGW=52000001\r\n"), std::string::npos);
+    EXPECT_EQ(form.caption, Title + " - line 3.vogw");
+    EXPECT_EQ(files.currentFileName, *answer);
+    EXPECT_EQ(program.Comm.LastFolder, folder.Path().string() + "/");
+    EXPECT_FALSE(form.flags.specialParamsModified);
+    EXPECT_FALSE(form.flags.etherIpModified);
+    EXPECT_TRUE(form.flags.unitNoModified);
+    EXPECT_EQ(image.GmodSnapshot, 0x0012);
+    EXPECT_EQ(image.NetAddressSnapshot, (std::array<std::uint32_t, 3>{1, 2, 3}));
+}
+
+TEST_F(SaveCommand, DialogRequestForTheType) {
+    program.SelectedGwType = GW_KAVELIS;
+    answer = folder.File("a.pkgw");
+    auto ctx = Context();
+    ASSERT_EQ(SaveParameterFileCommand(ctx), 0);
+    ASSERT_EQ(SaveParameterFileCommand(ctx), 0);
+    ASSERT_EQ(requests.size(), 2u);
+    const SFileDialogRequest& first = requests[0];
+    EXPECT_EQ(first.kind, EFileDialogKind::Save);
+    EXPECT_EQ(first.filter, "Parameter for KGW(*.pkgw)|*.pkgw|");
+    EXPECT_EQ(first.filterName, "Parameter for KGW(*.pkgw)");
+    EXPECT_EQ(first.filterPattern, "*.pkgw");
+    EXPECT_EQ(first.defaultSuffix, "pkgw");
+    EXPECT_EQ(first.startFolder, folder.Path().string() + "/");
+    EXPECT_TRUE(first.confirmOverwrite);
+    EXPECT_EQ(first.initialPath, "");
+    EXPECT_EQ(requests[1].initialPath, *answer) << "the saved file pre-fills the next dialog";
+
+    std::filesystem::remove(*answer);
+    EXPECT_EQ(SaveParameterFileCommand(ctx), 0);
+    EXPECT_EQ(requests[2].initialPath, "") << "a current file that is gone starts with an empty name";
+}
+
+TEST_F(SaveCommand, LastFolderGoneStartsInDocuments) {
+    program.Comm.LastFolder = folder.File("gone") + "/";
+    auto ctx = Context();
+    EXPECT_EQ(SaveParameterFileCommand(ctx), -1);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].startFolder, documents.Path().string() + "/");
+    EXPECT_EQ(program.Comm.LastFolder, documents.Path().string() + "/");
+}
+
+TEST_F(SaveCommand, EndsEarlyWithoutChange) {
+    struct SCase {
+        const char* name;
+        std::function<void(FileCommandsFixture&)> arrange;
+        std::vector<std::string> messages;
+        std::size_t dialogs;
+    };
+    const std::string omission(MsgText[10]);
+    const SCase cases[] = {
+        {"rejected station address", [](auto& f) { f.rejectStationAddress = true; }, {}, 0},
+        {"selection missing", [](auto& f) { f.completeness = COMPLETENESS_MISSING; }, {omission}, 0},
+        {"validation finding", [](auto& f) { f.validation = VALIDATION_ILLEGAL_UNIT_NO; },
+         {std::string(MsgText[75]) + "\r\n" + std::string(MsgText[77])}, 0},
+        {"cancelled", [](auto&) {}, {}, 1},
+        {"empty path", [](auto& f) { f.answer = ""; }, {}, 1},
+        {"file cannot be created", [](auto& f) { f.answer = f.folder.File("missing/x.vogw"); },
+         {std::string(MsgText[17])}, 1},
+    };
+    for (const SCase& c : cases) {
+        host.boxes.clear();
+        requests.clear();
+        answer.reset();
+        rejectStationAddress = false;
+        completeness = validation = 0;
+        form.caption = Title;
+        SetAllMarks();
+        c.arrange(*this);
+        auto ctx = Context();
+        EXPECT_EQ(SaveParameterFileCommand(ctx), -1) << c.name;
+        EXPECT_EQ(Texts(), c.messages) << c.name;
+        EXPECT_EQ(requests.size(), c.dialogs) << c.name;
+        EXPECT_EQ(form.caption, Title) << c.name;
+        EXPECT_TRUE(form.flags.specialParamsModified && form.flags.etherIpModified) << c.name;
+        EXPECT_EQ(image.GmodSnapshot, 0) << c.name;
+        EXPECT_TRUE(folder.Names().empty()) << c.name;
+    }
+    EXPECT_EQ(refreshes, 5) << "every command but the rejected address refreshes before its checks";
+}
+
+TEST_F(SaveCommand, MessageBoxStyles) {
+    completeness = COMPLETENESS_MISSING;
+    auto ctx = Context();
+    SaveParameterFileCommand(ctx);
+    completeness = 0;
+    answer = folder.File("missing/x.vogw");
+    SaveParameterFileCommand(ctx);
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[0].style, unsigned{MB_ICON_WARNING});
+    EXPECT_EQ(host.boxes[1].style, unsigned{MB_ICON_ERROR});
+}
+
+TEST(SaveFindingMessage, EveryValidationResult) {
+    const auto withSuffix = [](std::size_t index) {
+        return std::string(MsgText[index]) + "\r\n" + "Saving of a file is aborted.";
+    };
+    const std::pair<int, std::string> cases[] = {
+        {0x8005, withSuffix(69)}, {0x8001, withSuffix(70)}, {0x8006, withSuffix(78)}, {0x8007, withSuffix(71)},
+        {0x000B, withSuffix(72)}, {0x0020, withSuffix(72)}, {0x8004, withSuffix(72)}, {0x8009, withSuffix(75)},
+        {0x800A, withSuffix(74)}, {0x800C, withSuffix(84)}, {0x800B, withSuffix(73)}, {0x1234, withSuffix(73)},
+        {0xDDDE, "      There is an omission.\nPlease check the data and try again."},
+    };
+    for (const auto& [code, message] : cases) EXPECT_EQ(SaveFindingMessage(code), message) << std::hex << code;
+}
+
+using OpenCommand = FileCommandsFixture;
+
+TEST_F(OpenCommand, LoadsEtherNetIpSetAndSwitchesMenus) {
+    const std::string path = folder.File("plant.VOGW");
+    WriteBytes(path, ReadBytes(GoldenPath("vosk.vogw")));
+    answer = path;
+    SetAllMarks();
+    form.MenuMoniter1.enabled = true;
+    form.MenuSpecial1.enabled = false;
+    form.MenuEtherIp.enabled = form.MenuEtherIp.visible = false;
+    form.MenuUnitNo.enabled = form.MenuUnitNo.visible = false;
+    image.Word(GMOD) = 0;
+    auto ctx = Context();
+    ASSERT_EQ(OpenParameterFileCommand(ctx), 0);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].kind, EFileDialogKind::Open);
+    EXPECT_FALSE(requests[0].confirmOverwrite);
+    EXPECT_EQ(requests[0].filter, "VOSK Parameter(*.vogw)|*.vogw|");
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_EQ(image.Word(NTYP), 0x0085);
+    EXPECT_EQ(form.caption, Title + " - plant.VOGW");
+    EXPECT_EQ(files.currentFileName, path);
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(program.Comm.LastFolder, folder.Path().string() + "/");
+    EXPECT_FALSE(form.flags.specialParamsModified);
+    EXPECT_FALSE(form.flags.etherIpModified);
+    EXPECT_TRUE(form.flags.unitNoModified);
+    EXPECT_TRUE(form.MenuSpecial1.enabled);
+    EXPECT_TRUE(form.MenuEtherIp.enabled && form.MenuEtherIp.visible);
+    EXPECT_TRUE(form.MenuUnitNo.enabled && form.MenuUnitNo.visible);
+    EXPECT_FALSE(form.MenuMoniter1.enabled);
+    EXPECT_EQ(image.GmodSnapshot, 0x0010);
+    EXPECT_EQ(image.NetAddressSnapshot, (std::array<std::uint32_t, 3>{0xC0A8010A, 0xFFFFFF00, 0xC0A80101}));
+}
+
+TEST_F(OpenCommand, OtherNetworkHidesEtherNetIpAndKavelisHidesUnitNumber) {
+    program.SelectedGwType = GW_KAVELIS;
+    const std::string path = folder.File("k.pkgw");
+    WriteBytes(path, ReadBytes(GoldenPath("kavelis.pkgw")));
+    form.MenuEtherIp.enabled = form.MenuEtherIp.visible = true;
+    form.MenuUnitNo.enabled = form.MenuUnitNo.visible = true;
+    form.flags.etherIpModified = true;
+    auto ctx = Context();
+    ASSERT_EQ(OpenParameterFileByName(ctx, path), 0);
+    EXPECT_EQ(image.Word(NTYP), 0x0005);
+    EXPECT_FALSE(form.MenuEtherIp.enabled || form.MenuEtherIp.visible);
+    EXPECT_FALSE(form.MenuUnitNo.enabled || form.MenuUnitNo.visible);
+    EXPECT_FALSE(form.flags.etherIpModified);
+    EXPECT_EQ(image.NetAddressSnapshot, (std::array<std::uint32_t, 3>{})) << "only EtherNet/IP takes the snapshot";
+}
+
+TEST_F(OpenCommand, FailuresShowTheirMessageAndChangeNothingButTheMonitorMenu) {
+    const std::string golden = ReadBytes(GoldenPath("vosk.vogw"));
+    struct SCase {
+        const char* file;
+        std::string contents;
+        std::size_t message;
+        bool read;  // the extension matched and the file was read: SlaveIdWord is then 0
+    };
+    const SCase cases[] = {
+        {"other-type.pkgw", golden, 18, false},
+        {"no-extension", golden, 18, false},
+        {"empty.vogw", "", 18, true},
+        {"foreign.vogw", golden + "F1FF,0000\r\n", 21, true},
+        {"invalid.vogw", CFileLines(golden).Replace("F104", "F104,0014").Text(), 22, true},
+        {"new-format.vogw", CFileLines(golden).Replace(";FMT=", ";FMT=00000001").Text(), 23, true},
+    };
+    for (const SCase& c : cases) {
+        host.boxes.clear();
+        const std::string path = folder.File(c.file);
+        WriteBytes(path, c.contents);
+        form.MenuMoniter1.enabled = true;
+        SetAllMarks();
+        const ParameterImage before = image;
+        auto ctx = Context();
+        EXPECT_EQ(OpenParameterFileByName(ctx, path), -1) << c.file;
+        ASSERT_EQ(host.boxes.size(), 1u) << c.file;
+        EXPECT_EQ(host.boxes[0].text, MsgText[c.message]) << c.file;
+        EXPECT_EQ(host.boxes[0].style, unsigned{MB_ICON_ERROR}) << c.file;
+        ParameterImage expected = before;
+        if (c.read) expected.SlaveIdWord = 0;
+        EXPECT_TRUE(SameImage(image, expected)) << c.file;
+        EXPECT_EQ(form.caption, Title) << c.file;
+        EXPECT_TRUE(form.flags.specialParamsModified) << c.file;
+        EXPECT_FALSE(form.MenuMoniter1.enabled) << c.file;
+        image.SlaveIdWord = before.SlaveIdWord;
+    }
+    EXPECT_EQ(refreshes, 0);
+    EXPECT_EQ(program.Comm.LastFolder, folder.Path().string() + "/");
+}
+
+TEST_F(OpenCommand, CancelledDialogOpensNothing) {
+    form.MenuMoniter1.enabled = true;
+    auto ctx = Context();
+    EXPECT_EQ(OpenParameterFileCommand(ctx), -1);
+    EXPECT_EQ(requests.size(), 1u);
+    EXPECT_TRUE(form.MenuMoniter1.enabled);
+    rejectStationAddress = true;
+    EXPECT_EQ(OpenParameterFileCommand(ctx), -1);
+    EXPECT_EQ(requests.size(), 1u) << "a rejected station address ends the command before the dialog";
+}
+
+TEST_F(OpenCommand, DropsAndCommandLine) {
+    const std::string path = folder.File("one.vogw");
+    WriteBytes(path, ReadBytes(GoldenPath("vosk.vogw")));
+    auto ctx = Context();
+
+    form.MenuMoniter1.enabled = true;
+    EXPECT_EQ(OpenDroppedFiles(ctx, {path, path}), -1);
+    EXPECT_EQ(Texts(), std::vector<std::string>{"Please choose a file only one."});
+    EXPECT_EQ(form.caption, Title);
+    EXPECT_TRUE(form.MenuMoniter1.enabled) << "a refused drop opens nothing";
+
+    EXPECT_EQ(OpenCommandLineFiles(ctx, {path, path}), -1);
+    EXPECT_EQ(host.boxes.size(), 2u);
+    EXPECT_FALSE(form.MenuMoniter1.enabled) << "any command-line argument disables the Monitor menu";
+
+    EXPECT_EQ(OpenDroppedFiles(ctx, {path}), 0);
+    EXPECT_EQ(form.caption, Title + " - one.vogw");
+    EXPECT_EQ(host.boxes.size(), 2u);
+}
+
+TEST(SetParameterFileTitle, NamesTheFileOrNone) {
+    SMainFormState form;
+    SParameterFileState files;
+    SetParameterFileTitle(form, files, "/plant/line 1/press.dvgw");
+    EXPECT_EQ(form.caption, "Parameter Configuration Tool for Orvane GateWay Unit - press.dvgw");
+    EXPECT_EQ(files.currentFileName, "/plant/line 1/press.dvgw");
+    SetParameterFileTitle(form, files, "");
+    EXPECT_EQ(form.caption, "Parameter Configuration Tool for Orvane GateWay Unit");
+    EXPECT_EQ(files.currentFileName, "/plant/line 1/press.dvgw");
+}
+
+TEST(StartFolder, LastFolderOrDocuments) {
+    CScratchFolder folder;
+    const std::string last = folder.Path().string() + "/";
+    EXPECT_EQ(StartFolderOf(last, "/docs/"), last);
+    EXPECT_EQ(StartFolderOf(folder.Path().string(), "/docs/"), folder.Path().string());
+    EXPECT_EQ(StartFolderOf(last + "gone/", "/docs/"), "/docs/");
+    EXPECT_EQ(StartFolderOf("0", "/docs/"), "/docs/") << "the settings default";
+    EXPECT_EQ(StartFolderOf("", "/docs/"), "/docs/");
+}
+
+}  // namespace
