@@ -1,0 +1,19 @@
+#pragma once
+// The start of the desktop tool up to the main window: settings, the start dialogs (communication
+// settings on the first run, gateway type, unit search), the slave address and the layout for the type.
+#include "gui/app/CToolSession.h"
+#include "gui/app/StartOptions.h"
+
+class QWidget;
+
+// Reads the settings file and hands its [Ports] mapping to the link.
+void LoadSettings(CToolSession& session);
+
+// Shows the start dialogs the options leave: the communication settings while no port is configured,
+// the gateway type selection unless a type is given, and the unit search for the unit-numbered types.
+// Returns the unit number the search chose (0 when none or skipped).
+int RunStartDialogs(CToolSession& session, const SStartOptions& options);
+
+// Fixes the slave address, applies the creation rules of the main window and lays it out for the type;
+// the status bar's last panel shows the program's version.
+void PrepareMainForm(CToolSession& session, int unitNo, int screenWidth, int screenHeight);

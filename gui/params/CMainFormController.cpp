@@ -1,0 +1,231 @@
+#include "gui/params/CMainFormController.h"
+
+#include <QFileDialog>
+
+#include "core/app/FileArguments.h"
+#include "core/app/MainWindowPrompts.h"
+#include "core/app/MonitorMenuRules.h"
+#include "core/app/PortDialogRules.h"
+#include "core/app/StartupRules.h"
+#include "core/files/NewFileForm.h"
+#include "core/params/AxisGridEditing.h"
+#include "core/params/DravoPanels.h"
+#include "core/params/FieldEditRefresh.h"
+#include "core/params/FieldEditing.h"
+#include "core/params/RefreshDisplay.h"
+#include "gui/app/QtText.h"
+#include "gui/app/TCommunicationSetting.h"
+#include "gui/params/TAddressEdit.h"
+#include "gui/params/TGWParaCfgForm.h"
+
+namespace {
+// The open and save dialogs as the core describes them: the type's one filter, its default suffix, the
+// start folder, the pre-filled name and, for saving, the question before a file is replaced.
+std::optional<std::string> AskFilePath(QWidget* owner, const SFileDialogRequest& request) {
+    QFileDialog dialog(owner);
+    dialog.setObjectName("FileDialog");
+    dialog.setAcceptMode(request.kind == EFileDialogKind::Save ? QFileDialog::AcceptSave
+                                                               : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.kind == EFileDialogKind::Save ? QFileDialog::AnyFile
+                                                             : QFileDialog::ExistingFile);
+    dialog.setNameFilter(ToQt(request.filterName.empty() ? request.filterPattern : request.filterName));
+    dialog.setDefaultSuffix(ToQt(request.defaultSuffix));
+    dialog.setDirectory(ToQt(request.startFolder));
+    if (!request.initialPath.empty()) dialog.selectFile(ToQt(request.initialPath));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return FromQt(dialog.selectedFiles().front());
+}
+}  // namespace
+
+CMainFormController::CMainFormController(CToolSession& session) : s_(session) {
+    BuildCommands();
+}
+
+// ---- the frame's own operations -----------------------------------------------------------------
+
+void CMainFormController::RefreshDisplay() {
+    ::RefreshDisplay(s_.image, s_.form, s_.program, s_.host, EditRefreshHooks(s_.program.SelectedGwType));
+}
+
+void CMainFormController::ShowPortDialog() {
+    const SPortDialogOutcome outcome = RunPortDialog(s_.form.flags, s_.program.Comm, [this] {
+        TCommunicationSetting dialog(s_.program.Comm, s_.config.ports, s_.host, window_);
+        dialog.exec();
+        if (dialog.Result().disableMonitorMenu) s_.form.MenuMoniter1.enabled = false;
+    });
+    if (!outcome.dialogShown) return;
+    if (outcome.closePort) s_.link.Close();
+    RefreshDisplay();
+}
+
+void CMainFormController::ClosePort() {
+    s_.link.Close();
+    s_.form.flags.portOpen = false;
+}
+
+SParameterFileContext CMainFormController::FileContext() {
+    SParameterFileHooks hooks = DefaultParameterFileHooks();
+    hooks.commitStationAddress = [this] { return CommitAddressEdit(); };
+    hooks.refreshDisplay = [this] { RefreshDisplay(); };
+    hooks.askFilePath = [this](const SFileDialogRequest& request) { return AskFilePath(window_, request); };
+    return SParameterFileContext{s_.image, s_.program, s_.form, s_.files, s_.host, std::move(hooks)};
+}
+
+bool CMainFormController::CommitAddressEdit() {
+    return ::CommitAddressEdit(s_.image, s_.form, s_.program, s_.host);
+}
+
+void CMainFormController::OpenCommandLineFiles(const std::vector<std::string>& arguments) {
+    SParameterFileContext ctx = FileContext();
+    ::OpenCommandLineFiles(ctx, arguments);
+}
+
+// The menu items and buttons the tool has an action for.
+void CMainFormController::BuildCommands() {
+    auto open = [this] {
+        SParameterFileContext ctx = FileContext();
+        OpenParameterFileCommand(ctx);
+    };
+    auto save = [this] {
+        SParameterFileContext ctx = FileContext();
+        SaveParameterFileCommand(ctx);
+    };
+    auto exit = [this] {
+        if (window_ != nullptr) window_->close();
+    };
+    auto portConfig = [this] { ShowPortDialog(); };
+    commands_ = {
+        {"MenuOpen1", open},
+        {"tbOpenFile", open},
+        {"MenuSave1", save},
+        {"tbSaveFile", save},
+        {"MenuExit1", exit},
+        {"Button1", portConfig},
+        {"MenuPortConfig", portConfig},
+        {"ToolButton2", [this] { ClosePort(); }},
+    };
+}
+
+bool CMainFormController::Command(const std::string& name) {
+    const auto command = commands_.find(name);
+    if (command == commands_.end()) return false;
+    command->second();
+    return true;
+}
+
+// ---- parameter fields and axis area -------------------------------------------------------------
+
+#define GW_FORWARD_INDEX(handler)                                 \
+    void CMainFormController::handler(int index) {                \
+        ::handler(s_.image, s_.form, s_.program, s_.host, index); \
+    }
+GW_FORWARD_INDEX(cbNTYPChange)
+GW_FORWARD_INDEX(cbDADRChange)
+GW_FORWARD_INDEX(cbDBPSChange)
+GW_FORWARD_INDEX(cbFINXChange)
+GW_FORWARD_INDEX(cbDSZChange)
+GW_FORWARD_INDEX(cbTBPSChange)
+GW_FORWARD_INDEX(cbW4NChange)
+GW_FORWARD_INDEX(cbW8NChange)
+GW_FORWARD_INDEX(cbW2NChange)
+GW_FORWARD_INDEX(cbW1NChange)
+GW_FORWARD_INDEX(cbB4NChange)
+GW_FORWARD_INDEX(ComboBox1Change)
+#undef GW_FORWARD_INDEX
+
+void CMainFormController::StringGrid1Click(int col, int row) {
+    ::StringGrid1Click(s_.image, s_.form, s_.program, s_.host, col, row);
+}
+void CMainFormController::StringGrid1DblClick(int col, int row) {
+    ::StringGrid1DblClick(s_.image, s_.form, s_.program, s_.host, col, row);
+}
+void CMainFormController::StringGrid2Click(int col, int row) {
+    ::StringGrid2Click(s_.image, s_.form, s_.program, s_.host, col, row);
+}
+void CMainFormController::StringGrid2DblClick(int col, int row) {
+    ::StringGrid2DblClick(s_.image, s_.form, s_.program, s_.host, col, row);
+}
+
+bool CMainFormController::edDADRKey(int key, std::string& text, int& caret, int& selectionLength) {
+    SAddressEditInput edit{text, caret, selectionLength};
+    const KeyVerdict verdict = key == ADDRESS_KEY_DELETE      ? edDADRKeyDown(edit, AddressEditKey::Delete)
+                               : key == ADDRESS_KEY_BACKSPACE ? edDADRKeyPress(edit, KEY_BACKSPACE)
+                                                              : edDADRKeyPress(edit, static_cast<char>(key));
+    text = edit.text;
+    caret = edit.caret;
+    selectionLength = edit.selLength;
+    return verdict == KeyVerdict::Swallow;
+}
+
+void CMainFormController::edDADRText(const std::string& text) {
+    s_.form.edDADR.text = text;
+}
+void CMainFormController::edDADRFocus(bool hasFocus) {
+    s_.form.edDADRHasFocus = hasFocus;
+}
+void CMainFormController::edDADRExit() {
+    ::edDADRExit(s_.image, s_.form, s_.program, s_.host);
+}
+
+void CMainFormController::cbAxisCtrlChange(int unit, int index) {
+    ::cbAxisCtrlChange(s_.image, s_.form, s_.program, s_.host, unit, index);
+}
+void CMainFormController::chkRsvAxisClick(int unit, int slotInUnit, bool checked) {
+    ::chkRsvAxisClick(s_.image, s_.form, s_.program, s_.host, unit, slotInUnit, checked);
+}
+void CMainFormController::rbFull_PosClick() {
+    ::rbFull_PosClick(s_.image, s_.form, s_.program, s_.host);
+}
+void CMainFormController::rbRemIOClick() {
+    ::rbRemIOClick(s_.image, s_.form, s_.program, s_.host);
+}
+
+// ---- window events -------------------------------------------------------------------------------
+
+void CMainFormController::FirstShown() {
+    RefreshDisplay();
+}
+
+void CMainFormController::MenuFile1Open() {
+    CommitAddressEdit();
+}
+void CMainFormController::MenuSet1Open() {
+    CommitAddressEdit();
+}
+
+void CMainFormController::MenuMoniter1Open() {
+    if (CommitAddressEdit()) return;
+    SMainFormState& f = s_.form;
+    const SProgramValues& p = s_.program;
+    if (p.ExtendedMode()) {
+        OpenPortForMonitorMenu(
+            f.flags,
+            [this] { return s_.link.Open(s_.program.Comm.CurrentPortNum, s_.program.Comm.CurrentBaudIndex); },
+            s_.host);
+    }
+    const SMonitorMenuItems items{f.MenuRegMoniter1,    f.MenuRS485SIO1, f.MenuAllIO,
+                                  f.MenuErrTC_Moniter1, f.MenuAlarmlist, f.MenuHardmonitor};
+    ApplyMonitorMenuOpeningRule(items, p.SelectedGwType, p.ExtendedMode(), s_.image.Word(GVER));
+}
+
+void CMainFormController::MenuHelp1Open() {
+    if (CommitAddressEdit()) return;
+    ApplyHelpMenuOpeningRule(s_.form.MenuPIO1, s_.program.SelectedGwType);
+}
+
+void CMainFormController::FilesDropped(const std::vector<std::string>& paths) {
+    SParameterFileContext ctx = FileContext();
+    OpenDroppedFiles(ctx, paths);
+}
+
+bool CMainFormController::CloseQuery() {
+    return CloseQueryAllowsExit(s_.form.flags, s_.host);
+}
+
+// Closing: the port is given back and the settings are written (the program's own sections and any
+// other, such as [Ports], kept as they were).
+void CMainFormController::Closed() {
+    ClosePort();
+    if (saveSettingsOnClose_) SaveGwComConfig(s_.config.document, s_.program.Comm);
+}

@@ -1,0 +1,76 @@
+#pragma once
+// Runs the core's handlers for the main window's events on the run's objects, opens the dialogs the
+// menus and buttons stand for, and carries out the frame's own operations (port dialog, closing the
+// port, the close sequence). Commands whose window or procedure the tool does not have yet are not in
+// the dispatch table and do nothing.
+#include <functional>
+#include <map>
+#include <string>
+
+#include "gui/app/CToolSession.h"
+#include "gui/params/MainFormEvents.h"
+
+class TGWParaCfgForm;
+
+class CMainFormController : public CMainFormEvents {
+public:
+    explicit CMainFormController(CToolSession& session);
+
+    void SetWindow(TGWParaCfgForm* window) { window_ = window; }
+    // The self test leaves the user's settings file alone.
+    void SetSaveSettingsOnClose(bool save) { saveSettingsOnClose_ = save; }
+
+    // The port dialog of the "Port Config" button and menu item; also used at the first start.
+    void ShowPortDialog();
+    // The display refresh from the image.
+    void RefreshDisplay();
+    // Opens the parameter files named on the command line (one is opened, more are refused).
+    void OpenCommandLineFiles(const std::vector<std::string>& arguments);
+    // Whether a command name has an action.
+    bool HasCommand(const std::string& name) const { return commands_.count(name) != 0; }
+
+    void cbNTYPChange(int index) override;
+    void cbDADRChange(int index) override;
+    void cbDBPSChange(int index) override;
+    void cbFINXChange(int index) override;
+    void cbDSZChange(int index) override;
+    void cbTBPSChange(int index) override;
+    void cbW4NChange(int index) override;
+    void cbW8NChange(int index) override;
+    void cbW2NChange(int index) override;
+    void cbW1NChange(int index) override;
+    void cbB4NChange(int index) override;
+    void ComboBox1Change(int index) override;
+    void StringGrid1Click(int col, int row) override;
+    void StringGrid1DblClick(int col, int row) override;
+    void StringGrid2Click(int col, int row) override;
+    void StringGrid2DblClick(int col, int row) override;
+    bool edDADRKey(int key, std::string& text, int& caret, int& selectionLength) override;
+    void edDADRText(const std::string& text) override;
+    void edDADRFocus(bool hasFocus) override;
+    void edDADRExit() override;
+    void cbAxisCtrlChange(int unit, int index) override;
+    void chkRsvAxisClick(int unit, int slotInUnit, bool checked) override;
+    void rbFull_PosClick() override;
+    void rbRemIOClick() override;
+    void FirstShown() override;
+    void MenuFile1Open() override;
+    void MenuSet1Open() override;
+    void MenuMoniter1Open() override;
+    void MenuHelp1Open() override;
+    bool Command(const std::string& name) override;
+    void FilesDropped(const std::vector<std::string>& paths) override;
+    bool CloseQuery() override;
+    void Closed() override;
+
+private:
+    void BuildCommands();
+    SParameterFileContext FileContext();
+    bool CommitAddressEdit();
+    void ClosePort();
+
+    CToolSession& s_;
+    TGWParaCfgForm* window_ = nullptr;
+    bool saveSettingsOnClose_ = true;
+    std::map<std::string, std::function<void()>> commands_;
+};

@@ -1,0 +1,688 @@
+#include "gui/params/TGWParaCfgForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "gui/app/QtText.h"
+#include "gui/params/ControlRendering.h"
+#include "gui/params/TAddressEdit.h"
+#include "gui/params/TStringGrid.h"
+
+namespace {
+constexpr int kWindowFontSize = 12;
+constexpr int kSmallFontSize = 9;
+constexpr int kMargin = 10;
+constexpr int kButtonGap = 12;
+constexpr int kMinCommandButtonHeight = 36;
+
+QFont WindowFont(int size) {
+    return QFont(QStringLiteral("Courier New"), size);
+}
+
+QFrame* NewSeparator(QWidget* parent, const char* name, QFrame::Shape shape) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(name);
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+// A column-group title above the axis grid: a raised panel with its caption centred.
+QLabel* NewTitlePanel(QWidget* parent, const char* name) {
+    auto* panel = new QLabel(parent);
+    panel->setObjectName(name);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setFont(WindowFont(kSmallFontSize));
+    return panel;
+}
+
+QWidget* NewColumnGroup(QWidget* parent, std::initializer_list<QWidget*> widgets) {
+    auto* group = new QWidget(parent);
+    auto* layout = new QVBoxLayout(group);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    for (QWidget* w : widgets) {
+        w->setParent(group);
+        layout->addWidget(w);
+    }
+    layout->addStretch(1);
+    return group;
+}
+}  // namespace
+
+TGWParaCfgForm::TGWParaCfgForm(SMainFormState& state, CMainFormEvents& events, QWidget* parent)
+    : QMainWindow(parent), state_(state), events_(events) {
+    setObjectName("GWParaCfgForm");
+    setFont(WindowFont(kWindowFontSize));
+    setAcceptDrops(true);
+    BuildMenus();
+    BuildToolBar();
+
+    auto* central = new QWidget(this);
+    central->setObjectName("ClientArea");
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(kMargin / 5, kMargin / 2, kMargin, kMargin / 2);
+    row->setSpacing(kButtonGap);
+    row->addWidget(BuildParameterColumn(), 0, Qt::AlignTop);
+    row->addWidget(BuildAxisArea(), 0, Qt::AlignTop);
+    row->addStretch(1);
+    setCentralWidget(central);
+    BuildStatusBar();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// ---- construction ------------------------------------------------------------------------------
+
+QAction* TGWParaCfgForm::NewMenuItem(QMenu* menu, const char* name) {
+    auto* action = new QAction(this);
+    action->setObjectName(name);
+    menu->addAction(action);
+    connect(action, &QAction::triggered, this, [this, name] { RunCommand(name); });
+    return action;
+}
+
+void TGWParaCfgForm::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setFont(QApplication::font());
+    auto newMenu = [&](const char* name, void (CMainFormEvents::*opening)()) {
+        auto* menu = new QMenu(bar);
+        menu->setObjectName(name);
+        menu->menuAction()->setObjectName(QString(name) + "Item");
+        bar->addMenu(menu);
+        connect(menu, &QMenu::aboutToShow, this,
+                [this, opening] { Forward([this, opening] { (events_.*opening)(); }); });
+        return menu;
+    };
+    MenuFile1 = newMenu("MenuFile1", &CMainFormEvents::MenuFile1Open);
+    menuItems_[NewMenuItem(MenuFile1, "MenuNew1")] = &SMainFormState::MenuNew1;
+    menuItems_[NewMenuItem(MenuFile1, "MenuOpen1")] = &SMainFormState::MenuOpen1;
+    menuItems_[NewMenuItem(MenuFile1, "MenuSave1")] = &SMainFormState::MenuSave1;
+    menuItems_[NewMenuItem(MenuFile1, "MenuExit1")] = &SMainFormState::MenuExit1;
+
+    MenuSet1 = newMenu("MenuSet1", &CMainFormEvents::MenuSet1Open);
+    menuItems_[NewMenuItem(MenuSet1, "MenuSpecial1")] = &SMainFormState::MenuSpecial1;
+    menuItems_[NewMenuItem(MenuSet1, "MenuPortConfig")] = &SMainFormState::MenuPortConfig;
+    menuItems_[NewMenuItem(MenuSet1, "MenuTimeSetting")] = &SMainFormState::MenuTimeSetting;
+    menuItems_[NewMenuItem(MenuSet1, "MenuUnitNo")] = &SMainFormState::MenuUnitNo;
+    menuItems_[NewMenuItem(MenuSet1, "MenuEtherIp")] = &SMainFormState::MenuEtherIp;
+    menuItems_[NewMenuItem(MenuSet1, "MenuDrvObsrv")] = &SMainFormState::MenuDrvObsrv;
+
+    MenuMoniter1 = newMenu("MenuMoniter1", &CMainFormEvents::MenuMoniter1Open);
+    menuItems_[NewMenuItem(MenuMoniter1, "MenuRegMoniter1")] = &SMainFormState::MenuRegMoniter1;
+    menuItems_[NewMenuItem(MenuMoniter1, "MenuAllIO")] = &SMainFormState::MenuAllIO;
+    menuItems_[NewMenuItem(MenuMoniter1, "MenuErrTC_Moniter1")] = &SMainFormState::MenuErrTC_Moniter1;
+    menuItems_[NewMenuItem(MenuMoniter1, "MenuRS485SIO1")] = &SMainFormState::MenuRS485SIO1;
+    menuItems_[NewMenuItem(MenuMoniter1, "MenuAlarmlist")] = &SMainFormState::MenuAlarmlist;
+    menuItems_[NewMenuItem(MenuMoniter1, "MenuHardmonitor")] = &SMainFormState::MenuHardmonitor;
+
+    MenuHelp1 = newMenu("MenuHelp1", &CMainFormEvents::MenuHelp1Open);
+    menuItems_[NewMenuItem(MenuHelp1, "MenuPIO1")] = &SMainFormState::MenuPIO1;
+}
+
+void TGWParaCfgForm::BuildToolBar() {
+    ToolBar = new QToolBar(this);
+    ToolBar->setObjectName("ToolBar");
+    ToolBar->setMovable(false);
+    ToolBar->setFloatable(false);
+    ToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    addToolBar(Qt::TopToolBarArea, ToolBar);
+    auto newButton = [&](const char* name, QStyle::StandardPixmap icon, const QString& tip) {
+        auto* action = ToolBar->addAction(style()->standardIcon(icon), QString());
+        action->setObjectName(name);
+        action->setToolTip(tip);
+        connect(action, &QAction::triggered, this, [this, name] { RunCommand(name); });
+        return action;
+    };
+    tbNewFile = newButton("tbNewFile", QStyle::SP_FileIcon, tr("New file"));
+    tbOpenFile = newButton("tbOpenFile", QStyle::SP_DialogOpenButton, tr("Open"));
+    tbSaveFile = newButton("tbSaveFile", QStyle::SP_DialogSaveButton, tr("Save"));
+    ToolButton2 = newButton("ToolButton2", QStyle::SP_DialogCloseButton, QString());
+}
+
+QLabel* TGWParaCfgForm::NewLabel(const char* name, bool smallFont) {
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    if (smallFont) label->setFont(WindowFont(kSmallFontSize));
+    return label;
+}
+
+QComboBox* TGWParaCfgForm::NewCombo(const char* name, void (CMainFormEvents::*handler)(int)) {
+    auto* combo = new QComboBox(this);
+    combo->setObjectName(name);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    connect(combo, &QComboBox::activated, this,
+            [this, handler](int index) { Forward([this, handler, index] { (events_.*handler)(index); }); });
+    return combo;
+}
+
+QWidget* TGWParaCfgForm::BuildParameterColumn() {
+    auto* column = new QWidget(this);
+    column->setObjectName("pnlParameters");
+    auto* grid = new QGridLayout(column);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(kButtonGap);
+    grid->setVerticalSpacing(8);
+
+    auto newButton = [&](const char* name) {
+        auto* button = new QPushButton(column);
+        button->setObjectName(name);
+        button->setMinimumHeight(std::max(kMinCommandButtonHeight, fontMetrics().height() + 10));
+        connect(button, &QPushButton::clicked, this, [this, name] { RunCommand(name); });
+        return button;
+    };
+    Button1 = newButton("Button1");
+    Button2 = newButton("Button2");
+    Button3 = newButton("Button3");
+    grid->addWidget(Button1, 0, 0);
+    grid->addWidget(Button2, 0, 1);
+    grid->addWidget(Button3, 0, 2);
+
+    lNTYP = NewLabel("lNTYP");
+    cbNTYP = NewCombo("cbNTYP", &CMainFormEvents::cbNTYPChange);
+    pnlNTYP = new QFrame(column);
+    pnlNTYP->setObjectName("pnlNTYP");
+    pnlNTYP->setFrameShape(QFrame::Panel);
+    pnlNTYP->setFrameShadow(QFrame::Sunken);
+    linpNTYP = NewLabel("linpNTYP");
+    linpNTYP->setParent(pnlNTYP);
+    auto* panelLayout = new QHBoxLayout(pnlNTYP);
+    panelLayout->setContentsMargins(4, 4, 4, 4);
+    panelLayout->addWidget(linpNTYP);
+
+    lDADR = NewLabel("lDADR");
+    cbDADR = NewCombo("cbDADR", &CMainFormEvents::cbDADRChange);
+    edDADR = new TAddressEdit(column);
+    edDADR->SetRules([this](int key, std::string& text, int& caret,
+                            int& selection) { return events_.edDADRKey(key, text, caret, selection); },
+                     [this] { Forward([this] { events_.edDADRExit(); }); },
+                     [this](const std::string& text) { events_.edDADRText(text); },
+                     [this](bool hasFocus) { events_.edDADRFocus(hasFocus); });
+
+    lDBPS = NewLabel("lDBPS");
+    cbDBPS = NewCombo("cbDBPS", &CMainFormEvents::cbDBPSChange);
+    cbFINX = NewCombo("cbFINX", &CMainFormEvents::cbFINXChange);
+    auto* baudRow = new QHBoxLayout;
+    baudRow->setSpacing(5);
+    baudRow->addWidget(cbDBPS, 1);
+    baudRow->addWidget(cbFINX);
+
+    lDSZ = NewLabel("lDSZ");
+    cbDSZ = NewCombo("cbDSZ", &CMainFormEvents::cbDSZChange);
+    lTBPS = NewLabel("lTBPS");
+    cbTBPS = NewCombo("cbTBPS", &CMainFormEvents::cbTBPSChange);
+    cbGMOD = new QComboBox(column);
+    cbGMOD->setObjectName("cbGMOD");
+    auto* tpRow = new QHBoxLayout;
+    tpRow->addWidget(cbTBPS, 1);
+    tpRow->addWidget(cbGMOD);
+
+    int row = 1;
+    auto addField = [&](QLabel* label, std::initializer_list<QWidget*> fields) {
+        grid->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
+        for (QWidget* field : fields) grid->addWidget(field, row, 1, 1, 2);
+        ++row;
+    };
+    addField(lNTYP, {cbNTYP, pnlNTYP});
+    addField(lDADR, {cbDADR, edDADR});
+    grid->addWidget(lDBPS, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    grid->addLayout(baudRow, row++, 1, 1, 2);
+    addField(lDSZ, {cbDSZ});
+    grid->addWidget(lTBPS, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    grid->addLayout(tpRow, row++, 1, 1, 2);
+
+    grid->addWidget(BuildInfoBox(), row++, 0, 1, 3);
+
+    lTitleGver = NewLabel("lTitleGver", true);
+    lGver = NewLabel("lGver", true);
+    lTitleAbccVer = NewLabel("lTitleAbccVer", true);
+    lAbccVer = NewLabel("lAbccVer", true);
+    auto* versions = new QGridLayout;
+    versions->setHorizontalSpacing(kMargin);
+    versions->setVerticalSpacing(3);
+    versions->addWidget(lTitleGver, 0, 0);
+    versions->addWidget(lGver, 0, 1);
+    versions->addWidget(lTitleAbccVer, 1, 0);
+    versions->addWidget(lAbccVer, 1, 1);
+    versions->setColumnStretch(2, 1);
+    grid->addLayout(versions, row++, 0, 1, 3);
+
+    ProgressBar1 = new QProgressBar(column);
+    ProgressBar1->setObjectName("ProgressBar1");
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setFixedHeight(QFontMetrics(WindowFont(kSmallFontSize)).height() + 9);
+    grid->addWidget(ProgressBar1, row++, 0, 1, 3);
+    grid->setRowStretch(row, 1);
+    return column;
+}
+
+QWidget* TGWParaCfgForm::BuildInfoBox() {
+    gbInfoConfig = new QGroupBox(this);
+    gbInfoConfig->setObjectName("gbInfoConfig");
+    Label1 = NewLabel("Label1", true);
+    Label2 = NewLabel("Label2", true);
+    Label3 = NewLabel("Label3", true);
+    Label6 = NewLabel("Label6");
+    Label7 = NewLabel("Label7");
+    Label8 = NewLabel("Label8");
+    Label12 = NewLabel("Label12", true);
+    Label13 = NewLabel("Label13", true);
+    Label14 = NewLabel("Label14", true);
+    lRemote = NewLabel("lRemote", true);
+    auto* grid = new QGridLayout(gbInfoConfig);
+    grid->setContentsMargins(kMargin, 4, kMargin, 4);
+    grid->setHorizontalSpacing(kMargin);
+    grid->setVerticalSpacing(4);
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(Label6, 0, 1);
+    grid->addWidget(Label12, 0, 2);
+    grid->addWidget(lRemote, 1, 2);
+    grid->addWidget(Label2, 2, 0);
+    grid->addWidget(Label7, 2, 1);
+    grid->addWidget(Label13, 2, 2);
+    grid->addWidget(Label3, 3, 0);
+    grid->addWidget(Label8, 3, 1);
+    grid->addWidget(Label14, 3, 2);
+    grid->setColumnStretch(2, 1);
+    gbInfoConfig->setMinimumHeight(110);
+    return gbInfoConfig;
+}
+
+QWidget* TGWParaCfgForm::BuildAxisArea() {
+    auto* area = new QWidget(this);
+    area->setObjectName("pnlAxisArea");
+    auto* column = new QVBoxLayout(area);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(BuildIoAxisPanel());
+    column->addWidget(BuildServoAxisPanel());
+    column->addWidget(BuildDriveUnitArea());
+    column->addStretch(1);
+    return area;
+}
+
+QWidget* TGWParaCfgForm::BuildIoAxisPanel() {
+    pnlAxisCtrlIO = new QWidget(this);
+    pnlAxisCtrlIO->setObjectName("pnlAxisCtrlIO");
+    Label11 = NewLabel("Label11", true);
+    Label11->setParent(pnlAxisCtrlIO);
+    StringGrid1 = new TStringGrid("StringGrid1", pnlAxisCtrlIO);
+    StringGrid1->setFont(WindowFont(kSmallFontSize));
+    connect(StringGrid1, &TStringGrid::CellClicked, this,
+            [this](int col, int row) { Forward([this, col, row] { events_.StringGrid1Click(col, row); }); });
+    connect(StringGrid1, &TStringGrid::CellDoubleClicked, this, [this](int col, int row) {
+        Forward([this, col, row] { events_.StringGrid1DblClick(col, row); });
+    });
+
+    cbW4N = NewCombo("cbW4N", &CMainFormEvents::cbW4NChange);
+    cbW8N = NewCombo("cbW8N", &CMainFormEvents::cbW8NChange);
+    cbW2N = NewCombo("cbW2N", &CMainFormEvents::cbW2NChange);
+    cbW1N = NewCombo("cbW1N", &CMainFormEvents::cbW1NChange);
+    cbB4N = NewCombo("cbB4N", &CMainFormEvents::cbB4NChange);
+    for (QComboBox* combo : {cbW4N, cbW8N, cbW2N, cbW1N, cbB4N}) {
+        combo->setFont(WindowFont(kSmallFontSize));
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(2);
+    }
+    pnlStrTitleSize = NewTitlePanel(pnlAxisCtrlIO, "pnlStrTitleSize");
+    pnlStrSize4W = NewTitlePanel(pnlAxisCtrlIO, "pnlStrSize4W");
+    pnlStrSize8W = NewTitlePanel(pnlAxisCtrlIO, "pnlStrSize8W");
+    pnlStrSize2W = NewTitlePanel(pnlAxisCtrlIO, "pnlStrSize2W");
+    pnlStrSize1W = NewTitlePanel(pnlAxisCtrlIO, "pnlStrSize1W");
+    pnlStrSize4bits = NewTitlePanel(pnlAxisCtrlIO, "pnlStrSize4bits");
+
+    groupSize = NewColumnGroup(pnlAxisCtrlIO, {pnlStrTitleSize});
+    group4W = NewColumnGroup(pnlAxisCtrlIO, {pnlStrSize4W, pnlStrSize1W, cbW4N, cbW1N});
+    group8W = NewColumnGroup(pnlAxisCtrlIO, {pnlStrSize8W, cbW8N});
+    group2W = NewColumnGroup(pnlAxisCtrlIO, {pnlStrSize2W, pnlStrSize4bits, cbW2N, cbB4N});
+    Panel1 = NewSeparator(pnlAxisCtrlIO, "Panel1", QFrame::VLine);
+    Panel2 = NewSeparator(pnlAxisCtrlIO, "Panel2", QFrame::VLine);
+    Panel3 = NewSeparator(pnlAxisCtrlIO, "Panel3", QFrame::VLine);
+
+    auto* header = new QHBoxLayout;
+    header->setSpacing(0);
+    header->addWidget(groupSize);
+    header->addWidget(Panel1);
+    header->addWidget(group4W);
+    header->addWidget(Panel2);
+    header->addWidget(group8W);
+    header->addWidget(Panel3);
+    header->addWidget(group2W);
+    header->addStretch(1);
+
+    auto* column = new QVBoxLayout(pnlAxisCtrlIO);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+    column->addWidget(Label11);
+    column->addLayout(header);
+    column->addWidget(StringGrid1);
+    return pnlAxisCtrlIO;
+}
+
+QWidget* TGWParaCfgForm::BuildServoAxisPanel() {
+    pnlAxisCtrlSrv = new QWidget(this);
+    pnlAxisCtrlSrv->setObjectName("pnlAxisCtrlSrv");
+    Label4 = NewLabel("Label4", true);
+    ComboBox1 = NewCombo("ComboBox1", &CMainFormEvents::ComboBox1Change);
+    ComboBox1->setFont(WindowFont(kSmallFontSize));
+    StringGrid2 = new TStringGrid("StringGrid2", pnlAxisCtrlSrv);
+    StringGrid2->setFont(WindowFont(kSmallFontSize));
+    connect(StringGrid2, &TStringGrid::CellClicked, this,
+            [this](int col, int row) { Forward([this, col, row] { events_.StringGrid2Click(col, row); }); });
+    connect(StringGrid2, &TStringGrid::CellDoubleClicked, this, [this](int col, int row) {
+        Forward([this, col, row] { events_.StringGrid2DblClick(col, row); });
+    });
+    lblStatAXSFT = NewLabel("lblStatAXSFT", true);
+    Panel9 = NewSeparator(pnlAxisCtrlSrv, "Panel9", QFrame::HLine);
+    Panel10 = NewSeparator(pnlAxisCtrlSrv, "Panel10", QFrame::HLine);
+
+    auto* title = new QHBoxLayout;
+    title->addWidget(Label4);
+    title->addWidget(ComboBox1);
+    title->addStretch(1);
+    auto* column = new QVBoxLayout(pnlAxisCtrlSrv);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+    column->addLayout(title);
+    column->addWidget(Panel9);
+    column->addWidget(StringGrid2);
+    column->addWidget(Panel10);
+    column->addWidget(lblStatAXSFT);
+    return pnlAxisCtrlSrv;
+}
+
+QWidget* TGWParaCfgForm::BuildDriveUnitArea() {
+    pnlDriveUnits = new QWidget(this);
+    pnlDriveUnits->setObjectName("pnlDriveUnits");
+    rbFull_Pos = new QRadioButton(pnlDriveUnits);
+    rbFull_Pos->setObjectName("rbFull_Pos");
+    rbRemIO = new QRadioButton(pnlDriveUnits);
+    rbRemIO->setObjectName("rbRemIO");
+    auto* group = new QButtonGroup(pnlDriveUnits);
+    group->addButton(rbFull_Pos);
+    group->addButton(rbRemIO);
+    connect(rbFull_Pos, &QRadioButton::clicked, this,
+            [this] { Forward([this] { events_.rbFull_PosClick(); }); });
+    connect(rbRemIO, &QRadioButton::clicked, this, [this] { Forward([this] { events_.rbRemIOClick(); }); });
+
+    auto* modes = new QHBoxLayout;
+    modes->addWidget(rbFull_Pos);
+    modes->addWidget(rbRemIO);
+    modes->addStretch(1);
+    auto* column = new QVBoxLayout(pnlDriveUnits);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(modes);
+    driveUnitLayout = new QVBoxLayout;
+    column->addLayout(driveUnitLayout);
+    return pnlDriveUnits;
+}
+
+void TGWParaCfgForm::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("StatusBar1");
+    bar->setFont(WindowFont(kSmallFontSize));
+    bar->setSizeGripEnabled(false);
+}
+
+// ---- events ------------------------------------------------------------------------------------
+
+void TGWParaCfgForm::Forward(const std::function<void()>& event) {
+    event();
+    Render();
+}
+
+void TGWParaCfgForm::RunCommand(const char* name) {
+    if (events_.Command(name)) Render();
+}
+
+void TGWParaCfgForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    Forward([this] { events_.FirstShown(); });
+}
+
+void TGWParaCfgForm::closeEvent(QCloseEvent* event) {
+    if (!events_.CloseQuery()) {
+        event->ignore();
+        return;
+    }
+    events_.Closed();
+    event->accept();
+}
+
+void TGWParaCfgForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TGWParaCfgForm::dropEvent(QDropEvent* event) {
+    std::vector<std::string> paths;
+    for (const QUrl& url : event->mimeData()->urls()) paths.push_back(FromQt(url.toLocalFile()));
+    event->acceptProposedAction();
+    raise();
+    activateWindow();
+    Forward([this, paths] { events_.FilesDropped(paths); });
+}
+
+void TGWParaCfgForm::LockMainWindow(bool enabled) {
+    locked_ = !enabled;
+    centralWidget()->setEnabled(enabled);
+    ToolBar->setEnabled(enabled);
+    RenderMenus();
+}
+
+// ---- rendering ---------------------------------------------------------------------------------
+
+void TGWParaCfgForm::Render() {
+    const SMainFormState& s = state_;
+    setWindowTitle(ToQt(s.caption));
+    RenderButton(Button1, s.Button1);
+    RenderButton(Button2, s.Button2);
+    RenderButton(Button3, s.Button3);
+
+    RenderLabel(lNTYP, s.lNTYP);
+    RenderCombo(cbNTYP, s.cbNTYP);
+    RenderControl(pnlNTYP, s.pnlNTYP);
+    RenderLabel(linpNTYP, s.linpNTYP);
+    RenderLabel(lDADR, s.lDADR);
+    RenderCombo(cbDADR, s.cbDADR);
+    RenderEdit(edDADR, s.edDADR);
+    RenderLabel(lDBPS, s.lDBPS);
+    RenderCombo(cbDBPS, s.cbDBPS);
+    RenderCombo(cbFINX, s.cbFINX);
+    RenderLabel(lDSZ, s.lDSZ);
+    RenderCombo(cbDSZ, s.cbDSZ);
+    RenderLabel(lTBPS, s.lTBPS);
+    RenderCombo(cbTBPS, s.cbTBPS);
+    RenderCombo(cbGMOD, s.cbGMOD);
+
+    RenderGroupBox(gbInfoConfig, s.gbInfoConfig);
+    const std::pair<QLabel*, const TextState*> infoLabels[] = {{Label1, &s.Label1},
+                                                               {Label2, &s.Label2},
+                                                               {Label3, &s.Label3},
+                                                               {Label6, &s.Label6},
+                                                               {Label7, &s.Label7},
+                                                               {Label8, &s.Label8},
+                                                               {Label12, &s.Label12},
+                                                               {Label13, &s.Label13},
+                                                               {Label14, &s.Label14},
+                                                               {lRemote, &s.lRemote},
+                                                               {lTitleGver, &s.lTitleGver},
+                                                               {lGver, &s.lGver},
+                                                               {lTitleAbccVer, &s.lTitleAbccVer},
+                                                               {lAbccVer, &s.lAbccVer}};
+    for (const auto& [label, text] : infoLabels) RenderLabel(label, *text);
+
+    RenderControl(ProgressBar1, s.ProgressBar1);
+    ProgressBar1->setMaximum(s.progressMax);
+
+    RenderControl(pnlAxisCtrlIO, s.pnlAxisCtrlIO);
+    RenderLabel(Label11, s.Label11);
+    StringGrid1->Render(s.StringGrid1);
+    RenderCombo(cbW4N, s.cbW4N);
+    RenderCombo(cbW8N, s.cbW8N);
+    RenderCombo(cbW2N, s.cbW2N);
+    RenderCombo(cbW1N, s.cbW1N);
+    RenderCombo(cbB4N, s.cbB4N);
+    RenderAxisHeader();
+
+    RenderControl(pnlAxisCtrlSrv, s.pnlAxisCtrlSrv);
+    RenderLabel(Label4, s.Label4);
+    RenderCombo(ComboBox1, s.ComboBox1);
+    StringGrid2->Render(s.StringGrid2);
+    RenderLabel(lblStatAXSFT, s.lblStatAXSFT);
+    RenderControl(Panel9, s.Panel9);
+    RenderControl(Panel10, s.Panel10);
+
+    RenderDriveUnits();
+    RenderMenus();
+    RenderStatusBar();
+}
+
+void TGWParaCfgForm::RenderMenus() {
+    for (const auto& [action, item] : menuItems_) RenderMenuItem(action, state_.*item);
+    const std::pair<QMenu*, const MenuItemState*> menus[] = {{MenuFile1, &state_.MenuFile1},
+                                                             {MenuSet1, &state_.MenuSet1},
+                                                             {MenuMoniter1, &state_.MenuMoniter1},
+                                                             {MenuHelp1, &state_.MenuHelp1}};
+    for (const auto& [menu, item] : menus) {
+        menu->setTitle(ToQt(item->caption));
+        const bool lockable = menu != MenuMoniter1;
+        menu->menuAction()->setEnabled(item->enabled && !(lockable && locked_));
+        menu->menuAction()->setVisible(item->visible);
+    }
+    const std::pair<QAction*, const ControlState*> buttons[] = {{tbNewFile, &state_.tbNewFile},
+                                                                {tbOpenFile, &state_.tbOpenFile},
+                                                                {tbSaveFile, &state_.tbSaveFile},
+                                                                {ToolButton2, &state_.ToolButton2}};
+    for (const auto& [action, control] : buttons) {
+        action->setEnabled(control->enabled);
+        action->setVisible(control->visible);
+    }
+}
+
+// The column-group title panels stand above the grid columns they describe: "Size" over the slot
+// numbers; "4W" over Simple and Point1, "8W" over Full, "2W" over the last three (KAVELIS); "1W" over
+// the five mode columns and "nibble" over the I/O column (VOSK, NUB3 GW).
+void TGWParaCfgForm::RenderAxisHeader() {
+    const SMainFormState& s = state_;
+    RenderLabel(pnlStrTitleSize, s.pnlStrTitleSize);
+    RenderLabel(pnlStrSize4W, s.pnlStrSize4W);
+    RenderLabel(pnlStrSize8W, s.pnlStrSize8W);
+    RenderLabel(pnlStrSize2W, s.pnlStrSize2W);
+    RenderLabel(pnlStrSize1W, s.pnlStrSize1W);
+    RenderLabel(pnlStrSize4bits, s.pnlStrSize4bits);
+    RenderControl(Panel1, s.Panel1);
+    RenderControl(Panel2, s.Panel2);
+    RenderControl(Panel3, s.Panel3);
+    if (StringGrid1->columnCount() < GRID1_COLUMNS) return;
+
+    auto columnsWidth = [&](int first, int last) {
+        int width = 0;
+        for (int col = first; col <= last; ++col) width += StringGrid1->columnWidth(col);
+        return width;
+    };
+    const bool byWords = s.pnlStrSize1W.visible || s.pnlStrSize4bits.visible;
+    group8W->setVisible(!byWords && (s.pnlStrSize8W.visible || s.cbW8N.visible));
+    const int separator = Panel1->isVisibleTo(pnlAxisCtrlIO) ? Panel1->sizeHint().width() : 0;
+    groupSize->setFixedWidth(columnsWidth(0, 0) + StringGrid1->frameWidth() - separator);
+    if (byWords) {
+        group4W->setFixedWidth(columnsWidth(1, 5));
+        group2W->setFixedWidth(columnsWidth(6, 6) + StringGrid1->frameWidth());
+    } else {
+        group4W->setFixedWidth(columnsWidth(1, 2));
+        group8W->setFixedWidth(columnsWidth(3, 3));
+        group2W->setFixedWidth(columnsWidth(4, 6) + StringGrid1->frameWidth());
+    }
+}
+
+void TGWParaCfgForm::RenderDriveUnits() {
+    const SMainFormState& s = state_;
+    RenderCheck(rbFull_Pos, s.rbFull_Pos);
+    RenderCheck(rbRemIO, s.rbRemIO);
+    while (driveUnits_.size() > s.DriveUnits.size()) {
+        delete driveUnits_.back().box;
+        driveUnits_.pop_back();
+    }
+    while (driveUnits_.size() < s.DriveUnits.size()) {
+        const int unit = static_cast<int>(driveUnits_.size());
+        SDriveUnitWidgets widgets{new QGroupBox(pnlDriveUnits), new QComboBox, {}};
+        widgets.box->setObjectName(QStringLiteral("gbDriveUnit%1").arg(unit));
+        widgets.mode->setObjectName(QStringLiteral("cbAxisCtrl%1").arg(unit));
+        widgets.mode->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        auto* layout = new QHBoxLayout(widgets.box);
+        layout->addWidget(widgets.mode);
+        connect(widgets.mode, &QComboBox::activated, this, [this, unit](int index) {
+            Forward([this, unit, index] { events_.cbAxisCtrlChange(unit, index); });
+        });
+        const auto slotCount = s.DriveUnits[static_cast<std::size_t>(unit)].chkRsvAxis.size();
+        for (std::size_t j = 0; j < slotCount; ++j) {
+            auto* box = new QCheckBox(widgets.box);
+            box->setObjectName(QStringLiteral("chkRsvAxis%1_%2").arg(unit).arg(j));
+            layout->addWidget(box);
+            const int slot = static_cast<int>(j);
+            connect(box, &QCheckBox::clicked, this, [this, unit, slot](bool checked) {
+                Forward([this, unit, slot, checked] { events_.chkRsvAxisClick(unit, slot, checked); });
+            });
+            widgets.reserve.push_back(box);
+        }
+        layout->addStretch(1);
+        driveUnitLayout->addWidget(widgets.box);
+        driveUnits_.push_back(std::move(widgets));
+    }
+    for (std::size_t i = 0; i < driveUnits_.size(); ++i) {
+        const SDriveUnitPanel& panel = s.DriveUnits[i];
+        RenderGroupBox(driveUnits_[i].box, panel.gbDriveUnit);
+        RenderCombo(driveUnits_[i].mode, panel.cbAxisCtrl);
+        for (std::size_t j = 0; j < driveUnits_[i].reserve.size() && j < panel.chkRsvAxis.size(); ++j) {
+            RenderCheck(driveUnits_[i].reserve[j], panel.chkRsvAxis[j]);
+            driveUnits_[i].reserve[j]->setToolTip(ToQt(panel.rsvHint));
+        }
+    }
+    pnlDriveUnits->setVisible(!s.DriveUnits.empty() || s.rbFull_Pos.visible || s.rbRemIO.visible);
+}
+
+void TGWParaCfgForm::RenderStatusBar() {
+    QStatusBar* bar = statusBar();
+    while (statusPanels_.size() > state_.StatusBar1.size()) {
+        delete statusPanels_.back();
+        statusPanels_.pop_back();
+    }
+    while (statusPanels_.size() < state_.StatusBar1.size()) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(statusPanels_.size()));
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        statusPanels_.push_back(panel);
+    }
+    // Panel 0 takes the free width; the others (MAC ID, version) sit at the right as wide as their text.
+    for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
+        bar->removeWidget(statusPanels_[i]);
+        statusPanels_[i]->setText(ToQt(state_.StatusBar1[i].text));
+        if (i == 0) {
+            bar->addWidget(statusPanels_[i], 1);
+        } else {
+            bar->addPermanentWidget(statusPanels_[i], 0);
+        }
+        statusPanels_[i]->show();
+    }
+}
