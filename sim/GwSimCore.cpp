@@ -41,9 +41,13 @@ constexpr std::size_t SHAPE_B_LENGTH = 8;  // slave, function, register, count o
 constexpr std::size_t SHAPE_A_LENGTH = 4;  // slave, function, CRC
 constexpr std::size_t VENDOR_LENGTH = 10;  // slave, 45h, 00h, sub-function, 4 argument bytes, CRC
 
-std::uint8_t Byte(std::uint16_t value, int shift) { return static_cast<std::uint8_t>((value >> shift) & 0xFF); }
+std::uint8_t Byte(std::uint16_t value, int shift) {
+    return static_cast<std::uint8_t>((value >> shift) & 0xFF);
+}
 
-bool IsAuto(const CSimRegisterBank& bank) { return (bank.Get(SIM_REG_GSTS) & SIM_GSTS_MANU) == 0; }
+bool IsAuto(const CSimRegisterBank& bank) {
+    return (bank.Get(SIM_REG_GSTS) & SIM_GSTS_MANU) == 0;
+}
 
 }  // namespace
 
@@ -59,7 +63,8 @@ CGwSimCore::CGwSimCore(const SSimConfig& config) : config_(config) {
     }
 }
 
-std::vector<std::uint8_t> CGwSimCore::Handle(const std::vector<std::uint8_t>& request, Clock::time_point now) {
+std::vector<std::uint8_t> CGwSimCore::Handle(const std::vector<std::uint8_t>& request,
+                                             Clock::time_point now) {
     requestLog_.push_back(request);
     if (requestLog_.size() > REQUEST_LOG_LIMIT) requestLog_.pop_front();
     Advance(now);
@@ -72,9 +77,10 @@ std::vector<std::uint8_t> CGwSimCore::Handle(const std::vector<std::uint8_t>& re
     }
     SUnit* unit = UnitAt(request[0], now);
     if (unit == nullptr || !TakesThisAttempt()) return {};
-    Frame reply = faults_.exceptionCode != 0
-                      ? ExceptionReply(request[0], request[1], static_cast<std::uint8_t>(faults_.exceptionCode))
-                      : Execute(*unit, request, now);
+    Frame reply =
+        faults_.exceptionCode != 0
+            ? ExceptionReply(request[0], request[1], static_cast<std::uint8_t>(faults_.exceptionCode))
+            : Execute(*unit, request, now);
     ApplyReplyFaults(reply);
     return reply;
 }
@@ -107,9 +113,13 @@ void CGwSimCore::SetAuto(int unit, bool on) {
                                      : static_cast<std::uint16_t>(status | SIM_GSTS_MANU));
 }
 
-SSimFaults& CGwSimCore::Faults() { return faults_; }
+SSimFaults& CGwSimCore::Faults() {
+    return faults_;
+}
 
-int CGwSimCore::LineBps() const { return lineBps_; }
+int CGwSimCore::LineBps() const {
+    return lineBps_;
+}
 
 std::vector<std::vector<std::uint8_t>> CGwSimCore::RequestLog() const {
     return {requestLog_.begin(), requestLog_.end()};
@@ -185,12 +195,18 @@ void CGwSimCore::ApplyReplyFaults(Frame& reply) const {
 
 CGwSimCore::Frame CGwSimCore::Execute(SUnit& unit, const Frame& request, Clock::time_point now) {
     switch (request[1]) {
-        case FN_READ_HOLDING: return ReadHoldingRegisters(unit, request);
-        case FN_WRITE_COIL: return WriteSingleCoil(unit, request, now);
-        case FN_WRITE_MULTIPLE: return WriteMultipleRegisters(unit, request);
-        case FN_REPORT_SLAVE_ID: return ReportSlaveId(unit, request);
-        case FN_VENDOR: return VendorCommand(unit, request);
-        default: return ExceptionReply(request[0], request[1], EX_ILLEGAL_FUNCTION);
+        case FN_READ_HOLDING:
+            return ReadHoldingRegisters(unit, request);
+        case FN_WRITE_COIL:
+            return WriteSingleCoil(unit, request, now);
+        case FN_WRITE_MULTIPLE:
+            return WriteMultipleRegisters(unit, request);
+        case FN_REPORT_SLAVE_ID:
+            return ReportSlaveId(unit, request);
+        case FN_VENDOR:
+            return VendorCommand(unit, request);
+        default:
+            return ExceptionReply(request[0], request[1], EX_ILLEGAL_FUNCTION);
     }
 }
 
@@ -300,7 +316,8 @@ std::uint8_t CGwSimCore::SetClock(SUnit& unit, std::uint32_t seconds) {
 void CGwSimCore::ClearAlarmHistory(SUnit& unit) {
     for (int n = 0; n < SIM_ALARM_RECORDS; ++n) {
         const auto first = static_cast<std::uint16_t>(SIM_REG_ALARM_HISTORY + n * SIM_ALARM_RECORD_WORDS);
-        for (int i = 0; i < SIM_ALARM_RECORD_WORDS; ++i) unit.bank.Set(static_cast<std::uint16_t>(first + i), 0);
+        for (int i = 0; i < SIM_ALARM_RECORD_WORDS; ++i)
+            unit.bank.Set(static_cast<std::uint16_t>(first + i), 0);
         unit.bank.Set(static_cast<std::uint16_t>(first + 1), 0xFFFF);
     }
 }

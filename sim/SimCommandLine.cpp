@@ -106,4 +106,6 @@ int ParseSimCommandLine(const std::vector<std::string_view>& args, SSimOptions& 
     return 0;
 }
 
-std::string_view SimUsageText() { return USAGE; }
+std::string_view SimUsageText() {
+    return USAGE;
+}

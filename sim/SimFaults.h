@@ -5,14 +5,14 @@
 #include <vector>
 
 struct SSimFaults {
-    bool silent = false;          // requests to a unit on the line go unanswered (and are not obeyed)
-    int answerEveryNth = 0;       // > 1: only every n-th request to a unit is obeyed and answered
-    bool corruptCrc = false;      // the reply's last CRC byte is inverted
-    bool wrongSlave = false;      // the reply names another slave (address with bit 0 inverted)
-    bool wrongFunction = false;   // the reply names another function (function code with bit 0 inverted)
-    int exceptionCode = 0;        // non-zero: every request is answered with this exception code
-    std::size_t chunkSize = 0;    // shell: non-zero: the reply leaves in chunks of this many bytes
-    int chunkPauseMs = 0;         // shell: the pause between two chunks
+    bool silent = false;         // requests to a unit on the line go unanswered (and are not obeyed)
+    int answerEveryNth = 0;      // > 1: only every n-th request to a unit is obeyed and answered
+    bool corruptCrc = false;     // the reply's last CRC byte is inverted
+    bool wrongSlave = false;     // the reply names another slave (address with bit 0 inverted)
+    bool wrongFunction = false;  // the reply names another function (function code with bit 0 inverted)
+    int exceptionCode = 0;       // non-zero: every request is answered with this exception code
+    std::size_t chunkSize = 0;   // shell: non-zero: the reply leaves in chunks of this many bytes
+    int chunkPauseMs = 0;        // shell: the pause between two chunks
     std::vector<std::uint8_t> trailing;  // bytes sent after the reply's CRC
-    int delayMs = 0;              // shell: the wait before the reply leaves
+    int delayMs = 0;                     // shell: the wait before the reply leaves
 };

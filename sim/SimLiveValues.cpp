@@ -47,7 +47,9 @@ std::uint16_t WaveAt(const SWave& wave, long long ms) {
     return static_cast<std::uint16_t>(wave.base - wave.amplitude + (2 * wave.amplitude * rise) / half);
 }
 
-bool Has(const CSimRegisterBank& bank, std::uint16_t address) { return bank.Access(address) != 0; }
+bool Has(const CSimRegisterBank& bank, std::uint16_t address) {
+    return bank.Access(address) != 0;
+}
 
 void AdvanceCounters(CSimRegisterBank& bank, long long fromMs, long long toMs) {
     for (const SCounter& counter : COUNTERS) {

@@ -25,7 +25,9 @@ constexpr int WRITE_WAIT_MS = 100;
 CSimPtyServer::CSimPtyServer(const SSimConfig& config)
     : core_(config), pace_(config.pace), stateFile_(config.stateFile) {}
 
-CSimPtyServer::~CSimPtyServer() { Stop(); }
+CSimPtyServer::~CSimPtyServer() {
+    Stop();
+}
 
 int CSimPtyServer::Start(const std::string& linkPath) {
     if (thread_.joinable()) return -1;
@@ -99,15 +101,16 @@ void CSimPtyServer::RemoveLink() {
     if (linkPath_.empty()) return;
     std::error_code error;
     // Only our own link: another gwsim may have taken the name over meanwhile.
-    if (std::filesystem::read_symlink(linkPath_, error) == devicePath_) std::filesystem::remove(linkPath_, error);
+    if (std::filesystem::read_symlink(linkPath_, error) == devicePath_)
+        std::filesystem::remove(linkPath_, error);
     linkPath_.clear();
 }
 
 void CSimPtyServer::Serve() {
     std::vector<std::uint8_t> frame;
     while (!stopping_) {
-        const int gapMs = EndOfFrameGapMs(WithCore([](CGwSimCore& core) { return core.LineBps(); })) +
-                          FRAME_GAP_MARGIN_MS;
+        const int gapMs =
+            EndOfFrameGapMs(WithCore([](CGwSimCore& core) { return core.LineBps(); })) + FRAME_GAP_MARGIN_MS;
         pollfd fds[2] = {{master_.Get(), POLLIN, 0}, {wakeRead_.Get(), POLLIN, 0}};
         const int ready = ::poll(fds, 2, frame.empty() ? -1 : gapMs);
         if (ready < 0 && errno != EINTR) break;

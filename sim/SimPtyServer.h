@@ -21,7 +21,9 @@ public:
     // 0 or -1; creates the pty (and the symlink when given), loads the state file when the
     // configuration names one that exists, and starts serving.
     int Start(const std::string& linkPath = {});
-    const std::string& DevicePath() const { return devicePath_; }  // the slave side's device path (/dev/pts/N)
+    const std::string& DevicePath() const {
+        return devicePath_;
+    }  // the slave side's device path (/dev/pts/N)
     // Stops serving, saves the state file when one is configured, removes the symlink. Safe to repeat.
     void Stop();
 

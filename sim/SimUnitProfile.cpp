@@ -53,13 +53,18 @@ const STypeProfile& ProfileOf(GwType type) {
 int IoBytesOfMode(std::uint16_t mode) {
     switch (mode & 0x7FFF) {
         case 0x0000:
-        case 0x0001: return 8;
+        case 0x0001:
+            return 8;
         case 0x0003:
-        case 0x0005: return 16;
-        case 0x0010: return 4;
+        case 0x0005:
+            return 16;
+        case 0x0010:
+            return 4;
         case 0x0020:
-        case 0x0031: return 2;
-        default: return 0;
+        case 0x0031:
+            return 2;
+        default:
+            return 0;
     }
 }
 
@@ -140,10 +145,13 @@ void BuildConfigBlock(CSimRegisterBank& bank, const SSimConfig& config, const ST
         0x0300,  // GMOD: internal communication retry count 2
     };
     for (int i = 0; i < 16; ++i) bank.Set(static_cast<std::uint16_t>(0xF100 + i), words[i]);
-    for (int i = 0; i < SIM_AXIS_WORDS; ++i) bank.Set(static_cast<std::uint16_t>(SIM_REG_AXIS_MODE + i), layout.modes[i]);
+    for (int i = 0; i < SIM_AXIS_WORDS; ++i)
+        bank.Set(static_cast<std::uint16_t>(SIM_REG_AXIS_MODE + i), layout.modes[i]);
 }
 
-std::uint32_t IpAddressOf(int unitNo) { return 0xC0A80000u + 10 + static_cast<std::uint32_t>(unitNo); }
+std::uint32_t IpAddressOf(int unitNo) {
+    return 0xC0A80000u + 10 + static_cast<std::uint32_t>(unitNo);
+}
 
 void BuildNetAddress(CSimRegisterBank& bank, std::uint16_t first, int unitNo) {
     bank.Set32(first, IpAddressOf(unitNo));
@@ -168,7 +176,8 @@ void BuildUnitBlock(CSimRegisterBank& bank, const SSimConfig& config, const SAxi
     BuildNetAddress(bank, 0xF204, unitNo);
     bank.Set32(0xF20A, config.units.size() > 1 ? MULTI_DROP : 0);
     bank.Map(SIM_REG_AXIS_MIRROR, 8, PARAM);
-    for (int i = 0; i < 8; ++i) bank.Set(static_cast<std::uint16_t>(SIM_REG_AXIS_MIRROR + i), layout.modes[i]);
+    for (int i = 0; i < 8; ++i)
+        bank.Set(static_cast<std::uint16_t>(SIM_REG_AXIS_MIRROR + i), layout.modes[i]);
     bank.Map(SIM_REG_EXT_PARAM, 2, PARAM);
 }
 
@@ -183,15 +192,16 @@ void BuildAlarmHistory(CSimRegisterBank& bank) {
     bank.Map(SIM_REG_ALARM_HISTORY, SIM_ALARM_RECORDS * SIM_ALARM_RECORD_WORDS, RO);
     const std::array<SAlarmRecord, 6> records{{
         {0x0000, 0xFFFF, 0x0FFF, GatewaySecondsOf(2026, 3, 2, 8, 15, 0)},   // power up
-        {0x0012, 0x0003, 0x0860, 3725},                                      // ERR T, elapsed 01:02:05
+        {0x0012, 0x0003, 0x0860, 3725},                                     // ERR T, elapsed 01:02:05
         {0x0000, 0xFFFF, 0x089A, GatewaySecondsOf(2026, 3, 2, 9, 40, 30)},  // fieldbus link error
-        {0x0001, 0x0001, 0x0123, 45296},                                     // a code the tool does not know
+        {0x0001, 0x0001, 0x0123, 45296},                                    // a code the tool does not know
         {0x0005, 0xFFFF, 0x0848, GatewaySecondsOf(2026, 3, 3, 0, 0, 0)},    // fan slow, at midnight
-        {0x0000, 0x0002, 0x08A3, 7},                                         // motor power drop
+        {0x0000, 0x0002, 0x08A3, 7},                                        // motor power drop
     }};
     for (int n = 0; n < SIM_ALARM_RECORDS; ++n) {
         const auto first = static_cast<std::uint16_t>(SIM_REG_ALARM_HISTORY + n * SIM_ALARM_RECORD_WORDS);
-        const SAlarmRecord record = n < static_cast<int>(records.size()) ? records[n] : SAlarmRecord{0, 0xFFFF, 0, 0};
+        const SAlarmRecord record =
+            n < static_cast<int>(records.size()) ? records[n] : SAlarmRecord{0, 0xFFFF, 0, 0};
         bank.Set(first, record.detail);
         bank.Set(static_cast<std::uint16_t>(first + 1), record.address);
         bank.Set32(static_cast<std::uint16_t>(first + 2), record.code);
@@ -211,10 +221,10 @@ void BuildIoAreas(CSimRegisterBank& bank) {
 void BuildDriverParameters(CSimRegisterBank& bank) {
     bank.Map(SIM_REG_DRIVER_PARAMS, SIM_DRIVER_PARAM_WORDS, PARAM);
     const std::array<std::pair<int, std::uint32_t>, 28> rows{{
-        {2, 400}, {2, 100}, {2, 390}, {2, 370}, {2, 50}, {2, 500}, {2, 80}, {2, 85},
-        {1, 450}, {1, 100}, {1, 600}, {1, 100}, {1, 45}, {1, 40}, {1, 1000}, {1, 3000},
-        {1, 10}, {1, 2000}, {1, 2800}, {1, 100}, {1, 100}, {1, 1}, {1, 1000}, {1, 100},
-        {1, 100}, {1, 50}, {2, 150}, {2, 1000},
+        {2, 400},  {2, 100},  {2, 390}, {2, 370},  {2, 50},   {2, 500}, {2, 80},
+        {2, 85},   {1, 450},  {1, 100}, {1, 600},  {1, 100},  {1, 45},  {1, 40},
+        {1, 1000}, {1, 3000}, {1, 10},  {1, 2000}, {1, 2800}, {1, 100}, {1, 100},
+        {1, 1},    {1, 1000}, {1, 100}, {1, 100},  {1, 50},   {2, 150}, {2, 1000},
     }};
     std::uint16_t address = SIM_REG_DRIVER_PARAMS;
     for (const auto& [width, value] : rows) {
@@ -229,11 +239,20 @@ void BuildDriverParameters(CSimRegisterBank& bank) {
 
 void BuildProfinetInfo(CSimRegisterBank& bank, const SSimConfig& config, int unitNo) {
     bank.Map(SIM_REG_PROFINET_INFO, SIM_PROFINET_WORDS, RO);
-    const std::array<std::uint32_t, 12> info{0x002A0301, 0x00000001, IpAddressOf(unitNo), 0xFFFFFF00,
-                                             0xC0A80001, 0x000000A0, 0x12345600u + static_cast<std::uint32_t>(unitNo),
-                                             static_cast<std::uint32_t>(config.axes & 0xFF), 0x67772D73,
-                                             0x696D3030, 0x00000000, 0x00000000};
-    for (int i = 0; i < 12; ++i) bank.Set32(static_cast<std::uint16_t>(SIM_REG_PROFINET_INFO + 2 * i), info[i]);
+    const std::array<std::uint32_t, 12> info{0x002A0301,
+                                             0x00000001,
+                                             IpAddressOf(unitNo),
+                                             0xFFFFFF00,
+                                             0xC0A80001,
+                                             0x000000A0,
+                                             0x12345600u + static_cast<std::uint32_t>(unitNo),
+                                             static_cast<std::uint32_t>(config.axes & 0xFF),
+                                             0x67772D73,
+                                             0x696D3030,
+                                             0x00000000,
+                                             0x00000000};
+    for (int i = 0; i < 12; ++i)
+        bank.Set32(static_cast<std::uint16_t>(SIM_REG_PROFINET_INFO + 2 * i), info[i]);
 }
 
 }  // namespace
@@ -265,7 +284,9 @@ std::uint8_t SlaveAddressOf(GwType type, int unitNo) {
     return static_cast<std::uint8_t>(0xD0 + unitNo);
 }
 
-std::uint8_t SlaveIdByteOf(GwType type) { return ProfileOf(type).slaveId; }
+std::uint8_t SlaveIdByteOf(GwType type) {
+    return ProfileOf(type).slaveId;
+}
 
 std::uint32_t GatewaySecondsOf(int year, int month, int day, int hour, int minute, int second) {
     static constexpr std::array<int, 12> MONTH_DAYS{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
                      options.linkPath.empty() ? "" : " or the link ", options.linkPath.c_str());
         return 1;
     }
-    std::printf("ready %s\n", options.linkPath.empty() ? server.DevicePath().c_str() : options.linkPath.c_str());
+    std::printf("ready %s\n",
+                options.linkPath.empty() ? server.DevicePath().c_str() : options.linkPath.c_str());
     std::fflush(stdout);
     int signal = 0;
     sigwait(&stopSignals, &signal);
