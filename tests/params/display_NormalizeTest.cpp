@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <vector>
 
 #include "core/params/DisplayNormalize.h"
@@ -29,6 +31,8 @@ struct SNormCase {
     Words before;
     Words after;
 };
+
+void PrintTo(const SNormCase& c, std::ostream* os) { *os << c.name; }
 
 class NormalizeCases : public ::testing::TestWithParam<SNormCase> {};
 

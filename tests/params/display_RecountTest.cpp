@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <vector>
 
 #include "core/params/DisplayRecount.h"
@@ -23,6 +25,8 @@ struct SRecountCase {
     int b4nIndex;
     bool b4nEnabled;
 };
+
+void PrintTo(const SRecountCase& c, std::ostream* os) { *os << c.name; }
 
 class RecountCases : public ::testing::TestWithParam<SRecountCase> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <initializer_list>
 #include <vector>
 
@@ -24,6 +26,8 @@ struct SIoCase {
     int slotCount;
     int expected;
 };
+
+void PrintTo(const SIoCase& c, std::ostream* os) { *os << c.name; }
 
 class IoBytesByType : public ::testing::TestWithParam<SIoCase> {};
 
