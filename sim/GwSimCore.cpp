@@ -148,6 +148,12 @@ std::uint8_t CGwSimCore::SlaveAddress(int unit) const {
     return found != nullptr ? found->address : 0;
 }
 
+void CGwSimCore::SetClocks(std::uint32_t seconds) {
+    for (SUnit& unit : units_) {
+        if (unit.bank.Access(SIM_REG_CLOCK) != 0) SetUnitClock(unit.bank, unit.live, seconds);
+    }
+}
+
 void CGwSimCore::ApplyStoredUnitNumbers() {
     for (SUnit& unit : units_) unit.address = AddressFromUnitNumber(unit);
 }

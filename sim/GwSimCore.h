@@ -44,6 +44,8 @@ public:
     std::vector<std::uint16_t> RegisterAddresses(int unit) const;
     // The slave address a unit answers at (after a restart: the address of its new unit number).
     std::uint8_t SlaveAddress(int unit) const;
+    // Sets the clock of every unit that keeps one (seconds since 2000-01-01 00:00:00).
+    void SetClocks(std::uint32_t seconds);
     // Takes each unit's address from its unit number register, as at power-up.
     void ApplyStoredUnitNumbers();
 

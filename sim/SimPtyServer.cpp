@@ -120,17 +120,21 @@ void CSimPtyServer::Serve() {
             frame.clear();
             continue;
         }
-        if ((fds[0].revents & POLLIN) != 0) {
-            std::uint8_t buffer[READ_CHUNK];
-            const ssize_t got = ::read(master_.Get(), buffer, sizeof buffer);
-            if (got > 0) {
-                frame.insert(frame.end(), buffer, buffer + got);
-                if (frame.size() > MAX_FRAME) frame.clear();
-                continue;
-            }
-        }
-        if ((fds[0].revents & (POLLHUP | POLLERR)) != 0 && WaitForStop(LINE_DOWN_RETRY_MS)) break;
+        if (ReadInto(frame)) continue;
+        // The line is down (EIO, hang-up): try again shortly instead of spinning on the error.
+        if (WaitForStop(LINE_DOWN_RETRY_MS)) break;
     }
+}
+
+bool CSimPtyServer::ReadInto(std::vector<std::uint8_t>& frame) {
+    std::uint8_t buffer[READ_CHUNK];
+    const ssize_t got = ::read(master_.Get(), buffer, sizeof buffer);
+    if (got > 0) {
+        frame.insert(frame.end(), buffer, buffer + got);
+        if (frame.size() > MAX_FRAME) frame.clear();  // noise, not a frame
+        return true;
+    }
+    return got < 0 && (errno == EAGAIN || errno == EINTR);
 }
 
 void CSimPtyServer::Answer(const std::vector<std::uint8_t>& request) {

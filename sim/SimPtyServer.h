@@ -43,6 +43,8 @@ private:
     int CreateLink(const std::string& linkPath);
     void RemoveLink();
     void Serve();
+    // Appends what the line holds to `frame`; false when the line is down.
+    bool ReadInto(std::vector<std::uint8_t>& frame);
     void Answer(const std::vector<std::uint8_t>& request);
     void SendReply(const std::vector<std::uint8_t>& reply, const SSimFaults& faults, int bps);
     bool WriteBytes(const std::uint8_t* bytes, std::size_t count, int bps);

@@ -1,12 +1,29 @@
 // gwsim: a simulated gateway unit on a pseudo-terminal, until SIGTERM or SIGINT.
 #include <csignal>
 #include <cstdio>
+#include <ctime>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "sim/SimCommandLine.h"
 #include "sim/SimPtyServer.h"
+#include "sim/SimUnitProfile.h"
+
+namespace {
+
+// The units' clocks start at the host's local time, as if someone had set them from a PC.
+void SetClocksFromHost(CSimPtyServer& server) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (localtime_r(&now, &local) == nullptr || local.tm_year + 1900 < 2000 || local.tm_year + 1900 > 2099)
+        return;
+    const std::uint32_t seconds = GatewaySecondsOf(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                                                   local.tm_hour, local.tm_min, local.tm_sec);
+    server.WithCore([seconds](CGwSimCore& core) { core.SetClocks(seconds); });
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
@@ -34,6 +51,7 @@ int main(int argc, char** argv) {
                      options.linkPath.empty() ? "" : " or the link ", options.linkPath.c_str());
         return 1;
     }
+    SetClocksFromHost(server);
     std::printf("ready %s\n",
                 options.linkPath.empty() ? server.DevicePath().c_str() : options.linkPath.c_str());
     std::fflush(stdout);

@@ -153,6 +153,18 @@ TEST(SimContents, ClockRunsInWholeSecondsFromTheTimeItWasSet) {
                                               "12D00591"));
 }
 
+TEST(SimContents, SetClocksReachesEveryUnitThatKeepsAClock) {
+    CSimLine line(CSimLine::ConfigOf(GW_DRAVO, {0, 1}));
+    line.core.SetClocks(0x12345678);
+    EXPECT_EQ(line.Ask("D103F1720002"), Reply("D10304"
+                                              "12345678"));
+    EXPECT_EQ(line.Ask("D003F1720002"), Reply("D00304"
+                                              "12345678"));
+    CSimLine kavelis(CSimLine::ConfigOf(GW_KAVELIS));
+    kavelis.core.SetClocks(0x12345678);
+    EXPECT_EQ(kavelis.Ask("3F03F1720002"), Reply("3F8302")) << "KAVELIS keeps no clock";
+}
+
 TEST(SimContents, CountersCountAndResetToZero) {
     CSimLine line(CSimLine::ConfigOf(GW_NUB3GW));
     line.core.Advance(line.now);

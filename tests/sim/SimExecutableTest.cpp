@@ -7,8 +7,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <ctime>
 #include <filesystem>
 
+#include "sim/SimUnitProfile.h"
 #include "tests/sim/SimCoreFixture.h"
 #include "tests/sim/SimPtyClient.h"
 
