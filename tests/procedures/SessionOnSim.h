@@ -14,7 +14,7 @@
 inline constexpr int SESSION_SIM_COM = 7;
 
 // One unit (number 0) of `type` with `axes` axis slots.
-inline SSimConfig SimOf(GwType type, int axes = 6) {
+inline SSimConfig SimOf(GwType type, int axes = 8) {
     SSimConfig config;
     config.type = type;
     config.axes = axes;
@@ -23,7 +23,10 @@ inline SSimConfig SimOf(GwType type, int axes = 6) {
 
 class SessionOnSim : public ::testing::Test {
 protected:
+    // Serves a fresh simulated unit; a port still open on an earlier one is closed first.
     void Start(const SSimConfig& config, int unitNumber = 0) {
+        session.link.Close();
+        session.form.flags.portOpen = false;
         sim = std::make_unique<CSimPtyServer>(config);
         ASSERT_EQ(sim->Start(), 0);
         session.link.SetPortOverrides({{SESSION_SIM_COM, sim->DevicePath()}});
