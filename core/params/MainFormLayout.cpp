@@ -7,6 +7,7 @@
 #include "core/app/texts/MsgText.h"
 #include "core/app/texts/UiText.h"
 #include "core/params/DisplayFormat.h"
+#include "core/params/DisplayNetwork.h"
 #include "core/params/DisplayTpPort.h"
 #include "core/params/NetworkTypeTable.h"
 
@@ -238,6 +239,16 @@ std::vector<SColumnGroup> ColumnGroupsOf(GwType type) {
                 {"pnlStrSize4bits", &SMainFormState::pnlStrSize4bits, 6, 6}};
     default: return {};
     }
+}
+
+std::vector<std::string> InfoBoxSampleTexts() {
+    std::vector<std::string> texts;
+    for (const int index : {21, 22, 15, 17, 359, 360, 29, 10, 11, 150, 152, 153, 144}) texts.push_back(Ui(index));
+    texts.push_back("888" + Ui(32));
+    texts.push_back("8 " + Ui(191));
+    texts.push_back("8" + Ui(31));
+    texts.emplace_back(DATA_SIZE_OVER_TEXT);
+    return texts;
 }
 
 void LayoutDriveUnitPanels(SMainFormState& form, ParameterImage& image) {

@@ -3,6 +3,7 @@
 // in their order with their first states, and the axis area with its grid, slot-count combos and panels.
 // Runs once while the window is created; the display refresh fills in the values afterwards.
 #include <array>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -31,6 +32,10 @@ struct SColumnGroup {
 // The column groups of `StringGrid1` for the type (KAVELIS: Size, 4W, 8W, 2W; VOSK and NUB3 GW also 1W
 // and nibble); empty for the types without `StringGrid1`.
 std::vector<SColumnGroup> ColumnGroupsOf(GwType type);
+
+// The widest texts the display refresh can put into the columns of `gbInfoConfig`, for measuring the
+// box: names, sizes, CC-Link modes, nibble and station counts.
+std::vector<std::string> InfoBoxSampleTexts();
 
 // Lays the window out for `program.SelectedGwType`. `unitAxisCount` is the axis count of the unit the
 // unit search found (0 when none); it fixes `image.SlotCount` and with it the grid rows and the DRAVO

@@ -100,6 +100,21 @@ TEST(GridRender, LaterRowsShowDashes) {
     EXPECT_EQ(w.form.StringGrid1.Cell(0, 5), "4");  // the slot number stays
 }
 
+TEST(GridRender, RowsOfRemovedAxesNeverKeepTheirMarks) {
+    SDisplayFixture w(GW_VOSK);
+    w.image.Word(NTYP) = DN;
+    w.Slots({0x0001, 0x0001, 0x0001, 0x0001});
+    w.image.AxisCount = 4;
+    RenderStringGrid1(w.form.StringGrid1, w.image, GW_VOSK);
+    ASSERT_EQ(w.form.StringGrid1.Cell(2, 4), "*");
+    w.image.AxisCount = 2;
+    w.image.Word(FINX) = 8;  // an inconsistent index must not leave the old rows on screen
+    RenderStringGrid1(w.form.StringGrid1, w.image, GW_VOSK);
+    EXPECT_EQ(w.form.StringGrid1.Cell(2, 2), "*");
+    EXPECT_EQ(w.form.StringGrid1.Cell(2, 3), "-");
+    EXPECT_EQ(w.form.StringGrid1.Cell(2, 4), "-");
+}
+
 TEST(GridRender, KavelisRowsFollowSlotCounts) {
     SDisplayFixture w(GW_KAVELIS);
     w.Slots({0x0001, 0x3FFF, 0x0003, 0x0004});

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,14 @@ TEST(LayoutTexts, FixedCaptionsAndCombos) {
     EXPECT_FALSE(f.cbFINX.visible);
     EXPECT_EQ(f.cbNTYP.items.size(), 12u);
     EXPECT_EQ(SLaidOut(GW_KAVELIS).form.cbNTYP.items.size(), 6u);
+}
+
+TEST(LayoutTexts, InfoBoxIsMeasuredOnEveryTextTheRefreshShows) {
+    const auto texts = InfoBoxSampleTexts();
+    for (const std::string expected : {"Out", "Extend Cyclic setting", "Number of 4W modules(Out)", "888 byte",
+                                       "Ver.2 mode", "octuple", "8 nibble", "8 station", "Data size over.",
+                                       "Remote net"})
+        EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << expected;
 }
 
 TEST(LayoutTexts, NetworkFieldAndTpPortByMode) {
