@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "core/advanced/ParaAndPioState.h"
 #include "core/app/texts/MsgText.h"
 #include "core/link/CommResult.h"
 #include "core/params/Validation.h"
@@ -226,9 +227,9 @@ void RestartUnit(CSession& s) {
 }
 
 void ShowPioPatternReminder(CSession& s) {
-    const auto bit = TypeOptionBit(s.program.SelectedGwType);
-    if (!bit || (s.program.Comm.ToolFlags & *bit)) return;
-    if (s.showPioPattern) s.showPioPattern();
+    if (PioPatternShownAfterWrite(s.program.SelectedGwType, s.program.Comm.ToolFlags) && s.showPioPattern) {
+        s.showPioPattern();
+    }
 }
 
 void TakeStateAfterRestart(CSession& s) {
