@@ -244,7 +244,7 @@ CGwSimCore::Frame CGwSimCore::WriteSingleCoil(SUnit& unit, const Frame& request,
     }
     if (value == SIM_COIL_ON) {
         // The unit restarts: it is gone for a moment and comes back at the address of its unit number.
-        unit.silentUntil = now + RESTART_SILENCE;
+        unit.silentUntil = now + RestartSilenceOf(config_.type);
         unit.address = AddressFromUnitNumber(unit);
     }
     Frame reply(request.begin(), request.end() - 2);
@@ -257,7 +257,8 @@ CGwSimCore::Frame CGwSimCore::WriteMultipleRegisters(SUnit& unit, const Frame& r
     const std::uint16_t first = GetBE16(&request[2]);
     const int count = GetBE16(&request[4]);
     const std::size_t byteCount = request[6];
-    if (count < 1 || count > MAX_WRITE_COUNT || byteCount != 2u * count || request.size() != 9 + byteCount) {
+    if (count < 1 || count > MAX_WRITE_COUNT || byteCount != 2 * static_cast<std::size_t>(count) ||
+        request.size() != 9 + byteCount) {
         return ExceptionReply(request[0], request[1], EX_ILLEGAL_VALUE);
     }
     if (!unit.bank.RangeHas(first, count, REG_WRITE)) {

@@ -16,8 +16,6 @@ class CGwSimCore {
 public:
     using Clock = std::chrono::steady_clock;
 
-    // How long a unit stays silent after the restart coil.
-    static constexpr std::chrono::milliseconds RESTART_SILENCE{1500};
     // How many request frames RequestLog() keeps (the most recent ones).
     static constexpr std::size_t REQUEST_LOG_LIMIT = 65536;
 

@@ -44,7 +44,7 @@ std::uint16_t WaveAt(const SWave& wave, long long ms) {
     const long long half = wave.periodMs / 2;
     const long long phase = ms % wave.periodMs;
     const long long rise = phase < half ? phase : wave.periodMs - phase;
-    return static_cast<std::uint16_t>(wave.base - wave.amplitude + (2 * wave.amplitude * rise) / half);
+    return static_cast<std::uint16_t>(wave.base - wave.amplitude + (2LL * wave.amplitude * rise) / half);
 }
 
 bool Has(const CSimRegisterBank& bank, std::uint16_t address) {

@@ -284,6 +284,10 @@ std::uint8_t SlaveAddressOf(GwType type, int unitNo) {
     return static_cast<std::uint8_t>(0xD0 + unitNo);
 }
 
+std::chrono::milliseconds RestartSilenceOf(GwType type) {
+    return std::chrono::milliseconds(type == GW_KAVELIS ? 300 : 1500);
+}
+
 std::uint8_t SlaveIdByteOf(GwType type) {
     return ProfileOf(type).slaveId;
 }

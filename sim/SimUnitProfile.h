@@ -1,5 +1,6 @@
 #pragma once
 // What a freshly powered simulated unit holds, per gateway type: its register areas and their contents.
+#include <chrono>
 #include <cstdint>
 
 #include "core/app/GwType.h"
@@ -11,6 +12,10 @@ void BuildUnitRegisters(CSimRegisterBank& bank, const SSimConfig& config, int un
 
 // The slave address a unit answers at: 3Fh for KAVELIS, D0h for NUB3 GW, D0h + unit number otherwise.
 std::uint8_t SlaveAddressOf(GwType type, int unitNo);
+
+// How long a unit stays silent after the restart coil: KAVELIS is back within the 500 ms the tool gives
+// it, the other types within their 2500 ms.
+std::chrono::milliseconds RestartSilenceOf(GwType type);
 
 // The slave-ID byte of the Report Slave ID reply.
 std::uint8_t SlaveIdByteOf(GwType type);

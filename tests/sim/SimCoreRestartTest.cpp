@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "sim/SimRegisterMap.h"
+#include "sim/SimUnitProfile.h"
 #include "tests/sim/SimCoreFixture.h"
 
 namespace {
@@ -23,7 +24,8 @@ TEST(SimRestart, UnitIsSilentForAMomentThenAnswersAtItsNewAddress) {
     EXPECT_EQ(line.Ask("D103F1000001"), "");
     EXPECT_EQ(line.Ask("D005040FFF00"), Reply("D005040FFF00"));
     for (const char* slave : {"D0", "D1"}) EXPECT_EQ(line.Ask(std::string(slave) + "03F1000001"), "");
-    line.Wait(CGwSimCore::RESTART_SILENCE - milliseconds(1));
+    EXPECT_EQ(RestartSilenceOf(GW_VOSK), milliseconds(1500));
+    line.Wait(RestartSilenceOf(GW_VOSK) - milliseconds(1));
     EXPECT_EQ(line.Ask("D103F1000001"), "");
     EXPECT_EQ(line.Ask("0045000400140005"), "");
     EXPECT_EQ(line.core.LineBps(), 9600) << "a restarting unit does not hear broadcasts either";
@@ -38,6 +40,14 @@ TEST(SimRestart, UnitIsSilentForAMomentThenAnswersAtItsNewAddress) {
     EXPECT_EQ(line.core.Register(0, SIM_REG_UNIT_NO), 1) << "the unit keeps its configured identity";
 }
 
+TEST(SimRestart, EveryTypeIsBackBeforeTheToolReadsAgain) {
+    EXPECT_LT(RestartSilenceOf(GW_KAVELIS), milliseconds(500));
+    for (GwType type : {GW_VOSK, GW_DRAVO, GW_NUB3GW, GW_VOSK_ML3, GW_VOSK_LC}) {
+        EXPECT_LT(RestartSilenceOf(type), milliseconds(2500)) << type;
+        EXPECT_GE(RestartSilenceOf(type), milliseconds(1000)) << type;
+    }
+}
+
 TEST(SimRestart, FixedAddressTypesComeBackAtTheirAddress) {
     for (const auto& [type, slave] :
          {std::pair{GW_KAVELIS, std::string("3F")}, std::pair{GW_NUB3GW, std::string("D0")}}) {
@@ -45,7 +55,9 @@ TEST(SimRestart, FixedAddressTypesComeBackAtTheirAddress) {
         if (type == GW_NUB3GW) line.Ask(UnitBlockWrite(slave, 1));
         EXPECT_EQ(line.Ask(slave + "05040FFF00"), Reply(slave + "05040FFF00"));
         EXPECT_EQ(line.Ask(slave + "03F1000001"), "");
-        line.Wait(CGwSimCore::RESTART_SILENCE);
+        line.Wait(RestartSilenceOf(type) - milliseconds(1));
+        EXPECT_EQ(line.Ask(slave + "03F1000001"), "");
+        line.Wait(milliseconds(1));
         EXPECT_EQ(line.Ask(slave + "03F1000001").substr(0, 4), slave + "03");
     }
 }
@@ -55,7 +67,7 @@ TEST(SimRestart, OtherUnitOnTheLineKeepsAnswering) {
     line.Ask("D105040FFF00");
     EXPECT_EQ(line.Ask("D003F1000001").substr(0, 4), "D003");
     EXPECT_EQ(line.Ask("D103F1000001"), "");
-    line.Wait(CGwSimCore::RESTART_SILENCE);
+    line.Wait(RestartSilenceOf(GW_DRAVO));
     EXPECT_EQ(line.Ask("D103F1000001").substr(0, 4), "D103");
 }
 
