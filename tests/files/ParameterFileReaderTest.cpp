@@ -117,6 +117,13 @@ const SReadCase ReadCases[] = {
          });
      },
      PFILE_INVALID_DATA},
+    {"LaterNetworkLineDoesNotRecheckAddress", GW_VOSK,
+     [] {
+         return Vosk([](CFileLines& l) {
+             l.Replace("F103", "F103,0087").Replace("F107", "F107,03E8").InsertBefore("F200", "F103,0005");
+         });
+     },
+     PFILE_LOADED},
     // Required lines.
     {"OptionalGroupAMissing", GW_VOSK,
      [] { return Vosk([](CFileLines& l) { l.Remove("F100").Remove("F102").Remove("F10C").Remove("F10D").Remove("F10E"); }); },
