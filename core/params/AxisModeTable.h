@@ -48,4 +48,6 @@ inline constexpr std::size_t AXIS_MODE_ENTRIES = 15;
 extern const std::array<SAxisModeEntry, AXIS_MODE_ENTRIES> AxisModeTable;
 
 // Whether the size code is shown as "nibble" rather than as a number of words.
-inline constexpr bool IsNibbleSize(std::uint16_t sizeCode) { return sizeCode < 0x10; }
+inline constexpr bool IsNibbleSize(std::uint16_t sizeCode) {
+    return sizeCode < 0x10;
+}

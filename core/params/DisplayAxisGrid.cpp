@@ -27,26 +27,43 @@ private:
 };
 
 bool IsFillerWord(std::uint16_t word) {
-    return word == AXIS_EMPTY_4W || word == AXIS_EMPTY_2W || word == AXIS_NOT_SET || word == AXIS_NOT_SET_ALT ||
-           word == AXIS_NO_SLOT;
+    return word == AXIS_EMPTY_4W || word == AXIS_EMPTY_2W || word == AXIS_NOT_SET ||
+           word == AXIS_NOT_SET_ALT || word == AXIS_NO_SLOT;
 }
 
 // The mode code of a slot that holds a mode; FFFFh for fillers, which are matched by their full value.
-std::uint16_t ShownMode(std::uint16_t word) { return IsFillerWord(word) ? AXIS_NO_SLOT : AxisModeCode(word); }
+std::uint16_t ShownMode(std::uint16_t word) {
+    return IsFillerWord(word) ? AXIS_NO_SLOT : AxisModeCode(word);
+}
 
 std::array<std::string, MODE_COLUMNS> KavelisRow(std::uint16_t word) {
     CModeRow row(word);
     if (word == AXIS_EMPTY_4W) row.Open(1, 3);
     if (word == AXIS_EMPTY_2W) row.Open(4, 6);
     switch (ShownMode(word)) {
-    case MODE_SIMPLE: row.Open(1, 3), row.Mark(1); break;
-    case MODE_POINT1: row.Open(1, 3), row.Mark(2); break;
-    case MODE_FULL: row.Open(1, 3), row.Mark(3); break;
-    case MODE_FULL_SECOND: row.Open(1, 2); break;
-    case MODE_POINT2: row.Open(4, 6), row.Mark(4); break;
-    case MODE_SOL1: row.Open(4, 6), row.Mark(5); break;
-    case MODE_SOL2: row.Open(4, 6), row.Mark(6); break;
-    default: break;
+        case MODE_SIMPLE:
+            row.Open(1, 3), row.Mark(1);
+            break;
+        case MODE_POINT1:
+            row.Open(1, 3), row.Mark(2);
+            break;
+        case MODE_FULL:
+            row.Open(1, 3), row.Mark(3);
+            break;
+        case MODE_FULL_SECOND:
+            row.Open(1, 2);
+            break;
+        case MODE_POINT2:
+            row.Open(4, 6), row.Mark(4);
+            break;
+        case MODE_SOL1:
+            row.Open(4, 6), row.Mark(5);
+            break;
+        case MODE_SOL2:
+            row.Open(4, 6), row.Mark(6);
+            break;
+        default:
+            break;
     }
     return row.Cells();
 }
@@ -64,26 +81,35 @@ std::array<std::string, MODE_COLUMNS> UnitRow(GwType type, std::uint16_t word, s
     if (word == AXIS_NOT_SET) row.Open(1, 5);
     if (word == AXIS_NOT_SET_ALT) row.Open(6, 6);
     switch (const std::uint16_t mode = ShownMode(word)) {
-    case MODE_SIMPLE: row.Open(1, 5), row.Mark(1); break;
-    case MODE_POINT1: row.Open(1, 5), row.Mark(2); break;
-    case MODE_FULL: row.Open(1, 5), row.Mark(3); break;
-    case MODE_POINT2: row.Open(1, 5), row.Mark(4); break;
-    case MODE_FULL_SECOND:
-        if (vosk) row.Open(1, 2);
-        break;
-    case MODE_POINT3:
-        if (!point3Only) row.Open(1, 4);
-        row.Mark(5);
-        break;
-    case MODE_TEV_IO:
-    case MODE_REMOTE_IO:
-        if ((mode == MODE_TEV_IO) == vosk) row.Mark(6);
-        break;
-    case MODE_SERVO_A:
-    case MODE_SERVO_P:
-        if (vosk) row.Put(6, ServoText(word));
-        break;
-    default: break;
+        case MODE_SIMPLE:
+            row.Open(1, 5), row.Mark(1);
+            break;
+        case MODE_POINT1:
+            row.Open(1, 5), row.Mark(2);
+            break;
+        case MODE_FULL:
+            row.Open(1, 5), row.Mark(3);
+            break;
+        case MODE_POINT2:
+            row.Open(1, 5), row.Mark(4);
+            break;
+        case MODE_FULL_SECOND:
+            if (vosk) row.Open(1, 2);
+            break;
+        case MODE_POINT3:
+            if (!point3Only) row.Open(1, 4);
+            row.Mark(5);
+            break;
+        case MODE_TEV_IO:
+        case MODE_REMOTE_IO:
+            if ((mode == MODE_TEV_IO) == vosk) row.Mark(6);
+            break;
+        case MODE_SERVO_A:
+        case MODE_SERVO_P:
+            if (vosk) row.Put(6, ServoText(word));
+            break;
+        default:
+            break;
     }
     return row.Cells();
 }
@@ -95,8 +121,10 @@ void PaintModeColumns(GridState& grid, int first, int last, CellColour colour) {
 }
 
 void PaintFixedTitles(GridState& grid) {
-    for (int col = 0; col < grid.colCount; ++col) grid.colours[0][static_cast<std::size_t>(col)] = CellColour::Grey;
-    for (int row = 0; row < grid.rowCount; ++row) grid.colours[static_cast<std::size_t>(row)][0] = CellColour::Grey;
+    for (int col = 0; col < grid.colCount; ++col)
+        grid.colours[0][static_cast<std::size_t>(col)] = CellColour::Grey;
+    for (int row = 0; row < grid.rowCount; ++row)
+        grid.colours[static_cast<std::size_t>(row)][0] = CellColour::Grey;
 }
 
 // Columns that the network does not let the user change are drawn grey.
@@ -111,7 +139,8 @@ void PaintStringGrid1(GridState& grid, GwType type, std::uint16_t ntyp) {
     const bool vosk = type == GW_VOSK;
     const bool pio = ntyp == NTYP_PIO;
     const bool ml3 = vosk && ntyp == NTYP_MECHATROLINK3;
-    if (pio || ml3 || ntyp == NTYP_COMPONET || ntyp == NTYP_MECHATROLINK) PaintModeColumns(grid, 1, 4, CellColour::Grey);
+    if (pio || ml3 || ntyp == NTYP_COMPONET || ntyp == NTYP_MECHATROLINK)
+        PaintModeColumns(grid, 1, 4, CellColour::Grey);
     if (pio || ml3) PaintModeColumns(grid, 5, 5, CellColour::Grey);
 }
 
@@ -134,7 +163,8 @@ void RenderStringGrid1(GridState& grid, const ParameterImage& image, GwType type
         const std::uint16_t word =
             slot < shownSlots && slot < 16 ? image.AxisMode[static_cast<std::size_t>(slot)] : AXIS_NO_SLOT;
         const auto cells = ModeRowCells(type, word, ntyp);
-        for (int col = 1; col <= MODE_COLUMNS; ++col) grid.Cell(col, row) = cells[static_cast<std::size_t>(col - 1)];
+        for (int col = 1; col <= MODE_COLUMNS; ++col)
+            grid.Cell(col, row) = cells[static_cast<std::size_t>(col - 1)];
     }
     PaintStringGrid1(grid, type, ntyp);
 }

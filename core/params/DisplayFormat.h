@@ -9,7 +9,8 @@
 template <typename... Args>
 std::string FormatText(std::string_view format, Args... args) {
     std::string spec(format);
-    for (std::size_t at = spec.find("%ls"); at != std::string::npos; at = spec.find("%ls", at)) spec.erase(at + 1, 1);
+    for (std::size_t at = spec.find("%ls"); at != std::string::npos; at = spec.find("%ls", at))
+        spec.erase(at + 1, 1);
     const int length = std::snprintf(nullptr, 0, spec.c_str(), args...);
     if (length <= 0) return {};
     std::string text(static_cast<std::size_t>(length) + 1, '\0');

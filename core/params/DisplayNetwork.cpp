@@ -12,8 +12,12 @@
 
 namespace {
 
-std::string Ui(int index) { return std::string(UiText[static_cast<std::size_t>(index)]); }
-std::string Bytes(int size) { return std::to_string(size) + Ui(32); }
+std::string Ui(int index) {
+    return std::string(UiText[static_cast<std::size_t>(index)]);
+}
+std::string Bytes(int size) {
+    return std::to_string(size) + Ui(32);
+}
 
 constexpr int TEXT_OUT = 21, TEXT_IN = 22, TEXT_MODE = 17, TEXT_VER1 = 10, TEXT_VER2 = 11;
 constexpr int TEXT_EXTEND_CYCLIC = 15, TEXT_SINGLE = 150, TEXT_QUADRUPLE = 152, TEXT_OCTUPLE = 153;
@@ -22,13 +26,16 @@ constexpr int TEXT_NIBBLE = 191, TEXT_10MBPS = 192, TEXT_100MBPS = 367, TEXT_MAC
 constexpr int TEXT_4W_OUT = 359, TEXT_4W_IN = 360, TEXT_NO_NETWORK = 26;
 constexpr int MSG_AUTO = 8, MSG_DATA_ERROR = 48;
 
-const std::array<std::string_view, 5> CcLinkBaudRates = {"156Kbps", "625Kbps", "2.5Mbps", "  5Mbps", " 10Mbps"};
+const std::array<std::string_view, 5> CcLinkBaudRates = {"156Kbps", "625Kbps", "2.5Mbps", "  5Mbps",
+                                                         " 10Mbps"};
 constexpr std::array<std::uint16_t, 6> Rs485BaudCodes = {4, 5, 6, 19, 20, 21};
-constexpr std::array<std::string_view, 6> Rs485BaudRates = {"9600bps",   "19200bps",  "38400bps",
+constexpr std::array<std::string_view, 6> Rs485BaudRates = {"9600bps",  "19200bps",  "38400bps",
                                                             "57600bps", "115200bps", "230400bps"};
 const std::string NO_ENTRY = "---";
 
-bool IsAxisType(GwType type) { return type == GW_VOSK || type == GW_DRAVO || type == GW_NUB3GW || type == GW_VOSK_ML3; }
+bool IsAxisType(GwType type) {
+    return type == GW_VOSK || type == GW_DRAVO || type == GW_NUB3GW || type == GW_VOSK_ML3;
+}
 
 // The output and input sizes shown for a network that carries the axes' bytes: KAVELIS its data size,
 // the axis types their bytes plus the header, VOSK-LC its bytes alone.
@@ -73,7 +80,9 @@ void ShowStationList(ParameterImage& image, SMainFormState& form, SStationAddres
     SelectIndex(form.cbDADR, address - domain.first);
 }
 
-void ShowAutoBaud(SMainFormState& form) { ShowFixedEntries(form.cbDBPS, {std::string(MsgText[MSG_AUTO])}); }
+void ShowAutoBaud(SMainFormState& form) {
+    ShowFixedEntries(form.cbDBPS, {std::string(MsgText[MSG_AUTO])});
+}
 
 void ShowCcLinkBaud(const ParameterImage& image, SMainFormState& form) {
     form.cbDBPS.items.assign(CcLinkBaudRates.begin(), CcLinkBaudRates.end());
@@ -95,7 +104,9 @@ void ShowRs485Baud(ParameterImage& image, SMainFormState& form) {
 
 enum class CcLinkMode { Ver1Single, Ver2Quadruple, Ver2Octuple, Unchanged, DataSizeOver };
 
-bool Within(int value, int low, int high) { return value >= low && value <= high; }
+bool Within(int value, int low, int high) {
+    return value >= low && value <= high;
+}
 
 CcLinkMode CcLinkModeOfAxisType(const ParameterImage& image) {
     const int out = image.OutBytes;
@@ -138,11 +149,20 @@ void ShowCcLinkLabels(const ParameterImage& image, SMainFormState& form, GwType 
     }
     const CcLinkMode mode = type == GW_KAVELIS ? CcLinkModeOfKavelis(image) : CcLinkModeOfAxisType(image);
     switch (mode) {
-    case CcLinkMode::Ver1Single: ShowCcLinkValues(form, TEXT_VER1, TEXT_SINGLE, 4); break;
-    case CcLinkMode::Ver2Quadruple: ShowCcLinkValues(form, TEXT_VER2, TEXT_QUADRUPLE, 2); break;
-    case CcLinkMode::Ver2Octuple: ShowCcLinkValues(form, TEXT_VER2, TEXT_OCTUPLE, 2); break;
-    case CcLinkMode::DataSizeOver: form.Label12.text = std::string(DATA_SIZE_OVER_TEXT); break;
-    case CcLinkMode::Unchanged: break;
+        case CcLinkMode::Ver1Single:
+            ShowCcLinkValues(form, TEXT_VER1, TEXT_SINGLE, 4);
+            break;
+        case CcLinkMode::Ver2Quadruple:
+            ShowCcLinkValues(form, TEXT_VER2, TEXT_QUADRUPLE, 2);
+            break;
+        case CcLinkMode::Ver2Octuple:
+            ShowCcLinkValues(form, TEXT_VER2, TEXT_OCTUPLE, 2);
+            break;
+        case CcLinkMode::DataSizeOver:
+            form.Label12.text = std::string(DATA_SIZE_OVER_TEXT);
+            break;
+        case CcLinkMode::Unchanged:
+            break;
     }
 }
 
@@ -178,7 +198,8 @@ void ShowProfinetModules(const ParameterImage& image, SMainFormState& form, GwTy
     form.Label13.text = std::to_string((sizes.in + 7) / 8);
     auto& panels = form.StatusBar1;
     SStatusBarPanel mac{MacPanelText(image), true};
-    panels.insert(panels.begin() + std::min<std::ptrdiff_t>(1, static_cast<std::ptrdiff_t>(panels.size())), mac);
+    panels.insert(panels.begin() + std::min<std::ptrdiff_t>(1, static_cast<std::ptrdiff_t>(panels.size())),
+                  mac);
 }
 
 void ShowMechatrolink3Size(const ParameterImage& image, SMainFormState& form) {
@@ -194,75 +215,76 @@ void ShowMechatrolink3Size(const ParameterImage& image, SMainFormState& form) {
 // The networks only the axis types and VOSK-LC offer.
 void ShowUnitNetwork(ParameterImage& image, SMainFormState& form, GwType type, HostServices& host) {
     switch (image.Word(NTYP)) {
-    case NTYP_COMPONET:
-        ShowAutoBaud(form);
-        ShowSizes(form, ShownSizes(image, type));
-        break;
-    case NTYP_MECHATROLINK:
-        ShowFixedEntries(form.cbDBPS, {Ui(TEXT_10MBPS)});
-        ShowSizes(form, {32, 32});
-        break;
-    case NTYP_ETHERCAT:
-        ShowAutoBaud(form);
-        form.edDADR.text = std::to_string(image.Word(DADR));
-        ShowEtherCatSizes(image, form, type, host);
-        break;
-    case NTYP_PIO:
-        ShowFixedEntries(form.cbDBPS, {NO_ENTRY});
-        ShowFixedEntries(form.cbDADR, {NO_ENTRY});
-        form.Label12.text = form.Label13.text =
-            type == GW_VOSK_LC ? std::string() : std::to_string(image.Word(W4N)) + " " + Ui(TEXT_NIBBLE);
-        break;
-    case NTYP_MECHATROLINK3:
-        ShowFixedEntries(form.cbDBPS, {Ui(TEXT_100MBPS)});
-        ShowMechatrolink3Size(image, form);
-        break;
-    case NTYP_NONE:
-        ShowFixedEntries(form.cbDBPS, {NO_ENTRY});
-        ShowFixedEntries(form.cbDADR, {NO_ENTRY});
-        form.Label12.text.clear();
-        form.Label13.text.clear();
-        break;
-    default: break;
+        case NTYP_COMPONET:
+            ShowAutoBaud(form);
+            ShowSizes(form, ShownSizes(image, type));
+            break;
+        case NTYP_MECHATROLINK:
+            ShowFixedEntries(form.cbDBPS, {Ui(TEXT_10MBPS)});
+            ShowSizes(form, {32, 32});
+            break;
+        case NTYP_ETHERCAT:
+            ShowAutoBaud(form);
+            form.edDADR.text = std::to_string(image.Word(DADR));
+            ShowEtherCatSizes(image, form, type, host);
+            break;
+        case NTYP_PIO:
+            ShowFixedEntries(form.cbDBPS, {NO_ENTRY});
+            ShowFixedEntries(form.cbDADR, {NO_ENTRY});
+            form.Label12.text = form.Label13.text =
+                type == GW_VOSK_LC ? std::string() : std::to_string(image.Word(W4N)) + " " + Ui(TEXT_NIBBLE);
+            break;
+        case NTYP_MECHATROLINK3:
+            ShowFixedEntries(form.cbDBPS, {Ui(TEXT_100MBPS)});
+            ShowMechatrolink3Size(image, form);
+            break;
+        case NTYP_NONE:
+            ShowFixedEntries(form.cbDBPS, {NO_ENTRY});
+            ShowFixedEntries(form.cbDADR, {NO_ENTRY});
+            form.Label12.text.clear();
+            form.Label13.text.clear();
+            break;
+        default:
+            break;
     }
 }
 
 // The networks every type offers.
 void ShowCommonNetwork(ParameterImage& image, SMainFormState& form, GwType type) {
     switch (image.Word(NTYP)) {
-    case NTYP_PROFIBUS_DP:
-        ShowAutoBaud(form);
-        ShowSizes(form, ShownSizes(image, type, 4));
-        break;
-    case NTYP_DEVICENET:
-        ShowAutoBaud(form);
-        ShowSizes(form, ShownSizes(image, type));
-        break;
-    case NTYP_RS485:
-        ShowRs485Baud(image, form);
-        ShowFixedEntries(form.cbDADR, {"63"});
-        ShowSizes(form, ShownSizes(image, type));
-        break;
-    case NTYP_ETHERNET_IP:
-        ShowAutoBaud(form);
-        ShowFixedEntries(form.cbDADR, {});
-        ShowSizes(form, ShownSizes(image, type));
-        break;
-    case NTYP_PROFINET_IO:
-        ShowAutoBaud(form);
-        ShowFixedEntries(form.cbDADR, {});
-        ShowProfinetModules(image, form, type);
-        break;
-    default:
-        ShowCcLinkBaud(image, form);
-        ShowCcLinkLabels(image, form, type);
-        break;
+        case NTYP_PROFIBUS_DP:
+            ShowAutoBaud(form);
+            ShowSizes(form, ShownSizes(image, type, 4));
+            break;
+        case NTYP_DEVICENET:
+            ShowAutoBaud(form);
+            ShowSizes(form, ShownSizes(image, type));
+            break;
+        case NTYP_RS485:
+            ShowRs485Baud(image, form);
+            ShowFixedEntries(form.cbDADR, {"63"});
+            ShowSizes(form, ShownSizes(image, type));
+            break;
+        case NTYP_ETHERNET_IP:
+            ShowAutoBaud(form);
+            ShowFixedEntries(form.cbDADR, {});
+            ShowSizes(form, ShownSizes(image, type));
+            break;
+        case NTYP_PROFINET_IO:
+            ShowAutoBaud(form);
+            ShowFixedEntries(form.cbDADR, {});
+            ShowProfinetModules(image, form, type);
+            break;
+        default:
+            ShowCcLinkBaud(image, form);
+            ShowCcLinkLabels(image, form, type);
+            break;
     }
 }
 
 bool IsCommonNetwork(std::uint16_t ntyp) {
-    return ntyp == NTYP_PROFIBUS_DP || ntyp == NTYP_DEVICENET || ntyp == NTYP_RS485 || ntyp == NTYP_ETHERNET_IP ||
-           ntyp == NTYP_PROFINET_IO || IsCcLink(ntyp);
+    return ntyp == NTYP_PROFIBUS_DP || ntyp == NTYP_DEVICENET || ntyp == NTYP_RS485 ||
+           ntyp == NTYP_ETHERNET_IP || ntyp == NTYP_PROFINET_IO || IsCcLink(ntyp);
 }
 
 }  // namespace
@@ -301,7 +323,9 @@ void RemoveMacPanel(SMainFormState& form) {
 }
 
 std::string MacPanelText(const ParameterImage& image) {
-    auto byteOf = [](std::uint32_t value, int index) { return static_cast<unsigned>((value >> (8 * (3 - index))) & 0xFF); };
+    auto byteOf = [](std::uint32_t value, int index) {
+        return static_cast<unsigned>((value >> (8 * (3 - index))) & 0xFF);
+    };
     const std::uint32_t high = image.ProfinetInfo[10];
     const std::uint32_t low = image.ProfinetInfo[11];
     const std::string macId = Ui(TEXT_MAC_ID);

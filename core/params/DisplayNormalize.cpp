@@ -13,7 +13,8 @@ namespace {
 using AxisWords = std::array<std::uint16_t, 16>;
 
 void ClearFrom(AxisWords& words, int first) {
-    for (int slot = std::max(0, first); slot < 16; ++slot) words[static_cast<std::size_t>(slot)] = AXIS_NO_SLOT;
+    for (int slot = std::max(0, first); slot < 16; ++slot)
+        words[static_cast<std::size_t>(slot)] = AXIS_NO_SLOT;
 }
 
 // Slots of configured axes that hold no mode get `filler`.
@@ -51,7 +52,8 @@ void NormalizeDravo(AxisWords& words, ParameterImage& image, HostServices& host,
             image.DravoMode = 1;
             const std::string illegalMode(MsgText[72]);
             const std::string backToDefault(MsgText[68]);
-            host.ShowMessageBox(FormatText("%ls\r\n%ls", illegalMode.c_str(), backToDefault.c_str()), MB_ICON_WARNING);
+            host.ShowMessageBox(FormatText("%ls\r\n%ls", illegalMode.c_str(), backToDefault.c_str()),
+                                MB_ICON_WARNING);
         }
     }
     image.RecountPending = false;
@@ -96,13 +98,26 @@ void NormalizeAxisWords(ParameterImage& image, const SProgramValues& program, Ho
                         const DravoUnitRulesCheck& dravoUnitRulesHold) {
     AxisWords words = image.AxisMode;
     switch (program.SelectedGwType) {
-    case GW_VOSK: NormalizeVosk(words, image); break;
-    case GW_NUB3GW: NormalizeNub3(words, image); break;
-    case GW_DRAVO: NormalizeDravo(words, image, host, dravoUnitRulesHold); break;
-    case GW_VOSK_ML3: NormalizeVoskMl3(words, image); break;
-    case GW_VOSK_LC: ClearFrom(words, 0); break;
-    case GW_KAVELIS: NormalizeKavelis(words, image); break;
-    default: return;
+        case GW_VOSK:
+            NormalizeVosk(words, image);
+            break;
+        case GW_NUB3GW:
+            NormalizeNub3(words, image);
+            break;
+        case GW_DRAVO:
+            NormalizeDravo(words, image, host, dravoUnitRulesHold);
+            break;
+        case GW_VOSK_ML3:
+            NormalizeVoskMl3(words, image);
+            break;
+        case GW_VOSK_LC:
+            ClearFrom(words, 0);
+            break;
+        case GW_KAVELIS:
+            NormalizeKavelis(words, image);
+            break;
+        default:
+            return;
     }
     image.AxisMode = words;
 }

@@ -71,8 +71,9 @@ void SetCountCombos(ParameterImage& image, SMainFormState& form, int perItem, bo
 
 void RecountVosk(ParameterImage& image, SMainFormState& form) {
     if (image.RecountPending) {
-        CountSlots(image, 8, {{MODE_SIMPLE, MODE_POINT1, MODE_FULL, MODE_POINT2, MODE_POINT3},
-                              {MODE_TEV_IO, MODE_SERVO_A, MODE_SERVO_P}});
+        CountSlots(image, 8,
+                   {{MODE_SIMPLE, MODE_POINT1, MODE_FULL, MODE_POINT2, MODE_POINT3},
+                    {MODE_TEV_IO, MODE_SERVO_A, MODE_SERVO_P}});
         SettleCount(image);
         image.RecountPending = false;
     }
@@ -81,7 +82,8 @@ void RecountVosk(ParameterImage& image, SMainFormState& form) {
 
 void RecountNub3(ParameterImage& image, SMainFormState& form) {
     if (image.RecountPending) {
-        CountSlots(image, 4, {{MODE_SIMPLE, MODE_POINT1, MODE_FULL, MODE_POINT2, MODE_POINT3}, {MODE_REMOTE_IO}});
+        CountSlots(image, 4,
+                   {{MODE_SIMPLE, MODE_POINT1, MODE_FULL, MODE_POINT2, MODE_POINT3}, {MODE_REMOTE_IO}});
         SettleCount(image);
         image.RecountPending = false;
     }
@@ -93,8 +95,9 @@ void RecountNub3(ParameterImage& image, SMainFormState& form) {
 void RecountDravo(ParameterImage& image, SMainFormState& form) {
     if (image.RecountPending) {
         image.DravoMode = 1;
-        CountSlots(image, image.SlotCount,
-                   {{MODE_SIMPLE, MODE_POINT1, MODE_FULL, MODE_FULL2, MODE_POINT2, MODE_POINT3}, {MODE_REMOTE_IO}});
+        CountSlots(
+            image, image.SlotCount,
+            {{MODE_SIMPLE, MODE_POINT1, MODE_FULL, MODE_FULL2, MODE_POINT2, MODE_POINT3}, {MODE_REMOTE_IO}});
         SettleCount(image);
         form.PanelReinitPending = true;
     }
@@ -130,8 +133,8 @@ void SetKavelisCombos(ParameterImage& image, SMainFormState& form) {
     FillNumbers(form.cbW4N, 0, std::max(0, 16 - 2 * w8n));
     FillNumbers(form.cbW8N, 0, std::max(0, (16 - w4n) / 2));
     FillNumbers(form.cbW2N, 0, 16);
-    static constexpr std::array<std::uint16_t, 9> fourWordSlot0 = {0x0000, 0x0001, 0x0003, 0x0004, 0x8000,
-                                                                   0x8001, 0x8003, AXIS_EMPTY_4W, AXIS_NO_SLOT};
+    static constexpr std::array<std::uint16_t, 9> fourWordSlot0 = {
+        0x0000, 0x0001, 0x0003, 0x0004, 0x8000, 0x8001, 0x8003, AXIS_EMPTY_4W, AXIS_NO_SLOT};
     const bool twoWord =
         std::find(fourWordSlot0.begin(), fourWordSlot0.end(), image.AxisMode[0]) == fourWordSlot0.end();
     SelectIndex(form.cbW2N, twoWord ? w4n : 0);
@@ -150,12 +153,25 @@ void RecountAxes(ParameterImage& image, SMainFormState& form, const SProgramValu
         combo->index = -1;
     }
     switch (program.SelectedGwType) {
-    case GW_VOSK: RecountVosk(image, form); break;
-    case GW_NUB3GW: RecountNub3(image, form); break;
-    case GW_DRAVO: RecountDravo(image, form); break;
-    case GW_VOSK_ML3: RecountVoskMl3(image, form, program); break;
-    case GW_VOSK_LC: RecountVoskLc(image); break;
-    case GW_KAVELIS: SetKavelisCombos(image, form); break;
-    default: break;
+        case GW_VOSK:
+            RecountVosk(image, form);
+            break;
+        case GW_NUB3GW:
+            RecountNub3(image, form);
+            break;
+        case GW_DRAVO:
+            RecountDravo(image, form);
+            break;
+        case GW_VOSK_ML3:
+            RecountVoskMl3(image, form, program);
+            break;
+        case GW_VOSK_LC:
+            RecountVoskLc(image);
+            break;
+        case GW_KAVELIS:
+            SetKavelisCombos(image, form);
+            break;
+        default:
+            break;
     }
 }

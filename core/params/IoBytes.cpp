@@ -7,19 +7,27 @@
 
 namespace {
 
-std::uint16_t ModeBits(std::uint16_t word) { return AxisModeCode(word); }
+std::uint16_t ModeBits(std::uint16_t word) {
+    return AxisModeCode(word);
+}
 
 // Bytes each way of one slot of a NUB3 GW or DRAVO unit; Full2 counts only for DRAVO.
 int UnitSlotBytes(std::uint16_t word, bool full2Counts) {
     switch (ModeBits(word)) {
-    case MODE_SIMPLE:
-    case MODE_POINT1: return 8;
-    case MODE_FULL: return 16;
-    case MODE_FULL2: return full2Counts ? 16 : 0;
-    case MODE_POINT2: return 4;
-    case MODE_POINT3:
-    case MODE_REMOTE_IO: return 2;
-    default: return 0;
+        case MODE_SIMPLE:
+        case MODE_POINT1:
+            return 8;
+        case MODE_FULL:
+            return 16;
+        case MODE_FULL2:
+            return full2Counts ? 16 : 0;
+        case MODE_POINT2:
+            return 4;
+        case MODE_POINT3:
+        case MODE_REMOTE_IO:
+            return 2;
+        default:
+            return 0;
     }
 }
 
@@ -29,13 +37,24 @@ int VoskBytes(const ParameterImage& image) {
     for (int slot = 0; slot < 16; ++slot) {
         const std::uint16_t word = image.AxisMode[static_cast<std::size_t>(slot)];
         switch (ModeBits(word)) {
-        case MODE_SIMPLE:
-        case MODE_POINT1: bytes += 8; break;
-        case MODE_FULL: bytes += 16; break;
-        case MODE_POINT2: bytes += 4; break;
-        case MODE_POINT3: bytes += 2; break;
-        case MODE_TEV_IO: bytes = slot < 4 ? 2 : 4; break;
-        default: break;
+            case MODE_SIMPLE:
+            case MODE_POINT1:
+                bytes += 8;
+                break;
+            case MODE_FULL:
+                bytes += 16;
+                break;
+            case MODE_POINT2:
+                bytes += 4;
+                break;
+            case MODE_POINT3:
+                bytes += 2;
+                break;
+            case MODE_TEV_IO:
+                bytes = slot < 4 ? 2 : 4;
+                break;
+            default:
+                break;
         }
     }
     return bytes;
@@ -50,14 +69,17 @@ int UnitBytes(const ParameterImage& image, int slots, bool full2Counts) {
 
 int VoskLcBytes(std::uint16_t ntyp) {
     switch (ntyp) {
-    case NTYP_PROFIBUS_DP:
-    case NTYP_DEVICENET:
-    case NTYP_PROFINET_IO:
-    case NTYP_ETHERNET_IP:
-    case NTYP_COMPONET: return 8;
-    case NTYP_ETHERCAT:
-    case NTYP_MECHATROLINK: return 32;
-    default: return 0;
+        case NTYP_PROFIBUS_DP:
+        case NTYP_DEVICENET:
+        case NTYP_PROFINET_IO:
+        case NTYP_ETHERNET_IP:
+        case NTYP_COMPONET:
+            return 8;
+        case NTYP_ETHERCAT:
+        case NTYP_MECHATROLINK:
+            return 32;
+        default:
+            return 0;
     }
 }
 
@@ -66,11 +88,20 @@ int VoskLcBytes(std::uint16_t ntyp) {
 void ComputeIoBytes(ParameterImage& image, GwType type) {
     int bytes = 0;
     switch (type) {
-    case GW_VOSK: bytes = VoskBytes(image); break;
-    case GW_NUB3GW: bytes = UnitBytes(image, 4, false); break;
-    case GW_DRAVO: bytes = UnitBytes(image, image.SlotCount, true); break;
-    case GW_VOSK_LC: bytes = VoskLcBytes(image.Word(NTYP)); break;
-    default: return;  // KAVELIS sizes come from the slot counts, VOSK(MLIII) sizes from cbDSZ
+        case GW_VOSK:
+            bytes = VoskBytes(image);
+            break;
+        case GW_NUB3GW:
+            bytes = UnitBytes(image, 4, false);
+            break;
+        case GW_DRAVO:
+            bytes = UnitBytes(image, image.SlotCount, true);
+            break;
+        case GW_VOSK_LC:
+            bytes = VoskLcBytes(image.Word(NTYP));
+            break;
+        default:
+            return;  // KAVELIS sizes come from the slot counts, VOSK(MLIII) sizes from cbDSZ
     }
     image.OutBytes = bytes;
     image.InBytes = bytes;
@@ -95,10 +126,14 @@ int RoundEtherCatSize(int bytesWithHeader) {
 
 std::optional<int> EtherCatMaxSize(GwType type) {
     switch (type) {
-    case GW_VOSK:
-    case GW_VOSK_ML3: return 144;
-    case GW_NUB3GW: return 80;
-    case GW_DRAVO: return 112;
-    default: return std::nullopt;
+        case GW_VOSK:
+        case GW_VOSK_ML3:
+            return 144;
+        case GW_NUB3GW:
+            return 80;
+        case GW_DRAVO:
+            return 112;
+        default:
+            return std::nullopt;
     }
 }

@@ -13,8 +13,12 @@
 
 namespace {
 
-std::string Ui(int index) { return std::string(UiText[static_cast<std::size_t>(index)]); }
-std::string Common(int index) { return CommonTextAt(index); }
+std::string Ui(int index) {
+    return std::string(UiText[static_cast<std::size_t>(index)]);
+}
+std::string Common(int index) {
+    return CommonTextAt(index);
+}
 
 void SetFixedTexts(SMainFormState& f) {
     f.caption = Ui(0);
@@ -40,8 +44,8 @@ void SetFixedTexts(SMainFormState& f) {
     f.pnlStrSize4bits.text = Ui(191);
     f.Label6.text = Ui(384);
     f.Label7.text = Ui(384);
-    for (TextState* empty : {&f.lGver, &f.lRemote, &f.Label1, &f.Label2, &f.Label3, &f.Label8, &f.Label12, &f.Label13,
-                             &f.Label14})
+    for (TextState* empty : {&f.lGver, &f.lRemote, &f.Label1, &f.Label2, &f.Label3, &f.Label8, &f.Label12,
+                             &f.Label13, &f.Label14})
         empty->text.clear();
 }
 
@@ -102,8 +106,8 @@ void Hide(ControlState& control) {
 void SetInitialMenuStates(SMainFormState& f, const SProgramValues& program) {
     const GwType type = program.SelectedGwType;
     f.MenuSpecial1.enabled = false;
-    for (MenuItemState* item : {&f.MenuTimeSetting, &f.MenuUnitNo, &f.MenuEtherIp, &f.MenuDrvObsrv, &f.MenuAlarmlist,
-                                &f.MenuHardmonitor})
+    for (MenuItemState* item : {&f.MenuTimeSetting, &f.MenuUnitNo, &f.MenuEtherIp, &f.MenuDrvObsrv,
+                                &f.MenuAlarmlist, &f.MenuHardmonitor})
         Hide(*item);
     f.MenuAllIO.visible = false;
     f.MenuRS485SIO1.visible = false;
@@ -147,29 +151,30 @@ void ShowKavelisCombos(SMainFormState& f, bool kavelis) {
     }
     f.pnlStrSize1W.visible = !kavelis;
     f.pnlStrSize4bits.visible = !kavelis;
-    for (ControlState* separator : {&f.Panel2, &f.Panel3, &f.Panel11, &f.Panel15}) separator->visible = kavelis;
+    for (ControlState* separator : {&f.Panel2, &f.Panel3, &f.Panel11, &f.Panel15})
+        separator->visible = kavelis;
 }
 
 void LayoutIoAxisArea(SMainFormState& f, const ParameterImage& image, GwType type) {
     f.pnlAxisCtrlIO.visible = true;
     f.pnlAxisCtrlIO.enabled = true;
     switch (type) {
-    case GW_KAVELIS:
-        SetUpGrid(f.StringGrid1, {33, 34, 35, 36, 49, 55, 56}, 16);
-        ShowKavelisCombos(f, true);
-        break;
-    case GW_VOSK:
-        SetUpGrid(f.StringGrid1, {33, 34, 35, 36, 49, 177, 178}, image.SlotCount);
-        ShowKavelisCombos(f, false);
-        f.cbW1N.items = image.SlotCount == 8 ? CountItems({0, 2, 4, 6, 8}) : CountItems({0, 2, 4});
-        f.cbB4N.items = f.cbW1N.items;
-        break;
-    default:  // NUB3 GW
-        SetUpGrid(f.StringGrid1, {33, 34, 35, 36, 49, 177, 182}, image.SlotCount);
-        ShowKavelisCombos(f, false);
-        f.cbW1N.items = CountItems({0, 1, 2, 3, 4});
-        f.cbB4N.items = f.cbW1N.items;
-        break;
+        case GW_KAVELIS:
+            SetUpGrid(f.StringGrid1, {33, 34, 35, 36, 49, 55, 56}, 16);
+            ShowKavelisCombos(f, true);
+            break;
+        case GW_VOSK:
+            SetUpGrid(f.StringGrid1, {33, 34, 35, 36, 49, 177, 178}, image.SlotCount);
+            ShowKavelisCombos(f, false);
+            f.cbW1N.items = image.SlotCount == 8 ? CountItems({0, 2, 4, 6, 8}) : CountItems({0, 2, 4});
+            f.cbB4N.items = f.cbW1N.items;
+            break;
+        default:  // NUB3 GW
+            SetUpGrid(f.StringGrid1, {33, 34, 35, 36, 49, 177, 182}, image.SlotCount);
+            ShowKavelisCombos(f, false);
+            f.cbW1N.items = CountItems({0, 1, 2, 3, 4});
+            f.cbB4N.items = f.cbW1N.items;
+            break;
     }
 }
 
@@ -187,12 +192,19 @@ void LayoutAxisArea(SMainFormState& f, ParameterImage& image, GwType type) {
     Hide(f.rbRemIO);
     f.StringGrid1.visible = f.StringGrid2.visible = true;
     switch (type) {
-    case GW_KAVELIS:
-    case GW_VOSK:
-    case GW_NUB3GW: LayoutIoAxisArea(f, image, type); break;
-    case GW_VOSK_ML3: LayoutServoAxisArea(f, image); break;
-    case GW_DRAVO: LayoutDriveUnitPanels(f, image); break;
-    default: break;  // VOSK-LC has no axis area
+        case GW_KAVELIS:
+        case GW_VOSK:
+        case GW_NUB3GW:
+            LayoutIoAxisArea(f, image, type);
+            break;
+        case GW_VOSK_ML3:
+            LayoutServoAxisArea(f, image);
+            break;
+        case GW_DRAVO:
+            LayoutDriveUnitPanels(f, image);
+            break;
+        default:
+            break;  // VOSK-LC has no axis area
     }
 }
 
@@ -224,26 +236,28 @@ extern const std::array<SMenuOrderEntry, MAIN_MENU_ITEMS> MainMenuOrder = {{
 
 std::vector<SColumnGroup> ColumnGroupsOf(GwType type) {
     switch (type) {
-    case GW_KAVELIS:
-        return {{"pnlStrTitleSize", &SMainFormState::pnlStrTitleSize, 0, 0},
-                {"pnlStrSize4W", &SMainFormState::pnlStrSize4W, 1, 2},
-                {"pnlStrSize8W", &SMainFormState::pnlStrSize8W, 3, 3},
-                {"pnlStrSize2W", &SMainFormState::pnlStrSize2W, 4, 6}};
-    case GW_VOSK:
-    case GW_NUB3GW:
-        return {{"pnlStrTitleSize", &SMainFormState::pnlStrTitleSize, 0, 0},
-                {"pnlStrSize4W", &SMainFormState::pnlStrSize4W, 1, 2},
-                {"pnlStrSize8W", &SMainFormState::pnlStrSize8W, 3, 3},
-                {"pnlStrSize2W", &SMainFormState::pnlStrSize2W, 4, 4},
-                {"pnlStrSize1W", &SMainFormState::pnlStrSize1W, 5, 5},
-                {"pnlStrSize4bits", &SMainFormState::pnlStrSize4bits, 6, 6}};
-    default: return {};
+        case GW_KAVELIS:
+            return {{"pnlStrTitleSize", &SMainFormState::pnlStrTitleSize, 0, 0},
+                    {"pnlStrSize4W", &SMainFormState::pnlStrSize4W, 1, 2},
+                    {"pnlStrSize8W", &SMainFormState::pnlStrSize8W, 3, 3},
+                    {"pnlStrSize2W", &SMainFormState::pnlStrSize2W, 4, 6}};
+        case GW_VOSK:
+        case GW_NUB3GW:
+            return {{"pnlStrTitleSize", &SMainFormState::pnlStrTitleSize, 0, 0},
+                    {"pnlStrSize4W", &SMainFormState::pnlStrSize4W, 1, 2},
+                    {"pnlStrSize8W", &SMainFormState::pnlStrSize8W, 3, 3},
+                    {"pnlStrSize2W", &SMainFormState::pnlStrSize2W, 4, 4},
+                    {"pnlStrSize1W", &SMainFormState::pnlStrSize1W, 5, 5},
+                    {"pnlStrSize4bits", &SMainFormState::pnlStrSize4bits, 6, 6}};
+        default:
+            return {};
     }
 }
 
 std::vector<std::string> InfoBoxSampleTexts() {
     std::vector<std::string> texts;
-    for (const int index : {21, 22, 15, 17, 359, 360, 29, 10, 11, 150, 152, 153, 144}) texts.push_back(Ui(index));
+    for (const int index : {21, 22, 15, 17, 359, 360, 29, 10, 11, 150, 152, 153, 144})
+        texts.push_back(Ui(index));
     texts.push_back("888" + Ui(32));
     texts.push_back("8 " + Ui(191));
     texts.push_back("8" + Ui(31));
@@ -285,7 +299,8 @@ void LayoutDriveUnitPanels(SMainFormState& form, ParameterImage& image) {
     form.PanelReinitPending = true;
 }
 
-void LayoutMainForm(SMainFormState& form, ParameterImage& image, const SProgramValues& program, int unitAxisCount) {
+void LayoutMainForm(SMainFormState& form, ParameterImage& image, const SProgramValues& program,
+                    int unitAxisCount) {
     const GwType type = program.SelectedGwType;
     ApplyHelpMenuRule(form.MenuHelp1, type);
     ApplyNetworkTypeFieldRule(form.cbNTYP, form.pnlNTYP, form.linpNTYP, program.ExtendedMode());

@@ -41,7 +41,8 @@ std::vector<std::string> InfoBoxSampleTexts();
 // unit search found (0 when none); it fixes `image.SlotCount` and with it the grid rows and the DRAVO
 // drive units. Also applies the creation rules of the Help menu, the network type field and the TP port
 // baud rate.
-void LayoutMainForm(SMainFormState& form, ParameterImage& image, const SProgramValues& program, int unitAxisCount);
+void LayoutMainForm(SMainFormState& form, ParameterImage& image, const SProgramValues& program,
+                    int unitAxisCount);
 
 // Builds one DRAVO drive-unit panel per two slots (the last one holds one slot when the count is odd),
 // in its state after building: the mode list holds only "Undefined", selected and disabled, the reserve

@@ -11,12 +11,12 @@
 // One DRAVO drive unit: two axis slots (the last unit may have one) edited through a mode list and one
 // reserve check box per slot.
 struct SDriveUnitPanel {
-    TextState gbDriveUnit;                // "Drive Unit%d(Axis%d,Axis%d)"
-    ComboState cbAxisCtrl;                // mode list, change handler `cbAxisCtrlChange`
-    std::vector<CheckState> chkRsvAxis;   // "Axis%d Rsv", click handler `chkRsvAxisClick`
-    std::string rsvHint;                  // hint shown on every reserve check box
-    std::vector<int> slots;               // the axis slots of this unit (2i, 2i + 1)
-    std::vector<int> listCodes;           // mode code of each entry of `cbAxisCtrl`, FFFFh for "Undefined"
+    TextState gbDriveUnit;               // "Drive Unit%d(Axis%d,Axis%d)"
+    ComboState cbAxisCtrl;               // mode list, change handler `cbAxisCtrlChange`
+    std::vector<CheckState> chkRsvAxis;  // "Axis%d Rsv", click handler `chkRsvAxisClick`
+    std::string rsvHint;                 // hint shown on every reserve check box
+    std::vector<int> slots;              // the axis slots of this unit (2i, 2i + 1)
+    std::vector<int> listCodes;          // mode code of each entry of `cbAxisCtrl`, FFFFh for "Undefined"
 };
 
 // One panel of `StatusBar1`. Panel 0 holds port and baud rate, the last panel the program version; the
@@ -41,7 +41,7 @@ struct SMainFormState {
     TextState linpNTYP;  // the network's name inside `pnlNTYP`
     TextState lDADR;
     ComboState cbDADR;
-    TextState edDADR;  // EtherCAT station address, at most 5 digits
+    TextState edDADR;             // EtherCAT station address, at most 5 digits
     bool edDADRHasFocus = false;  // kept current by the window; the menu openings commit the field then
     TextState lDBPS;
     ComboState cbDBPS;
@@ -99,7 +99,8 @@ struct SMainFormState {
 
     // Menus.
     MenuItemState MenuFile1, MenuNew1, MenuOpen1, MenuSave1, MenuExit1;
-    MenuItemState MenuSet1, MenuSpecial1, MenuPortConfig, MenuTimeSetting, MenuUnitNo, MenuEtherIp, MenuDrvObsrv;
+    MenuItemState MenuSet1, MenuSpecial1, MenuPortConfig, MenuTimeSetting, MenuUnitNo, MenuEtherIp,
+        MenuDrvObsrv;
     MenuItemState MenuMoniter1, MenuRegMoniter1, MenuAllIO, MenuErrTC_Moniter1, MenuRS485SIO1, MenuAlarmlist,
         MenuHardmonitor;
     MenuItemState MenuHelp1, MenuPIO1;

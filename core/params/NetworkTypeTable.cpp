@@ -59,11 +59,17 @@ const SNetworkType* FindNetworkType(std::uint16_t ntyp) {
 std::optional<SStationAddressDomain> StationAddressDomainOf(std::uint16_t ntyp) {
     if (IsCcLink(ntyp)) return SStationAddressDomain{1, 64};
     switch (ntyp) {
-    case NTYP_PROFIBUS_DP: return SStationAddressDomain{1, 125};
-    case NTYP_DEVICENET: return SStationAddressDomain{0, 63};
-    case NTYP_COMPONET: return SStationAddressDomain{0, 63};
-    case NTYP_MECHATROLINK: return SStationAddressDomain{97, 127};
-    case NTYP_MECHATROLINK3: return SStationAddressDomain{3, 239};
-    default: return std::nullopt;
+        case NTYP_PROFIBUS_DP:
+            return SStationAddressDomain{1, 125};
+        case NTYP_DEVICENET:
+            return SStationAddressDomain{0, 63};
+        case NTYP_COMPONET:
+            return SStationAddressDomain{0, 63};
+        case NTYP_MECHATROLINK:
+            return SStationAddressDomain{97, 127};
+        case NTYP_MECHATROLINK3:
+            return SStationAddressDomain{3, 239};
+        default:
+            return std::nullopt;
     }
 }

@@ -25,9 +25,9 @@ inline constexpr std::uint16_t NTYP_PROFINET_IO = 0x0084;
 inline constexpr std::uint16_t NTYP_NONE = 0x8000;
 
 struct SNetworkType {
-    int textIndex;      // UiText index of the network's name
-    std::uint16_t code; // `NTYP`
-    GwType listedFor;   // gateway types whose `cbNTYP` lists it
+    int textIndex;       // UiText index of the network's name
+    std::uint16_t code;  // `NTYP`
+    GwType listedFor;    // gateway types whose `cbNTYP` lists it
 };
 
 inline constexpr std::size_t NETWORK_TYPE_ENTRIES = 13;

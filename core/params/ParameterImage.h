@@ -7,14 +7,14 @@
 #include "core/app/GwType.h"
 
 // Register numbers of the blocks.
-inline constexpr std::uint16_t REG_GW_CONFIG = 0xF100;      // 16 words, GSTS .. GMOD
-inline constexpr std::uint16_t REG_AXIS_MODE = 0xF110;      // 16 words
+inline constexpr std::uint16_t REG_GW_CONFIG = 0xF100;        // 16 words, GSTS .. GMOD
+inline constexpr std::uint16_t REG_AXIS_MODE = 0xF110;        // 16 words
 inline constexpr std::uint16_t REG_KAV_NET_ADDRESS = 0xF120;  // 6 words, KAVELIS from version 19
-inline constexpr std::uint16_t REG_MODULE_INFO = 0xF180;    // 8 words, read only
-inline constexpr std::uint16_t REG_UNIT_BLOCK = 0xF200;     // 13 read, 12 written
-inline constexpr std::uint16_t REG_AXIS_MIRROR = 0xF280;    // 8 words
-inline constexpr std::uint16_t REG_EXT_PARAM = 0xF380;      // 2 words
-inline constexpr std::uint16_t REG_PROFINET_INFO = 0xFA00;  // 24 words, read only
+inline constexpr std::uint16_t REG_MODULE_INFO = 0xF180;      // 8 words, read only
+inline constexpr std::uint16_t REG_UNIT_BLOCK = 0xF200;       // 13 read, 12 written
+inline constexpr std::uint16_t REG_AXIS_MIRROR = 0xF280;      // 8 words
+inline constexpr std::uint16_t REG_EXT_PARAM = 0xF380;        // 2 words
+inline constexpr std::uint16_t REG_PROFINET_INFO = 0xFA00;    // 24 words, read only
 
 // Index of each word of `GwConfigBlock` (register - F100h).
 enum GwConfigIndex : int {
@@ -39,11 +39,11 @@ enum GwConfigIndex : int {
 // Axis mode words.
 inline constexpr std::uint16_t AXIS_RSV_BIT = 0x8000;
 inline constexpr std::uint16_t AXIS_MODE_MASK = 0x7FFF;
-inline constexpr std::uint16_t AXIS_EMPTY_4W = 0x3FFF;    // empty slot of the KAVELIS 4W group
-inline constexpr std::uint16_t AXIS_EMPTY_2W = 0x4FFF;    // empty slot of the KAVELIS 2W group
-inline constexpr std::uint16_t AXIS_NOT_SET = 0x5FFF;     // VOSK / NUB3 GW slot whose mode is not set
-inline constexpr std::uint16_t AXIS_NOT_SET_ALT = 0x6FFF; // read as "not set", never produced
-inline constexpr std::uint16_t AXIS_NO_SLOT = 0xFFFF;     // beyond the configured axes
+inline constexpr std::uint16_t AXIS_EMPTY_4W = 0x3FFF;     // empty slot of the KAVELIS 4W group
+inline constexpr std::uint16_t AXIS_EMPTY_2W = 0x4FFF;     // empty slot of the KAVELIS 2W group
+inline constexpr std::uint16_t AXIS_NOT_SET = 0x5FFF;      // VOSK / NUB3 GW slot whose mode is not set
+inline constexpr std::uint16_t AXIS_NOT_SET_ALT = 0x6FFF;  // read as "not set", never produced
+inline constexpr std::uint16_t AXIS_NO_SLOT = 0xFFFF;      // beyond the configured axes
 
 inline constexpr std::uint32_t MDRP_ENABLED = 0x44524F50;  // "DROP": multi-drop enabled
 
@@ -88,5 +88,9 @@ void ResetParameterImage(ParameterImage& image);
 int SlotCountOf(GwType type, int unitAxisCount);
 
 // Bits 0..14 of an axis word: the mode code without the reserve flag.
-inline constexpr std::uint16_t AxisModeCode(std::uint16_t word) { return word & AXIS_MODE_MASK; }
-inline constexpr bool IsReservedAxis(std::uint16_t word) { return (word & AXIS_RSV_BIT) != 0; }
+inline constexpr std::uint16_t AxisModeCode(std::uint16_t word) {
+    return word & AXIS_MODE_MASK;
+}
+inline constexpr bool IsReservedAxis(std::uint16_t word) {
+    return (word & AXIS_RSV_BIT) != 0;
+}

@@ -19,15 +19,16 @@ void ShowPortStatus(SMainFormState& form, const SProgramValues& program) {
     if (form.StatusBar1.empty()) form.StatusBar1.emplace_back();
     // A baud index outside the table (a hand-edited settings file) is shown as the first speed.
     const int baudIndex = IsValidBaudIndex(comm.CurrentBaudIndex) ? comm.CurrentBaudIndex : 0;
-    form.StatusBar1[0].text =
-        PortStatusText(static_cast<std::uint32_t>(BaudTable[static_cast<std::size_t>(baudIndex)]), comm.CurrentPortNum);
+    form.StatusBar1[0].text = PortStatusText(
+        static_cast<std::uint32_t>(BaudTable[static_cast<std::size_t>(baudIndex)]), comm.CurrentPortNum);
 }
 
 void ShowVersions(const ParameterImage& image, SMainFormState& form) {
     const std::uint16_t moduleVersion = image.ModuleInfo[1];
     const bool hasModule = moduleVersion != 0;
     form.lTitleAbccVer.visible = form.lAbccVer.visible = hasModule;
-    form.lAbccVer.text = hasModule ? FormatText("%d.%02d", moduleVersion >> 8, moduleVersion & 0xFF) : std::string();
+    form.lAbccVer.text =
+        hasModule ? FormatText("%d.%02d", moduleVersion >> 8, moduleVersion & 0xFF) : std::string();
     const std::uint16_t gver = image.Word(GVER);
     form.lGver.text = gver == 0 ? std::string() : FormatText("%04hX", gver);
 }
@@ -44,16 +45,22 @@ void SwitchAddressField(const ParameterImage& image, SMainFormState& form) {
 void RedrawAxisArea(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
                     const SRefreshHooks& hooks) {
     switch (program.SelectedGwType) {
-    case GW_DRAVO:
-        if (hooks.refreshDravoPanels) hooks.refreshDravoPanels(form, image);
-        break;
-    case GW_VOSK_ML3: RenderStringGrid2(form.StringGrid2, image, program.ExtendedMode()); break;
-    case GW_VOSK_LC: break;
-    default: RenderStringGrid1(form.StringGrid1, image, program.SelectedGwType); break;
+        case GW_DRAVO:
+            if (hooks.refreshDravoPanels) hooks.refreshDravoPanels(form, image);
+            break;
+        case GW_VOSK_ML3:
+            RenderStringGrid2(form.StringGrid2, image, program.ExtendedMode());
+            break;
+        case GW_VOSK_LC:
+            break;
+        default:
+            RenderStringGrid1(form.StringGrid1, image, program.SelectedGwType);
+            break;
     }
 }
 
-void ShowNetworkMenusAndColours(const ParameterImage& image, SMainFormState& form, const SProgramValues& program) {
+void ShowNetworkMenusAndColours(const ParameterImage& image, SMainFormState& form,
+                                const SProgramValues& program) {
     const std::uint16_t ntyp = image.Word(NTYP);
     form.cbW1N.grey = ntyp == NTYP_PIO || ntyp == NTYP_MECHATROLINK3;
     if (form.cbW1N.grey) form.cbW1N.enabled = false;
@@ -70,8 +77,8 @@ void CopyAxisMirror(ParameterImage& image) {
 
 }  // namespace
 
-void RefreshDisplay(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                    const SRefreshHooks& hooks) {
+void RefreshDisplay(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                    HostServices& host, const SRefreshHooks& hooks) {
     host.SetProgress(0);
     ShowPortStatus(form, program);
     ShowVersions(image, form);

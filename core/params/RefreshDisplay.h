@@ -20,5 +20,5 @@ struct SRefreshHooks {
     std::function<void(SMainFormState&, const ParameterImage&)> refreshDravoPanels;
 };
 
-void RefreshDisplay(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                    const SRefreshHooks& hooks);
+void RefreshDisplay(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                    HostServices& host, const SRefreshHooks& hooks);

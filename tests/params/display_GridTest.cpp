@@ -25,6 +25,7 @@ std::string Joined(const std::array<std::string, 6>& cells) {
 constexpr std::uint16_t DN = NTYP_DEVICENET;
 
 // Every slot code for the three types that show StringGrid1.
+// clang-format off
 const std::vector<SRowCase> rowCases = {
     // VOSK
     {GW_VOSK, 0x0000, DN, "*| | | | |-"},
@@ -81,6 +82,7 @@ const std::vector<SRowCase> rowCases = {
     {GW_KAVELIS, 0xFFFF, DN, "-|-|-|-|-|-"},
     {GW_KAVELIS, 0xBFFF, DN, "-|-|-|-|-|-"},
 };
+// clang-format on
 
 TEST(GridRows, EverySlotCode) {
     for (const auto& c : rowCases)
@@ -96,7 +98,8 @@ TEST(GridRender, LaterRowsShowDashes) {
     RenderStringGrid1(w.form.StringGrid1, w.image, GW_VOSK);
     EXPECT_EQ(w.form.StringGrid1.Cell(6, 4), "*");
     for (int row = 5; row <= 8; ++row)
-        for (int col = 1; col <= 6; ++col) EXPECT_EQ(w.form.StringGrid1.Cell(col, row), "-") << row << "/" << col;
+        for (int col = 1; col <= 6; ++col)
+            EXPECT_EQ(w.form.StringGrid1.Cell(col, row), "-") << row << "/" << col;
     EXPECT_EQ(w.form.StringGrid1.Cell(0, 5), "4");  // the slot number stays
 }
 
@@ -139,6 +142,7 @@ struct SColourCase {
 };
 
 TEST(GridRender, ColoursByNetwork) {
+    // clang-format off
     const std::vector<SColourCase> cases = {
         {GW_VOSK, DN, false, false},
         {GW_VOSK, NTYP_PIO, true, true},
@@ -150,6 +154,7 @@ TEST(GridRender, ColoursByNetwork) {
         {GW_NUB3GW, NTYP_MECHATROLINK3, false, false},
         {GW_KAVELIS, NTYP_PIO, false, false},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SDisplayFixture w(c.type);
         w.image.Word(NTYP) = c.ntyp;
@@ -174,7 +179,8 @@ TEST(GridRender, ServoGrid) {
     RenderStringGrid2(w.form.StringGrid2, w.image, true);
     const auto& g = w.form.StringGrid2;
     const std::vector<std::string> expected = {"A", "(A)", "P", "(P)", "-", "-", "-", "-"};
-    for (int row = 1; row <= 8; ++row) EXPECT_EQ(g.Cell(1, row), expected[static_cast<std::size_t>(row - 1)]) << row;
+    for (int row = 1; row <= 8; ++row)
+        EXPECT_EQ(g.Cell(1, row), expected[static_cast<std::size_t>(row - 1)]) << row;
     EXPECT_EQ(g.colours[1][1], CellColour::White);
     EXPECT_EQ(g.colours[2][1], CellColour::Grey);
     EXPECT_EQ(g.colours[4][1], CellColour::Grey);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-
 #include <string>
 #include <vector>
 
@@ -43,7 +42,9 @@ struct SNetCase {
     const char* label13;
 };
 
-void PrintTo(const SNetCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SNetCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class NetworkContents : public ::testing::TestWithParam<SNetCase> {};
 
@@ -92,6 +93,7 @@ TEST_P(NetworkContents, FieldsAndSizes) {
 
 constexpr std::uint16_t P3 = 0x0020, FULL = 0x0003, TEV = 0x0030;
 
+// clang-format off
 const std::vector<SNetCase> netCases = {
     {"ProfibusAddressZeroBecomesOne", GW_VOSK, 0, NTYP_PROFIBUS_DP, {P3, P3, P3}, 3, 0, 0, 0, 0, "Profibus-DP", "Auto",
      true, 0, 0, 125, "1", false, 0, 1, "Out", "24 byte", "24 byte"},
@@ -132,6 +134,7 @@ const std::vector<SNetCase> netCases = {
     {"KavelisUnofferedNetwork", GW_KAVELIS, 0, NTYP_COMPONET, {}, 0, 0, 70, 0, -1, "CompoNet", "", false, -1, 0, 0, "",
      false, -1, 70, "Out", "previous", "previous"},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Networks, NetworkContents, ::testing::ValuesIn(netCases),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -173,7 +176,9 @@ struct SCcCase {
     const char* label14;
 };
 
-void PrintTo(const SCcCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SCcCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class CcLinkLabels : public ::testing::TestWithParam<SCcCase> {};
 
@@ -211,6 +216,7 @@ TEST_P(CcLinkLabels, ModeCyclicAndStations) {
 
 constexpr std::uint16_t F2 = 0x0005;
 
+// clang-format off
 const std::vector<SCcCase> ccCases = {
     {"Vosk32BytesVer1", GW_VOSK, 0, {FULL, FULL}, 2, 0, 1, "Ver.1 mode", "single", "4 station"},
     {"Vosk40BytesQuadruple", GW_VOSK, 0, {FULL, FULL, 0x0000, 0x0000}, 4, 0, 3, "Ver.2 mode", "quadruple", "2 station"},
@@ -228,6 +234,7 @@ const std::vector<SCcCase> ccCases = {
     {"Kavelis4WOctuple", GW_KAVELIS, 0, {0x0001}, 4, 2, 8, "Ver.2 mode", "octuple", "2 station"},
     {"Kavelis4WUnchanged", GW_KAVELIS, 0, {0x0001}, 16, 0, 16, "previous", "previous", "previous"},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Types, CcLinkLabels, ::testing::ValuesIn(ccCases),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-
 #include <vector>
 
 #include "core/params/DisplayNormalize.h"
@@ -32,7 +31,9 @@ struct SNormCase {
     Words after;
 };
 
-void PrintTo(const SNormCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SNormCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class NormalizeCases : public ::testing::TestWithParam<SNormCase> {};
 
@@ -54,6 +55,7 @@ TEST_P(NormalizeCases, Words) {
     EXPECT_TRUE(host.boxes.empty());
 }
 
+// clang-format off
 const std::vector<SNormCase> normCases = {
     {"VoskNotSet", GW_VOSK, NTYP_PROFIBUS_DP, 4, 0, 4, 0, 3, {0x0001, 0x0001}, {0x0001, 0x0001, 0x5FFF, 0x5FFF}},
     {"VoskTevFiller", GW_VOSK, NTYP_PROFIBUS_DP, 4, 2, 4, 0, 3, {0x0030, 0x0030}, {0x0030, 0x0030, 0x0030, 0x0030}},
@@ -74,6 +76,7 @@ const std::vector<SNormCase> normCases = {
      {0x0010, 0x4FFF, 0x8011}},
     {"KavelisEmptyGroupSlot", GW_KAVELIS, NTYP_DEVICENET, 0, 0, 2, 0, 1, {0x0000}, {0x0000, 0x3FFF}},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Types, NormalizeCases, ::testing::ValuesIn(normCases),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -114,7 +117,8 @@ TEST(NormalizeDravo, IllegalUnitsAreClearedAndReportedOnlyAfterRead) {
         }
         ASSERT_EQ(host.boxes.size(), c.messageExpected ? 1u : 0u);
         if (c.messageExpected) {
-            EXPECT_EQ(host.boxes[0].text, "An illegal operation mode was specified.\r\nIt returns to a default value.");
+            EXPECT_EQ(host.boxes[0].text,
+                      "An illegal operation mode was specified.\r\nIt returns to a default value.");
             EXPECT_EQ(host.boxes[0].style, MB_ICON_WARNING);
         }
     }

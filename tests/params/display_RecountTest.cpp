@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-
 #include <vector>
 
 #include "core/params/DisplayRecount.h"
@@ -26,7 +25,9 @@ struct SRecountCase {
     bool b4nEnabled;
 };
 
-void PrintTo(const SRecountCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SRecountCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RecountCases : public ::testing::TestWithParam<SRecountCase> {};
 
@@ -51,6 +52,7 @@ TEST_P(RecountCases, CountsAndCombos) {
     EXPECT_EQ(w.form.cbB4N.enabled, c.b4nEnabled);
 }
 
+// clang-format off
 const std::vector<SRecountCase> recountCases = {
     {"VoskTevAxes", GW_VOSK, NTYP_DEVICENET, {0x0030, 0x0030, 0x0030, 0x0030}, 4, true, 4, 4, 4, 0, false, 2, true},
     {"VoskModeAxes", GW_VOSK, NTYP_DEVICENET, {0x0001, 0x8001, 0x0010, 0x0010, 0x0020, 0x0020}, 6, true, 6, 0, 6, 3,
@@ -66,6 +68,7 @@ const std::vector<SRecountCase> recountCases = {
     {"Nub3Remote", GW_NUB3GW, NTYP_DEVICENET, {0x0031, 0x8031}, 2, true, 2, 2, 2, 0, false, 2, true},
     {"Nub3PioKeeps", GW_NUB3GW, NTYP_PIO, {0x0001}, 1, true, 1, 0, 1, 1, true, 0, false},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Types, RecountCases, ::testing::ValuesIn(recountCases),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -84,6 +87,7 @@ struct SKavCombosCase {
 };
 
 TEST(RecountKavelis, SlotCountCombos) {
+    // clang-format off
     const std::vector<SKavCombosCase> cases = {
         {3, 2, 0x0001, 13, 7, 3, 2, 0, true, false},
         {0, 0, 0xFFFF, 17, 9, 0, 0, 0, true, true},
@@ -92,6 +96,7 @@ TEST(RecountKavelis, SlotCountCombos) {
         {4, 0, 0x3FFF, 17, 7, 4, 0, 0, true, false},
         {0, 8, 0x0003, 1, 9, 0, 8, 0, true, false},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SDisplayFixture w(GW_KAVELIS);
         w.image.Word(W4N) = static_cast<std::uint16_t>(c.w4n);
@@ -137,7 +142,8 @@ TEST(RecountVoskMl3, ComboAndAutoFillLabel) {
         std::uint16_t extParam2;
         bool labelVisible;
     };
-    for (const SCase c : {SCase{true, 0x0400, true}, SCase{false, 0x0400, false}, SCase{true, 0x0000, false}}) {
+    for (const SCase c :
+         {SCase{true, 0x0400, true}, SCase{false, 0x0400, false}, SCase{true, 0x0000, false}}) {
         SDisplayFixture w(GW_VOSK_ML3, 8, c.extended);
         w.Slots({0x0040, 0x8040, 0x0041, 0x0041, 0x0001, 0x0001});
         w.image.Word(W4N) = 4;

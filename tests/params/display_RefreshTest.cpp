@@ -40,9 +40,9 @@ TEST(RefreshSteps, BaudIndexOutsideTheTableShowsTheFirstSpeed) {
 }
 
 TEST(RefreshSteps, TpPortSpeedPositions) {
-    const std::vector<std::pair<std::uint16_t, int>> cases = {{4, 0},  {5, 1},   {6, 2},   {19, 3}, {20, 4},
-                                                              {21, 5}, {0, 0},   {99, 0},  {7, -1}, {17, -1},
-                                                              {18, -1}, {256, -1}};
+    const std::vector<std::pair<std::uint16_t, int>> cases = {{4, 0},  {5, 1},   {6, 2},   {19, 3},
+                                                              {20, 4}, {21, 5},  {0, 0},   {99, 0},
+                                                              {7, -1}, {17, -1}, {18, -1}, {256, -1}};
     for (const auto& [code, position] : cases) {
         SDisplayFixture w(GW_VOSK_LC);
         w.image.Word(TBPS) = code;
@@ -94,7 +94,8 @@ TEST(RefreshSteps, MirrorFollowsTheAxisWords) {
     w.image.RecountPending = true;
     w.image.AxisModeMirror.fill(0x1234);
     w.Refresh();
-    const std::array<std::uint16_t, 8> expected = {0x0001, 0x0031, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF};
+    const std::array<std::uint16_t, 8> expected = {0x0001, 0x0031, 0xFFFF, 0xFFFF,
+                                                   0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF};
     EXPECT_EQ(w.image.AxisModeMirror, expected);
 }
 

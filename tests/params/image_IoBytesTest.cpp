@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <initializer_list>
+#include <ostream>
 #include <vector>
 
 #include "core/params/IoBytes.h"
@@ -27,7 +26,9 @@ struct SIoCase {
     int expected;
 };
 
-void PrintTo(const SIoCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SIoCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class IoBytesByType : public ::testing::TestWithParam<SIoCase> {};
 
@@ -41,6 +42,7 @@ TEST_P(IoBytesByType, BothDirectionsCarryTheAxisBytes) {
     EXPECT_EQ(image.InBytes, c.expected);
 }
 
+// clang-format off
 const std::vector<SIoCase> ioCases = {
     {"VoskMixed", GW_VOSK, {0x0000, 0x0000, 0x0003, 0x0003, 0x0010, 0x0010, 0x0020, 0x0020}, 8, 60},
     {"VoskReservedLikePlain", GW_VOSK, {0x8000, 0x0001, 0x8003, 0x0003, 0x8010, 0x0010, 0x8020, 0x0020}, 8, 60},
@@ -56,6 +58,7 @@ const std::vector<SIoCase> ioCases = {
     {"DravoOnlySlotCount", GW_DRAVO, {0x0031, 0x0031, 0x0031, 0x0031, 0x0031, 0x0031, 0x0031}, 6, 12},
     {"DravoRemoteIo", GW_DRAVO, {0x0031, 0x8031}, 2, 4},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Types, IoBytesByType, ::testing::ValuesIn(ioCases),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -66,11 +69,13 @@ struct SLcCase {
 };
 
 TEST(IoBytesVoskLc, FixedByNetwork) {
+    // clang-format off
     const std::vector<SLcCase> cases = {
         {NTYP_PROFIBUS_DP, 8}, {NTYP_DEVICENET, 8}, {NTYP_PROFINET_IO, 8}, {NTYP_ETHERNET_IP, 8},
         {NTYP_COMPONET, 8},    {NTYP_ETHERCAT, 32}, {NTYP_MECHATROLINK, 32}, {NTYP_RS485, 0},
         {NTYP_NONE, 0},        {NTYP_CCLINK_V1, 0},
     };
+    // clang-format on
     for (const auto& c : cases) {
         ParameterImage image = ImageWithSlots({0x0003, 0x0003});
         image.Word(NTYP) = c.ntyp;
@@ -99,10 +104,12 @@ struct SKavCase {
 };
 
 TEST(KavelisDataSize, FollowsArrangementOfSlot0) {
+    // clang-format off
     const std::vector<SKavCase> cases = {
         {3, 2, 0x0001, 72}, {3, 2, 0x0011, 44}, {3, 2, 0x8012, 44}, {3, 2, 0x8010, 44},
         {0, 0, 0xFFFF, 16}, {16, 0, 0x3FFF, 144}, {16, 0, 0x4FFF, 144}, {0, 8, 0x0003, 144},
     };
+    // clang-format on
     for (const auto& c : cases) {
         ParameterImage image;
         image.Word(W4N) = static_cast<std::uint16_t>(c.w4n);
@@ -114,8 +121,9 @@ TEST(KavelisDataSize, FollowsArrangementOfSlot0) {
 }
 
 TEST(EtherCatSize, RoundsToTheBlockSizes) {
-    const std::vector<std::pair<int, int>> cases = {{16, 32}, {32, 32}, {33, 64}, {66, 80}, {81, 112},
-                                                    {112, 112}, {113, 144}, {144, 144}, {145, 145}, {200, 200}};
+    const std::vector<std::pair<int, int>> cases = {{16, 32},   {32, 32},   {33, 64},   {66, 80},
+                                                    {81, 112},  {112, 112}, {113, 144}, {144, 144},
+                                                    {145, 145}, {200, 200}};
     for (const auto& [in, out] : cases) EXPECT_EQ(RoundEtherCatSize(in), out) << in;
     EXPECT_EQ(EtherCatMaxSize(GW_VOSK), 144);
     EXPECT_EQ(EtherCatMaxSize(GW_VOSK_ML3), 144);

@@ -18,14 +18,14 @@ std::vector<std::string> ListedNames(GwType type) {
 }
 
 TEST(NetworkTypeTable, KavelisListsSixNetworks) {
-    EXPECT_EQ(ListedNames(GW_KAVELIS),
-              (std::vector<std::string>{"Profibus-DP", "DeviceNet", "CC-Link", "RS485", "EtherNet/IP", "PROFINET IO"}));
+    EXPECT_EQ(ListedNames(GW_KAVELIS), (std::vector<std::string>{"Profibus-DP", "DeviceNet", "CC-Link",
+                                                                 "RS485", "EtherNet/IP", "PROFINET IO"}));
 }
 
 TEST(NetworkTypeTable, EveryOtherTypeListsTheSameTwelve) {
-    const std::vector<std::string> expected = {"Profibus-DP", "DeviceNet", "CC-Link", "RS485",
-                                               "CompoNet", "MECHATROLINK", "EtherCAT", "EtherNet/IP",
-                                               "PIO", "MECHATROLINK III", "PROFINET IO", "<None>"};
+    const std::vector<std::string> expected = {
+        "Profibus-DP", "DeviceNet", "CC-Link",          "RS485",       "CompoNet", "MECHATROLINK", "EtherCAT",
+        "EtherNet/IP", "PIO",       "MECHATROLINK III", "PROFINET IO", "<None>"};
     for (const GwType type : {GW_VOSK, GW_DRAVO, GW_NUB3GW, GW_VOSK_ML3, GW_VOSK_LC})
         EXPECT_EQ(ListedNames(type), expected) << type;
 }
@@ -37,6 +37,7 @@ struct SPositionCase {
 };
 
 TEST(NetworkTypeTable, ListedPositionsBothWays) {
+    // clang-format off
     const std::vector<SPositionCase> cases = {
         {NTYP_PROFIBUS_DP, 0, 0},  {NTYP_DEVICENET, 1, 1},     {NTYP_CCLINK_PLAIN, 2, 2},
         {NTYP_CCLINK_V1, 2, 2},    {NTYP_CCLINK_V2, 2, 2},     {NTYP_RS485, 3, 3},
@@ -44,6 +45,7 @@ TEST(NetworkTypeTable, ListedPositionsBothWays) {
         {NTYP_ETHERNET_IP, 4, 7},  {NTYP_PIO, -1, 8},          {NTYP_MECHATROLINK3, -1, 9},
         {NTYP_PROFINET_IO, 5, 10}, {NTYP_NONE, -1, 11},        {0x1234, -1, -1},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(ListedPositionOf(c.ntyp, GW_KAVELIS).value_or(-1), c.kavelis) << std::hex << c.ntyp;
         EXPECT_EQ(ListedPositionOf(c.ntyp, GW_VOSK).value_or(-1), c.others) << std::hex << c.ntyp;
@@ -73,8 +75,9 @@ TEST(NetworkTypeTable, StationAddressDomains) {
         int first;
         int last;
     };
-    const std::vector<SCase> listed = {{NTYP_PROFIBUS_DP, 1, 125}, {NTYP_DEVICENET, 0, 63}, {NTYP_CCLINK_V1, 1, 64},
-                                       {NTYP_CCLINK_PLAIN, 1, 64}, {NTYP_COMPONET, 0, 63},  {NTYP_MECHATROLINK, 97, 127},
+    const std::vector<SCase> listed = {{NTYP_PROFIBUS_DP, 1, 125},  {NTYP_DEVICENET, 0, 63},
+                                       {NTYP_CCLINK_V1, 1, 64},     {NTYP_CCLINK_PLAIN, 1, 64},
+                                       {NTYP_COMPONET, 0, 63},      {NTYP_MECHATROLINK, 97, 127},
                                        {NTYP_MECHATROLINK3, 3, 239}};
     for (const auto& c : listed) {
         const auto domain = StationAddressDomainOf(c.ntyp);
@@ -82,7 +85,8 @@ TEST(NetworkTypeTable, StationAddressDomains) {
         EXPECT_EQ(domain->first, c.first);
         EXPECT_EQ(domain->last, c.last);
     }
-    for (const auto ntyp : {NTYP_ETHERCAT, NTYP_RS485, NTYP_ETHERNET_IP, NTYP_PIO, NTYP_PROFINET_IO, NTYP_NONE})
+    for (const auto ntyp :
+         {NTYP_ETHERCAT, NTYP_RS485, NTYP_ETHERNET_IP, NTYP_PIO, NTYP_PROFINET_IO, NTYP_NONE})
         EXPECT_FALSE(StationAddressDomainOf(ntyp).has_value()) << std::hex << ntyp;
 }
 
@@ -94,12 +98,14 @@ TEST(AxisModeTable, DravoEntriesInOrder) {
         std::uint16_t group;
         std::uint16_t types;
     };
+    // clang-format off
     const std::vector<SCase> named = {
         {"Undefined", 0xFFFF, 0, 0xFFFF, 0xFFFF},        {"Positioner1", 0x0001, 0x40, 1, 0x0F},
         {"Positioner2", 0x0010, 0x20, 1, 0x0F},          {"Positioner3", 0x0020, 0x10, 1, 0x0E},
         {"Direct Indication1", 0x0003, 0x80, 1, 0x0F},   {"Direct Indication2", 0x0005, 0x80, 1, 0x04},
         {"Simple Direct", 0x0000, 0x40, 1, 0x0F},        {"RemoteI/O", 0x0031, 0x10, 2, 0x0C},
     };
+    // clang-format on
     for (std::size_t i = 0; i < named.size(); ++i) {
         const auto& e = AxisModeTable[i];
         EXPECT_EQ(UiText[e.textIndex], named[i].name);
@@ -154,12 +160,15 @@ TEST(ParameterImageState, SlotCountPerType) {
         int unitAxes;
         int expected;
     };
+    // clang-format off
     const std::vector<SCase> cases = {
         {GW_KAVELIS, 0, 16}, {GW_KAVELIS, 4, 16}, {GW_NUB3GW, 8, 4},   {GW_VOSK, 0, 8},   {GW_VOSK, 4, 4},
         {GW_VOSK, 12, 8},    {GW_VOSK_ML3, 0, 8}, {GW_VOSK_ML3, 6, 6}, {GW_DRAVO, 0, 6},  {GW_DRAVO, 4, 4},
         {GW_DRAVO, 20, 16},  {GW_VOSK_LC, 8, 0},  {GW_VOSK, -3, 8},
     };
-    for (const auto& c : cases) EXPECT_EQ(SlotCountOf(c.type, c.unitAxes), c.expected) << c.type << "/" << c.unitAxes;
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(SlotCountOf(c.type, c.unitAxes), c.expected) << c.type << "/" << c.unitAxes;
 }
 
 }  // namespace

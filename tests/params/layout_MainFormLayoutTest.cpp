@@ -28,6 +28,7 @@ std::vector<std::string> MenuCaptions(const SMainFormState& form) {
 }
 
 TEST(LayoutMenus, CaptionsInMenuOrder) {
+    // clang-format off
     const std::vector<std::string> expected = {
         "&File", "&New file", "&Open...", "&Save", "E&xit", "&Setting", "&Specialty Parameter", "Port &Config",
         "TimeSetting(&T)", "Unit No.(&U)", "EtherNet/IP Setting(&I)", "Driver Monitor Parameter Setting(&D)",
@@ -65,6 +66,7 @@ TEST(LayoutMenus, InitialStatesPerType) {
         {GW_DRAVO, true, true, true, true},      {GW_NUB3GW, true, true, false, true},
         {GW_VOSK_ML3, true, true, false, false}, {GW_VOSK_LC, false, true, false, false},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SLaidOut w(c.type, 0, c.extended);
         const auto& f = w.form;
@@ -74,11 +76,12 @@ TEST(LayoutMenus, InitialStatesPerType) {
         EXPECT_EQ(f.MenuDrvObsrv.visible, c.drvObsrvVisible);
         EXPECT_EQ(f.MenuHelp1.visible, c.helpVisible);
         EXPECT_EQ(f.MenuHelp1.enabled, c.helpVisible);
-        for (const MenuItemState* disabled : {&f.MenuSpecial1, &f.MenuTimeSetting, &f.MenuUnitNo, &f.MenuEtherIp,
-                                              &f.MenuDrvObsrv, &f.MenuAlarmlist, &f.MenuHardmonitor, &f.MenuMoniter1})
+        for (const MenuItemState* disabled :
+             {&f.MenuSpecial1, &f.MenuTimeSetting, &f.MenuUnitNo, &f.MenuEtherIp, &f.MenuDrvObsrv,
+              &f.MenuAlarmlist, &f.MenuHardmonitor, &f.MenuMoniter1})
             EXPECT_FALSE(disabled->enabled);
-        for (const MenuItemState* hidden : {&f.MenuUnitNo, &f.MenuEtherIp, &f.MenuAllIO, &f.MenuRS485SIO1,
-                                            &f.MenuHardmonitor})
+        for (const MenuItemState* hidden :
+             {&f.MenuUnitNo, &f.MenuEtherIp, &f.MenuAllIO, &f.MenuRS485SIO1, &f.MenuHardmonitor})
             EXPECT_FALSE(hidden->visible);
         EXPECT_TRUE(f.MenuFile1.enabled && f.MenuRegMoniter1.visible);
     }
@@ -100,8 +103,8 @@ TEST(LayoutTexts, FixedCaptionsAndCombos) {
     EXPECT_EQ(f.cbDSZ.items, (std::vector<std::string>{"32byte", "48byte"}));
     EXPECT_EQ(f.cbDSZ.index, 0);
     EXPECT_FALSE(f.cbDSZ.visible);
-    EXPECT_EQ(f.cbTBPS.items,
-              (std::vector<std::string>{"9600bps", "19200bps", "38400bps", "57600bps", "115200bps", "230400bps"}));
+    EXPECT_EQ(f.cbTBPS.items, (std::vector<std::string>{"9600bps", "19200bps", "38400bps", "57600bps",
+                                                        "115200bps", "230400bps"}));
     EXPECT_EQ(f.cbFINX.items.size(), 16u);
     EXPECT_EQ(f.cbFINX.items.back(), "15");
     EXPECT_FALSE(f.cbFINX.visible);
@@ -111,9 +114,9 @@ TEST(LayoutTexts, FixedCaptionsAndCombos) {
 
 TEST(LayoutTexts, InfoBoxIsMeasuredOnEveryTextTheRefreshShows) {
     const auto texts = InfoBoxSampleTexts();
-    for (const std::string expected : {"Out", "Extend Cyclic setting", "Number of 4W modules(Out)", "888 byte",
-                                       "Ver.2 mode", "octuple", "8 nibble", "8 station", "Data size over.",
-                                       "Remote net"})
+    for (const std::string expected :
+         {"Out", "Extend Cyclic setting", "Number of 4W modules(Out)", "888 byte", "Ver.2 mode", "octuple",
+          "8 nibble", "8 station", "Data size over.", "Remote net"})
         EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << expected;
 }
 
@@ -140,6 +143,7 @@ struct SAreaCase {
 };
 
 TEST(LayoutAxisArea, PerType) {
+    // clang-format off
     const std::vector<SAreaCase> cases = {
         {GW_KAVELIS, 0, true, false, 16, {"Axis", "Simple", "Point1", "Full", "Point2", "Sol1", "Sol2"}, {}},
         {GW_VOSK, 0, true, false, 8, {"Axis", "Simple", "Point1", "Full", "Point2", "Point3", "TEV I/O"},
@@ -153,6 +157,7 @@ TEST(LayoutAxisArea, PerType) {
         {GW_DRAVO, 0, false, false, 6, {}, {}},
         {GW_VOSK_LC, 4, false, false, 0, {}, {}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SLaidOut w(c.type, c.unitAxes);
         const auto& f = w.form;

@@ -45,6 +45,7 @@ struct SMonitorCase {
 };
 
 TEST(MonitorMenuOpening, ItemsPerTypeModeAndFirmware) {
+    // clang-format off
     const std::vector<SMonitorCase> cases = {
         {GW_KAVELIS, false, 8, true, false, false, false, false, false, false},
         {GW_KAVELIS, false, 9, true, true, false, false, false, false, false},
@@ -57,6 +58,7 @@ TEST(MonitorMenuOpening, ItemsPerTypeModeAndFirmware) {
         {GW_NUB3GW, true, 0, true, true, true, true, false, true, false},
         {GW_DRAVO, false, 0, true, true, true, true, false, false, false},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SWindow w(c.type, c.extended, c.gver);
         // Without ExtendedMode the extra items are hidden again whatever they showed before.
@@ -135,9 +137,12 @@ TEST(MenuOpening, RejectedAddressStopsTheRules) {
 }
 
 TEST(HelpMenuOpening, PatternItemNeedsATypeOptionBit) {
-    for (const auto& [type, enabled] : std::vector<std::pair<GwType, bool>>{
-             {GW_KAVELIS, true}, {GW_VOSK, true}, {GW_NUB3GW, true}, {GW_DRAVO, true}, {GW_VOSK_ML3, false},
-             {GW_VOSK_LC, false}}) {
+    for (const auto& [type, enabled] : std::vector<std::pair<GwType, bool>>{{GW_KAVELIS, true},
+                                                                            {GW_VOSK, true},
+                                                                            {GW_NUB3GW, true},
+                                                                            {GW_DRAVO, true},
+                                                                            {GW_VOSK_ML3, false},
+                                                                            {GW_VOSK_LC, false}}) {
         SWindow w(type, false);
         OnHelpMenuOpening(w.form, w.program, w.hooks);
         EXPECT_EQ(w.form.MenuPIO1.enabled, enabled) << type;
