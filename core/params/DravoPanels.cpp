@@ -5,8 +5,8 @@
 #include "core/app/texts/UiText.h"
 #include "core/params/AxisModeTable.h"
 #include "core/params/DisplayFormat.h"
-#include "core/params/NetworkTypeTable.h"
 #include "core/params/FieldEditRefresh.h"
+#include "core/params/NetworkTypeTable.h"
 
 namespace {
 
@@ -27,7 +27,9 @@ std::uint16_t SlotWord(const ParameterImage& image, int slot) {
 }
 
 // The code a list compares with: bits 0..14, but a free slot stays FFFFh.
-std::uint16_t ListCodeOf(std::uint16_t word) { return word == AXIS_NO_SLOT ? AXIS_NO_SLOT : AxisModeCode(word); }
+std::uint16_t ListCodeOf(std::uint16_t word) {
+    return word == AXIS_NO_SLOT ? AXIS_NO_SLOT : AxisModeCode(word);
+}
 
 bool IsOfferedOnNetwork(const SAxisModeEntry& entry, std::uint16_t ntyp) {
     if (ntyp != NTYP_COMPONET && ntyp != NTYP_MECHATROLINK) return true;
@@ -35,7 +37,8 @@ bool IsOfferedOnNetwork(const SAxisModeEntry& entry, std::uint16_t ntyp) {
 }
 
 bool IsOffered(const SAxisModeEntry& entry, int dravoMode, std::uint16_t ntyp, GwType type) {
-    return (entry.dravoGroup & dravoMode) != 0 && (entry.gwTypes & type) != 0 && IsOfferedOnNetwork(entry, ntyp);
+    return (entry.dravoGroup & dravoMode) != 0 && (entry.gwTypes & type) != 0 &&
+           IsOfferedOnNetwork(entry, ntyp);
 }
 
 std::string EntryText(const SAxisModeEntry& entry) {
@@ -43,11 +46,14 @@ std::string EntryText(const SAxisModeEntry& entry) {
     if (entry.code == AXIS_NO_SLOT) return name;
     const std::string size(UiText[TEXT_SIZE]);
     if (IsNibbleSize(entry.sizeCode))
-        return FormatText("%ls(%ls:%ls)", name.c_str(), size.c_str(), std::string(UiText[TEXT_NIBBLE]).c_str());
+        return FormatText("%ls(%ls:%ls)", name.c_str(), size.c_str(),
+                          std::string(UiText[TEXT_NIBBLE]).c_str());
     return FormatText("%ls(%ls:%dW)", name.c_str(), size.c_str(), entry.sizeCode / 16);
 }
 
-bool IsAtUndefined(const SDriveUnitPanel& unit) { return unit.cbAxisCtrl.index == UNDEFINED_POSITION; }
+bool IsAtUndefined(const SDriveUnitPanel& unit) {
+    return unit.cbAxisCtrl.index == UNDEFINED_POSITION;
+}
 
 // The code of the list's selection; "Undefined" when the selection has no entry.
 std::uint16_t SelectedCode(const SDriveUnitPanel& unit) {
@@ -85,8 +91,8 @@ void ShowUnit(SDriveUnitPanel& unit, const ParameterImage& image, bool enabled, 
     }
 }
 
-void SelectDravoMode(ParameterImage& image, SMainFormState& form, bool remoteIo, const SProgramValues& program,
-                     HostServices& host) {
+void SelectDravoMode(ParameterImage& image, SMainFormState& form, bool remoteIo,
+                     const SProgramValues& program, HostServices& host) {
     form.rbFull_Pos.checked = !remoteIo;
     form.rbRemIO.checked = remoteIo;
     image.DravoMode = form.rbRemIO.checked ? DRAVO_MODE_REMOTE_IO : DRAVO_MODE_DIRECT_POSITIONER;
@@ -176,7 +182,8 @@ void chkRsvAxisClick(ParameterImage& image, SMainFormState& form, const SProgram
                      HostServices& host, int unit, int box, bool checked) {
     if (unit < 0 || unit >= static_cast<int>(form.DriveUnits.size())) return;
     SDriveUnitPanel& panel = form.DriveUnits[static_cast<std::size_t>(unit)];
-    if (box < 0 || box >= static_cast<int>(panel.chkRsvAxis.size()) || box >= static_cast<int>(panel.slots.size()))
+    if (box < 0 || box >= static_cast<int>(panel.chkRsvAxis.size()) ||
+        box >= static_cast<int>(panel.slots.size()))
         return;
     panel.chkRsvAxis[static_cast<std::size_t>(box)].checked = checked;
     const int slot = panel.slots[static_cast<std::size_t>(box)];
@@ -186,18 +193,22 @@ void chkRsvAxisClick(ParameterImage& image, SMainFormState& form, const SProgram
     RefreshAfterEdit(image, form, program, host);
 }
 
-void rbFull_PosClick(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host) {
+void rbFull_PosClick(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                     HostServices& host) {
     SelectDravoMode(image, form, false, program, host);
 }
 
-void rbRemIOClick(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host) {
+void rbRemIOClick(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                  HostServices& host) {
     SelectDravoMode(image, form, true, program, host);
 }
 
-void rbFull_PosEnter(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host) {
+void rbFull_PosEnter(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                     HostServices& host) {
     if (!form.rbFull_Pos.checked) rbFull_PosClick(image, form, program, host);
 }
 
-void rbRemIOEnter(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host) {
+void rbRemIOEnter(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                  HostServices& host) {
     if (!form.rbRemIO.checked) rbRemIOClick(image, form, program, host);
 }

@@ -56,9 +56,13 @@ void chkRsvAxisClick(ParameterImage& image, SMainFormState& form, const SProgram
                      HostServices& host, int unit, int box, bool checked);
 
 // Radio button clicks: select the button, set `DravoMode`, clear the configuration, refresh.
-void rbFull_PosClick(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host);
-void rbRemIOClick(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host);
+void rbFull_PosClick(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                     HostServices& host);
+void rbRemIOClick(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                  HostServices& host);
 
 // A radio button receiving the focus while not selected is selected as by a click.
-void rbFull_PosEnter(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host);
-void rbRemIOEnter(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host);
+void rbFull_PosEnter(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                     HostServices& host);
+void rbRemIOEnter(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                  HostServices& host);

@@ -4,7 +4,9 @@
 
 SRefreshHooks EditRefreshHooks(GwType type) {
     SRefreshHooks hooks;
-    hooks.dravoUnitRulesHold = [type](const ParameterImage& image) { return DravoUnitRulesHold(image, type); };
+    hooks.dravoUnitRulesHold = [type](const ParameterImage& image) {
+        return DravoUnitRulesHold(image, type);
+    };
     hooks.refreshDravoPanels = RefreshDravoPanels;
     return hooks;
 }

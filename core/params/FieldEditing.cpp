@@ -6,8 +6,8 @@
 #include "core/app/texts/MsgText.h"
 #include "core/params/DisplayTpPort.h"
 #include "core/params/DravoPanels.h"
-#include "core/params/NetworkTypeTable.h"
 #include "core/params/FieldEditRefresh.h"
+#include "core/params/NetworkTypeTable.h"
 #include "core/params/ValidationWords.h"
 
 namespace {
@@ -21,7 +21,9 @@ constexpr std::uint16_t ML3_LARGE_SIZE = 48;
 constexpr std::size_t MSG_ADDRESS_ERROR = 47;
 constexpr std::array<std::uint16_t, 6> RS485_BAUD_CODES = {4, 5, 6, 19, 20, 21};
 
-std::uint16_t ToWord(int value) { return static_cast<std::uint16_t>(std::clamp(value, 0, 0xFFFF)); }
+std::uint16_t ToWord(int value) {
+    return static_cast<std::uint16_t>(std::clamp(value, 0, 0xFFFF));
+}
 
 // FINX of KAVELIS: the last occupied axis word.
 void SetKavelisLastIndex(ParameterImage& image) {
@@ -34,10 +36,14 @@ void SetAxisWordCount(ParameterImage& image) {
     image.Word(FINX) = ToWord(image.AxisCount > 1 ? image.AxisCount - 1 : 0);
 }
 
-bool IsVoskOrNub3(GwType type) { return type == GW_VOSK || type == GW_NUB3GW; }
+bool IsVoskOrNub3(GwType type) {
+    return type == GW_VOSK || type == GW_NUB3GW;
+}
 
 // Axis slots per entry of `cbW1N` / `cbB4N`: VOSK counts pairs, NUB3 GW single slots.
-int SlotsPerEntry(GwType type) { return type == GW_VOSK ? 2 : 1; }
+int SlotsPerEntry(GwType type) {
+    return type == GW_VOSK ? 2 : 1;
+}
 
 void ClearAxisConfiguration(ParameterImage& image, SMainFormState& form) {
     form.cbW1N.index = 0;
@@ -49,7 +55,9 @@ void ClearAxisConfiguration(ParameterImage& image, SMainFormState& form) {
     image.Word(FINX) = 0;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool WouldEmpty(const SAddressEditInput& edit, int caretForSingle) {
     const int size = static_cast<int>(edit.text.size());
@@ -86,8 +94,8 @@ std::optional<std::uint16_t> ParseEtherCatAddress(std::string_view text) {
     return static_cast<std::uint16_t>(value);
 }
 
-void cbNTYPChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                  int index) {
+void cbNTYPChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                  HostServices& host, int index) {
     const GwType type = program.SelectedGwType;
     const auto code = NetworkCodeAtListed(index, type);
     if (!code) return;
@@ -99,35 +107,36 @@ void cbNTYPChange(ParameterImage& image, SMainFormState& form, const SProgramVal
     RefreshAfterEdit(image, form, program, host);
 }
 
-void cbDADRChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                  int index) {
+void cbDADRChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                  HostServices& host, int index) {
     if (index < 0) return;
     form.cbDADR.index = index;
     if (const auto address = StationAddressAt(image.Word(NTYP), index)) image.Word(DADR) = *address;
     RefreshAfterEdit(image, form, program, host);
 }
 
-void cbDBPSChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                  int index) {
+void cbDBPSChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                  HostServices& host, int index) {
     if (index < 0) return;
     form.cbDBPS.index = index;
     const std::uint16_t ntyp = image.Word(NTYP);
     if (IsCcLink(ntyp) && index < CCLINK_BAUD_ENTRIES)
         image.Word(DBPS) = static_cast<std::uint16_t>((image.Word(DBPS) & ~CCLINK_BAUD_BITS) + index);
-    else if (ntyp == NTYP_RS485) image.Word(DBPS) = Rs485BaudCodeAt(index);
+    else if (ntyp == NTYP_RS485)
+        image.Word(DBPS) = Rs485BaudCodeAt(index);
     RefreshAfterEdit(image, form, program, host);
 }
 
-void cbFINXChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                  int index) {
+void cbFINXChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                  HostServices& host, int index) {
     if (index < 0) return;
     form.cbFINX.index = index;
     image.Word(FINX) = ToWord(index);
     RefreshAfterEdit(image, form, program, host);
 }
 
-void cbDSZChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                 int index) {
+void cbDSZChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                 HostServices& host, int index) {
     form.cbDSZ.index = index;
     if (image.Word(NTYP) == NTYP_MECHATROLINK3) {
         if (form.cbDSZ.index < 0 || form.cbDSZ.index > 1) form.cbDSZ.index = 0;
@@ -138,16 +147,16 @@ void cbDSZChange(ParameterImage& image, SMainFormState& form, const SProgramValu
     RefreshAfterEdit(image, form, program, host);
 }
 
-void cbTBPSChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                  int index) {
+void cbTBPSChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                  HostServices& host, int index) {
     if (index < 0) return;
     form.cbTBPS.index = index;
     image.Word(TBPS) = TpPortCodeAt(index);
     RefreshAfterEdit(image, form, program, host);
 }
 
-void cbW4NChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                 int index) {
+void cbW4NChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                 HostServices& host, int index) {
     if (index < 0) return;
     form.cbW4N.index = index;
     image.Word(W4N) = ToWord(index);
@@ -155,8 +164,8 @@ void cbW4NChange(ParameterImage& image, SMainFormState& form, const SProgramValu
     RefreshAfterEdit(image, form, program, host);
 }
 
-void cbW8NChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                 int index) {
+void cbW8NChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                 HostServices& host, int index) {
     if (index < 0) return;
     form.cbW8N.index = index;
     image.Word(W8N) = ToWord(index);
@@ -165,8 +174,8 @@ void cbW8NChange(ParameterImage& image, SMainFormState& form, const SProgramValu
     RefreshAfterEdit(image, form, program, host);
 }
 
-void cbW2NChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                 int index) {
+void cbW2NChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                 HostServices& host, int index) {
     if (index < 0) return;
     form.cbW2N.index = index;
     image.Word(W4N) = ToWord(index);
@@ -178,8 +187,8 @@ void cbW2NChange(ParameterImage& image, SMainFormState& form, const SProgramValu
     RefreshAfterEdit(image, form, program, host);
 }
 
-void cbW1NChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                 int index) {
+void cbW1NChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                 HostServices& host, int index) {
     const GwType type = program.SelectedGwType;
     if (index < 0 || !IsVoskOrNub3(type)) return;
     form.cbW1N.index = index;
@@ -188,8 +197,8 @@ void cbW1NChange(ParameterImage& image, SMainFormState& form, const SProgramValu
     RefreshAfterEdit(image, form, program, host);
 }
 
-void cbB4NChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                 int index) {
+void cbB4NChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                 HostServices& host, int index) {
     const GwType type = program.SelectedGwType;
     if (index < 0 || !IsVoskOrNub3(type)) return;
     form.cbB4N.index = index;
@@ -220,7 +229,8 @@ KeyVerdict edDADRKeyPress(SAddressEditInput& edit, char key) {
         edit.caret = 0;
         edit.selLength = 0;
     }
-    const std::size_t kept = edit.text.size() - std::min(edit.text.size(), static_cast<std::size_t>(edit.selLength));
+    const std::size_t kept =
+        edit.text.size() - std::min(edit.text.size(), static_cast<std::size_t>(edit.selLength));
     return kept < ED_DADR_MAX_LENGTH ? KeyVerdict::Pass : KeyVerdict::Swallow;
 }
 
@@ -230,11 +240,15 @@ KeyVerdict edDADRKeyDown(SAddressEditInput& edit, AddressEditKey key) {
     return KeyVerdict::Swallow;
 }
 
-bool edDADRContextPopup() { return true; }
+bool edDADRContextPopup() {
+    return true;
+}
 
-bool edDADRExit(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host) {
+bool edDADRExit(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                HostServices& host) {
     const auto address = ParseEtherCatAddress(form.edDADR.text);
-    if (address) image.Word(DADR) = *address;
+    if (address)
+        image.Word(DADR) = *address;
     else {
         host.ShowMessageBox(MsgText[MSG_ADDRESS_ERROR], MB_ICON_ERROR);
         form.edDADR.text = std::to_string(image.Word(DADR));

@@ -13,30 +13,30 @@
 #include "core/params/MainFormState.h"
 #include "core/params/ParameterImage.h"
 
-void cbNTYPChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                  int index);
-void cbDADRChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                  int index);
-void cbDBPSChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                  int index);
-void cbFINXChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                  int index);
-void cbDSZChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                 int index);
-void cbTBPSChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                  int index);
+void cbNTYPChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                  HostServices& host, int index);
+void cbDADRChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                  HostServices& host, int index);
+void cbDBPSChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                  HostServices& host, int index);
+void cbFINXChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                  HostServices& host, int index);
+void cbDSZChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                 HostServices& host, int index);
+void cbTBPSChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                  HostServices& host, int index);
 // KAVELIS slot-count combos.
-void cbW4NChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                 int index);
-void cbW8NChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                 int index);
-void cbW2NChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                 int index);
+void cbW4NChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                 HostServices& host, int index);
+void cbW8NChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                 HostServices& host, int index);
+void cbW2NChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                 HostServices& host, int index);
 // VOSK and NUB3 GW slot-count combos (other types: no effect, no refresh).
-void cbW1NChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                 int index);
-void cbB4NChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host,
-                 int index);
+void cbW1NChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                 HostServices& host, int index);
+void cbB4NChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                 HostServices& host, int index);
 // VOSK(MLIII) axis count.
 void ComboBox1Change(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
                      HostServices& host, int index);
@@ -83,7 +83,8 @@ bool edDADRContextPopup();
 // The edit loses the focus: a typed address outside 0..65535 (or no number) shows the address error and
 // puts `DADR` back into the field; otherwise `DADR` takes it. Then the display is refreshed. Returns
 // true when the field's text was changed back.
-bool edDADRExit(ParameterImage& image, SMainFormState& form, const SProgramValues& program, HostServices& host);
+bool edDADRExit(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
+                HostServices& host);
 
 // Run by the File, Setting, Monitor and Help menus before they open and by the file commands: commits
 // `edDADR` as on leaving it when it has the focus. True when the entry was refused and its text changed

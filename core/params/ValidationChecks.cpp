@@ -29,10 +29,14 @@ bool OneOf(std::uint16_t word, std::initializer_list<std::uint16_t> codes) {
     return std::find(codes.begin(), codes.end(), word) != codes.end();
 }
 
-bool InRange(int value, int low, int high) { return value >= low && value <= high; }
+bool InRange(int value, int low, int high) {
+    return value >= low && value <= high;
+}
 
 // Slots below `AxisCount`, bounded by the sixteen axis words.
-int ConfiguredSlots(const ParameterImage& image) { return std::clamp(image.AxisCount, 0, AXIS_SLOTS); }
+int ConfiguredSlots(const ParameterImage& image) {
+    return std::clamp(image.AxisCount, 0, AXIS_SLOTS);
+}
 
 bool AllFreeFrom(const ParameterImage& image, int first) {
     for (int s = std::max(first, 0); s < AXIS_SLOTS; ++s)
@@ -154,18 +158,26 @@ bool IsKavelisMode(std::uint16_t word) {
     return IsKavelis4W8WCode(word) || IsKavelis2WCode(word);
 }
 
-bool IsKavelisFull(std::uint16_t word) { return OneOf(word, {0x0003, 0x0004, 0x8003}); }
+bool IsKavelisFull(std::uint16_t word) {
+    return OneOf(word, {0x0003, 0x0004, 0x8003});
+}
 
-bool IsKavelis4W(std::uint16_t word) { return OneOf(word, {0x0000, 0x0001, 0x8000, 0x8001}); }
+bool IsKavelis4W(std::uint16_t word) {
+    return OneOf(word, {0x0000, 0x0001, 0x8000, 0x8001});
+}
 
 int CheckKavelisMixing(const ParameterImage& image) {
     const std::uint16_t first = image.AxisMode[0];
-    if (IsKavelis2WCode(first) && !NoneBelow(image, AXIS_SLOTS, IsKavelis4W8WCode)) return VALIDATION_MIXED_2W_4W;
-    if (IsKavelis4W8WCode(first) && !NoneBelow(image, AXIS_SLOTS, IsKavelis2WCode)) return VALIDATION_MIXED_2W_4W;
+    if (IsKavelis2WCode(first) && !NoneBelow(image, AXIS_SLOTS, IsKavelis4W8WCode))
+        return VALIDATION_MIXED_2W_4W;
+    if (IsKavelis4W8WCode(first) && !NoneBelow(image, AXIS_SLOTS, IsKavelis2WCode))
+        return VALIDATION_MIXED_2W_4W;
     return VALIDATION_OK;
 }
 
-// The first group, then the Full axes, then free slots. A word that is no KAVELIS mode is refused too.
+// The first group, then the Full axes, then free slots. A word that is no KAVELIS mode is refused too,
+// and so are slot counts (`W4N`, `W8N`) that do not match the occupied slots: the unit would take a
+// free slot for a configured axis.
 int CheckKavelisSequence(const ParameterImage& image) {
     bool fullSeen = false;
     int s = 0;
@@ -176,7 +188,8 @@ int CheckKavelisSequence(const ParameterImage& image) {
         fullSeen = fullSeen || IsKavelisFull(word);
         if ((fullSeen && IsKavelis4W(word)) || !IsKavelisMode(word)) return VALIDATION_ILLEGAL_MODE;
     }
-    return AllFreeFrom(image, s) ? VALIDATION_OK : VALIDATION_ILLEGAL_MODE;
+    const bool countsMatch = s == image.Word(W4N) + 2 * image.Word(W8N);
+    return AllFreeFrom(image, s) && countsMatch ? VALIDATION_OK : VALIDATION_ILLEGAL_MODE;
 }
 
 int CheckKavelisAxes(const ParameterImage& image) {
@@ -184,20 +197,29 @@ int CheckKavelisAxes(const ParameterImage& image) {
     return CheckKavelisSequence(image);
 }
 
-bool IsTevIo(std::uint16_t word) { return word == 0x0030 || word == 0x8030; }
+bool IsTevIo(std::uint16_t word) {
+    return word == 0x0030 || word == 0x8030;
+}
 
-bool IsServo(std::uint16_t word) { return OneOf(word, {0x0040, 0x0041, 0x8040, 0x8041}); }
+bool IsServo(std::uint16_t word) {
+    return OneOf(word, {0x0040, 0x0041, 0x8040, 0x8041});
+}
 
-bool IsVoskIoOrServo(std::uint16_t word) { return IsTevIo(word) || IsServo(word); }
+bool IsVoskIoOrServo(std::uint16_t word) {
+    return IsTevIo(word) || IsServo(word);
+}
 
 // VOSK: TEV I/O and servo modes fill all configured slots or none.
 int CheckVoskIoRule(const ParameterImage& image) {
     const std::uint16_t first = image.AxisMode[0];
     const int count = ConfiguredSlots(image);
     bool holds = true;
-    if (IsTevIo(first)) holds = AllBelow(image, count, IsTevIo);
-    else if (IsServo(first)) holds = AllBelow(image, count, IsServo);
-    else holds = NoneBelow(image, VOSK_MAX_SLOTS, IsVoskIoOrServo);
+    if (IsTevIo(first))
+        holds = AllBelow(image, count, IsTevIo);
+    else if (IsServo(first))
+        holds = AllBelow(image, count, IsServo);
+    else
+        holds = NoneBelow(image, VOSK_MAX_SLOTS, IsVoskIoOrServo);
     return holds ? VALIDATION_OK : VALIDATION_MIXED_IO_MODE;
 }
 
@@ -208,11 +230,13 @@ int CheckServoRule(const ParameterImage& image) {
 }
 
 bool IsVoskMode(std::uint16_t word) {
-    return OneOf(AxisModeCode(word), {MODE_SIMPLE, MODE_POINT1, MODE_FULL, MODE_POINT2, MODE_POINT3, MODE_TEV_IO,
-                                MODE_SERVO_A, MODE_SERVO_P});
+    return OneOf(AxisModeCode(word), {MODE_SIMPLE, MODE_POINT1, MODE_FULL, MODE_POINT2, MODE_POINT3,
+                                      MODE_TEV_IO, MODE_SERVO_A, MODE_SERVO_P});
 }
 
-bool IsServoMode(std::uint16_t word) { return OneOf(AxisModeCode(word), {MODE_SERVO_A, MODE_SERVO_P}); }
+bool IsServoMode(std::uint16_t word) {
+    return OneOf(AxisModeCode(word), {MODE_SERVO_A, MODE_SERVO_P});
+}
 
 // VOSK and VOSK(MLIII): both slots of a pair run the same mode, pairs are set from slot 0 without gaps.
 template <typename ModeTest>
@@ -221,7 +245,8 @@ int CheckPairs(const ParameterImage& image, ModeTest isTypeMode) {
     for (; j < VOSK_MAX_SLOTS; j += 2) {
         const std::uint16_t first = image.AxisMode[static_cast<std::size_t>(j)];
         if (first == AXIS_NO_SLOT) break;
-        if (AxisModeCode(first) != AxisModeCode(image.AxisMode[static_cast<std::size_t>(j + 1)])) return VALIDATION_ILLEGAL_MODE;
+        if (AxisModeCode(first) != AxisModeCode(image.AxisMode[static_cast<std::size_t>(j + 1)]))
+            return VALIDATION_ILLEGAL_MODE;
         if (IsModeNotSet(first)) return VALIDATION_OMISSION;
         if (!isTypeMode(first)) return VALIDATION_ILLEGAL_MODE;
     }
@@ -230,15 +255,18 @@ int CheckPairs(const ParameterImage& image, ModeTest isTypeMode) {
     return VALIDATION_OK;
 }
 
-bool IsRemoteIo(std::uint16_t word) { return word == 0x0031 || word == 0x8031; }
+bool IsRemoteIo(std::uint16_t word) {
+    return word == 0x0031 || word == 0x8031;
+}
 
 bool IsNub3Mode(std::uint16_t word) {
-    return OneOf(AxisModeCode(word), {MODE_SIMPLE, MODE_POINT1, MODE_FULL, MODE_POINT2, MODE_POINT3, MODE_REMOTE_IO});
+    return OneOf(AxisModeCode(word),
+                 {MODE_SIMPLE, MODE_POINT1, MODE_FULL, MODE_POINT2, MODE_POINT3, MODE_REMOTE_IO});
 }
 
 int CheckNub3Axes(const ParameterImage& image) {
     const bool ioHolds = IsRemoteIo(image.AxisMode[0]) ? AllBelow(image, ConfiguredSlots(image), IsRemoteIo)
-                                                        : NoneBelow(image, NUB3_SLOTS, IsRemoteIo);
+                                                       : NoneBelow(image, NUB3_SLOTS, IsRemoteIo);
     if (!ioHolds) return VALIDATION_MIXED_IO_MODE;
     int j = 0;
     for (; j < NUB3_SLOTS; ++j) {
@@ -247,7 +275,8 @@ int CheckNub3Axes(const ParameterImage& image) {
         if (IsModeNotSet(word)) return VALIDATION_OMISSION;
         if (!IsNub3Mode(word)) return VALIDATION_ILLEGAL_MODE;
     }
-    if (!AllFreeFrom(image, j) || j != image.Word(W4N) || image.Word(W4N) >= 5) return VALIDATION_ILLEGAL_MODE;
+    if (!AllFreeFrom(image, j) || j != image.Word(W4N) || image.Word(W4N) >= 5)
+        return VALIDATION_ILLEGAL_MODE;
     return VALIDATION_OK;
 }
 
@@ -291,13 +320,20 @@ int ValidateVoskLc(ParameterImage& image) {
 
 int ValidateOfType(ParameterImage& image, GwType type) {
     switch (type) {
-    case GW_KAVELIS: return ValidateKavelis(image);
-    case GW_VOSK: return ValidateVosk(image);
-    case GW_VOSK_ML3: return ValidateVoskMl3(image);
-    case GW_NUB3GW: return ValidateNub3(image);
-    case GW_DRAVO: return ValidateDravo(image);
-    case GW_VOSK_LC: return ValidateVoskLc(image);
-    default: return VALIDATION_ILLEGAL_PARAMETER;
+        case GW_KAVELIS:
+            return ValidateKavelis(image);
+        case GW_VOSK:
+            return ValidateVosk(image);
+        case GW_VOSK_ML3:
+            return ValidateVoskMl3(image);
+        case GW_NUB3GW:
+            return ValidateNub3(image);
+        case GW_DRAVO:
+            return ValidateDravo(image);
+        case GW_VOSK_LC:
+            return ValidateVoskLc(image);
+        default:
+            return VALIDATION_ILLEGAL_PARAMETER;
     }
 }
 

@@ -20,11 +20,17 @@ bool IsAxisType(GwType type) {
     return type == GW_VOSK || type == GW_DRAVO || type == GW_NUB3GW || type == GW_VOSK_ML3;
 }
 
-bool InRange(int value, int low, int high) { return value >= low && value <= high; }
+bool InRange(int value, int low, int high) {
+    return value >= low && value <= high;
+}
 
-std::uint16_t ToWord(int value) { return static_cast<std::uint16_t>(value); }
+std::uint16_t ToWord(int value) {
+    return static_cast<std::uint16_t>(value);
+}
 
-int RoundUpTo4(int value) { return (value + 3) / 4 * 4; }
+int RoundUpTo4(int value) {
+    return (value + 3) / 4 * 4;
+}
 
 void SetSizes(ParameterImage& image, int out, int in) {
     image.Word(DSZO) = ToWord(out);
@@ -36,7 +42,9 @@ void SetKavelisSize(ParameterImage& image) {
     SetSizes(image, size, size);
 }
 
-void SetPlainSizes(ParameterImage& image) { SetSizes(image, image.OutBytes, image.InBytes); }
+void SetPlainSizes(ParameterImage& image) {
+    SetSizes(image, image.OutBytes, image.InBytes);
+}
 
 void SetHeaderedSizes(ParameterImage& image) {
     SetSizes(image, image.OutBytes + HEADER_BYTES, image.InBytes + HEADER_BYTES);
@@ -44,19 +52,25 @@ void SetHeaderedSizes(ParameterImage& image) {
 
 // A size of the EtherCAT process data: the next gateway size, or the value itself when it is above the
 // type's maximum (the size check refuses it then).
-int EtherCatSize(int bytes, int maximum) { return bytes > maximum ? bytes : RoundEtherCatSize(bytes); }
+int EtherCatSize(int bytes, int maximum) {
+    return bytes > maximum ? bytes : RoundEtherCatSize(bytes);
+}
 
 // The sizes of the common networks: headered for the axis types, plain for VOSK-LC, the KAVELIS size.
 void SetCommonSizes(ParameterImage& image, GwType type) {
-    if (type == GW_KAVELIS) SetKavelisSize(image);
-    else if (type == GW_VOSK_LC) SetPlainSizes(image);
-    else if (IsAxisType(type)) SetHeaderedSizes(image);
+    if (type == GW_KAVELIS)
+        SetKavelisSize(image);
+    else if (type == GW_VOSK_LC)
+        SetPlainSizes(image);
+    else if (IsAxisType(type))
+        SetHeaderedSizes(image);
 }
 
 void DeriveProfibus(ParameterImage& image, GwType type) {
     if (IsAxisType(type))
         SetSizes(image, RoundUpTo4(image.OutBytes) + HEADER_BYTES, RoundUpTo4(image.InBytes) + HEADER_BYTES);
-    else SetCommonSizes(image, type);
+    else
+        SetCommonSizes(image, type);
 }
 
 void DeriveProfinet(ParameterImage& image, GwType type) {
@@ -102,10 +116,17 @@ void DeriveCcLink(ParameterImage& image, GwType type) {
         return;
     }
     switch (CcLinkSettingFor(image, type)) {
-    case CcLinkSetting::Ver1: SetCcLinkVer1(image, CCLINK_FOUR_STATIONS); break;
-    case CcLinkSetting::Ver2Quadruple: SetCcLinkVer2(image, CCLINK_QUADRUPLE); break;
-    case CcLinkSetting::Ver2Octuple: SetCcLinkVer2(image, CCLINK_OCTUPLE); break;
-    case CcLinkSetting::NoFit: break;
+        case CcLinkSetting::Ver1:
+            SetCcLinkVer1(image, CCLINK_FOUR_STATIONS);
+            break;
+        case CcLinkSetting::Ver2Quadruple:
+            SetCcLinkVer2(image, CCLINK_QUADRUPLE);
+            break;
+        case CcLinkSetting::Ver2Octuple:
+            SetCcLinkVer2(image, CCLINK_OCTUPLE);
+            break;
+        case CcLinkSetting::NoFit:
+            break;
     }
 }
 
@@ -147,26 +168,51 @@ void DeriveNetworkWords(ParameterImage& image, GwType type, int dszIndex) {
         return;
     }
     switch (ntyp) {
-    case NTYP_PROFIBUS_DP: DeriveProfibus(image, type); SetModule(image, 1, 0); break;
-    case NTYP_DEVICENET: SetCommonSizes(image, type); SetModule(image, 2, 0); break;
-    case NTYP_PROFINET_IO: DeriveProfinet(image, type); SetModule(image, 18, 0); break;
-    case NTYP_ETHERNET_IP: SetCommonSizes(image, type); SetModule(image, 12, 0); break;
-    case NTYP_ETHERCAT: DeriveEtherCat(image, type); SetModule(image, 16, 0); break;
-    case NTYP_NONE:
-        if (type == GW_VOSK_LC) SetPlainSizes(image);
-        image.Word(NMOD) = 19;
-        break;
-    case NTYP_RS485:
-        SetCommonSizes(image, type);
-        image.Word(DADR) = RS485_STATION;
-        image.Word(NMOD) = 10;
-        break;
-    case NTYP_PIO:
-        if (type == GW_VOSK_LC) SetPlainSizes(image);
-        break;
-    case NTYP_COMPONET: DeriveWithoutKavelisSize(image, type); SetModule(image, 14, 0); break;
-    case NTYP_MECHATROLINK: DeriveWithoutKavelisSize(image, type); SetModule(image, 15, MECHATROLINK_BAUD); break;
-    case NTYP_MECHATROLINK3: DeriveMechatrolink3(image, type, dszIndex); SetModule(image, 17, 0); break;
-    default: break;  // an illegal network type: the network check refuses it
+        case NTYP_PROFIBUS_DP:
+            DeriveProfibus(image, type);
+            SetModule(image, 1, 0);
+            break;
+        case NTYP_DEVICENET:
+            SetCommonSizes(image, type);
+            SetModule(image, 2, 0);
+            break;
+        case NTYP_PROFINET_IO:
+            DeriveProfinet(image, type);
+            SetModule(image, 18, 0);
+            break;
+        case NTYP_ETHERNET_IP:
+            SetCommonSizes(image, type);
+            SetModule(image, 12, 0);
+            break;
+        case NTYP_ETHERCAT:
+            DeriveEtherCat(image, type);
+            SetModule(image, 16, 0);
+            break;
+        case NTYP_NONE:
+            if (type == GW_VOSK_LC) SetPlainSizes(image);
+            image.Word(NMOD) = 19;
+            break;
+        case NTYP_RS485:
+            SetCommonSizes(image, type);
+            image.Word(DADR) = RS485_STATION;
+            image.Word(NMOD) = 10;
+            break;
+        case NTYP_PIO:
+            if (type == GW_VOSK_LC) SetPlainSizes(image);
+            break;
+        case NTYP_COMPONET:
+            DeriveWithoutKavelisSize(image, type);
+            SetModule(image, 14, 0);
+            break;
+        case NTYP_MECHATROLINK:
+            DeriveWithoutKavelisSize(image, type);
+            SetModule(image, 15, MECHATROLINK_BAUD);
+            break;
+        case NTYP_MECHATROLINK3:
+            DeriveMechatrolink3(image, type, dszIndex);
+            SetModule(image, 17, 0);
+            break;
+        default:
+            break;  // an illegal network type: the network check refuses it
     }
 }

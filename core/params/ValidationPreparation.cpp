@@ -21,9 +21,13 @@ constexpr int GRID2_MODE_COLUMNS = 1;
 constexpr std::uint16_t CCLINK_BAUD_BITS = 0x07;
 constexpr int SLOTS_PER_UNIT = 2;
 
-std::uint16_t ToWord(int value) { return static_cast<std::uint16_t>(std::clamp(value, 0, 0xFFFF)); }
+std::uint16_t ToWord(int value) {
+    return static_cast<std::uint16_t>(std::clamp(value, 0, 0xFFFF));
+}
 
-int IndexOrZero(const ComboState& combo) { return std::max(combo.index, 0); }
+int IndexOrZero(const ComboState& combo) {
+    return std::max(combo.index, 0);
+}
 
 // A mark found in a row: the column and the text ("*", "(*)", "A", "(A)", "P", "(P)").
 struct SGridMark {
@@ -35,22 +39,34 @@ bool IsMark(const std::string& text) {
     return text == "*" || text == "(*)" || text == "A" || text == "P" || text == "(A)" || text == "(P)";
 }
 
-bool IsReservedMark(const std::string& text) { return text.size() == 3; }
+bool IsReservedMark(const std::string& text) {
+    return text.size() == 3;
+}
 
-bool IsPMark(const std::string& text) { return text == "P" || text == "(P)"; }
+bool IsPMark(const std::string& text) {
+    return text == "P" || text == "(P)";
+}
 
-bool IsAMark(const std::string& text) { return text == "A" || text == "(A)"; }
+bool IsAMark(const std::string& text) {
+    return text == "A" || text == "(A)";
+}
 
 // The code of a marked column for the type.
 std::uint16_t MarkedCode(GwType type, const SGridMark& mark) {
     if (type == GW_VOSK_ML3) return IsPMark(mark.text) ? MODE_SERVO_P : MODE_SERVO_A;
     switch (mark.column) {
-    case 1: return MODE_SIMPLE;
-    case 2: return MODE_POINT1;
-    case 3: return MODE_FULL;
-    case 4: return MODE_POINT2;
-    case 5: return type == GW_KAVELIS ? MODE_SOL1 : MODE_POINT3;
-    default: break;
+        case 1:
+            return MODE_SIMPLE;
+        case 2:
+            return MODE_POINT1;
+        case 3:
+            return MODE_FULL;
+        case 4:
+            return MODE_POINT2;
+        case 5:
+            return type == GW_KAVELIS ? MODE_SOL1 : MODE_POINT3;
+        default:
+            break;
     }
     if (type == GW_KAVELIS) return MODE_SOL2;
     if (type == GW_NUB3GW) return MODE_REMOTE_IO;
@@ -114,7 +130,8 @@ void PrepareBaudCode(ParameterImage& image, const SMainFormState& form) {
     if (IsCcLink(ntyp)) {
         const int baud = index >= 0 && index <= CCLINK_BAUD_BITS ? index : CCLINK_BAUD_BITS;
         image.Word(DBPS) = static_cast<std::uint16_t>((image.Word(DBPS) & ~CCLINK_BAUD_BITS) | baud);
-    } else if (ntyp == NTYP_RS485) image.Word(DBPS) = Rs485BaudCodeAt(index);
+    } else if (ntyp == NTYP_RS485)
+        image.Word(DBPS) = Rs485BaudCodeAt(index);
 }
 
 // Step 3 for DRAVO: both slots of each drive unit take the unit's mode, reserve flags from its boxes.
@@ -132,7 +149,8 @@ int PrepareDravoAxisWords(ParameterImage& image, const SMainFormState& form) {
                 reserved ? static_cast<std::uint16_t>(code | AXIS_RSV_BIT) : code;
         }
     }
-    for (int s = SLOTS_PER_UNIT * units; s < AXIS_SLOTS; ++s) image.AxisMode[static_cast<std::size_t>(s)] = AXIS_NO_SLOT;
+    for (int s = SLOTS_PER_UNIT * units; s < AXIS_SLOTS; ++s)
+        image.AxisMode[static_cast<std::size_t>(s)] = AXIS_NO_SLOT;
     return VALIDATION_OK;
 }
 
@@ -146,13 +164,20 @@ int PrepareTpPortBaud(ParameterImage& image, const SMainFormState& form) {
 
 int PrepareAxisWords(ParameterImage& image, SMainFormState& form, GwType type) {
     switch (type) {
-    case GW_KAVELIS:
-    case GW_VOSK:
-    case GW_NUB3GW: RebuildAxisWordsFromGrid(image, form.StringGrid1, type); return VALIDATION_OK;
-    case GW_VOSK_ML3: RebuildAxisWordsFromGrid(image, form.StringGrid2, type); return VALIDATION_OK;
-    case GW_DRAVO: return PrepareDravoAxisWords(image, form);
-    case GW_VOSK_LC: return PrepareTpPortBaud(image, form);
-    default: return VALIDATION_ILLEGAL_PARAMETER;
+        case GW_KAVELIS:
+        case GW_VOSK:
+        case GW_NUB3GW:
+            RebuildAxisWordsFromGrid(image, form.StringGrid1, type);
+            return VALIDATION_OK;
+        case GW_VOSK_ML3:
+            RebuildAxisWordsFromGrid(image, form.StringGrid2, type);
+            return VALIDATION_OK;
+        case GW_DRAVO:
+            return PrepareDravoAxisWords(image, form);
+        case GW_VOSK_LC:
+            return PrepareTpPortBaud(image, form);
+        default:
+            return VALIDATION_ILLEGAL_PARAMETER;
     }
 }
 
@@ -170,8 +195,10 @@ void CountFromSlotCombos(ParameterImage& image, const SMainFormState& form, GwTy
     const int perEntry = type == GW_VOSK ? 2 : 1;
     const int modeEntries = IndexOrZero(form.cbW1N);
     const int ioEntries = IndexOrZero(form.cbB4N);
-    if (modeEntries != 0) SetAxisCounts(image, perEntry * modeEntries, 0);
-    else SetAxisCounts(image, perEntry * ioEntries, perEntry * ioEntries);
+    if (modeEntries != 0)
+        SetAxisCounts(image, perEntry * modeEntries, 0);
+    else
+        SetAxisCounts(image, perEntry * ioEntries, perEntry * ioEntries);
 }
 
 int LeadingDefinedUnitSlots(const SMainFormState& form) {
@@ -184,27 +211,30 @@ int LeadingDefinedUnitSlots(const SMainFormState& form) {
 
 void PrepareCounts(ParameterImage& image, const SMainFormState& form, GwType type) {
     switch (type) {
-    case GW_KAVELIS: {
-        const int twoWord = IndexOrZero(form.cbW2N);
-        image.Word(W4N) = ToWord(twoWord != 0 ? twoWord : IndexOrZero(form.cbW4N));
-        image.Word(W8N) = ToWord(IndexOrZero(form.cbW8N));
-        image.Word(FINX) = ToWord(std::max(0, image.Word(W4N) + 2 * image.Word(W8N) - 1));
-        break;
-    }
-    case GW_VOSK:
-    case GW_NUB3GW: CountFromSlotCombos(image, form, type); break;
-    case GW_VOSK_ML3: {
-        const int axes = 2 * IndexOrZero(form.ComboBox1);
-        SetAxisCounts(image, axes, axes);
-        break;
-    }
-    case GW_DRAVO: {
-        ComputeIoBytes(image, type);
-        const int axes = LeadingDefinedUnitSlots(form);
-        SetAxisCounts(image, axes, image.DravoMode == DRAVO_MODE_REMOTE_IO ? axes : 0);
-        break;
-    }
-    default: break;
+        case GW_KAVELIS: {
+            const int twoWord = IndexOrZero(form.cbW2N);
+            image.Word(W4N) = ToWord(twoWord != 0 ? twoWord : IndexOrZero(form.cbW4N));
+            image.Word(W8N) = ToWord(IndexOrZero(form.cbW8N));
+            image.Word(FINX) = ToWord(std::max(0, image.Word(W4N) + 2 * image.Word(W8N) - 1));
+            break;
+        }
+        case GW_VOSK:
+        case GW_NUB3GW:
+            CountFromSlotCombos(image, form, type);
+            break;
+        case GW_VOSK_ML3: {
+            const int axes = 2 * IndexOrZero(form.ComboBox1);
+            SetAxisCounts(image, axes, axes);
+            break;
+        }
+        case GW_DRAVO: {
+            ComputeIoBytes(image, type);
+            const int axes = LeadingDefinedUnitSlots(form);
+            SetAxisCounts(image, axes, image.DravoMode == DRAVO_MODE_REMOTE_IO ? axes : 0);
+            break;
+        }
+        default:
+            break;
     }
 }
 
@@ -225,7 +255,8 @@ int DataSizeChoice(const ParameterImage& image, SMainFormState& form) {
 void RebuildAxisWordsFromGrid(ParameterImage& image, const GridState& grid, GwType type) {
     for (int slot = 0; slot < AXIS_SLOTS; ++slot) {
         const int row = slot + 1;
-        const std::uint16_t previous = slot > 0 ? image.AxisMode[static_cast<std::size_t>(slot - 1)] : AXIS_NO_SLOT;
+        const std::uint16_t previous =
+            slot > 0 ? image.AxisMode[static_cast<std::size_t>(slot - 1)] : AXIS_NO_SLOT;
         image.AxisMode[static_cast<std::size_t>(slot)] =
             HasRow(grid, row) ? RowWord(grid, row, type, previous) : AXIS_NO_SLOT;
     }

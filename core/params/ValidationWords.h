@@ -7,7 +7,9 @@
 #include "core/params/ParameterImage.h"
 
 // The word holds the mode, reserved or not.
-inline constexpr bool IsMode(std::uint16_t word, std::uint16_t mode) { return AxisModeCode(word) == mode; }
+inline constexpr bool IsMode(std::uint16_t word, std::uint16_t mode) {
+    return AxisModeCode(word) == mode;
+}
 
 // KAVELIS 2W codes 0010h..0012h, with or without the reserve flag.
 inline constexpr bool IsKavelis2WCode(std::uint16_t word) {
@@ -21,7 +23,9 @@ inline constexpr bool IsKavelis4W8WCode(std::uint16_t word) {
 }
 
 // A VOSK / NUB3 GW slot whose mode is not set.
-inline constexpr bool IsModeNotSet(std::uint16_t word) { return word == AXIS_NOT_SET || word == AXIS_NOT_SET_ALT; }
+inline constexpr bool IsModeNotSet(std::uint16_t word) {
+    return word == AXIS_NOT_SET || word == AXIS_NOT_SET_ALT;
+}
 
 // The CC-Link rules count an empty 2W slot 0 as the 2W arrangement as well.
 inline bool IsKavelis2WForCcLink(const ParameterImage& image) {

@@ -21,7 +21,8 @@ TEST(DravoModeList, OffersTheModesOfTheGroupAndNetwork) {
         Texts texts;
     };
     const SCase cases[] = {
-        {1, NTYP_PROFIBUS_DP,
+        {1,
+         NTYP_PROFIBUS_DP,
          {"Undefined", "Positioner1(Size:4W)", "Positioner2(Size:2W)", "Positioner3(Size:1W)",
           "Direct Indication1(Size:8W)", "Direct Indication2(Size:8W)", "Simple Direct(Size:4W)"}},
         {2, NTYP_PROFIBUS_DP, {"Undefined", "RemoteI/O(Size:1W)"}},
@@ -30,7 +31,8 @@ TEST(DravoModeList, OffersTheModesOfTheGroupAndNetwork) {
         {2, NTYP_MECHATROLINK, {"Undefined", "RemoteI/O(Size:1W)"}},
         {0, NTYP_PROFIBUS_DP, {}},
     };
-    for (const auto& c : cases) EXPECT_EQ(TextsOf(DravoModeList(c.dravoMode, c.ntyp)), c.texts) << c.dravoMode;
+    for (const auto& c : cases)
+        EXPECT_EQ(TextsOf(DravoModeList(c.dravoMode, c.ntyp)), c.texts) << c.dravoMode;
     const auto list = DravoModeList(1, NTYP_ETHERCAT);
     std::vector<std::uint16_t> codes;
     for (const auto& entry : list) codes.push_back(entry.code);

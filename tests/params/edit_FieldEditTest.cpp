@@ -84,12 +84,11 @@ struct SIndexCase {
 
 TEST(cbDADRChange, AddressIsTheIndexPlusTheNetworksFirstAddress) {
     const SIndexCase cases[] = {
-        {NTYP_PROFIBUS_DP, 0, 9, 1},     {NTYP_PROFIBUS_DP, 124, 9, 125}, {NTYP_CCLINK_V1, 63, 9, 64},
-        {NTYP_CCLINK_PLAIN, 4, 9, 5},    {NTYP_CCLINK_V2, 0, 9, 1},       {NTYP_DEVICENET, 0, 9, 0},
-        {NTYP_COMPONET, 63, 9, 63},      {NTYP_MECHATROLINK, 0, 9, 97},   {NTYP_MECHATROLINK, 30, 9, 127},
-        {NTYP_MECHATROLINK3, 0, 9, 3},   {NTYP_MECHATROLINK3, 236, 9, 239},
-        {NTYP_ETHERNET_IP, 5, 9, 9},     {NTYP_RS485, 0, 63, 63},         {NTYP_ETHERCAT, 3, 700, 700},
-        {NTYP_PIO, 0, 9, 9},
+        {NTYP_PROFIBUS_DP, 0, 9, 1},   {NTYP_PROFIBUS_DP, 124, 9, 125},   {NTYP_CCLINK_V1, 63, 9, 64},
+        {NTYP_CCLINK_PLAIN, 4, 9, 5},  {NTYP_CCLINK_V2, 0, 9, 1},         {NTYP_DEVICENET, 0, 9, 0},
+        {NTYP_COMPONET, 63, 9, 63},    {NTYP_MECHATROLINK, 0, 9, 97},     {NTYP_MECHATROLINK, 30, 9, 127},
+        {NTYP_MECHATROLINK3, 0, 9, 3}, {NTYP_MECHATROLINK3, 236, 9, 239}, {NTYP_ETHERNET_IP, 5, 9, 9},
+        {NTYP_RS485, 0, 63, 63},       {NTYP_ETHERCAT, 3, 700, 700},      {NTYP_PIO, 0, 9, 9},
     };
     for (const auto& c : cases) {
         SEditBench bench(GW_VOSK, 8);
@@ -102,13 +101,21 @@ TEST(cbDADRChange, AddressIsTheIndexPlusTheNetworksFirstAddress) {
 
 TEST(cbDBPSChange, CcLinkSetsTheBaudBitsAndKeepsTheStationBits) {
     const SIndexCase cases[] = {
-        {NTYP_CCLINK_V1, 0, 0x0034, 0x0030}, {NTYP_CCLINK_V1, 4, 0x0030, 0x0034}, {NTYP_CCLINK_V2, 2, 0x0011, 0x0012},
+        {NTYP_CCLINK_V1, 0, 0x0034, 0x0030},
+        {NTYP_CCLINK_V1, 4, 0x0030, 0x0034},
+        {NTYP_CCLINK_V2, 2, 0x0011, 0x0012},
         {NTYP_CCLINK_PLAIN, 3, 0x0000, 0x0003},
         // RS485: the six serial speeds
-        {NTYP_RS485, 0, 21, 4}, {NTYP_RS485, 1, 4, 5}, {NTYP_RS485, 2, 4, 6}, {NTYP_RS485, 3, 4, 19},
-        {NTYP_RS485, 4, 4, 20}, {NTYP_RS485, 5, 4, 21}, {NTYP_RS485, 6, 21, 4},
+        {NTYP_RS485, 0, 21, 4},
+        {NTYP_RS485, 1, 4, 5},
+        {NTYP_RS485, 2, 4, 6},
+        {NTYP_RS485, 3, 4, 19},
+        {NTYP_RS485, 4, 4, 20},
+        {NTYP_RS485, 5, 4, 21},
+        {NTYP_RS485, 6, 21, 4},
         // other networks keep their code
-        {NTYP_PROFIBUS_DP, 0, 7, 7}, {NTYP_MECHATROLINK, 0, 2, 2},
+        {NTYP_PROFIBUS_DP, 0, 7, 7},
+        {NTYP_MECHATROLINK, 0, 2, 2},
         // a CC-Link position that is no baud entry changes nothing
         {NTYP_CCLINK_V1, 9, 0x0032, 0x0032},
     };
@@ -151,7 +158,8 @@ TEST(cbDSZChange, MechatrolinkIIISetsBothSizes) {
 }
 
 TEST(cbTBPSChange, TakesTheCodeOfTheSpeed) {
-    const std::pair<int, std::uint16_t> cases[] = {{0, 4}, {1, 5}, {2, 6}, {3, 19}, {4, 20}, {5, 21}, {6, 20}};
+    const std::pair<int, std::uint16_t> cases[] = {{0, 4},  {1, 5},  {2, 6}, {3, 19},
+                                                   {4, 20}, {5, 21}, {6, 20}};
     for (auto [index, code] : cases) {
         SEditBench bench(GW_VOSK_LC);
         cbTBPSChange(bench.image, bench.form, bench.program, bench.host, index);
@@ -202,13 +210,16 @@ TEST(AxisCountCombos, VoskCountsPairsNub3SingleSlots) {
         int ioAxes;
         int finx;
     };
-    const SCase cases[] = {{GW_VOSK, false, 3, 6, 0, 5}, {GW_VOSK, true, 2, 4, 4, 3}, {GW_VOSK, false, 0, 0, 0, 0},
-                           {GW_NUB3GW, false, 3, 3, 0, 2}, {GW_NUB3GW, true, 1, 1, 1, 0}, {GW_NUB3GW, true, 4, 4, 4, 3}};
+    const SCase cases[] = {{GW_VOSK, false, 3, 6, 0, 5},  {GW_VOSK, true, 2, 4, 4, 3},
+                           {GW_VOSK, false, 0, 0, 0, 0},  {GW_NUB3GW, false, 3, 3, 0, 2},
+                           {GW_NUB3GW, true, 1, 1, 1, 0}, {GW_NUB3GW, true, 4, 4, 4, 3}};
     for (const auto& c : cases) {
         SEditBench bench(c.type, 8);
         bench.image.Word(NTYP) = NTYP_PROFIBUS_DP;
-        if (c.ioCombo) cbB4NChange(bench.image, bench.form, bench.program, bench.host, c.index);
-        else cbW1NChange(bench.image, bench.form, bench.program, bench.host, c.index);
+        if (c.ioCombo)
+            cbB4NChange(bench.image, bench.form, bench.program, bench.host, c.index);
+        else
+            cbW1NChange(bench.image, bench.form, bench.program, bench.host, c.index);
         EXPECT_EQ(bench.image.AxisCount, c.axes);
         EXPECT_EQ(bench.image.Word(W4N), c.axes);
         EXPECT_EQ(bench.image.Word(FINX), c.finx);
@@ -254,7 +265,7 @@ struct SKeyCase {
 TEST(edDADRKeyPress, DigitsOnlyAndNeverEmpty) {
     const SKeyCase cases[] = {
         {"12", 2, 0, '3', KeyVerdict::Pass, "12", 2},
-        {"0", 1, 0, '7', KeyVerdict::Pass, "", 0},           // the lone 0 is replaced
+        {"0", 1, 0, '7', KeyVerdict::Pass, "", 0},  // the lone 0 is replaced
         {"0", 0, 1, '7', KeyVerdict::Pass, "", 0},
         {"12345", 5, 0, '6', KeyVerdict::Swallow, "12345", 5},  // five digits at most
         {"12345", 0, 5, '6', KeyVerdict::Pass, "12345", 0},     // typing over the selection

@@ -59,18 +59,19 @@ TEST_P(Nub3Click, CyclesEachSlotOnItsOwn) {
 
 INSTANTIATE_TEST_SUITE_P(
     Columns, Nub3Click,
-    testing::Values(SNub3Click{0x0000, 1, NTYP_PROFIBUS_DP, 0x8000}, SNub3Click{0x8000, 1, NTYP_PROFIBUS_DP, 0x5FFF},
-                    SNub3Click{0x5FFF, 1, NTYP_PROFIBUS_DP, 0x0000}, SNub3Click{0x0001, 1, NTYP_PROFIBUS_DP, 0x0000},
-                    SNub3Click{0xFFFF, 2, NTYP_PROFIBUS_DP, 0x0001}, SNub3Click{0x6FFF, 3, NTYP_PROFIBUS_DP, 0x0003},
-                    SNub3Click{0x0003, 3, NTYP_PROFIBUS_DP, 0x8003}, SNub3Click{0x0010, 4, NTYP_DEVICENET, 0x8010},
-                    SNub3Click{0x0031, 1, NTYP_PROFIBUS_DP, 0x0031}, SNub3Click{0x8031, 5, NTYP_PROFIBUS_DP, 0x8031},
-                    // CompoNet and MECHATROLINK: Simple .. Point2 are fixed, Point3 still cycles
-                    SNub3Click{0x0000, 1, NTYP_COMPONET, 0x0000}, SNub3Click{0x5FFF, 4, NTYP_MECHATROLINK, 0x5FFF},
-                    SNub3Click{0x0020, 5, NTYP_COMPONET, 0x8020}, SNub3Click{0x8020, 5, NTYP_COMPONET, 0x5FFF},
-                    // RemoteI/O only toggles its reserve flag
-                    SNub3Click{0x0031, 6, NTYP_PROFIBUS_DP, 0x8031}, SNub3Click{0x8031, 6, NTYP_PROFIBUS_DP, 0x0031},
-                    SNub3Click{0x0000, 6, NTYP_PROFIBUS_DP, 0x0000}, SNub3Click{0x5FFF, 6, NTYP_PROFIBUS_DP, 0x5FFF},
-                    SNub3Click{0x0000, 0, NTYP_PROFIBUS_DP, 0x0000}, SNub3Click{0x0000, 9, NTYP_PROFIBUS_DP, 0x0000}));
+    testing::Values(
+        SNub3Click{0x0000, 1, NTYP_PROFIBUS_DP, 0x8000}, SNub3Click{0x8000, 1, NTYP_PROFIBUS_DP, 0x5FFF},
+        SNub3Click{0x5FFF, 1, NTYP_PROFIBUS_DP, 0x0000}, SNub3Click{0x0001, 1, NTYP_PROFIBUS_DP, 0x0000},
+        SNub3Click{0xFFFF, 2, NTYP_PROFIBUS_DP, 0x0001}, SNub3Click{0x6FFF, 3, NTYP_PROFIBUS_DP, 0x0003},
+        SNub3Click{0x0003, 3, NTYP_PROFIBUS_DP, 0x8003}, SNub3Click{0x0010, 4, NTYP_DEVICENET, 0x8010},
+        SNub3Click{0x0031, 1, NTYP_PROFIBUS_DP, 0x0031}, SNub3Click{0x8031, 5, NTYP_PROFIBUS_DP, 0x8031},
+        // CompoNet and MECHATROLINK: Simple .. Point2 are fixed, Point3 still cycles
+        SNub3Click{0x0000, 1, NTYP_COMPONET, 0x0000}, SNub3Click{0x5FFF, 4, NTYP_MECHATROLINK, 0x5FFF},
+        SNub3Click{0x0020, 5, NTYP_COMPONET, 0x8020}, SNub3Click{0x8020, 5, NTYP_COMPONET, 0x5FFF},
+        // RemoteI/O only toggles its reserve flag
+        SNub3Click{0x0031, 6, NTYP_PROFIBUS_DP, 0x8031}, SNub3Click{0x8031, 6, NTYP_PROFIBUS_DP, 0x0031},
+        SNub3Click{0x0000, 6, NTYP_PROFIBUS_DP, 0x0000}, SNub3Click{0x5FFF, 6, NTYP_PROFIBUS_DP, 0x5FFF},
+        SNub3Click{0x0000, 0, NTYP_PROFIBUS_DP, 0x0000}, SNub3Click{0x0000, 9, NTYP_PROFIBUS_DP, 0x0000}));
 
 struct SPairClick {
     int slot;
@@ -130,24 +131,23 @@ INSTANTIATE_TEST_SUITE_P(
                     SPairClick{0, 0x8020, 0x8020, 5, DP, 0x5FFF, 0x5FFF},
                     SPairClick{0, 0x0020, 0x0020, 5, ML3, 0x0020, 0x0020}));
 
-INSTANTIATE_TEST_SUITE_P(
-    IoColumn, VoskClick,
-    testing::Values(SPairClick{0, 0x0030, 0x0030, 6, DP, 0x8030, 0x0030},
-                    SPairClick{1, 0x8030, 0x0030, 6, DP, 0x0030, 0x0030},
-                    SPairClick{0, 0x0001, 0x0001, 6, DP, 0x0001, 0x0001},
-                    SPairClick{0, 0x5FFF, 0x5FFF, 6, DP, 0x5FFF, 0x5FFF},
-                    // MECHATROLINK III: the servo modes A, (A), P, (P)
-                    SPairClick{0, 0x5FFF, 0x5FFF, 6, ML3, 0x0040, 0x0040},
-                    SPairClick{0, 0x0040, 0x0040, 6, ML3, 0x8040, 0x0040},
-                    SPairClick{0, 0x0041, 0x0041, 6, ML3, 0x8041, 0x0041},
-                    SPairClick{0, 0x8040, 0x0040, 6, ML3, 0x0041, 0x0041},
-                    SPairClick{1, 0x8041, 0x8041, 6, ML3, 0x0040, 0x0040}));
+INSTANTIATE_TEST_SUITE_P(IoColumn, VoskClick,
+                         testing::Values(SPairClick{0, 0x0030, 0x0030, 6, DP, 0x8030, 0x0030},
+                                         SPairClick{1, 0x8030, 0x0030, 6, DP, 0x0030, 0x0030},
+                                         SPairClick{0, 0x0001, 0x0001, 6, DP, 0x0001, 0x0001},
+                                         SPairClick{0, 0x5FFF, 0x5FFF, 6, DP, 0x5FFF, 0x5FFF},
+                                         // MECHATROLINK III: the servo modes A, (A), P, (P)
+                                         SPairClick{0, 0x5FFF, 0x5FFF, 6, ML3, 0x0040, 0x0040},
+                                         SPairClick{0, 0x0040, 0x0040, 6, ML3, 0x8040, 0x0040},
+                                         SPairClick{0, 0x0041, 0x0041, 6, ML3, 0x8041, 0x0041},
+                                         SPairClick{0, 0x8040, 0x0040, 6, ML3, 0x0041, 0x0041},
+                                         SPairClick{1, 0x8041, 0x8041, 6, ML3, 0x0040, 0x0040}));
 
 TEST(ServoClick, CyclesAReservedAPReservedPAndSetsThePair) {
     AxisModeWords words{};
     words.fill(AXIS_NO_SLOT);
-    const std::uint16_t expected[][2] = {{0x0040, 0x0040}, {0x8040, 0x0040}, {0x0041, 0x0041},
-                                         {0x8041, 0x0041}, {0x0040, 0x0040}};
+    const std::uint16_t expected[][2] = {
+        {0x0040, 0x0040}, {0x8040, 0x0040}, {0x0041, 0x0041}, {0x8041, 0x0041}, {0x0040, 0x0040}};
     for (const auto& step : expected) {
         ServoGridClick(words, 2);
         EXPECT_EQ(words[2], step[0]);
