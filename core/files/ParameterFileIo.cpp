@@ -1,26 +1,36 @@
 #include "core/files/ParameterFileIo.h"
 
-#include <fstream>
-#include <iterator>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "core/app/texts/MsgText.h"
 #include "core/files/ParameterFileReader.h"
 #include "core/files/ParameterFileWriter.h"
 #include "core/files/SafeFileReplace.h"
+#include "core/files/UniqueFd.h"
 
 namespace {
 
-// The whole file, or nothing when it cannot be opened or read or is too large.
+// The whole file, or nothing when it cannot be opened or read, is not a regular file (a folder, a pipe
+// or a device would block or never end) or is too large.
 std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
+    CUniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat st {};
+    if (!file.Valid() || ::fstat(file.Get(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+    if (static_cast<std::size_t>(st.st_size) > PFILE_BYTES_MAX) return {};
     std::string bytes;
     char chunk[4096];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-        bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+    for (;;) {
+        const ssize_t n = ::read(file.Get(), chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return {};
+        if (n == 0) return bytes;
+        bytes.append(chunk, static_cast<std::size_t>(n));
         if (bytes.size() > PFILE_BYTES_MAX) return {};
     }
-    return in.bad() ? std::string{} : bytes;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Save, Open, Open by name, drops and the command line: the checks and messages, the dialog request,
 // and what a successful save or open does to the title, the marks, the snapshots and the menus.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "core/app/texts/MsgText.h"
 #include "core/app/texts/UiText.h"
@@ -272,6 +273,18 @@ TEST_F(OpenCommand, FailuresShowTheirMessageAndChangeNothingButTheMonitorMenu) {
     }
     EXPECT_EQ(refreshes, 0);
     EXPECT_EQ(program.Comm.LastFolder, folder.Path().string() + "/");
+}
+
+TEST_F(OpenCommand, FolderPipeAndMissingFileCannotBeOpened) {
+    std::filesystem::create_directory(folder.Path() / "folder.vogw");
+    ASSERT_EQ(::mkfifo(folder.File("pipe.vogw").c_str(), 0600), 0);
+    auto ctx = Context();
+    for (const char* name : {"folder.vogw", "pipe.vogw", "missing.vogw"}) {
+        host.boxes.clear();
+        EXPECT_EQ(OpenParameterFileByName(ctx, folder.File(name)), -1) << name;
+        EXPECT_EQ(Texts(), std::vector<std::string>{std::string(MsgText[18])}) << name;
+    }
+    EXPECT_EQ(image.SlaveIdWord, 0u);
 }
 
 TEST_F(OpenCommand, CancelledDialogOpensNothing) {
