@@ -86,8 +86,9 @@ void ShowUnit(SDriveUnitPanel& unit, const ParameterImage& image, bool enabled, 
     const bool defined = !IsAtUndefined(unit);
     for (std::size_t j = 0; j < unit.chkRsvAxis.size(); ++j) {
         CheckState& box = unit.chkRsvAxis[j];
+        const int slot = j < unit.slots.size() ? unit.slots[j] : AXIS_SLOTS;
         box.enabled = defined;
-        box.checked = defined && IsReservedAxis(SlotWord(image, unit.slots[j]));
+        box.checked = defined && IsReservedAxis(SlotWord(image, slot));
     }
 }
 
