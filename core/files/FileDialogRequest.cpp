@@ -33,7 +33,8 @@ SFileDialogRequest BuildFileDialogRequest(EFileDialogKind kind, GwType type, con
         request.filterName = entries.front().description;
         request.filterPattern = entries.front().pattern;
     }
-    request.defaultSuffix = std::string(unit.extension.starts_with('.') ? unit.extension.substr(1) : unit.extension);
+    request.defaultSuffix =
+        std::string(unit.extension.starts_with('.') ? unit.extension.substr(1) : unit.extension);
     request.startFolder = startFolder;
     request.initialPath = InitialPathOf(currentFileName);
     request.confirmOverwrite = kind == EFileDialogKind::Save;

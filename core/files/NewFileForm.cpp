@@ -9,8 +9,8 @@ namespace {
 // The gateway types each network is offered to by the New dialog without ExtendedMode, by table row.
 // In ExtendedMode the table's own sets decide; they differ for RS485 (KAVELIS only here) and
 // MECHATROLINK (offered to none here).
-constexpr std::array<GwType, NETWORK_TYPE_ENTRIES> NormalModeTypes = {0x2F, 0x2F, 0x2F, 0x00, 0x01, 0x2E, 0x00,
-                                                                      0x2E, 0x2F, 0x22, 0x10, 0x2F, 0x20};
+constexpr std::array<GwType, NETWORK_TYPE_ENTRIES> NormalModeTypes = {
+    0x2F, 0x2F, 0x2F, 0x00, 0x01, 0x2E, 0x00, 0x2E, 0x2F, 0x22, 0x10, 0x2F, 0x20};
 
 constexpr std::size_t TEXT_NEW_FILE = 48;
 constexpr std::size_t TEXT_NETWORK_TYPE = 1;
@@ -55,7 +55,8 @@ SNewFileFormState CreateNewFileForm(const SProgramValues& program) {
     dialog.bOK.text = std::string(CommonText[COMMON_OK]);
     dialog.bCancel.text = std::string(CommonText[COMMON_CANCEL]);
     for (const int row : NewFileNetworkRows(program.SelectedGwType, program.ExtendedMode())) {
-        const auto textIndex = static_cast<std::size_t>(NetworkTypeTable[static_cast<std::size_t>(row)].textIndex);
+        const auto textIndex =
+            static_cast<std::size_t>(NetworkTypeTable[static_cast<std::size_t>(row)].textIndex);
         dialog.cbNetworkType.items.emplace_back(UiText[textIndex]);
     }
     dialog.cbNetworkType.index = dialog.cbNetworkType.items.empty() ? -1 : 0;
@@ -68,7 +69,8 @@ void ApplyNewFile(const SNewFileFormState& dialog, SParameterFileContext& ctx) {
     const auto rows = NewFileNetworkRows(ctx.program.SelectedGwType, ctx.program.ExtendedMode());
     const int chosen = dialog.cbNetworkType.index;
     if (chosen >= 0 && chosen < static_cast<int>(rows.size()))
-        image.Word(NTYP) = NetworkTypeTable[static_cast<std::size_t>(rows[static_cast<std::size_t>(chosen)])].code;
+        image.Word(NTYP) =
+            NetworkTypeTable[static_cast<std::size_t>(rows[static_cast<std::size_t>(chosen)])].code;
     SetParameterFileTitle(ctx.form, ctx.files, " ");
     image.Word(GVER) = 0;
     ctx.form.MenuMoniter1.enabled = false;

@@ -8,9 +8,9 @@
 #include "core/files/ParameterFileCommands.h"
 
 struct SNewFileFormState {
-    std::string caption;        // "NewFile"
-    TextState lNetworkType;     // "Network Type"
-    ComboState cbNetworkType;   // selection only
+    std::string caption;       // "NewFile"
+    TextState lNetworkType;    // "Network Type"
+    ComboState cbNetworkType;  // selection only
     TextState bOK;
     TextState bCancel;
 };

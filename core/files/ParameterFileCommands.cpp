@@ -18,7 +18,9 @@ constexpr std::size_t MSG_CANNOT_OPEN = 18;
 constexpr std::size_t MSG_ONLY_ONE_FILE = 19;
 constexpr std::size_t MSG_SAVING_ABORTED = 77;
 
-void Show(HostServices& host, std::size_t msgIndex, unsigned style) { host.ShowMessageBox(MsgText[msgIndex], style); }
+void Show(HostServices& host, std::size_t msgIndex, unsigned style) {
+    host.ShowMessageBox(MsgText[msgIndex], style);
+}
 
 bool StationAddressRejected(const SParameterFileContext& ctx) {
     return ctx.hooks.commitStationAddress && ctx.hooks.commitStationAddress();
@@ -78,18 +80,36 @@ SParameterFileHooks DefaultParameterFileHooks() {
 std::string SaveFindingMessage(int validationResult) {
     std::size_t index = 73;  // "An illegal parameter was specified."
     switch (validationResult) {
-        case VALIDATION_OMISSION: return std::string(MsgText[MSG_OMISSION]);
-        case VALIDATION_ILLEGAL_NETWORK: index = 69; break;
-        case VALIDATION_ILLEGAL_DATA_SIZE: index = 70; break;
-        case VALIDATION_ILLEGAL_STATION: index = 78; break;
-        case VALIDATION_ILLEGAL_BAUD: index = 71; break;
+        case VALIDATION_OMISSION:
+            return std::string(MsgText[MSG_OMISSION]);
+        case VALIDATION_ILLEGAL_NETWORK:
+            index = 69;
+            break;
+        case VALIDATION_ILLEGAL_DATA_SIZE:
+            index = 70;
+            break;
+        case VALIDATION_ILLEGAL_STATION:
+            index = 78;
+            break;
+        case VALIDATION_ILLEGAL_BAUD:
+            index = 71;
+            break;
         case VALIDATION_MIXED_2W_4W:
         case VALIDATION_MIXED_IO_MODE:
-        case VALIDATION_ILLEGAL_MODE: index = 72; break;
-        case VALIDATION_ILLEGAL_UNIT_NO: index = 75; break;
-        case VALIDATION_ILLEGAL_TOP_AXIS: index = 74; break;
-        case VALIDATION_ILLEGAL_TP_BAUD: index = 84; break;
-        default: break;
+        case VALIDATION_ILLEGAL_MODE:
+            index = 72;
+            break;
+        case VALIDATION_ILLEGAL_UNIT_NO:
+            index = 75;
+            break;
+        case VALIDATION_ILLEGAL_TOP_AXIS:
+            index = 74;
+            break;
+        case VALIDATION_ILLEGAL_TP_BAUD:
+            index = 84;
+            break;
+        default:
+            break;
     }
     return std::string(MsgText[index]) + "\r\n" + std::string(MsgText[MSG_SAVING_ABORTED]);
 }

@@ -15,14 +15,24 @@ constexpr std::size_t VALUE_START = ADDRESS_DIGITS + 1;  // the writer puts a co
 
 // Group A: registers F100..F11F, one bit each. F100, F102, F10C, F10D and F10E may be missing.
 constexpr std::uint32_t GROUP_A_COMPLETE = 0xFFFFFFFFu;
-constexpr std::uint32_t GROUP_A_OPTIONAL = (1u << 0x0) | (1u << 0x2) | (1u << 0xC) | (1u << 0xD) | (1u << 0xE);
+constexpr std::uint32_t GROUP_A_OPTIONAL =
+    (1u << 0x0) | (1u << 0x2) | (1u << 0xC) | (1u << 0xD) | (1u << 0xE);
 
 // Group B (every type but KAVELIS): one bit per required value.
-enum GroupBBit : int { B_UNIT_NO = 0, B_TOP_AXIS_NO = 1, B_NET_ADDRESS = 2, B_MDRP = 5, B_MIRROR = 6, B_EXT1 = 14,
-                       B_EXT2 = 15 };
+enum GroupBBit : int {
+    B_UNIT_NO = 0,
+    B_TOP_AXIS_NO = 1,
+    B_NET_ADDRESS = 2,
+    B_MDRP = 5,
+    B_MIRROR = 6,
+    B_EXT1 = 14,
+    B_EXT2 = 15
+};
 constexpr std::uint32_t GROUP_B_COMPLETE = 0xFFFFu;
 
-bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
+bool IsHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
 
 bool StartsWithAddress(std::string_view line) {
     if (line.size() < ADDRESS_DIGITS) return false;
@@ -31,7 +41,9 @@ bool StartsWithAddress(std::string_view line) {
     return true;
 }
 
-bool StartsWithTag(std::string_view line, std::string_view tag) { return !tag.empty() && line.starts_with(tag); }
+bool StartsWithTag(std::string_view line, std::string_view tag) {
+    return !tag.empty() && line.starts_with(tag);
+}
 
 // The parameter set as the file gives it, before it may go into the image.
 struct SLoadedSet {
@@ -72,7 +84,8 @@ public:
     }
 
     void LoadInto(ParameterImage& image) const {
-        for (std::size_t i = 0; i < image.GwConfigBlock.size(); ++i) image.GwConfigBlock[i] = set_.registers[i];
+        for (std::size_t i = 0; i < image.GwConfigBlock.size(); ++i)
+            image.GwConfigBlock[i] = set_.registers[i];
         for (std::size_t i = 0; i < image.AxisMode.size(); ++i) image.AxisMode[i] = set_.registers[16 + i];
         image.UnitNo = set_.unitNo;
         image.TopAxisNo = set_.topAxisNo;
@@ -120,7 +133,8 @@ private:
         const SFileRegister* reg = FindFileRegister(static_cast<std::uint16_t>(address));
         if (reg == nullptr) return PFILE_FOREIGN_REGISTER;
         std::uint32_t value = 0;
-        const std::string_view valueText = line.size() > VALUE_START ? line.substr(VALUE_START) : std::string_view{};
+        const std::string_view valueText =
+            line.size() > VALUE_START ? line.substr(VALUE_START) : std::string_view{};
         if (HexTextToValue(valueText, &value) != 0) return PFILE_INVALID_DATA;
         if (!FileValueAccepted(*reg, value, ntypInEffect_)) return PFILE_INVALID_DATA;
         Store(reg->address, FileRegisterValue(*reg, value));
@@ -157,12 +171,28 @@ private:
     void StoreSingle(std::uint16_t address, std::uint32_t value) {
         const auto word = static_cast<std::uint16_t>(value);
         switch (address) {
-            case REG_UNIT_BLOCK: set_.unitNo = word; set_.presentB |= 1u << B_UNIT_NO; break;
-            case REG_UNIT_BLOCK + 2: set_.topAxisNo = word; set_.presentB |= 1u << B_TOP_AXIS_NO; break;
-            case REG_UNIT_BLOCK + 0xA: set_.mdrp = value; set_.presentB |= 1u << B_MDRP; break;
-            case REG_EXT_PARAM: set_.extParam1 = word; set_.presentB |= 1u << B_EXT1; break;
-            case REG_EXT_PARAM + 1: set_.extParam2 = word; set_.presentB |= 1u << B_EXT2; break;
-            default: break;  // F20C: accepted, not used
+            case REG_UNIT_BLOCK:
+                set_.unitNo = word;
+                set_.presentB |= 1u << B_UNIT_NO;
+                break;
+            case REG_UNIT_BLOCK + 2:
+                set_.topAxisNo = word;
+                set_.presentB |= 1u << B_TOP_AXIS_NO;
+                break;
+            case REG_UNIT_BLOCK + 0xA:
+                set_.mdrp = value;
+                set_.presentB |= 1u << B_MDRP;
+                break;
+            case REG_EXT_PARAM:
+                set_.extParam1 = word;
+                set_.presentB |= 1u << B_EXT1;
+                break;
+            case REG_EXT_PARAM + 1:
+                set_.extParam2 = word;
+                set_.presentB |= 1u << B_EXT2;
+                break;
+            default:
+                break;  // F20C: accepted, not used
         }
     }
 

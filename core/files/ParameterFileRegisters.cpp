@@ -15,15 +15,20 @@ bool IsNetworkTypeCode(std::uint32_t value) {
 
 // The axis mode words a file may hold for a slot, reserved forms and "no slot" included.
 constexpr std::array<std::uint16_t, 28> FileAxisModeCodes = {
-    0x0000, 0x0001, 0x0003, 0x0004, 0xFFFF, 0x0010, 0x8000, 0x8001, 0x8003, 0x8010, 0x0011, 0x0012, 0x8011, 0x8012,
-    0x0020, 0x8020, 0x0030, 0x8030, 0x0005, 0x8005, 0x0031, 0x8031, 0x0040, 0x0041, 0x0042, 0x8040, 0x8041, 0x8042};
+    0x0000, 0x0001, 0x0003, 0x0004, 0xFFFF, 0x0010, 0x8000, 0x8001, 0x8003, 0x8010,
+    0x0011, 0x0012, 0x8011, 0x8012, 0x0020, 0x8020, 0x0030, 0x8030, 0x0005, 0x8005,
+    0x0031, 0x8031, 0x0040, 0x0041, 0x0042, 0x8040, 0x8041, 0x8042};
 
 constexpr SFileRegister Word(std::uint16_t address, EFileValueRule rule = EFileValueRule::Any,
                              std::uint16_t limit = 0) {
     return {address, false, rule, limit};
 }
-constexpr SFileRegister Long(std::uint16_t address) { return {address, true, EFileValueRule::Any, 0}; }
-constexpr SFileRegister Axis(std::uint16_t address) { return Word(address, EFileValueRule::AxisMode); }
+constexpr SFileRegister Long(std::uint16_t address) {
+    return {address, true, EFileValueRule::Any, 0};
+}
+constexpr SFileRegister Axis(std::uint16_t address) {
+    return Word(address, EFileValueRule::AxisMode);
+}
 
 template <std::size_t N>
 bool Contains(const std::array<std::uint16_t, N>& codes, std::uint32_t value) {
@@ -48,8 +53,22 @@ const std::array<SFileRegister, FILE_REGISTER_COUNT> FileRegisters = {
     Word(0xF10D),
     Word(0xF10E),
     Word(0xF10F),
-    Axis(0xF110), Axis(0xF111), Axis(0xF112), Axis(0xF113), Axis(0xF114), Axis(0xF115), Axis(0xF116), Axis(0xF117),
-    Axis(0xF118), Axis(0xF119), Axis(0xF11A), Axis(0xF11B), Axis(0xF11C), Axis(0xF11D), Axis(0xF11E), Axis(0xF11F),
+    Axis(0xF110),
+    Axis(0xF111),
+    Axis(0xF112),
+    Axis(0xF113),
+    Axis(0xF114),
+    Axis(0xF115),
+    Axis(0xF116),
+    Axis(0xF117),
+    Axis(0xF118),
+    Axis(0xF119),
+    Axis(0xF11A),
+    Axis(0xF11B),
+    Axis(0xF11C),
+    Axis(0xF11D),
+    Axis(0xF11E),
+    Axis(0xF11F),
     Long(0xF120),
     Long(0xF122),
     Long(0xF124),
@@ -60,7 +79,14 @@ const std::array<SFileRegister, FILE_REGISTER_COUNT> FileRegisters = {
     Long(0xF208),
     Long(0xF20A),
     Word(0xF20C),
-    Word(0xF280), Word(0xF281), Word(0xF282), Word(0xF283), Word(0xF284), Word(0xF285), Word(0xF286), Word(0xF287),
+    Word(0xF280),
+    Word(0xF281),
+    Word(0xF282),
+    Word(0xF283),
+    Word(0xF284),
+    Word(0xF285),
+    Word(0xF286),
+    Word(0xF287),
     Word(0xF380),
     Word(0xF381),
 };
@@ -74,12 +100,16 @@ const SFileRegister* FindFileRegister(std::uint16_t address) {
 bool FileValueAccepted(const SFileRegister& reg, std::uint32_t value, std::uint16_t ntypInEffect) {
     const std::uint32_t v = FileRegisterValue(reg, value);
     switch (reg.rule) {
-        case EFileValueRule::Any: return true;
-        case EFileValueRule::UpTo: return v <= reg.limit;
-        case EFileValueRule::NetworkType: return IsNetworkTypeCode(v);
+        case EFileValueRule::Any:
+            return true;
+        case EFileValueRule::UpTo:
+            return v <= reg.limit;
+        case EFileValueRule::NetworkType:
+            return IsNetworkTypeCode(v);
         case EFileValueRule::StationAddress:
             return ntypInEffect == NTYP_ETHERCAT || ntypInEffect == NTYP_PIO || v <= STATION_ADDRESS_MAX;
-        case EFileValueRule::AxisMode: return Contains(FileAxisModeCodes, v);
+        case EFileValueRule::AxisMode:
+            return Contains(FileAxisModeCodes, v);
     }
     return false;
 }

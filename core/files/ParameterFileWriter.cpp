@@ -27,7 +27,9 @@ public:
         text_.append(value);
         text_.append(CRLF);
     }
-    void WordLine(unsigned address, std::uint16_t value) { text_ += Format(WordLineFormat(), address, unsigned{value}); }
+    void WordLine(unsigned address, std::uint16_t value) {
+        text_ += Format(WordLineFormat(), address, unsigned{value});
+    }
     void LongLine(unsigned address, std::uint32_t value) {
         text_ += Format(LongLineFormat(), address, static_cast<unsigned>(value));
     }
@@ -37,7 +39,8 @@ private:
     std::string text_;
 };
 
-void WriteHeader(CParameterTextBuilder& b, const ParameterImage& image, GwType type, const SFileStamp& stamp) {
+void WriteHeader(CParameterTextBuilder& b, const ParameterImage& image, GwType type,
+                 const SFileStamp& stamp) {
     b.Header(DateTag(), Format("%04d/%02d/%02d", stamp.year, stamp.month, stamp.day));
     b.Header(TimeTag(), Format("%02d:%02d:%02d", stamp.hour, stamp.minute, stamp.second));
     const std::uint32_t tagValue = type == GW_KAVELIS ? image.Word(GVER) : image.SlaveIdWord;
@@ -48,20 +51,24 @@ void WriteHeader(CParameterTextBuilder& b, const ParameterImage& image, GwType t
 }
 
 void WriteConfigAndAxisWords(CParameterTextBuilder& b, const ParameterImage& image) {
-    for (unsigned i = 0; i < image.GwConfigBlock.size(); ++i) b.WordLine(REG_GW_CONFIG + i, image.GwConfigBlock[i]);
+    for (unsigned i = 0; i < image.GwConfigBlock.size(); ++i)
+        b.WordLine(REG_GW_CONFIG + i, image.GwConfigBlock[i]);
     for (unsigned i = 0; i < image.AxisMode.size(); ++i) b.WordLine(REG_AXIS_MODE + i, image.AxisMode[i]);
 }
 
 void WriteKavelisNetAddress(CParameterTextBuilder& b, const ParameterImage& image) {
-    for (unsigned i = 0; i < image.NetAddress.size(); ++i) b.LongLine(REG_KAV_NET_ADDRESS + 2 * i, image.NetAddress[i]);
+    for (unsigned i = 0; i < image.NetAddress.size(); ++i)
+        b.LongLine(REG_KAV_NET_ADDRESS + 2 * i, image.NetAddress[i]);
 }
 
 void WriteUnitBlock(CParameterTextBuilder& b, const ParameterImage& image) {
     b.LongLine(REG_UNIT_BLOCK, image.UnitNo);
     b.LongLine(REG_UNIT_BLOCK + 2, image.TopAxisNo);
-    for (unsigned i = 0; i < image.NetAddress.size(); ++i) b.LongLine(REG_UNIT_BLOCK + 4 + 2 * i, image.NetAddress[i]);
+    for (unsigned i = 0; i < image.NetAddress.size(); ++i)
+        b.LongLine(REG_UNIT_BLOCK + 4 + 2 * i, image.NetAddress[i]);
     b.LongLine(REG_UNIT_BLOCK + 0xA, image.MDRP);
-    for (unsigned i = 0; i < image.AxisModeMirror.size(); ++i) b.WordLine(REG_AXIS_MIRROR + i, image.AxisModeMirror[i]);
+    for (unsigned i = 0; i < image.AxisModeMirror.size(); ++i)
+        b.WordLine(REG_AXIS_MIRROR + i, image.AxisModeMirror[i]);
     b.WordLine(REG_EXT_PARAM, image.ExtParam1);
     b.WordLine(REG_EXT_PARAM + 1, image.ExtParam2);
 }

@@ -35,7 +35,8 @@ std::string NameOf(const std::string& path) {
 // Creates a new, hidden temporary file beside the target; the mode follows the umask like any new file.
 CUniqueFd CreateTemporaryBeside(const std::string& target, std::string& tempPath) {
     static unsigned counter = 0;
-    const std::string stem = FolderOf(target) + "/." + NameOf(target) + ".tmp-" + std::to_string(::getpid()) + "-";
+    const std::string stem =
+        FolderOf(target) + "/." + NameOf(target) + ".tmp-" + std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
         tempPath = stem + std::to_string(counter++);
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -75,7 +76,8 @@ int ReplaceFileContents(const std::string& path, std::string_view bytes) {
     CUniqueFd file = CreateTemporaryBeside(target, tempPath);
     if (!file.Valid()) return FILE_CANNOT_CREATE;
 
-    const bool written = WriteAll(file.Get(), bytes) && KeepModeOf(target, file.Get()) && ::fsync(file.Get()) == 0;
+    const bool written =
+        WriteAll(file.Get(), bytes) && KeepModeOf(target, file.Get()) && ::fsync(file.Get()) == 0;
     const bool closed = file.Close();
     if (!written || !closed || ::rename(tempPath.c_str(), target.c_str()) != 0) {
         ::unlink(tempPath.c_str());

@@ -90,4 +90,6 @@ private:
     std::filesystem::path path_;
 };
 
-inline std::string GoldenPath(const std::string& name) { return std::string(GW_TEST_DATA_DIR) + "/" + name; }
+inline std::string GoldenPath(const std::string& name) {
+    return std::string(GW_TEST_DATA_DIR) + "/" + name;
+}

@@ -17,13 +17,18 @@ struct SGolden {
     GwType type;
 };
 
-void PrintTo(const SGolden& g, std::ostream* os) { *os << g.file; }
+void PrintTo(const SGolden& g, std::ostream* os) {
+    *os << g.file;
+}
 
-const SGolden Goldens[] = {{"kavelis.pkgw", GW_KAVELIS}, {"vosk.vogw", GW_VOSK},        {"vosk-mliii.vmgw", GW_VOSK_ML3},
-                           {"vosk-lc.volc", GW_VOSK_LC}, {"nub3gw.nugw", GW_NUB3GW}, {"dravo.dvgw", GW_DRAVO}};
+const SGolden Goldens[] = {{"kavelis.pkgw", GW_KAVELIS},     {"vosk.vogw", GW_VOSK},
+                           {"vosk-mliii.vmgw", GW_VOSK_ML3}, {"vosk-lc.volc", GW_VOSK_LC},
+                           {"nub3gw.nugw", GW_NUB3GW},       {"dravo.dvgw", GW_DRAVO}};
 
 // Where the third line begins: the first two lines are the date and the time of the save.
-std::size_t AfterDateAndTime(const std::string& text) { return text.find('\n', text.find('\n') + 1) + 1; }
+std::size_t AfterDateAndTime(const std::string& text) {
+    return text.find('\n', text.find('\n') + 1) + 1;
+}
 
 class GoldenFileTest : public testing::TestWithParam<SGolden> {};
 
@@ -47,7 +52,8 @@ TEST_P(GoldenFileTest, LoadSaveGivesTheSameBytes) {
 INSTANTIATE_TEST_SUITE_P(Files, GoldenFileTest, testing::ValuesIn(Goldens),
                          [](const testing::TestParamInfo<SGolden>& info) {
                              std::string name = info.param.file;
-                             std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
+                             std::erase_if(
+                                 name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
                              return name;
                          });
 

@@ -5,11 +5,12 @@
 // Every field of two images, so a test sees any change a failed read must not make.
 inline bool SameImage(const ParameterImage& a, const ParameterImage& b) {
     return a.GwConfigBlock == b.GwConfigBlock && a.AxisMode == b.AxisMode && a.NetAddress == b.NetAddress &&
-           a.UnitNo == b.UnitNo && a.TopAxisNo == b.TopAxisNo && a.MDRP == b.MDRP && a.ModuleInfo == b.ModuleInfo &&
-           a.AxisModeMirror == b.AxisModeMirror && a.ExtParam1 == b.ExtParam1 && a.ExtParam2 == b.ExtParam2 &&
-           a.ProfinetInfo == b.ProfinetInfo && a.SlaveIdWord == b.SlaveIdWord && a.AxisCount == b.AxisCount &&
-           a.IoAxisCount == b.IoAxisCount && a.OutBytes == b.OutBytes && a.InBytes == b.InBytes &&
-           a.DravoMode == b.DravoMode && a.SlotCount == b.SlotCount && a.RecountPending == b.RecountPending &&
+           a.UnitNo == b.UnitNo && a.TopAxisNo == b.TopAxisNo && a.MDRP == b.MDRP &&
+           a.ModuleInfo == b.ModuleInfo && a.AxisModeMirror == b.AxisModeMirror &&
+           a.ExtParam1 == b.ExtParam1 && a.ExtParam2 == b.ExtParam2 && a.ProfinetInfo == b.ProfinetInfo &&
+           a.SlaveIdWord == b.SlaveIdWord && a.AxisCount == b.AxisCount && a.IoAxisCount == b.IoAxisCount &&
+           a.OutBytes == b.OutBytes && a.InBytes == b.InBytes && a.DravoMode == b.DravoMode &&
+           a.SlotCount == b.SlotCount && a.RecountPending == b.RecountPending &&
            a.GmodSnapshot == b.GmodSnapshot && a.NetAddressSnapshot == b.NetAddressSnapshot;
 }
 

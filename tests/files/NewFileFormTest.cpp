@@ -27,17 +27,25 @@ TEST(NewFileForm, NetworkListPerTypeAndMode) {
         {GW_KAVELIS, true, {"Profibus-DP", "DeviceNet", "CC-Link", "RS485", "EtherNet/IP", "PROFINET IO"}},
         {GW_VOSK_ML3, false, {"MECHATROLINK III"}},
         {GW_VOSK_ML3, true, {"MECHATROLINK III"}},
-        {GW_VOSK_LC, false,
-         {"Profibus-DP", "DeviceNet", "CC-Link", "CompoNet", "EtherCAT", "EtherNet/IP", "PIO", "PROFINET IO", "<None>"}},
-        {GW_VOSK_LC, true,
-         {"Profibus-DP", "DeviceNet", "CC-Link", "RS485", "CompoNet", "MECHATROLINK", "EtherCAT", "EtherNet/IP", "PIO",
-          "PROFINET IO", "<None>"}},
-        {GW_VOSK, true,
-         {"Profibus-DP", "DeviceNet", "CC-Link", "RS485", "CompoNet", "MECHATROLINK", "EtherCAT", "EtherNet/IP", "PIO",
+        {GW_VOSK_LC,
+         false,
+         {"Profibus-DP", "DeviceNet", "CC-Link", "CompoNet", "EtherCAT", "EtherNet/IP", "PIO", "PROFINET IO",
+          "<None>"}},
+        {GW_VOSK_LC,
+         true,
+         {"Profibus-DP", "DeviceNet", "CC-Link", "RS485", "CompoNet", "MECHATROLINK", "EtherCAT",
+          "EtherNet/IP", "PIO", "PROFINET IO", "<None>"}},
+        {GW_VOSK,
+         true,
+         {"Profibus-DP", "DeviceNet", "CC-Link", "RS485", "CompoNet", "MECHATROLINK", "EtherCAT",
+          "EtherNet/IP", "PIO", "PROFINET IO"}},
+        {GW_DRAVO,
+         false,
+         {"Profibus-DP", "DeviceNet", "CC-Link", "CompoNet", "EtherCAT", "EtherNet/IP", "PROFINET IO"}},
+        {GW_DRAVO,
+         true,
+         {"Profibus-DP", "DeviceNet", "CC-Link", "CompoNet", "MECHATROLINK", "EtherCAT", "EtherNet/IP",
           "PROFINET IO"}},
-        {GW_DRAVO, false, {"Profibus-DP", "DeviceNet", "CC-Link", "CompoNet", "EtherCAT", "EtherNet/IP", "PROFINET IO"}},
-        {GW_DRAVO, true,
-         {"Profibus-DP", "DeviceNet", "CC-Link", "CompoNet", "MECHATROLINK", "EtherCAT", "EtherNet/IP", "PROFINET IO"}},
     };
     for (const SCase& c : cases) {
         const SNewFileFormState dialog = CreateNewFileForm(Program(c.type, c.extended));
@@ -162,7 +170,8 @@ TEST(DocumentsFolder, XdgFolderThenDocumentsThenHome) {
     EXPECT_EQ(DocumentsFolderFrom(nullptr, home.Path().c_str()), homeFolder);
     std::filesystem::create_directory(home.Path() / "Documents");
     EXPECT_EQ(DocumentsFolderFrom(nullptr, home.Path().c_str()), homeFolder + "Documents/");
-    EXPECT_EQ(DocumentsFolderFrom((xdg.Path() / "gone").c_str(), home.Path().c_str()), homeFolder + "Documents/");
+    EXPECT_EQ(DocumentsFolderFrom((xdg.Path() / "gone").c_str(), home.Path().c_str()),
+              homeFolder + "Documents/");
     EXPECT_EQ(DocumentsFolderFrom(xdg.Path().c_str(), home.Path().c_str()), xdg.Path().string() + "/");
     EXPECT_EQ(DocumentsFolderFrom(nullptr, nullptr), "");
 }

@@ -31,9 +31,8 @@ public:
             requests.push_back(r);
             return answer;
         };
-        hooks.checkCompleteness = [this](const ParameterImage&, const SMainFormState&, const SProgramValues&) {
-            return completeness;
-        };
+        hooks.checkCompleteness = [this](const ParameterImage&, const SMainFormState&,
+                                         const SProgramValues&) { return completeness; };
         hooks.prepareAndValidate = [this](ParameterImage&, SMainFormState&, const SProgramValues&) {
             return validation;
         };
@@ -131,12 +130,16 @@ TEST_F(SaveCommand, EndsEarlyWithoutChange) {
     const SCase cases[] = {
         {"rejected station address", [](auto& f) { f.rejectStationAddress = true; }, {}, 0},
         {"selection missing", [](auto& f) { f.completeness = COMPLETENESS_MISSING; }, {omission}, 0},
-        {"validation finding", [](auto& f) { f.validation = VALIDATION_ILLEGAL_UNIT_NO; },
-         {std::string(MsgText[75]) + "\r\n" + std::string(MsgText[77])}, 0},
+        {"validation finding",
+         [](auto& f) { f.validation = VALIDATION_ILLEGAL_UNIT_NO; },
+         {std::string(MsgText[75]) + "\r\n" + std::string(MsgText[77])},
+         0},
         {"cancelled", [](auto&) {}, {}, 1},
         {"empty path", [](auto& f) { f.answer = ""; }, {}, 1},
-        {"file cannot be created", [](auto& f) { f.answer = f.folder.File("missing/x.vogw"); },
-         {std::string(MsgText[17])}, 1},
+        {"file cannot be created",
+         [](auto& f) { f.answer = f.folder.File("missing/x.vogw"); },
+         {std::string(MsgText[17])},
+         1},
     };
     for (const SCase& c : cases) {
         host.boxes.clear();
@@ -176,12 +179,22 @@ TEST(SaveFindingMessage, EveryValidationResult) {
         return std::string(MsgText[index]) + "\r\n" + "Saving of a file is aborted.";
     };
     const std::pair<int, std::string> cases[] = {
-        {0x8005, withSuffix(69)}, {0x8001, withSuffix(70)}, {0x8006, withSuffix(78)}, {0x8007, withSuffix(71)},
-        {0x000B, withSuffix(72)}, {0x0020, withSuffix(72)}, {0x8004, withSuffix(72)}, {0x8009, withSuffix(75)},
-        {0x800A, withSuffix(74)}, {0x800C, withSuffix(84)}, {0x800B, withSuffix(73)}, {0x1234, withSuffix(73)},
+        {0x8005, withSuffix(69)},
+        {0x8001, withSuffix(70)},
+        {0x8006, withSuffix(78)},
+        {0x8007, withSuffix(71)},
+        {0x000B, withSuffix(72)},
+        {0x0020, withSuffix(72)},
+        {0x8004, withSuffix(72)},
+        {0x8009, withSuffix(75)},
+        {0x800A, withSuffix(74)},
+        {0x800C, withSuffix(84)},
+        {0x800B, withSuffix(73)},
+        {0x1234, withSuffix(73)},
         {0xDDDE, "      There is an omission.\nPlease check the data and try again."},
     };
-    for (const auto& [code, message] : cases) EXPECT_EQ(SaveFindingMessage(code), message) << std::hex << code;
+    for (const auto& [code, message] : cases)
+        EXPECT_EQ(SaveFindingMessage(code), message) << std::hex << code;
 }
 
 using OpenCommand = FileCommandsFixture;
@@ -232,7 +245,8 @@ TEST_F(OpenCommand, OtherNetworkHidesEtherNetIpAndKavelisHidesUnitNumber) {
     EXPECT_FALSE(form.MenuEtherIp.enabled || form.MenuEtherIp.visible);
     EXPECT_FALSE(form.MenuUnitNo.enabled || form.MenuUnitNo.visible);
     EXPECT_FALSE(form.flags.etherIpModified);
-    EXPECT_EQ(image.NetAddressSnapshot, (std::array<std::uint32_t, 3>{})) << "only EtherNet/IP takes the snapshot";
+    EXPECT_EQ(image.NetAddressSnapshot, (std::array<std::uint32_t, 3>{}))
+        << "only EtherNet/IP takes the snapshot";
 }
 
 TEST_F(OpenCommand, FailuresShowTheirMessageAndChangeNothingButTheMonitorMenu) {

@@ -9,8 +9,12 @@
 
 namespace {
 
-std::string VoskText() { return ReadBytes(GoldenPath("vosk.vogw")); }
-std::string KavelisText() { return ReadBytes(GoldenPath("kavelis.pkgw")); }
+std::string VoskText() {
+    return ReadBytes(GoldenPath("vosk.vogw"));
+}
+std::string KavelisText() {
+    return ReadBytes(GoldenPath("kavelis.pkgw"));
+}
 
 struct SReadCase {
     const char* name;
@@ -19,7 +23,9 @@ struct SReadCase {
     int expected;
 };
 
-void PrintTo(const SReadCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SReadCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 std::string Edit(const std::string& base, const std::function<void(CFileLines&)>& edit) {
     CFileLines lines(base);
@@ -27,8 +33,12 @@ std::string Edit(const std::string& base, const std::function<void(CFileLines&)>
     return lines.Text();
 }
 
-std::string Vosk(const std::function<void(CFileLines&)>& edit) { return Edit(VoskText(), edit); }
-std::string Kavelis(const std::function<void(CFileLines&)>& edit) { return Edit(KavelisText(), edit); }
+std::string Vosk(const std::function<void(CFileLines&)>& edit) {
+    return Edit(VoskText(), edit);
+}
+std::string Kavelis(const std::function<void(CFileLines&)>& edit) {
+    return Edit(KavelisText(), edit);
+}
 std::function<std::string()> VoskWith(const std::string& prefix, const std::string& line) {
     return [=] { return Vosk([&](CFileLines& l) { l.Replace(prefix, line); }); };
 }
@@ -47,7 +57,11 @@ const SReadCase ReadCases[] = {
     {"Line120FirstRefusesAll", GW_VOSK, [] { return std::string(120, ';') + "\r\n" + VoskText(); },
      PFILE_CANNOT_OPEN},
     {"LinesWithoutCr", GW_VOSK, [] { return CFileLines(VoskText()).Text("\n"); }, PFILE_LOADED},
-    {"LowerCaseHex", GW_VOSK, [] { return Vosk([](CFileLines& l) { l.Replace("F113", "f113,8010").Replace(";VOSKGW", ";VOSKGW=5202000a"); }); },
+    {"LowerCaseHex", GW_VOSK,
+     [] {
+         return Vosk(
+             [](CFileLines& l) { l.Replace("F113", "f113,8010").Replace(";VOSKGW", ";VOSKGW=5202000a"); });
+     },
      PFILE_LOADED},
     {"EmptyFile", GW_VOSK, [] { return std::string(); }, PFILE_CANNOT_OPEN},
     {"HeaderLinesOnly", GW_VOSK, [] { return ";DATE=2026/12/10\r\n;TIME=05:00:00\r\n;FMT=00000000\r\n"; },
@@ -61,13 +75,18 @@ const SReadCase ReadCases[] = {
     {"KgwTagNotHexInVoskFile", GW_VOSK, [] { return Vosk([](CFileLines& l) { l.Append(";KGW=x"); }); },
      PFILE_CANNOT_OPEN},
     {"OtherHeadersIgnored", GW_VOSK,
-     [] { return Vosk([](CFileLines& l) { l.Replace(";DATE=", ";DATE=not a date").Append(";DRAVOGW=zz").Append(";kgw=zz"); }); },
+     [] {
+         return Vosk([](CFileLines& l) {
+             l.Replace(";DATE=", ";DATE=not a date").Append(";DRAVOGW=zz").Append(";kgw=zz");
+         });
+     },
      PFILE_LOADED},
     {"ForeignRegister", GW_VOSK, [] { return Vosk([](CFileLines& l) { l.Append("F1FF,0000"); }); },
      PFILE_FOREIGN_REGISTER},
     {"ForeignOddUnitRegister", GW_VOSK, [] { return Vosk([](CFileLines& l) { l.Append("F20B,0000"); }); },
      PFILE_FOREIGN_REGISTER},
-    {"UnusedF20CAccepted", GW_VOSK, [] { return Vosk([](CFileLines& l) { l.Append("F20C,FFFF"); }); }, PFILE_LOADED},
+    {"UnusedF20CAccepted", GW_VOSK, [] { return Vosk([](CFileLines& l) { l.Append("F20C,FFFF"); }); },
+     PFILE_LOADED},
     {"ValueTrailingBlank", GW_VOSK, VoskWith("F104", "F104,13 "), PFILE_INVALID_DATA},
     {"ValueNegative", GW_VOSK, VoskWith("F104", "F104,-1"), PFILE_INVALID_DATA},
     {"ValueLow16BitsTested", GW_VOSK, VoskWith("F104", "F104,10013"), PFILE_LOADED},
@@ -126,23 +145,33 @@ const SReadCase ReadCases[] = {
      PFILE_LOADED},
     // Required lines.
     {"OptionalGroupAMissing", GW_VOSK,
-     [] { return Vosk([](CFileLines& l) { l.Remove("F100").Remove("F102").Remove("F10C").Remove("F10D").Remove("F10E"); }); },
+     [] {
+         return Vosk([](CFileLines& l) {
+             l.Remove("F100").Remove("F102").Remove("F10C").Remove("F10D").Remove("F10E");
+         });
+     },
      PFILE_LOADED},
-    {"F101MissingVosk", GW_VOSK, [] { return Vosk([](CFileLines& l) { l.Remove("F101"); }); }, PFILE_INVALID_DATA},
+    {"F101MissingVosk", GW_VOSK, [] { return Vosk([](CFileLines& l) { l.Remove("F101"); }); },
+     PFILE_INVALID_DATA},
     {"F101AndKgwMissingKavelis", GW_KAVELIS,
      [] { return Kavelis([](CFileLines& l) { l.Remove("F101").Remove(";KGW="); }); }, PFILE_INVALID_DATA},
     {"F101FromKgwKavelis", GW_KAVELIS, [] { return Kavelis([](CFileLines& l) { l.Remove("F101"); }); },
      PFILE_LOADED},
-    {"F10FMissing", GW_VOSK, [] { return Vosk([](CFileLines& l) { l.Remove("F10F"); }); }, PFILE_INVALID_DATA},
+    {"F10FMissing", GW_VOSK, [] { return Vosk([](CFileLines& l) { l.Remove("F10F"); }); },
+     PFILE_INVALID_DATA},
     {"AxisWordMissing", GW_KAVELIS, [] { return Kavelis([](CFileLines& l) { l.Remove("F11F"); }); },
      PFILE_INVALID_DATA},
-    {"F381MissingVosk", GW_VOSK, [] { return Vosk([](CFileLines& l) { l.Remove("F381"); }); }, PFILE_INVALID_DATA},
-    {"MirrorMissingDravo", GW_DRAVO, [] { return Edit(ReadBytes(GoldenPath("dravo.dvgw")), [](CFileLines& l) { l.Remove("F287"); }); },
+    {"F381MissingVosk", GW_VOSK, [] { return Vosk([](CFileLines& l) { l.Remove("F381"); }); },
+     PFILE_INVALID_DATA},
+    {"MirrorMissingDravo", GW_DRAVO,
+     [] { return Edit(ReadBytes(GoldenPath("dravo.dvgw")), [](CFileLines& l) { l.Remove("F287"); }); },
      PFILE_INVALID_DATA},
     {"KavelisNetAddressSatisfiesUnitBlock", GW_VOSK,
      [] {
          return Vosk([](CFileLines& l) {
-             l.Replace("F204", "F120,0A000001").Replace("F206", "F122,FF000000").Replace("F208", "F124,0A0000FE");
+             l.Replace("F204", "F120,0A000001")
+                 .Replace("F206", "F122,FF000000")
+                 .Replace("F208", "F124,0A0000FE");
          });
      },
      PFILE_LOADED},
@@ -166,7 +195,9 @@ TEST_P(ReadCaseTest, ResultAndUntouchedImageOnFailure) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Reader, ReadCaseTest, testing::ValuesIn(ReadCases),
-                         [](const testing::TestParamInfo<SReadCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<SReadCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(ParameterFileReader, VoskSetGoesIntoTheImage) {
     ParameterImage image = SentinelImage();
@@ -219,17 +250,20 @@ TEST(ParameterFileReader, ValuesFromSpecialLines) {
         std::uint32_t expected;
     };
     const SValueCase cases[] = {
-        {[](CFileLines& l) { l.Replace("F104", "F104,10013"); }, [](const auto& i) { return i.Word(NMOD); }, 0x13},
+        {[](CFileLines& l) { l.Replace("F104", "F104,10013"); }, [](const auto& i) { return i.Word(NMOD); },
+         0x13},
         {[](CFileLines& l) { l.Replace("F20A", "F20A,1234567890"); }, [](const auto& i) { return i.MDRP; },
          0x34567890},
         {[](CFileLines& l) { l.Append("F104,0007"); }, [](const auto& i) { return i.Word(NMOD); }, 7},
         {[](CFileLines& l) { l.Replace("F104", "F104,"); }, [](const auto& i) { return i.Word(NMOD); }, 0},
-        {[](CFileLines& l) { l.Remove("F10C").Remove("F100"); }, [](const auto& i) { return i.Word(GSTS); }, 0},
+        {[](CFileLines& l) { l.Remove("F10C").Remove("F100"); }, [](const auto& i) { return i.Word(GSTS); },
+         0},
         {[](CFileLines& l) { l.Remove(";VOSKGW="); }, [](const auto& i) { return i.SlaveIdWord; }, 0},
-        {[](CFileLines& l) { l.Replace(";VOSKGW=", ";VOSKGW=5202000a"); }, [](const auto& i) { return i.SlaveIdWord; },
-         0x5202000A},
+        {[](CFileLines& l) { l.Replace(";VOSKGW=", ";VOSKGW=5202000a"); },
+         [](const auto& i) { return i.SlaveIdWord; }, 0x5202000A},
         {[](CFileLines& l) { l.Append(";KGW=12345"); }, [](const auto& i) { return i.Word(GVER); }, 0x2345},
-        {[](CFileLines& l) { l.Append("F122,FF000000"); }, [](const auto& i) { return i.NetAddress[1]; }, 0xFF000000},
+        {[](CFileLines& l) { l.Append("F122,FF000000"); }, [](const auto& i) { return i.NetAddress[1]; },
+         0xFF000000},
     };
     for (std::size_t n = 0; n < std::size(cases); ++n) {
         ParameterImage image;
@@ -241,7 +275,8 @@ TEST(ParameterFileReader, ValuesFromSpecialLines) {
 TEST(ParameterFileReader, FailedReadRestoresNetworkTypeAfterAcceptingF103) {
     ParameterImage image;
     image.Word(NTYP) = 0x0005;
-    const std::string text = Vosk([](CFileLines& l) { l.Replace("F103", "F103,0087").Replace("F381", "F381,x"); });
+    const std::string text =
+        Vosk([](CFileLines& l) { l.Replace("F103", "F103,0087").Replace("F381", "F381,x"); });
     EXPECT_EQ(LoadParameterText(text, GW_VOSK, image), PFILE_INVALID_DATA);
     EXPECT_EQ(image.Word(NTYP), 0x0005);
 }

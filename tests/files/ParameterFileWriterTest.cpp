@@ -31,18 +31,23 @@ TEST(ParameterFileWriter, HeaderLines) {
     const CFileLines dravo(FormatParameterText(SampleImage(), GW_DRAVO, Stamp));
     const std::vector<std::string> expectedKavelis = {";DATE=2027/03/04", ";TIME=09:08:07", ";KGW=00000019",
                                                       ";PC=02000000", ";FMT=00000000"};
-    EXPECT_EQ(std::vector<std::string>(kavelis.Lines().begin(), kavelis.Lines().begin() + 5), expectedKavelis);
+    EXPECT_EQ(std::vector<std::string>(kavelis.Lines().begin(), kavelis.Lines().begin() + 5),
+              expectedKavelis);
     EXPECT_EQ(dravo.Lines()[2], ";DRAVOGW=D1000203");
-    EXPECT_EQ(CFileLines(FormatParameterText(SampleImage(), GW_VOSK_ML3, Stamp)).Lines()[2], ";VOSKGW=D1000203");
-    EXPECT_EQ(CFileLines(FormatParameterText(SampleImage(), GW_VOSK_LC, Stamp)).Lines()[2], ";VOSKLC=D1000203");
-    EXPECT_EQ(CFileLines(FormatParameterText(SampleImage(), GW_NUB3GW, Stamp)).Lines()[2], ";NUB3GW=D1000203");
+    EXPECT_EQ(CFileLines(FormatParameterText(SampleImage(), GW_VOSK_ML3, Stamp)).Lines()[2],
+              ";VOSKGW=D1000203");
+    EXPECT_EQ(CFileLines(FormatParameterText(SampleImage(), GW_VOSK_LC, Stamp)).Lines()[2],
+              ";VOSKLC=D1000203");
+    EXPECT_EQ(CFileLines(FormatParameterText(SampleImage(), GW_NUB3GW, Stamp)).Lines()[2],
+              ";NUB3GW=D1000203");
 }
 
 TEST(ParameterFileWriter, LineCountsFormatsAndLineEnds) {
     for (const GwType type : {GW_KAVELIS, GW_VOSK, GW_VOSK_ML3, GW_VOSK_LC, GW_NUB3GW, GW_DRAVO}) {
         const std::string text = FormatParameterText(SampleImage(), type, Stamp);
         const CFileLines lines(text);
-        EXPECT_EQ(static_cast<int>(lines.Lines().size()), type == GW_KAVELIS ? KAVELIS_FILE_LINES : UNIT_FILE_LINES);
+        EXPECT_EQ(static_cast<int>(lines.Lines().size()),
+                  type == GW_KAVELIS ? KAVELIS_FILE_LINES : UNIT_FILE_LINES);
         EXPECT_TRUE(text.ends_with("\r\n"));
         EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), std::count(text.begin(), text.end(), '\r'));
         EXPECT_EQ(lines.Lines()[5], "F100,0000");
@@ -69,7 +74,8 @@ TEST(ParameterFileWriter, SavedSetsComeBack) {
         << "F107 ABCD is beyond the station address rule for EtherNet/IP";
     ParameterImage sample = SampleImage();
     sample.Word(DADR) = 0x12;
-    ASSERT_EQ(LoadParameterText(FormatParameterText(sample, GW_KAVELIS, Stamp), GW_KAVELIS, kavelis), PFILE_LOADED);
+    ASSERT_EQ(LoadParameterText(FormatParameterText(sample, GW_KAVELIS, Stamp), GW_KAVELIS, kavelis),
+              PFILE_LOADED);
     EXPECT_EQ(kavelis.GwConfigBlock, sample.GwConfigBlock);
     EXPECT_EQ(kavelis.AxisMode, sample.AxisMode);
     EXPECT_EQ(kavelis.NetAddress, sample.NetAddress);

@@ -83,7 +83,8 @@ TEST_F(FailingWriteTest, OldFileUnchangedAndNoTemporaryLeft) {
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"set.dvgw"});
 
     ParameterImage image;
-    EXPECT_EQ(WriteParameterFile(path, image, GW_DRAVO), FILE_WRITE_FAILED) << "a parameter file is > 100 bytes";
+    EXPECT_EQ(WriteParameterFile(path, image, GW_DRAVO), FILE_WRITE_FAILED)
+        << "a parameter file is > 100 bytes";
     EXPECT_EQ(ReadBytes(path), OldContents);
 }
 
