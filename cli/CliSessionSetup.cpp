@@ -1,0 +1,87 @@
+#include "cli/CliSessionSetup.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/app/GwComConfig.h"
+#include "core/app/StartupRules.h"
+#include "core/app/texts/MsgText.h"
+#include "core/params/MainFormLayout.h"
+#include "core/service/SearchUnit.h"
+
+namespace {
+
+constexpr std::size_t MSG_NO_UNIT = 57;
+constexpr const char* TIMEOUT_VARIABLE = "GWCLI_RESPONSE_TIMEOUT_MS";
+
+// The lowest COM number the settings file leaves free.
+int FreeComNumber(const std::map<int, std::string>& ports) {
+    int number = 1;
+    while (ports.count(number) != 0) ++number;
+    return number;
+}
+
+void ApplyResponseTimeout(CCommUnit& link) {
+    const char* text = std::getenv(TIMEOUT_VARIABLE);
+    if (text == nullptr) return;
+    unsigned value = 0;
+    const char* end = text + std::strlen(text);
+    const auto [stop, error] = std::from_chars(text, end, value);
+    if (error == std::errc{} && stop == end && value > 0) link.SetResponseTimeout(value);
+}
+
+bool NeedsUnit(ECliCommand command) {
+    return command == ECliCommand::Search || command == ECliCommand::Read || command == ECliCommand::Write;
+}
+
+}  // namespace
+
+void ApplyRunSettings(CSession& session, const SCliArguments& arguments) {
+    SGwComConfig config = LoadGwComConfig();
+    SProgramValues& program = session.program;
+    program.Comm = config.comm;
+    program.SelectedGwType = arguments.type;
+    program.GwSlaveAddress = GwSlaveAddressOf(arguments.type, 0);
+    if (arguments.extended) program.Comm.ToolFlags |= TOOLFLAG_EXTENDED_MODE;
+    if (arguments.baudIndex) program.Comm.CurrentBaudIndex = static_cast<std::uint16_t>(*arguments.baudIndex);
+    if (arguments.portNumber) program.Comm.CurrentPortNum = static_cast<std::uint16_t>(*arguments.portNumber);
+    if (!arguments.portPath.empty()) {
+        const int number = FreeComNumber(config.ports);
+        config.ports[number] = arguments.portPath;
+        program.Comm.CurrentPortNum = static_cast<std::uint16_t>(number);
+    }
+    session.link.SetPortOverrides(config.ports);
+    ApplyResponseTimeout(session.link);
+}
+
+std::string MissingPortReason(const SCliArguments& arguments) {
+    if (!NeedsUnit(arguments.command) || arguments.portNumber || !arguments.portPath.empty()) return {};
+    if (LoadGwComConfig().comm.CurrentPortNum != 0) return {};
+    return "no port: give --port, or choose the port once in the desktop tool";
+}
+
+SUnitChoice ChooseUnit(CSession& session, CConsoleHost& host, const SCliArguments& arguments) {
+    SProgramValues& program = session.program;
+    if ((program.SelectedGwType & GW_UNIT_NUMBERED_MASK) == 0) return {true, 0, 0};
+    CSearchUnit search(session.link, host, session.form.flags, program.Comm, session.unitAxisSlots);
+    search.Timer1Timer();
+    for (const int unitNo : search.foundUnits) {
+        if (arguments.unitNo && *arguments.unitNo != unitNo) continue;
+        program.GwSlaveAddress = GwSlaveAddressOf(program.SelectedGwType, unitNo);
+        return {true, unitNo, session.unitAxisSlots[static_cast<std::size_t>(unitNo)]};
+    }
+    // A port that could not be opened has been reported by the search already.
+    if (session.form.flags.portOpen) host.Print(MsgText[MSG_NO_UNIT], MB_ICON_ERROR);
+    return {};
+}
+
+void LayOutMainWindow(CSession& session, int unitAxisSlots) {
+    LayoutMainForm(session.form, session.image, session.program, unitAxisSlots);
+    session.Refresh();
+}
+
+void PrepareFileSession(CSession& session, const SCliArguments& arguments) {
+    ApplyRunSettings(session, arguments);
+    LayOutMainWindow(session, 0);
+}

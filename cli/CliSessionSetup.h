@@ -1,0 +1,35 @@
+#pragma once
+// Brings a tool session into the state the desktop tool reaches at start: the settings file's values
+// with the command line's port, speed and ExtendedMode over them, the unit chosen by the unit search,
+// and the main window laid out for the type.
+#include <string>
+
+#include "cli/CliArguments.h"
+#include "cli/ConsoleHost.h"
+#include "core/procedures/Session.h"
+
+// Settings file first, then the command line. For a device path as port, a COM number the settings do
+// not map is mapped to it for this run. Sets the gateway type and the reply time-out of
+// GWCLI_RESPONSE_TIMEOUT_MS.
+void ApplyRunSettings(CSession& session, const SCliArguments& arguments);
+
+// The usage error of a command that talks to a unit while neither the command line nor the settings
+// file names a port; empty when there is nothing to object to.
+std::string MissingPortReason(const SCliArguments& arguments);
+
+// The unit the commands talk to. For the unit-numbered types the unit search runs (it opens the port
+// and leaves it open); `--unit` picks among the units found, otherwise the first. `found` is false after
+// the reason was printed.
+struct SUnitChoice {
+    bool found = false;
+    int unitNo = 0;
+    int axisSlots = 0;  // the unit's axis slot count, 0 when not known
+};
+SUnitChoice ChooseUnit(CSession& session, CConsoleHost& host, const SCliArguments& arguments);
+
+// The window's creation for the session's type: the layout with the unit's slot count, then the
+// display refresh from the empty image.
+void LayOutMainWindow(CSession& session, int unitAxisSlots);
+
+// A session that only handles files: settings, type and layout, no port.
+void PrepareFileSession(CSession& session, const SCliArguments& arguments);

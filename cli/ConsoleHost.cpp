@@ -1,0 +1,62 @@
+#include "cli/ConsoleHost.h"
+
+#include <algorithm>
+
+#include "core/app/MessageBoxLook.h"
+#include "core/app/texts/MsgText.h"
+
+namespace {
+
+constexpr std::size_t MSG_RESTART_QUESTION = 14;
+constexpr std::size_t MSG_DIFFERENT_NETWORK_QUESTION = 24;
+
+bool IsProblem(unsigned style) {
+    const MessageBoxIcon icon = DescribeMessageBox(style).icon;
+    return icon == MessageBoxIcon::Error || icon == MessageBoxIcon::Warning;
+}
+
+}  // namespace
+
+std::string TerminalText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        out.push_back(text[i]);
+    }
+    return out;
+}
+
+CConsoleHost::CConsoleHost(SConsoleAnswers answers, std::FILE* out, std::FILE* err)
+    : answers(answers), out(out), err(err) {}
+
+void CConsoleHost::Print(std::string_view text, unsigned style) {
+    const bool problem = IsProblem(style);
+    std::FILE* stream = problem ? err : out;
+    std::string line = TerminalText(text);
+    if (line.empty() || line.back() != '\n') line.push_back('\n');
+    std::fputs(line.c_str(), stream);
+    std::fflush(stream);
+    shown.emplace_back(text);
+}
+
+int CConsoleHost::ShowMessageBox(std::string_view text, unsigned style) {
+    Print(text, style);
+    if (!DescribeMessageBox(style).yesNo) return ID_OK;
+    const int answer = AnswerOf(text);
+    std::FILE* stream = IsProblem(style) ? err : out;
+    std::fputs(answer == ID_YES ? "Yes\n" : "No\n", stream);
+    std::fflush(stream);
+    return answer;
+}
+
+int CConsoleHost::AnswerOf(std::string_view text) const {
+    if (text == MsgText[MSG_RESTART_QUESTION]) return answers.restart ? ID_YES : ID_NO;
+    if (text == MsgText[MSG_DIFFERENT_NETWORK_QUESTION]) return answers.differentNetwork ? ID_YES : ID_NO;
+    return ID_YES;
+}
+
+bool CConsoleHost::ShownSince(std::size_t mark, std::string_view text) const {
+    return std::any_of(shown.begin() + static_cast<std::ptrdiff_t>(std::min(mark, shown.size())), shown.end(),
+                       [&](const std::string& s) { return s == text; });
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The host of the procedures on a terminal: every message box becomes its text on standard output
+// (information, questions) or standard error (warnings, errors); questions are answered from the
+// command line, since running the command is the confirmation.
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/app/HostServices.h"
+
+struct SConsoleAnswers {
+    bool restart = false;           // "Is the Gateway unit reactivated?"
+    bool differentNetwork = false;  // "When a different network type is set up, ..."
+};
+
+class CConsoleHost : public HostServices {
+public:
+    CConsoleHost(SConsoleAnswers answers, std::FILE* out, std::FILE* err);
+
+    int ShowMessageBox(std::string_view text, unsigned style) override;
+    void ProcessPendingEvents() override {}
+    void AdvanceProgress(int) override {}
+    void SetProgress(int) override {}
+
+    // Prints a text the way a box of `style` is printed, without asking anything.
+    void Print(std::string_view text, unsigned style);
+
+    // Every text shown so far, in order; `ShownSince` counts from a mark taken with `Mark`.
+    std::size_t Mark() const { return shown.size(); }
+    bool ShownSince(std::size_t mark, std::string_view text) const;
+
+private:
+    int AnswerOf(std::string_view text) const;
+
+    struct SShown {
+        std::string text;
+        bool problem;
+    };
+    SConsoleAnswers answers;
+    std::FILE* out;
+    std::FILE* err;
+    std::vector<std::string> shown;
+};
+
+// The text as a terminal shows it cleanly: every CR LF becomes a line feed.
+std::string TerminalText(std::string_view text);

@@ -1,0 +1,54 @@
+#include "cli/CliCommands.h"
+#include "cli/CliExitStatus.h"
+#include "cli/CliFileContext.h"
+#include "cli/CliSessionSetup.h"
+#include "cli/PioReminderText.h"
+#include "core/app/texts/MsgText.h"
+#include "core/procedures/WriteParameters.h"
+
+namespace {
+
+constexpr std::size_t MSG_READ_SUCCEEDED = 2;
+constexpr std::size_t MSG_WRITE_SUCCEEDED = 9;
+constexpr std::size_t MSG_TRANSMISSION_ABORTED = 76;
+
+// The file passes every reader check: opened once in a session of its own before any unit is asked.
+bool FileOpens(const SCliArguments& arguments, CConsoleHost& host) {
+    CSession session(host);
+    PrepareFileSession(session, arguments);
+    SCliFileContext file(session, arguments.file);
+    return OpenParameterFileByName(file.context, arguments.file) == 0;
+}
+
+// The write procedure ends with 0 after a declined question or a failed exchange as well as after a
+// completed write: what it showed tells them apart. With a restart the read-back must succeed too.
+bool WriteCompleted(const CConsoleHost& host, std::size_t mark, bool restart) {
+    if (!host.ShownSince(mark, MsgText[MSG_WRITE_SUCCEEDED])) return false;
+    return !restart || host.ShownSince(mark, MsgText[MSG_READ_SUCCEEDED]);
+}
+
+}  // namespace
+
+int RunWriteCommand(const SCliArguments& arguments, CConsoleHost& host) {
+    if (!FileOpens(arguments, host)) return CLI_FAILED;
+    CSession session(host);
+    ApplyRunSettings(session, arguments);
+    session.showPioPattern = [&session, &host] {
+        host.Print(PioReminderText(session.program.SelectedGwType, session.program.Comm.ToolFlags),
+                   MB_ICON_INFORMATION);
+    };
+    const SUnitChoice unit = ChooseUnit(session, host, arguments);
+    if (!unit.found) return CLI_FAILED;
+    LayOutMainWindow(session, unit.axisSlots);
+    SCliFileContext file(session, arguments.file);
+    if (OpenParameterFileByName(file.context, arguments.file) != 0) return CLI_FAILED;
+    const std::size_t mark = host.Mark();
+    const int code = WriteParameters(session);
+    if (code == 0 && WriteCompleted(host, mark, arguments.restart)) return CLI_OK;
+    // The procedure's silent ends (a declined question, a failed exchange before anything was sent in
+    // full) say in the tool's words that nothing was transmitted.
+    if (code == 0 && !host.ShownSince(mark, MsgText[MSG_WRITE_SUCCEEDED])) {
+        host.Print(MsgText[MSG_TRANSMISSION_ABORTED], MB_ICON_ERROR);
+    }
+    return CLI_FAILED;
+}
