@@ -8,6 +8,7 @@
 #include "core/app/texts/MsgText.h"
 #include "core/app/texts/UiText.h"
 #include "core/link/CommResult.h"
+#include "core/params/NetworkTypeTable.h"
 #include "core/procedures/RegisterExchange.h"
 #include "core/procedures/UnitServiceMenus.h"
 
@@ -20,14 +21,7 @@ constexpr int MSG_FIRMWARE_11 = 30;
 constexpr int COMMON_MSG_PORT_OPEN_ERROR = 50;
 constexpr int UI_PROGRAM_TITLE = 0;
 
-constexpr std::uint16_t NTYP_PROFINET_IO = 0x0084;
-constexpr std::uint16_t NTYP_ETHERNET_IP = 0x0085;
-constexpr std::uint16_t NTYP_ETHERCAT = 0x0087;
-constexpr std::uint16_t NTYP_PIO = 0xFAA0;
-
 bool IsKavelis(const CSession& s) { return s.program.SelectedGwType == GW_KAVELIS; }
-
-bool IsCcLink(std::uint16_t ntyp) { return ntyp == 0x0090 || ntyp == 0xFF90 || ntyp == 0xFF91; }
 
 // The unit keeps a CC-Link station address in BCD: its hex digits read as a decimal number.
 std::uint16_t BcdToPlain(std::uint16_t bcd) {

@@ -6,6 +6,9 @@
 #include "core/advanced/ParaAndPioState.h"
 #include "core/app/texts/MsgText.h"
 #include "core/link/CommResult.h"
+#include "core/params/AxisModeTable.h"
+#include "core/params/IoBytes.h"
+#include "core/params/NetworkTypeTable.h"
 #include "core/params/Validation.h"
 #include "core/procedures/ReadParameters.h"
 #include "core/procedures/RegisterExchange.h"
@@ -28,7 +31,6 @@ constexpr unsigned WARNING_QUESTION_NO_DEFAULT = MB_YES_NO | MB_ICON_WARNING | M
 
 constexpr int MANU_CHECK_ROUNDS = 3;
 constexpr std::uint16_t GSTS_MANU_MODE = 0x8000;
-constexpr std::uint16_t NTYP_ETHERNET_IP = 0x0085;
 constexpr int WRITE_PAUSE_MS = 100;
 constexpr int RESTART_WAIT_KAVELIS_MS = 500;
 constexpr int RESTART_WAIT_OTHERS_MS = 2500;
@@ -47,16 +49,9 @@ struct SAbort {
 
 bool IsKavelis(const CSession& s) { return s.program.SelectedGwType == GW_KAVELIS; }
 
-bool IsCcLink(std::uint16_t ntyp) { return ntyp == 0x0090 || ntyp == 0xFF90 || ntyp == 0xFF91; }
-
-bool Is2WCode(std::uint16_t word) {
-    const std::uint16_t code = word & AXIS_MODE_MASK;
-    return code == 0x0010 || code == 0x0011 || code == 0x0012;
-}
-
 bool IsSolenoidCode(std::uint16_t word) {
     const std::uint16_t code = word & AXIS_MODE_MASK;
-    return word != AXIS_NO_SLOT && (code == 0x0011 || code == 0x0012);
+    return word != AXIS_NO_SLOT && (code == MODE_SOL1 || code == MODE_SOL2);
 }
 
 // A write whose transaction failed ends with 4095 when the unit answered busy, silently otherwise.
@@ -99,7 +94,7 @@ void RemindUntilManuMode(CSession& s) {
 }
 
 void CheckKavelis2WSupport(const CSession& s, std::uint16_t unitVersion) {
-    if (!Is2WCode(s.image.AxisMode[0])) return;
+    if (!IsKavelis2WArrangement(s.image.AxisMode[0])) return;
     if (unitVersion < 11) throw SAbort{WRITE_KAVELIS_NO_2W_RSV};
     if (unitVersion == 11) {
         for (const std::uint16_t word : s.image.AxisMode) {
@@ -156,8 +151,8 @@ void CheckKavelisFirmware(CSession& s, std::uint16_t unitVersion) {
 
 void CheckNetworkType(CSession& s, std::uint16_t unitNetwork) {
     const std::uint16_t imageNetwork = s.image.Word(NTYP);
-    const bool bothCcLink = (unitNetwork == 0xFF90 || unitNetwork == 0xFF91) &&
-                            (imageNetwork == 0xFF90 || imageNetwork == 0xFF91);
+    const auto isCcLinkCode = [](std::uint16_t n) { return n == NTYP_CCLINK_V1 || n == NTYP_CCLINK_V2; };
+    const bool bothCcLink = isCcLinkCode(unitNetwork) && isCcLinkCode(imageNetwork);
     if (unitNetwork == imageNetwork || bothCcLink) return;
     if (s.program.ExtendedMode()) {
         if (s.host.ShowMessageBox(MsgText[MSG_DIFFERENT_NETWORK_QUESTION], WARNING_QUESTION_NO_DEFAULT) != ID_YES) {
