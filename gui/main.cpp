@@ -7,7 +7,6 @@
 
 #include "core/app/StartupRules.h"
 #include "core/app/texts/MsgText.h"
-#include "core/app/texts/UiText.h"
 #include "gui/app/CToolSession.h"
 #include "gui/app/QtText.h"
 #include "gui/app/SelfTest.h"
@@ -66,14 +65,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!OperatingSystemAccepted()) return 0;
-    QApplication::setApplicationDisplayName(ToQt(UiText[0]));
 
     CToolSession session;
     const QSize screen = QApplication::primaryScreen()->size();
     ShowLowResolutionNote(session.host, screen.width(), screen.height());
     int unitNo = 0;
     if (options.selfTest) {
-        session.program.SelectedGwType = options.type;
+        session.core.program.SelectedGwType = options.type;
     } else {
         LoadSettings(session);
         unitNo = RunStartDialogs(session, options);
@@ -82,17 +80,13 @@ int main(int argc, char** argv) {
 
     CMainFormController controller(session);
     controller.SetSaveSettingsOnClose(!options.selfTest);
-    TGWParaCfgForm window(session.form, controller);
-    controller.SetWindow(&window);
-    session.host.SetOwner(&window);
-    session.host.SetProgressBar(window.ProgressBar());
-    window.Render();
-    if (options.selfTest) return RunSelfTest(app, window, options.type);
+    const std::unique_ptr<TGWParaCfgForm> window = CreateMainWindow(session, controller);
+    if (options.selfTest) return RunSelfTest(app, *window, options.type);
 
-    window.show();
+    window->show();
     if (!options.files.empty()) {
         controller.OpenCommandLineFiles(options.files);
-        window.Render();
+        window->Render();
     }
     return app.exec();
 }

@@ -45,6 +45,7 @@ int CQtHost::ShowMessageBox(std::string_view text, unsigned style) {
 }
 
 void CQtHost::ProcessPendingEvents() {
+    if (pumpHook_) pumpHook_();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 

@@ -10,9 +10,9 @@
 #include "core/files/NewFileForm.h"
 #include "core/params/AxisGridEditing.h"
 #include "core/params/DravoPanels.h"
-#include "core/params/FieldEditRefresh.h"
 #include "core/params/FieldEditing.h"
-#include "core/params/RefreshDisplay.h"
+#include "core/procedures/ReadParameters.h"
+#include "core/procedures/WriteParameters.h"
 #include "gui/app/QtText.h"
 #include "gui/app/TCommunicationSetting.h"
 #include "gui/params/TAddressEdit.h"
@@ -45,23 +45,34 @@ CMainFormController::CMainFormController(CToolSession& session) : s_(session) {
 // ---- the frame's own operations -----------------------------------------------------------------
 
 void CMainFormController::RefreshDisplay() {
-    ::RefreshDisplay(s_.image, s_.form, s_.program, s_.host, EditRefreshHooks(s_.program.SelectedGwType));
+    s_.core.Refresh();
+}
+
+void CMainFormController::SetWindow(TGWParaCfgForm* window) {
+    window_ = window;
+    s_.host.SetPumpHook([this] {
+        if (window_ != nullptr) window_->LockMainWindow(s_.core.windowEnabled);
+    });
+}
+
+void CMainFormController::AfterEvent() {
+    if (window_ != nullptr) window_->LockMainWindow(s_.core.windowEnabled);
 }
 
 void CMainFormController::ShowPortDialog() {
-    const SPortDialogOutcome outcome = RunPortDialog(s_.form.flags, s_.program.Comm, [this] {
-        TCommunicationSetting dialog(s_.program.Comm, s_.config.ports, s_.host, window_);
+    const SPortDialogOutcome outcome = RunPortDialog(s_.core.form.flags, s_.core.program.Comm, [this] {
+        TCommunicationSetting dialog(s_.core.program.Comm, s_.config.ports, s_.core.host, window_);
         dialog.exec();
-        if (dialog.Result().disableMonitorMenu) s_.form.MenuMoniter1.enabled = false;
+        if (dialog.Result().disableMonitorMenu) s_.core.form.MenuMoniter1.enabled = false;
     });
     if (!outcome.dialogShown) return;
-    if (outcome.closePort) s_.link.Close();
+    if (outcome.closePort) s_.core.link.Close();
     RefreshDisplay();
 }
 
 void CMainFormController::ClosePort() {
-    s_.link.Close();
-    s_.form.flags.portOpen = false;
+    s_.core.link.Close();
+    s_.core.form.flags.portOpen = false;
 }
 
 SParameterFileContext CMainFormController::FileContext() {
@@ -69,11 +80,12 @@ SParameterFileContext CMainFormController::FileContext() {
     hooks.commitStationAddress = [this] { return CommitAddressEdit(); };
     hooks.refreshDisplay = [this] { RefreshDisplay(); };
     hooks.askFilePath = [this](const SFileDialogRequest& request) { return AskFilePath(window_, request); };
-    return SParameterFileContext{s_.image, s_.program, s_.form, s_.files, s_.host, std::move(hooks)};
+    return SParameterFileContext{s_.core.image, s_.core.program, s_.core.form,
+                                 s_.files,      s_.core.host,    std::move(hooks)};
 }
 
 bool CMainFormController::CommitAddressEdit() {
-    return ::CommitAddressEdit(s_.image, s_.form, s_.program, s_.host);
+    return ::CommitAddressEdit(s_.core.image, s_.core.form, s_.core.program, s_.core.host);
 }
 
 void CMainFormController::OpenCommandLineFiles(const std::vector<std::string>& arguments) {
@@ -95,6 +107,8 @@ void CMainFormController::BuildCommands() {
         if (window_ != nullptr) window_->close();
     };
     auto portConfig = [this] { ShowPortDialog(); };
+    auto read = [this] { ReadParameters(s_.core); };
+    auto write = [this] { WriteParameters(s_.core); };
     commands_ = {
         {"MenuOpen1", open},
         {"tbOpenFile", open},
@@ -104,6 +118,8 @@ void CMainFormController::BuildCommands() {
         {"Button1", portConfig},
         {"MenuPortConfig", portConfig},
         {"ToolButton2", [this] { ClosePort(); }},
+        {"Button2", read},
+        {"Button3", write},
     };
 }
 
@@ -116,9 +132,9 @@ bool CMainFormController::Command(const std::string& name) {
 
 // ---- parameter fields and axis area -------------------------------------------------------------
 
-#define GW_FORWARD_INDEX(handler)                                 \
-    void CMainFormController::handler(int index) {                \
-        ::handler(s_.image, s_.form, s_.program, s_.host, index); \
+#define GW_FORWARD_INDEX(handler)                                                     \
+    void CMainFormController::handler(int index) {                                    \
+        ::handler(s_.core.image, s_.core.form, s_.core.program, s_.core.host, index); \
     }
 GW_FORWARD_INDEX(cbNTYPChange)
 GW_FORWARD_INDEX(cbDADRChange)
@@ -135,16 +151,16 @@ GW_FORWARD_INDEX(ComboBox1Change)
 #undef GW_FORWARD_INDEX
 
 void CMainFormController::StringGrid1Click(int col, int row) {
-    ::StringGrid1Click(s_.image, s_.form, s_.program, s_.host, col, row);
+    ::StringGrid1Click(s_.core.image, s_.core.form, s_.core.program, s_.core.host, col, row);
 }
 void CMainFormController::StringGrid1DblClick(int col, int row) {
-    ::StringGrid1DblClick(s_.image, s_.form, s_.program, s_.host, col, row);
+    ::StringGrid1DblClick(s_.core.image, s_.core.form, s_.core.program, s_.core.host, col, row);
 }
 void CMainFormController::StringGrid2Click(int col, int row) {
-    ::StringGrid2Click(s_.image, s_.form, s_.program, s_.host, col, row);
+    ::StringGrid2Click(s_.core.image, s_.core.form, s_.core.program, s_.core.host, col, row);
 }
 void CMainFormController::StringGrid2DblClick(int col, int row) {
-    ::StringGrid2DblClick(s_.image, s_.form, s_.program, s_.host, col, row);
+    ::StringGrid2DblClick(s_.core.image, s_.core.form, s_.core.program, s_.core.host, col, row);
 }
 
 bool CMainFormController::edDADRKey(int key, std::string& text, int& caret, int& selectionLength) {
@@ -159,26 +175,26 @@ bool CMainFormController::edDADRKey(int key, std::string& text, int& caret, int&
 }
 
 void CMainFormController::edDADRText(const std::string& text) {
-    s_.form.edDADR.text = text;
+    s_.core.form.edDADR.text = text;
 }
 void CMainFormController::edDADRFocus(bool hasFocus) {
-    s_.form.edDADRHasFocus = hasFocus;
+    s_.core.form.edDADRHasFocus = hasFocus;
 }
 void CMainFormController::edDADRExit() {
-    ::edDADRExit(s_.image, s_.form, s_.program, s_.host);
+    ::edDADRExit(s_.core.image, s_.core.form, s_.core.program, s_.core.host);
 }
 
 void CMainFormController::cbAxisCtrlChange(int unit, int index) {
-    ::cbAxisCtrlChange(s_.image, s_.form, s_.program, s_.host, unit, index);
+    ::cbAxisCtrlChange(s_.core.image, s_.core.form, s_.core.program, s_.core.host, unit, index);
 }
 void CMainFormController::chkRsvAxisClick(int unit, int slotInUnit, bool checked) {
-    ::chkRsvAxisClick(s_.image, s_.form, s_.program, s_.host, unit, slotInUnit, checked);
+    ::chkRsvAxisClick(s_.core.image, s_.core.form, s_.core.program, s_.core.host, unit, slotInUnit, checked);
 }
 void CMainFormController::rbFull_PosClick() {
-    ::rbFull_PosClick(s_.image, s_.form, s_.program, s_.host);
+    ::rbFull_PosClick(s_.core.image, s_.core.form, s_.core.program, s_.core.host);
 }
 void CMainFormController::rbRemIOClick() {
-    ::rbRemIOClick(s_.image, s_.form, s_.program, s_.host);
+    ::rbRemIOClick(s_.core.image, s_.core.form, s_.core.program, s_.core.host);
 }
 
 // ---- window events -------------------------------------------------------------------------------
@@ -196,22 +212,25 @@ void CMainFormController::MenuSet1Open() {
 
 void CMainFormController::MenuMoniter1Open() {
     if (CommitAddressEdit()) return;
-    SMainFormState& f = s_.form;
-    const SProgramValues& p = s_.program;
+    SMainFormState& f = s_.core.form;
+    const SProgramValues& p = s_.core.program;
     if (p.ExtendedMode()) {
         OpenPortForMonitorMenu(
             f.flags,
-            [this] { return s_.link.Open(s_.program.Comm.CurrentPortNum, s_.program.Comm.CurrentBaudIndex); },
-            s_.host);
+            [this] {
+                return s_.core.link.Open(s_.core.program.Comm.CurrentPortNum,
+                                         s_.core.program.Comm.CurrentBaudIndex);
+            },
+            s_.core.host);
     }
     const SMonitorMenuItems items{f.MenuRegMoniter1,    f.MenuRS485SIO1, f.MenuAllIO,
                                   f.MenuErrTC_Moniter1, f.MenuAlarmlist, f.MenuHardmonitor};
-    ApplyMonitorMenuOpeningRule(items, p.SelectedGwType, p.ExtendedMode(), s_.image.Word(GVER));
+    ApplyMonitorMenuOpeningRule(items, p.SelectedGwType, p.ExtendedMode(), s_.core.image.Word(GVER));
 }
 
 void CMainFormController::MenuHelp1Open() {
     if (CommitAddressEdit()) return;
-    ApplyHelpMenuOpeningRule(s_.form.MenuPIO1, s_.program.SelectedGwType);
+    ApplyHelpMenuOpeningRule(s_.core.form.MenuPIO1, s_.core.program.SelectedGwType);
 }
 
 void CMainFormController::FilesDropped(const std::vector<std::string>& paths) {
@@ -220,12 +239,12 @@ void CMainFormController::FilesDropped(const std::vector<std::string>& paths) {
 }
 
 bool CMainFormController::CloseQuery() {
-    return CloseQueryAllowsExit(s_.form.flags, s_.host);
+    return CloseQueryAllowsExit(s_.core.form.flags, s_.core.host);
 }
 
 // Closing: the port is given back and the settings are written (the program's own sections and any
 // other, such as [Ports], kept as they were).
 void CMainFormController::Closed() {
     ClosePort();
-    if (saveSettingsOnClose_) SaveGwComConfig(s_.config.document, s_.program.Comm);
+    if (saveSettingsOnClose_) SaveGwComConfig(s_.config.document, s_.core.program.Comm);
 }

@@ -16,7 +16,9 @@ class CMainFormController : public CMainFormEvents {
 public:
     explicit CMainFormController(CToolSession& session);
 
-    void SetWindow(TGWParaCfgForm* window) { window_ = window; }
+    void SetWindow(TGWParaCfgForm* window);
+    // Shows the window's lock as the core left it; the window calls this after every event.
+    void AfterEvent() override;
     // The self test leaves the user's settings file alone.
     void SetSaveSettingsOnClose(bool save) { saveSettingsOnClose_ = save; }
 

@@ -63,5 +63,8 @@ public:
     virtual bool CloseQuery() = 0;
     virtual void Closed() = 0;
 
+    // Runs after every forwarded event, before the window renders the state.
+    virtual void AfterEvent() = 0;
+
     virtual ~CMainFormEvents() = default;
 };

@@ -25,6 +25,7 @@
 #include "gui/app/QtText.h"
 #include "gui/params/ControlRendering.h"
 #include "gui/params/TAddressEdit.h"
+#include "gui/params/TAxisGroupHeader.h"
 #include "gui/params/TStringGrid.h"
 
 namespace {
@@ -57,18 +58,6 @@ QLabel* NewTitlePanel(QWidget* parent, const char* name) {
     return panel;
 }
 
-QWidget* NewColumnGroup(QWidget* parent, std::initializer_list<QWidget*> widgets) {
-    auto* group = new QWidget(parent);
-    auto* layout = new QVBoxLayout(group);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
-    for (QWidget* w : widgets) {
-        w->setParent(group);
-        layout->addWidget(w);
-    }
-    layout->addStretch(1);
-    return group;
-}
 }  // namespace
 
 TGWParaCfgForm::TGWParaCfgForm(SMainFormState& state, CMainFormEvents& events, QWidget* parent)
@@ -167,8 +156,9 @@ QLabel* TGWParaCfgForm::NewLabel(const char* name, bool smallFont) {
     return label;
 }
 
-QComboBox* TGWParaCfgForm::NewCombo(const char* name, void (CMainFormEvents::*handler)(int)) {
-    auto* combo = new QComboBox(this);
+QComboBox* TGWParaCfgForm::NewCombo(const char* name, void (CMainFormEvents::*handler)(int),
+                                    QWidget* parent) {
+    auto* combo = new QComboBox(parent != nullptr ? parent : this);
     combo->setObjectName(name);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(combo, &QComboBox::activated, this,
@@ -333,47 +323,29 @@ QWidget* TGWParaCfgForm::BuildIoAxisPanel() {
         Forward([this, col, row] { events_.StringGrid1DblClick(col, row); });
     });
 
-    cbW4N = NewCombo("cbW4N", &CMainFormEvents::cbW4NChange);
-    cbW8N = NewCombo("cbW8N", &CMainFormEvents::cbW8NChange);
-    cbW2N = NewCombo("cbW2N", &CMainFormEvents::cbW2NChange);
-    cbW1N = NewCombo("cbW1N", &CMainFormEvents::cbW1NChange);
-    cbB4N = NewCombo("cbB4N", &CMainFormEvents::cbB4NChange);
+    axisHeader = new TAxisGroupHeader(pnlAxisCtrlIO);
+    cbW4N = NewCombo("cbW4N", &CMainFormEvents::cbW4NChange, axisHeader);
+    cbW8N = NewCombo("cbW8N", &CMainFormEvents::cbW8NChange, axisHeader);
+    cbW2N = NewCombo("cbW2N", &CMainFormEvents::cbW2NChange, axisHeader);
+    cbW1N = NewCombo("cbW1N", &CMainFormEvents::cbW1NChange, axisHeader);
+    cbB4N = NewCombo("cbB4N", &CMainFormEvents::cbB4NChange, axisHeader);
     for (QComboBox* combo : {cbW4N, cbW8N, cbW2N, cbW1N, cbB4N}) {
         combo->setFont(WindowFont(kSmallFontSize));
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         combo->setMinimumContentsLength(2);
     }
-    pnlStrTitleSize = NewTitlePanel(pnlAxisCtrlIO, "pnlStrTitleSize");
-    pnlStrSize4W = NewTitlePanel(pnlAxisCtrlIO, "pnlStrSize4W");
-    pnlStrSize8W = NewTitlePanel(pnlAxisCtrlIO, "pnlStrSize8W");
-    pnlStrSize2W = NewTitlePanel(pnlAxisCtrlIO, "pnlStrSize2W");
-    pnlStrSize1W = NewTitlePanel(pnlAxisCtrlIO, "pnlStrSize1W");
-    pnlStrSize4bits = NewTitlePanel(pnlAxisCtrlIO, "pnlStrSize4bits");
-
-    groupSize = NewColumnGroup(pnlAxisCtrlIO, {pnlStrTitleSize});
-    group4W = NewColumnGroup(pnlAxisCtrlIO, {pnlStrSize4W, pnlStrSize1W, cbW4N, cbW1N});
-    group8W = NewColumnGroup(pnlAxisCtrlIO, {pnlStrSize8W, cbW8N});
-    group2W = NewColumnGroup(pnlAxisCtrlIO, {pnlStrSize2W, pnlStrSize4bits, cbW2N, cbB4N});
-    Panel1 = NewSeparator(pnlAxisCtrlIO, "Panel1", QFrame::VLine);
-    Panel2 = NewSeparator(pnlAxisCtrlIO, "Panel2", QFrame::VLine);
-    Panel3 = NewSeparator(pnlAxisCtrlIO, "Panel3", QFrame::VLine);
-
-    auto* header = new QHBoxLayout;
-    header->setSpacing(0);
-    header->addWidget(groupSize);
-    header->addWidget(Panel1);
-    header->addWidget(group4W);
-    header->addWidget(Panel2);
-    header->addWidget(group8W);
-    header->addWidget(Panel3);
-    header->addWidget(group2W);
-    header->addStretch(1);
+    pnlStrTitleSize = NewTitlePanel(axisHeader, "pnlStrTitleSize");
+    pnlStrSize4W = NewTitlePanel(axisHeader, "pnlStrSize4W");
+    pnlStrSize8W = NewTitlePanel(axisHeader, "pnlStrSize8W");
+    pnlStrSize2W = NewTitlePanel(axisHeader, "pnlStrSize2W");
+    pnlStrSize1W = NewTitlePanel(axisHeader, "pnlStrSize1W");
+    pnlStrSize4bits = NewTitlePanel(axisHeader, "pnlStrSize4bits");
 
     auto* column = new QVBoxLayout(pnlAxisCtrlIO);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
     column->addWidget(Label11);
-    column->addLayout(header);
+    column->addWidget(axisHeader);
     column->addWidget(StringGrid1);
     return pnlAxisCtrlIO;
 }
@@ -447,11 +419,14 @@ void TGWParaCfgForm::BuildStatusBar() {
 
 void TGWParaCfgForm::Forward(const std::function<void()>& event) {
     event();
+    events_.AfterEvent();
     Render();
 }
 
 void TGWParaCfgForm::RunCommand(const char* name) {
-    if (events_.Command(name)) Render();
+    if (!events_.Command(name)) return;
+    events_.AfterEvent();
+    Render();
 }
 
 void TGWParaCfgForm::showEvent(QShowEvent* event) {
@@ -484,7 +459,6 @@ void TGWParaCfgForm::dropEvent(QDropEvent* event) {
 }
 
 void TGWParaCfgForm::LockMainWindow(bool enabled) {
-    locked_ = !enabled;
     centralWidget()->setEnabled(enabled);
     ToolBar->setEnabled(enabled);
     RenderMenus();
@@ -566,8 +540,7 @@ void TGWParaCfgForm::RenderMenus() {
                                                              {MenuHelp1, &state_.MenuHelp1}};
     for (const auto& [menu, item] : menus) {
         menu->setTitle(ToQt(item->caption));
-        const bool lockable = menu != MenuMoniter1;
-        menu->menuAction()->setEnabled(item->enabled && !(lockable && locked_));
+        menu->menuAction()->setEnabled(item->enabled);
         menu->menuAction()->setVisible(item->visible);
     }
     const std::pair<QAction*, const ControlState*> buttons[] = {{tbNewFile, &state_.tbNewFile},
@@ -580,9 +553,29 @@ void TGWParaCfgForm::RenderMenus() {
     }
 }
 
-// The column-group title panels stand above the grid columns they describe: "Size" over the slot
-// numbers; "4W" over Simple and Point1, "8W" over Full, "2W" over the last three (KAVELIS); "1W" over
-// the five mode columns and "nibble" over the I/O column (VOSK, NUB3 GW).
+void TGWParaCfgForm::SetColumnGroups(const std::vector<SColumnGroup>& groups) {
+    const std::map<std::string_view, QLabel*> panels = {
+        {"pnlStrTitleSize", pnlStrTitleSize}, {"pnlStrSize4W", pnlStrSize4W},
+        {"pnlStrSize8W", pnlStrSize8W},       {"pnlStrSize2W", pnlStrSize2W},
+        {"pnlStrSize1W", pnlStrSize1W},       {"pnlStrSize4bits", pnlStrSize4bits}};
+    // The slot-count combo boxes stand under the group whose slots they count; the VOSK and NUB3 GW
+    // axis count under the five mode columns, their I/O count under the I/O column.
+    const std::map<std::string_view, std::vector<QComboBox*>> combos = {{"pnlStrSize4W", {cbW4N}},
+                                                                        {"pnlStrSize8W", {cbW8N}},
+                                                                        {"pnlStrSize2W", {cbW2N}},
+                                                                        {"pnlStrSize4bits", {cbB4N}}};
+    axisHeader->Clear();
+    for (const SColumnGroup& group : groups) {
+        const auto panel = panels.find(group.name);
+        if (panel == panels.end()) continue;
+        axisHeader->Place(panel->second, 0, group.firstColumn, group.lastColumn);
+        const auto combo = combos.find(group.name);
+        if (combo == combos.end()) continue;
+        for (QComboBox* box : combo->second) axisHeader->Place(box, 1, group.firstColumn, group.lastColumn);
+    }
+    if (groups.size() > 1) axisHeader->Place(cbW1N, 1, 1, GRID1_COLUMNS - 2);
+}
+
 void TGWParaCfgForm::RenderAxisHeader() {
     const SMainFormState& s = state_;
     RenderLabel(pnlStrTitleSize, s.pnlStrTitleSize);
@@ -591,28 +584,7 @@ void TGWParaCfgForm::RenderAxisHeader() {
     RenderLabel(pnlStrSize2W, s.pnlStrSize2W);
     RenderLabel(pnlStrSize1W, s.pnlStrSize1W);
     RenderLabel(pnlStrSize4bits, s.pnlStrSize4bits);
-    RenderControl(Panel1, s.Panel1);
-    RenderControl(Panel2, s.Panel2);
-    RenderControl(Panel3, s.Panel3);
-    if (StringGrid1->columnCount() < GRID1_COLUMNS) return;
-
-    auto columnsWidth = [&](int first, int last) {
-        int width = 0;
-        for (int col = first; col <= last; ++col) width += StringGrid1->columnWidth(col);
-        return width;
-    };
-    const bool byWords = s.pnlStrSize1W.visible || s.pnlStrSize4bits.visible;
-    group8W->setVisible(!byWords && (s.pnlStrSize8W.visible || s.cbW8N.visible));
-    const int separator = Panel1->isVisibleTo(pnlAxisCtrlIO) ? Panel1->sizeHint().width() : 0;
-    groupSize->setFixedWidth(columnsWidth(0, 0) + StringGrid1->frameWidth() - separator);
-    if (byWords) {
-        group4W->setFixedWidth(columnsWidth(1, 5));
-        group2W->setFixedWidth(columnsWidth(6, 6) + StringGrid1->frameWidth());
-    } else {
-        group4W->setFixedWidth(columnsWidth(1, 2));
-        group8W->setFixedWidth(columnsWidth(3, 3));
-        group2W->setFixedWidth(columnsWidth(4, 6) + StringGrid1->frameWidth());
-    }
+    axisHeader->Arrange(*StringGrid1);
 }
 
 void TGWParaCfgForm::RenderDriveUnits() {

@@ -6,6 +6,7 @@
 #include <map>
 #include <vector>
 
+#include "core/params/MainFormLayout.h"
 #include "core/params/MainFormState.h"
 #include "gui/params/MainFormEvents.h"
 
@@ -23,6 +24,7 @@ class QRadioButton;
 class QToolBar;
 class QVBoxLayout;
 class TAddressEdit;
+class TAxisGroupHeader;
 class TStringGrid;
 
 class TGWParaCfgForm : public QMainWindow {
@@ -33,11 +35,14 @@ public:
     // Shows the current state in every control.
     void Render();
 
-    // Enables or disables the File, Set and Help menus and every control of the window (a read or a
-    // write locks the window for its duration).
+    // Enables or disables every control of the window and shows the menus' states (a read or a write
+    // locks the window and its File, Set and Help menus for its duration).
     void LockMainWindow(bool enabled);
 
     QProgressBar* ProgressBar() const { return ProgressBar1; }
+
+    // The column groups above `StringGrid1` for the gateway type (from the layout).
+    void SetColumnGroups(const std::vector<SColumnGroup>& groups);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -62,7 +67,7 @@ private:
     QWidget* BuildDriveUnitArea();
     void BuildStatusBar();
 
-    QComboBox* NewCombo(const char* name, void (CMainFormEvents::*handler)(int));
+    QComboBox* NewCombo(const char* name, void (CMainFormEvents::*handler)(int), QWidget* parent = nullptr);
     QLabel* NewLabel(const char* name, bool smallFont = false);
     QAction* NewMenuItem(QMenu* menu, const char* name);
     void Forward(const std::function<void()>& event);
@@ -75,7 +80,6 @@ private:
 
     SMainFormState& state_;
     CMainFormEvents& events_;
-    bool locked_ = false;
     bool shownOnce_ = false;
 
     QPushButton *Button1, *Button2, *Button3;
@@ -93,8 +97,7 @@ private:
     TStringGrid* StringGrid1;
     QComboBox *cbW4N, *cbW8N, *cbW2N, *cbW1N, *cbB4N;
     QLabel *pnlStrTitleSize, *pnlStrSize4W, *pnlStrSize8W, *pnlStrSize2W, *pnlStrSize1W, *pnlStrSize4bits;
-    QFrame *Panel1, *Panel2, *Panel3;
-    QWidget *groupSize, *group4W, *group8W, *group2W;
+    TAxisGroupHeader* axisHeader;
 
     QWidget* pnlAxisCtrlSrv;
     QLabel* Label4;

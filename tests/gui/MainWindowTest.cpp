@@ -1,0 +1,232 @@
+// The main window built for each gateway type, and edits made through its widgets reaching the image
+// and coming back in the rendered grid.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "MainWindowFixture.h"
+#include "MessageBoxWatcher.h"
+
+namespace {
+std::vector<std::string> ItemTexts(const QMenu* menu) {
+    std::vector<std::string> texts;
+    for (const QAction* action : menu->actions()) texts.push_back(action->text().toStdString());
+    return texts;
+}
+
+struct STypeCase {
+    GwType type;
+    bool grid1;
+    bool grid2;
+    bool driveUnits;
+    bool tpBaudRate;
+    bool helpMenu;
+    bool alarmListItem;
+    int axisRows;
+    const char* pioItem;
+};
+
+const STypeCase kTypes[] = {
+    {GW_KAVELIS, true, false, false, false, true, false, 16, "corresponding PIO &Pattern"},
+    {GW_VOSK, true, false, false, false, true, true, 8, "corresponding Operation &Pattern"},
+    {GW_VOSK_ML3, false, true, false, false, false, true, 8, "corresponding PIO &Pattern"},
+    {GW_VOSK_LC, false, false, false, true, false, true, 0, "corresponding PIO &Pattern"},
+    {GW_NUB3GW, true, false, false, false, true, true, 4, "corresponding PIO &Pattern"},
+    {GW_DRAVO, false, false, true, false, true, true, 0, "corresponding PIO &Pattern"},
+};
+
+void ChooseByKeyboard(QComboBox* combo, int steps) {
+    combo->setFocus();
+    for (int i = 0; i < steps; ++i) QTest::keyClick(combo, Qt::Key_Down);
+}
+}  // namespace
+
+TEST(gui_MainWindow, FrameMenusAndAxisAreaFollowTheGatewayType) {
+    for (const STypeCase& c : kTypes) {
+        SCOPED_TRACE(c.type);
+        SMainWindowFixture f(c.type);
+        TGWParaCfgForm& w = *f.window;
+        EXPECT_EQ(w.windowTitle().toStdString(), "Parameter Configuration Tool for Orvane GateWay Unit");
+        EXPECT_EQ(w.font().family(), "Courier New");
+
+        std::vector<std::string> tops;
+        for (const QAction* a : w.menuBar()->actions()) tops.push_back(a->text().toStdString());
+        EXPECT_EQ(tops, (std::vector<std::string>{"&File", "&Setting", "&Monitor", "&Help"}));
+        EXPECT_EQ(ItemTexts(f.Find<QMenu>("MenuFile1")),
+                  (std::vector<std::string>{"&New file", "&Open...", "&Save", "E&xit"}));
+        EXPECT_EQ(ItemTexts(f.Find<QMenu>("MenuSet1")),
+                  (std::vector<std::string>{"&Specialty Parameter", "Port &Config", "TimeSetting(&T)",
+                                            "Unit No.(&U)", "EtherNet/IP Setting(&I)",
+                                            "Driver Monitor Parameter Setting(&D)"}));
+        EXPECT_EQ(ItemTexts(f.Find<QMenu>("MenuMoniter1")),
+                  (std::vector<std::string>{"&I/O data", "&All axis I/O", "&Diagnostic Information",
+                                            "&RS485SIO TEST", "AlarmList(&L)", "Hardware Monitor(&H)"}));
+        EXPECT_EQ(ItemTexts(f.Find<QMenu>("MenuHelp1")), (std::vector<std::string>{c.pioItem}));
+        EXPECT_EQ(f.Find<QMenu>("MenuHelp1")->menuAction()->isVisible(), c.helpMenu);
+        EXPECT_EQ(f.Find<QAction>("MenuAlarmlist")->isVisible(), c.alarmListItem);
+        EXPECT_FALSE(f.Find<QMenu>("MenuMoniter1")->menuAction()->isEnabled());
+
+        for (const char* name : {"tbNewFile", "tbOpenFile", "tbSaveFile"}) {
+            const auto* button = f.Find<QAction>(name);
+            EXPECT_TRUE(button->isVisible()) << name;
+            EXPECT_FALSE(button->icon().isNull()) << name;
+            EXPECT_FALSE(button->toolTip().isEmpty()) << name;
+        }
+        EXPECT_FALSE(f.Find<QAction>("ToolButton2")->isVisible());
+        EXPECT_EQ(f.Find<QPushButton>("Button1")->text(), "Port Config");
+        EXPECT_EQ(f.Find<QPushButton>("Button2")->text(), "Read");
+        EXPECT_EQ(f.Find<QPushButton>("Button3")->text(), "Write");
+
+        auto* grid1 = f.Find<QTableWidget>("StringGrid1");
+        EXPECT_EQ(grid1->isVisible(), c.grid1);
+        EXPECT_EQ(f.Find<QTableWidget>("StringGrid2")->isVisible(), c.grid2);
+        EXPECT_EQ(f.Find<QWidget>("gbDriveUnit0") != nullptr && f.Find<QWidget>("gbDriveUnit0")->isVisible(),
+                  c.driveUnits);
+        EXPECT_EQ(f.Find<QComboBox>("cbTBPS")->isVisible(), c.tpBaudRate);
+        if (c.grid1) {
+            EXPECT_EQ(grid1->columnCount(), 7);
+            EXPECT_EQ(grid1->rowCount(), c.axisRows + 1);
+            EXPECT_EQ(grid1->item(0, 0)->textAlignment(), Qt::AlignCenter);
+        }
+
+        bool versionShown = false;
+        for (const QLabel* panel : w.statusBar()->findChildren<QLabel*>())
+            versionShown = versionShown || panel->text() == "2.0.0.0";
+        EXPECT_TRUE(versionShown);
+    }
+}
+
+TEST(gui_MainWindow, VoskGridClicksEditTheImageAndTheCellsFollow) {
+    SMainWindowFixture f(GW_VOSK);
+    auto* grid = f.Find<QTableWidget>("StringGrid1");
+    const auto& words = f.session.core.image.AxisMode;
+
+    ChooseByKeyboard(f.Find<QComboBox>("cbW1N"), 1);  // one pair of axes
+    EXPECT_EQ(f.session.core.image.AxisCount, 2);
+    EXPECT_EQ(f.CellText(grid, 2, 1), " ");
+    EXPECT_EQ(f.CellText(grid, 2, 3), "-");
+
+    f.ClickCell(grid, 2, 1);  // Point1 for the pair
+    EXPECT_EQ(words[0], 0x0001);
+    EXPECT_EQ(words[1], 0x0001);
+    EXPECT_EQ(f.CellText(grid, 2, 1), "*");
+    EXPECT_EQ(f.CellText(grid, 2, 2), "*");
+
+    f.ClickCell(grid, 2, 2);  // reserve the second axis
+    EXPECT_EQ(words[1], 0x8001);
+    EXPECT_EQ(f.CellText(grid, 2, 2), "(*)");
+
+    f.ClickCell(grid, 0, 1);  // the slot column does nothing
+    f.ClickCell(grid, 3, 0);  // nor does the title row
+    EXPECT_EQ(words[0], 0x0001);
+    EXPECT_EQ(words[1], 0x8001);
+}
+
+TEST(gui_MainWindow, DoubleClickAppliesTheClickRuleTwice) {
+    SMainWindowFixture f(GW_VOSK);
+    auto* grid = f.Find<QTableWidget>("StringGrid1");
+    ChooseByKeyboard(f.Find<QComboBox>("cbW1N"), 1);
+    ASSERT_EQ(f.session.core.image.AxisMode[0], 0x5FFF);
+
+    f.DoubleClickCell(grid, 1, 1);  // 5FFFh -> Simple for the pair -> Simple reserved on this slot
+    EXPECT_EQ(f.session.core.image.AxisMode[0], 0x8000);
+    EXPECT_EQ(f.session.core.image.AxisMode[1], 0x0000);
+    EXPECT_EQ(f.CellText(grid, 1, 1), "(*)");
+    EXPECT_EQ(f.CellText(grid, 1, 2), "*");
+}
+
+TEST(gui_MainWindow, KavelisSlotCombosAndGridColours) {
+    SMainWindowFixture f(GW_KAVELIS);
+    auto* grid = f.Find<QTableWidget>("StringGrid1");
+    ChooseByKeyboard(f.Find<QComboBox>("cbW4N"), 2);
+    EXPECT_EQ(f.session.core.image.Word(W4N), 2);
+    EXPECT_EQ(f.CellText(grid, 1, 1), " ");
+    EXPECT_EQ(f.CellText(grid, 4, 1), "-");
+
+    f.ClickCell(grid, 2, 1);
+    EXPECT_EQ(f.session.core.image.AxisMode[0], 0x0001);
+    EXPECT_EQ(f.CellText(grid, 2, 1), "*");
+    EXPECT_EQ(f.session.core.image.AxisMode[1], 0x3FFF);
+
+    // The Full column's text is grey, the others black; the title row is grey, mode cells white.
+    EXPECT_EQ(grid->item(1, 3)->foreground().color(), QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(grid->item(1, 2)->foreground().color(), QColor(Qt::black));
+    EXPECT_NE(grid->item(0, 2)->background().color(), QColor(Qt::white));
+    EXPECT_EQ(grid->item(1, 2)->background().color(), QColor(Qt::white));
+}
+
+TEST(gui_MainWindow, DravoDriveUnitPanelsForwardModeListsAndRadioButtons) {
+    SMainWindowFixture f(GW_DRAVO);
+    auto* remoteIo = f.Find<QRadioButton>("rbRemIO");
+    ASSERT_NE(remoteIo, nullptr);
+    QTest::mouseClick(remoteIo, Qt::LeftButton);
+    EXPECT_EQ(f.session.core.image.DravoMode, 2);
+    auto* unit0 = f.Find<QComboBox>("cbAxisCtrl0");
+    ASSERT_NE(unit0, nullptr);
+    ASSERT_EQ(unit0->count(), 2);
+    EXPECT_EQ(unit0->itemText(1), "RemoteI/O(Size:1W)");
+    EXPECT_FALSE(f.Find<QComboBox>("cbAxisCtrl1")->isEnabled());
+
+    ChooseByKeyboard(unit0, 1);
+    EXPECT_EQ(f.session.core.image.AxisMode[0], 0x0031);
+    EXPECT_EQ(f.session.core.image.AxisMode[1], 0x0031);
+    EXPECT_TRUE(f.Find<QComboBox>("cbAxisCtrl1")->isEnabled());
+
+    auto* reserve = f.Find<QAbstractButton>("chkRsvAxis0_1");
+    ASSERT_NE(reserve, nullptr);
+    QTest::mouseClick(reserve, Qt::LeftButton);
+    EXPECT_EQ(f.session.core.image.AxisMode[1], 0x8031);
+    EXPECT_TRUE(reserve->isChecked());
+}
+
+TEST(gui_MainWindow, SeveralDroppedFilesAreRefused) {
+    SMainWindowFixture f(GW_VOSK);
+    CMessageBoxWatcher watcher;
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile("/tmp/a.vogw"), QUrl::fromLocalFile("/tmp/b.vogw")});
+    QDragEnterEvent enter(QPoint(20, 80), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f.window.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(20, 80), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f.window.get(), &drop);
+    ASSERT_EQ(watcher.seen.size(), 1u);
+    EXPECT_EQ(watcher.seen[0].text, "Please choose a file only one.");
+    EXPECT_EQ(watcher.seen[0].caption, "Alarm");
+}
+
+TEST(gui_MainWindow, CloseAsksAboutUntransmittedChanges) {
+    SMainWindowFixture f(GW_VOSK);
+    f.session.core.form.flags.unitNoModified = true;
+    CMessageBoxWatcher watcher;
+    f.window->close();  // Enter answers No: the program keeps running
+    ASSERT_EQ(watcher.seen.size(), 1u);
+    EXPECT_EQ(watcher.seen[0].caption, "Confirmation");
+    EXPECT_EQ(watcher.seen[0].text.rfind("Parameters are modified.\nDo you wish to exit", 0), 0u);
+    EXPECT_TRUE(f.window->isVisible());
+
+    watcher.answers = {QMessageBox::Yes};
+    f.window->close();
+    EXPECT_FALSE(f.window->isVisible());
+}
+
+TEST(gui_MainWindow, LockDisablesControlsAndFileMenu) {
+    SMainWindowFixture f(GW_NUB3GW);
+    LockMainWindow(f.session.core, false);
+    f.controller->AfterEvent();
+    EXPECT_FALSE(f.Find<QPushButton>("Button2")->isEnabled());
+    EXPECT_FALSE(f.Find<QMenu>("MenuFile1")->menuAction()->isEnabled());
+    EXPECT_FALSE(f.Find<QToolBar>("ToolBar")->isEnabled());
+    LockMainWindow(f.session.core, true);
+    f.controller->AfterEvent();
+    EXPECT_TRUE(f.Find<QPushButton>("Button2")->isEnabled());
+    EXPECT_TRUE(f.Find<QMenu>("MenuFile1")->menuAction()->isEnabled());
+}
