@@ -1,0 +1,144 @@
+// check and show: parameter files opened with every reader check, never a unit.
+#include <cctype>
+
+#include "core/app/texts/MsgText.h"
+#include "tests/cli/CliTestSupport.h"
+
+namespace {
+
+struct SGoldenCase {
+    const char* file;
+    GwType type;
+};
+
+class CliCheckGolden : public CliTest, public ::testing::WithParamInterface<SGoldenCase> {};
+
+TEST_P(CliCheckGolden, GoldenFilePassesEveryCheckQuietly) {
+    const SCliRun run = Cli(GetParam().type, {"check", GoldenFile(GetParam().file)});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "");
+}
+
+const SGoldenCase PassingGoldens[] = {
+    {"kavelis.pkgw", GW_KAVELIS}, {"vosk.vogw", GW_VOSK},   {"vosk-mliii.vmgw", GW_VOSK_ML3},
+    {"vosk-lc.volc", GW_VOSK_LC}, {"dravo.dvgw", GW_DRAVO},
+};
+INSTANTIATE_TEST_SUITE_P(Goldens, CliCheckGolden, ::testing::ValuesIn(PassingGoldens), [](const auto& info) {
+    std::string name = info.param.file;
+    for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
+});
+
+// The NUB3 GW golden file keeps Remote I/O (0031h) in slot 2 beside positioner modes in slots 0 and 1:
+// the file reader takes it, Save refuses it, and so does check. The same set with Point3 in slot 2
+// passes.
+TEST_F(CliTest, CheckRefusesTheMixedIoModesOfTheNub3GoldenFileAsSaveDoes) {
+    const SCliRun mixed = Cli(GW_NUB3GW, {"check", GoldenFile("nub3gw.nugw")});
+    EXPECT_EQ(mixed.status, 1);
+    EXPECT_EQ(mixed.out, "");
+    EXPECT_EQ(mixed.err, Printed(Joined(MsgText[72], MsgText[77])));
+
+    const std::string fixed = EditedGolden("nub3gw.nugw", "fixed.nugw", {"F112,0020", "F282,0020"});
+    const SCliRun run = Cli(GW_NUB3GW, {"check", fixed});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+}
+
+struct SMalformedCase {
+    const char* name;
+    std::vector<std::string> edits;  // lines replaced in (or added to) vosk.vogw
+    std::size_t message;             // MsgText index
+};
+
+class CliCheckMalformed : public CliTest, public ::testing::WithParamInterface<SMalformedCase> {};
+
+// The reader's message on standard error, exactly, and status 1.
+TEST_P(CliCheckMalformed, PrintsTheReadersMessageWithStatusOne) {
+    const std::string file = EditedGolden("vosk.vogw", "plant.vogw", GetParam().edits);
+    const SCliRun run = Cli(GW_VOSK, {"check", file});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, Printed(MsgText[GetParam().message]));
+}
+
+const SMalformedCase MalformedCases[] = {
+    {"ValueNotHexadecimal", {"F104,00G5"}, 22},
+    {"IllegalNetworkForEtherNetIpAddress", {"F103,0085", "F107,00F5"}, 22},
+    {"UnitNumberOutOfRule", {"F200,00000009"}, 22},
+    {"ForeignRegister", {"F150,0000"}, 21},
+    {"NewFormat", {";FMT=00000001"}, 23},
+    {"TypeTagNotHexadecimal", {";VOSKGW=XYZ"}, 18},
+    {"OverlongLine", {"F381,0400" + std::string(120, ' ')}, 18},
+};
+INSTANTIATE_TEST_SUITE_P(Table, CliCheckMalformed, ::testing::ValuesIn(MalformedCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Files that cannot be opened at all: missing, empty, or of another type's extension.
+TEST_F(CliTest, CheckOfAnUnopenableFilePrintsTheOpenMessage) {
+    WriteWholeFile(PathOf("empty.vogw"), "");
+    WriteWholeFile(PathOf("plant.pkgw"), ReadWholeFile(GoldenFile("vosk.vogw")));
+    for (const std::string& file : {PathOf("missing.vogw"), PathOf("empty.vogw"), PathOf("plant.pkgw")}) {
+        const SCliRun run = Cli(GW_VOSK, {"check", file});
+        EXPECT_EQ(run.status, 1) << file;
+        EXPECT_EQ(run.err, Printed(MsgText[18])) << file;
+    }
+}
+
+// A set the reader takes but the checks of Save refuse: the save wording, nothing written anywhere.
+TEST_F(CliTest, CheckRunsTheChecksOfSave) {
+    const std::string file = EditedGolden("vosk.vogw", "plant.vogw", {"F110,0030", "F280,0030"});
+    const std::string before = ReadWholeFile(file);
+    const SCliRun run = Cli(GW_VOSK, {"check", file});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, Printed(Joined(MsgText[72], MsgText[77])));
+    EXPECT_EQ(ReadWholeFile(file), before) << "check never saves";
+}
+
+TEST_F(CliTest, ShowPrintsTheSetReadably) {
+    const SCliRun run = Cli(GW_VOSK, {"show", GoldenFile("vosk.vogw")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const char* line : {
+             "type: VOSK, firmware version 0\n",
+             "network: EtherNet/IP (NTYP 0085h, NMOD 000Ch)\n",
+             "station address: -\n",
+             "baud rate: Auto (DBPS 0000h)\n",
+             "axis slots: 8\n",
+             "slot  0: Positioner1                  (0001h)\n",
+             "slot  3: Positioner2              rsv (8010h)\n",
+             "slot  7: (none)                       (FFFFh)\n",
+             "unit: number 0, top axis 0, IP address 192.168.1.10, subnet mask 255.255.255.0, default "
+             "gateway "
+             "192.168.1.1, multi-drop off (MDRP 00000000h)\n",
+             "options: GMOD 0010h, TBPS 0014h, ExtParam1 0000h, ExtParam2 0400h\n",
+         }) {
+        EXPECT_NE(run.out.find(line), std::string::npos) << line << "\nin:\n" << run.out;
+    }
+    EXPECT_EQ(Occurrences(run.out, "\nslot "), 8u);
+}
+
+// Every type's golden file shows its network, one line per slot and the unit block.
+TEST_F(CliTest, ShowCoversEveryType) {
+    const SGoldenCase all[] = {{"kavelis.pkgw", GW_KAVELIS},     {"vosk.vogw", GW_VOSK},
+                               {"vosk-mliii.vmgw", GW_VOSK_ML3}, {"vosk-lc.volc", GW_VOSK_LC},
+                               {"nub3gw.nugw", GW_NUB3GW},       {"dravo.dvgw", GW_DRAVO}};
+    for (const auto& golden : all) {
+        const SCliRun run = Cli(golden.type, {"show", GoldenFile(golden.file)});
+        EXPECT_EQ(run.status, 0) << golden.file << run.err;
+        EXPECT_EQ(run.out.find("network: (illegal)"), std::string::npos) << golden.file;
+        EXPECT_NE(run.out.find("\nunit: "), std::string::npos) << golden.file;
+        EXPECT_NE(run.out.find("\noptions: GMOD "), std::string::npos) << golden.file;
+    }
+    const SCliRun kavelis = Cli(GW_KAVELIS, {"show", GoldenFile("kavelis.pkgw")});
+    EXPECT_EQ(Occurrences(kavelis.out, "\nslot "), 16u);
+}
+
+TEST_F(CliTest, ShowOfAMalformedFilePrintsOnlyTheMessage) {
+    const std::string file = EditedGolden("vosk.vogw", "plant.vogw", {"F104,00G5"});
+    const SCliRun run = Cli(GW_VOSK, {"show", file});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, Printed(MsgText[22]));
+}
+
+}  // namespace

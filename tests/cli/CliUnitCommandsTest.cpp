@@ -1,0 +1,171 @@
+// search, read and write of the built program against the simulated gateway over a pseudo-terminal.
+#include <sstream>
+
+#include "core/app/texts/CommonMsgText.h"
+#include "core/app/texts/MsgText.h"
+#include "tests/cli/CliTestSupport.h"
+
+namespace {
+
+// The file's lines without the two stamped with the time of saving.
+std::vector<std::string> LinesWithoutStamp(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(";DATE=", 0) == 0 || line.rfind(";TIME=", 0) == 0) continue;
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST_F(CliOnSim, SearchListsBothUnitsWithTheirSlotCounts) {
+    Serve(SimOf(GW_VOSK, {0, 1}));
+    SetUnitRegister(0xFA0F, 4, 1);
+    const SCliRun run = Cli(GW_VOSK, {"search"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "unit 0 slots 8\nunit 1 slots 4\n");
+    EXPECT_EQ(run.err, "");
+}
+
+// A device path as --port reaches the same unit without any mapping in the settings file.
+TEST_F(CliOnSim, PortGivenAsDevicePath) {
+    Serve(SimOf(GW_DRAVO, {1}));
+    WriteSettingsFile(ConfigHome(), 3, CLI_SIM_BAUD_INDEX, "");
+    const SCliRun run = Cli(GW_DRAVO, {"--port", sim->DevicePath(), "--baud", "38400", "search"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "unit 1 slots 8\n");
+    EXPECT_EQ(sim->WithCore([](CGwSimCore& core) { return core.LineBps(); }), 38400);
+}
+
+class CliRoundTrip : public CliOnSim, public ::testing::WithParamInterface<GwType> {};
+
+// read, write with restart, read again: the same file but for its date and time, and the write went
+// out as registers and the restart coil.
+TEST_P(CliRoundTrip, ReadWriteReadGivesTheSameFile) {
+    const GwType type = GetParam();
+    Serve(SimOf(type));
+    const std::string extension(GwUnitDataOf(type).extension);
+    const std::string first = PathOf("first" + extension);
+    const std::string second = PathOf("second" + extension);
+
+    const SCliRun read = Cli(type, {"read", first});
+    ASSERT_EQ(read.status, 0) << read.err;
+    EXPECT_NE(read.out.find(Printed(MsgText[2])), std::string::npos) << read.out;
+
+    const SCliRun write = Cli(type, {"write", first, "--restart"});
+    ASSERT_EQ(write.status, 0) << write.err;
+    EXPECT_NE(write.out.find(Printed(MsgText[9])), std::string::npos);
+    EXPECT_NE(write.out.find(Printed(MsgText[14]) + "Yes\n"), std::string::npos);
+    EXPECT_GE(RequestsWithFunction(FN_WRITE), 2u);
+    EXPECT_EQ(RequestsWithFunction(FN_COIL), 1u);
+
+    const SCliRun again = Cli(type, {"read", second});
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(LinesWithoutStamp(ReadWholeFile(second)), LinesWithoutStamp(ReadWholeFile(first)));
+    EXPECT_EQ(ReadWholeFile(second).substr(0, 6), ";DATE=");
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, CliRoundTrip, ::testing::Values(GW_KAVELIS, GW_VOSK, GW_DRAVO),
+                         [](const auto& info) {
+                             std::string name(GwUnitDataOf(info.param).name);
+                             std::erase(name, ' ');
+                             return name;
+                         });
+
+// Without --restart the restart question is answered No: the unit keeps the new parameters and no
+// restart coil goes out; the write still succeeded.
+TEST_F(CliOnSim, WriteWithoutRestartLeavesTheUnitRunning) {
+    Serve(SimOf(GW_VOSK));
+    const std::string file = PathOf("plant.vogw");
+    ASSERT_EQ(Cli(GW_VOSK, {"read", file}).status, 0);
+    const SCliRun write = Cli(GW_VOSK, {"write", file});
+    EXPECT_EQ(write.status, 0) << write.err;
+    EXPECT_NE(write.out.find(Printed(MsgText[14]) + "No\n"), std::string::npos) << write.out;
+    EXPECT_EQ(RequestsWithFunction(FN_COIL), 0u);
+    EXPECT_GE(RequestsWithFunction(FN_WRITE), 2u);
+}
+
+// The unit in AUTO mode: three reminders, then the unit refuses the first write and gwcli ends with
+// the AUTO-mode message and status 1.
+TEST_F(CliOnSim, WriteToAUnitInAutoModeFails) {
+    SSimConfig config = SimOf(GW_VOSK);
+    config.autoMode = true;
+    Serve(config);
+    const std::string file = PathOf("plant.vogw");
+    ASSERT_EQ(Cli(GW_VOSK, {"read", file}).status, 0);
+    const std::uint16_t ntypBefore = UnitRegister(0xF103);
+
+    const SCliRun write = Cli(GW_VOSK, {"write", file, "--restart"});
+    EXPECT_EQ(write.status, 1);
+    EXPECT_EQ(Occurrences(write.out, Printed(MsgText[43])), 3u) << write.out;
+    EXPECT_EQ(write.err, Printed(MsgText[16]));
+    EXPECT_EQ(write.out.find(Printed(MsgText[9])), std::string::npos);
+    EXPECT_EQ(RequestsWithFunction(FN_COIL), 0u);
+    EXPECT_EQ(UnitRegister(0xF103), ntypBefore);
+}
+
+// --unit picks that unit among the units found; the other one is never read.
+TEST_F(CliOnSim, UnitOptionReadsTheChosenUnit) {
+    Serve(SimOf(GW_VOSK, {0, 1}));
+    SetUnitRegister(0xF10E, 0x0013, 1);
+    const std::string file = PathOf("unit1.vogw");
+    const SCliRun run = Cli(GW_VOSK, {"--unit", "1", "read", file});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(ReadWholeFile(file).find("F10E,0013\r\n"), std::string::npos);
+    for (const auto& frame : RequestLog()) {
+        if (frame.size() > 2 && frame[1] == FN_READ && frame[2] == 0xF1) {
+            EXPECT_EQ(frame[0], 0xD1);
+        }
+    }
+}
+
+TEST_F(CliOnSim, UnitOptionNamingAnAbsentUnitFails) {
+    Serve(SimOf(GW_VOSK, {0}));
+    const SCliRun run = Cli(GW_VOSK, {"--unit", "1", "read", PathOf("unit1.vogw")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, Printed(MsgText[57]));
+    EXPECT_FALSE(std::filesystem::exists(PathOf("unit1.vogw")));
+}
+
+// A port that cannot be opened: the tool's message and status 1, for every command that needs a unit.
+TEST_F(CliTest, UnopenablePortGivesThePortMessage) {
+    const std::string nowhere = PathOf("no-such-tty");
+    const std::vector<std::pair<GwType, std::vector<std::string>>> runs = {
+        {GW_VOSK, {"search"}},
+        {GW_DRAVO, {"read", PathOf("a.dvgw")}},
+        {GW_KAVELIS, {"read", PathOf("a.pkgw")}},
+        {GW_KAVELIS, {"write", GoldenFile("kavelis.pkgw")}},
+    };
+    for (auto [type, args] : runs) {
+        args.insert(args.begin(), {"--port", nowhere});
+        const SCliRun run = Cli(type, args);
+        EXPECT_EQ(run.status, 1) << args[2];
+        EXPECT_NE(run.err.find(Printed(CommonMsgText[50])), std::string::npos) << args[2] << run.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(PathOf("a.pkgw")));
+}
+
+// A unit that never answers: the unit search finds nothing, a KAVELIS read runs into the time-out.
+TEST_F(CliOnSim, SilentUnitGivesItsMessage) {
+    Serve(SimOf(GW_VOSK));
+    SSimFaults silent;
+    silent.silent = true;
+    SetFaults(silent);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"search"}, std::vector<std::string>{"read", PathOf("a.vogw")}}) {
+        const SCliRun run = Cli(GW_VOSK, args);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, Printed(MsgText[57])) << args[0];
+        EXPECT_EQ(run.out, "");
+    }
+
+    sim.reset();
+    Serve(SimOf(GW_KAVELIS));
+    SetFaults(silent);
+    const SCliRun read = Cli(GW_KAVELIS, {"read", PathOf("a.pkgw")});
+    EXPECT_EQ(read.status, 1);
+    EXPECT_NE(read.err.find(Printed(CommonMsgText[51])), std::string::npos) << read.err;
+    EXPECT_FALSE(std::filesystem::exists(PathOf("a.pkgw")));
+}
+
+}  // namespace
