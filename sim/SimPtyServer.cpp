@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "core/link/LineTiming.h"
+#include "sim/SimFrame.h"
 #include "sim/SimStateFile.h"
 
 namespace {
@@ -120,7 +121,14 @@ void CSimPtyServer::Serve() {
             frame.clear();
             continue;
         }
-        if (ReadInto(frame)) continue;
+        if (ReadInto(frame)) {
+            // A whole, valid request is answered at once; anything else waits for the silence.
+            if (IsCompleteRequest(frame)) {
+                Answer(frame);
+                frame.clear();
+            }
+            continue;
+        }
         // The line is down (EIO, hang-up): try again shortly instead of spinning on the error.
         if (WaitForStop(LINE_DOWN_RETRY_MS)) break;
     }
