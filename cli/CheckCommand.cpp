@@ -7,7 +7,7 @@ int RunCheckCommand(const SCliArguments& arguments, CConsoleHost& host) {
     CSession session(host);
     PrepareFileSession(session, arguments);
     SCliFileContext file(session, arguments.file);
-    if (OpenParameterFileByName(file.context, arguments.file) != 0) return CLI_FAILED;
+    if (!OpenFileAsItStands(file, host, arguments.file)) return CLI_FAILED;
     // Save as far as its dialog: every check has passed once the dialog is asked for, and the
     // cancelled dialog leaves the file alone.
     bool checksPassed = false;

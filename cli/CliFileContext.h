@@ -3,6 +3,7 @@
 // and the path a dialog would ask for comes from the command line.
 #include <string>
 
+#include "cli/ConsoleHost.h"
 #include "core/files/ParameterFileCommands.h"
 #include "core/procedures/Session.h"
 
@@ -13,3 +14,8 @@ struct SCliFileContext {
     // `path` answers every file dialog; an empty path cancels it.
     SCliFileContext(CSession& session, const std::string& path);
 };
+
+// Open by name, keeping the set exactly as the file holds it: false after the reader's message, and
+// false when the display refresh had to put a value of the file back to its default (its warning has
+// been printed), since the set in the window is then no longer the file's.
+bool OpenFileAsItStands(SCliFileContext& file, CConsoleHost& host, const std::string& path);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "cli/FileAxisSlots.h"
 #include "core/app/GwComConfig.h"
 #include "core/app/StartupRules.h"
 #include "core/app/texts/MsgText.h"
@@ -83,5 +84,5 @@ void LayOutMainWindow(CSession& session, int unitAxisSlots) {
 
 void PrepareFileSession(CSession& session, const SCliArguments& arguments) {
     ApplyRunSettings(session, arguments);
-    LayOutMainWindow(session, 0);
+    LayOutMainWindow(session, FileAxisSlots(arguments.file, arguments.type));
 }

@@ -31,5 +31,6 @@ SUnitChoice ChooseUnit(CSession& session, CConsoleHost& host, const SCliArgument
 // display refresh from the empty image.
 void LayOutMainWindow(CSession& session, int unitAxisSlots);
 
-// A session that only handles files: settings, type and layout, no port.
+// A session that only handles the file `arguments.file`: settings, type and the layout wide enough for
+// the file's axes, no port.
 void PrepareFileSession(CSession& session, const SCliArguments& arguments);

@@ -37,7 +37,7 @@ void CConsoleHost::Print(std::string_view text, unsigned style) {
     if (line.empty() || line.back() != '\n') line.push_back('\n');
     std::fputs(line.c_str(), stream);
     std::fflush(stream);
-    shown.emplace_back(text);
+    shown.push_back({std::string(text), problem});
 }
 
 int CConsoleHost::ShowMessageBox(std::string_view text, unsigned style) {
@@ -58,5 +58,10 @@ int CConsoleHost::AnswerOf(std::string_view text) const {
 
 bool CConsoleHost::ShownSince(std::size_t mark, std::string_view text) const {
     return std::any_of(shown.begin() + static_cast<std::ptrdiff_t>(std::min(mark, shown.size())), shown.end(),
-                       [&](const std::string& s) { return s == text; });
+                       [&](const SShown& s) { return s.text == text; });
+}
+
+bool CConsoleHost::ProblemShownSince(std::size_t mark) const {
+    return std::any_of(shown.begin() + static_cast<std::ptrdiff_t>(std::min(mark, shown.size())), shown.end(),
+                       [](const SShown& s) { return s.problem; });
 }

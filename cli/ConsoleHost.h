@@ -29,18 +29,20 @@ public:
     // Every text shown so far, in order; `ShownSince` counts from a mark taken with `Mark`.
     std::size_t Mark() const { return shown.size(); }
     bool ShownSince(std::size_t mark, std::string_view text) const;
+    // Whether a warning or an error was printed since the mark.
+    bool ProblemShownSince(std::size_t mark) const;
 
 private:
     int AnswerOf(std::string_view text) const;
 
+    SConsoleAnswers answers;
+    std::FILE* out;
+    std::FILE* err;
     struct SShown {
         std::string text;
         bool problem;
     };
-    SConsoleAnswers answers;
-    std::FILE* out;
-    std::FILE* err;
-    std::vector<std::string> shown;
+    std::vector<SShown> shown;
 };
 
 // The text as a terminal shows it cleanly: every CR LF becomes a line feed.

@@ -8,7 +8,7 @@ int RunShowCommand(const SCliArguments& arguments, CConsoleHost& host, std::FILE
     CSession session(host);
     PrepareFileSession(session, arguments);
     SCliFileContext file(session, arguments.file);
-    if (OpenParameterFileByName(file.context, arguments.file) != 0) return CLI_FAILED;
+    if (!OpenFileAsItStands(file, host, arguments.file)) return CLI_FAILED;
     std::fputs(ParameterSetText(session.image, session.form, session.program.SelectedGwType).c_str(), out);
     std::fflush(out);
     return CLI_OK;

@@ -17,7 +17,7 @@ bool FileOpens(const SCliArguments& arguments, CConsoleHost& host) {
     CSession session(host);
     PrepareFileSession(session, arguments);
     SCliFileContext file(session, arguments.file);
-    return OpenParameterFileByName(file.context, arguments.file) == 0;
+    return OpenFileAsItStands(file, host, arguments.file);
 }
 
 // The write procedure ends with 0 after a declined question or a failed exchange as well as after a
@@ -41,7 +41,11 @@ int RunWriteCommand(const SCliArguments& arguments, CConsoleHost& host) {
     if (!unit.found) return CLI_FAILED;
     LayOutMainWindow(session, unit.axisSlots);
     SCliFileContext file(session, arguments.file);
-    if (OpenParameterFileByName(file.context, arguments.file) != 0) return CLI_FAILED;
+    // Laid out for this unit's axis slots, the set may no longer be the file's: then nothing is sent.
+    if (!OpenFileAsItStands(file, host, arguments.file)) {
+        host.Print(MsgText[MSG_TRANSMISSION_ABORTED], MB_ICON_ERROR);
+        return CLI_FAILED;
+    }
     const std::size_t mark = host.Mark();
     const int code = WriteParameters(session);
     if (code == 0 && WriteCompleted(host, mark, arguments.restart)) return CLI_OK;

@@ -133,6 +133,19 @@ TEST_F(CliTest, ShowCoversEveryType) {
     EXPECT_EQ(Occurrences(kavelis.out, "\nslot "), 16u);
 }
 
+// Without a unit the window is laid out for every axis the file holds: none is put back to its default.
+TEST_F(CliTest, CheckAndShowKeepEveryAxisOfTheFile) {
+    const std::string file = EditedGolden("dravo.dvgw", "eight.dvgw", DravoEightAxes);
+    const SCliRun check = Cli(GW_DRAVO, {"check", file});
+    EXPECT_EQ(check.status, 0);
+    EXPECT_EQ(check.err, "");
+    const SCliRun show = Cli(GW_DRAVO, {"show", file});
+    EXPECT_EQ(show.status, 0);
+    EXPECT_EQ(show.err, "");
+    EXPECT_EQ(Occurrences(show.out, "\nslot "), 8u) << show.out;
+    EXPECT_NE(show.out.find("slot  7: Positioner3 "), std::string::npos) << show.out;
+}
+
 TEST_F(CliTest, ShowOfAMalformedFilePrintsOnlyTheMessage) {
     const std::string file = EditedGolden("vosk.vogw", "plant.vogw", {"F104,00G5"});
     const SCliRun run = Cli(GW_VOSK, {"show", file});

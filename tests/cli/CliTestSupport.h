@@ -80,6 +80,11 @@ protected:
     CTempFolder temp;
 };
 
+// A DRAVO set with eight axes (two more Positioner3 slots than the golden file), beyond the six slots
+// the window has by default.
+inline const std::vector<std::string> DravoEightAxes = {"F109,0007", "F10A,0008", "F116,0020",
+                                                        "F117,0020", "F286,0020", "F287,0020"};
+
 // The same, with a simulated gateway line served in this process.
 class CliOnSim : public CliTest {
 protected:

@@ -53,6 +53,20 @@ TEST_F(CliWriteGuard, FileFailingTheWriteChecksIsNotWritten) {
     EXPECT_EQ(RequestsWithFunction(FN_COIL), 0u);
 }
 
+// A file with more axes than the unit has slots: laid out for the unit, the refresh puts the axes back
+// to their default. That set is not the file's, so nothing is sent.
+TEST_F(CliOnSim, FileWithMoreAxesThanTheUnitIsNotWritten) {
+    SSimConfig config = SimOf(GW_DRAVO);
+    config.axes = 6;
+    Serve(config);
+    const std::string file = EditedGolden("dravo.dvgw", "eight.dvgw", DravoEightAxes);
+    const SCliRun run = Cli(GW_DRAVO, {"write", file, "--restart"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(Printed(Joined(MsgText[72], MsgText[68]))), std::string::npos) << run.err;
+    EXPECT_TRUE(run.err.ends_with(Printed(MsgText[76]))) << run.err;
+    EXPECT_EQ(RequestsWithFunction(FN_WRITE), 0u);
+}
+
 struct SNetworkCase {
     const char* name;
     std::vector<std::string> options;
