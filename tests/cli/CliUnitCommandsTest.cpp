@@ -104,6 +104,28 @@ TEST_F(CliOnSim, WriteToAUnitInAutoModeFails) {
     EXPECT_EQ(UnitRegister(0xF103), ntypBefore);
 }
 
+// A unit holding more axes than its slot count: the refresh after the read puts them back to their
+// default, so the file would not be what the unit holds and is not saved.
+TEST_F(CliOnSim, ReadThatTheDisplayHadToChangeIsNotSaved) {
+    SSimConfig config = SimOf(GW_DRAVO);
+    config.axes = 6;
+    Serve(config);
+    for (const auto& [reg, value] : {std::pair<std::uint16_t, std::uint16_t>{0xF109, 7},
+                                     {0xF10A, 8},
+                                     {0xF116, 0x20},
+                                     {0xF117, 0x20},
+                                     {0xF286, 0x20},
+                                     {0xF287, 0x20}}) {
+        SetUnitRegister(reg, value);
+    }
+    const std::string file = PathOf("unit.dvgw");
+    const SCliRun run = Cli(GW_DRAVO, {"read", file});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(Printed(Joined(MsgText[72], MsgText[68]))), std::string::npos) << run.err;
+    EXPECT_TRUE(run.err.ends_with(Printed(MsgText[77]))) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
 // --unit picks that unit among the units found; the other one is never read.
 TEST_F(CliOnSim, UnitOptionReadsTheChosenUnit) {
     Serve(SimOf(GW_VOSK, {0, 1}));
