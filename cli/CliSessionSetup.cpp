@@ -62,18 +62,25 @@ std::string MissingPortReason(const SCliArguments& arguments) {
     return "no port: give --port, or choose the port once in the desktop tool";
 }
 
+std::vector<int> SearchUnits(CSession& session, CConsoleHost& host) {
+    CSearchUnit search(session.link, host, session.form.flags, session.program.Comm, session.unitAxisSlots);
+    search.Timer1Timer();
+    if (search.foundUnits.empty() && session.form.flags.portOpen)
+        host.Print(MsgText[MSG_NO_UNIT], MB_ICON_ERROR);
+    return search.foundUnits;
+}
+
 SUnitChoice ChooseUnit(CSession& session, CConsoleHost& host, const SCliArguments& arguments) {
     SProgramValues& program = session.program;
     if ((program.SelectedGwType & GW_UNIT_NUMBERED_MASK) == 0) return {true, 0, 0};
-    CSearchUnit search(session.link, host, session.form.flags, program.Comm, session.unitAxisSlots);
-    search.Timer1Timer();
-    for (const int unitNo : search.foundUnits) {
+    const std::vector<int> found = SearchUnits(session, host);
+    for (const int unitNo : found) {
         if (arguments.unitNo && *arguments.unitNo != unitNo) continue;
         program.GwSlaveAddress = GwSlaveAddressOf(program.SelectedGwType, unitNo);
         return {true, unitNo, session.unitAxisSlots[static_cast<std::size_t>(unitNo)]};
     }
-    // A port that could not be opened has been reported by the search already.
-    if (session.form.flags.portOpen) host.Print(MsgText[MSG_NO_UNIT], MB_ICON_ERROR);
+    // The unit --unit names did not answer.
+    if (!found.empty()) host.Print(MsgText[MSG_NO_UNIT], MB_ICON_ERROR);
     return {};
 }
 

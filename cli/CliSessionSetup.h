@@ -3,6 +3,7 @@
 // with the command line's port, speed and ExtendedMode over them, the unit chosen by the unit search,
 // and the main window laid out for the type.
 #include <string>
+#include <vector>
 
 #include "cli/CliArguments.h"
 #include "cli/ConsoleHost.h"
@@ -16,6 +17,11 @@ void ApplyRunSettings(CSession& session, const SCliArguments& arguments);
 // The usage error of a command that talks to a unit while neither the command line nor the settings
 // file names a port; empty when there is nothing to object to.
 std::string MissingPortReason(const SCliArguments& arguments);
+
+// The unit search of the start-up: the unit numbers that answered, in order. It opens the port and
+// leaves it open; when it found nothing on an open port, "Nothing GW Unit" has been printed (a port that
+// could not be opened was reported by the search itself).
+std::vector<int> SearchUnits(CSession& session, CConsoleHost& host);
 
 // The unit the commands talk to. For the unit-numbered types the unit search runs (it opens the port
 // and leaves it open); `--unit` picks among the units found, otherwise the first. `found` is false after

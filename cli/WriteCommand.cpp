@@ -49,8 +49,8 @@ int RunWriteCommand(const SCliArguments& arguments, CConsoleHost& host) {
     const std::size_t mark = host.Mark();
     const int code = WriteParameters(session);
     if (code == 0 && WriteCompleted(host, mark, arguments.restart)) return CLI_OK;
-    // The procedure's silent ends (a declined question, a failed exchange before anything was sent in
-    // full) say in the tool's words that nothing was transmitted.
+    // The procedure's silent ends before its success message (a declined question, a failed exchange)
+    // say in the tool's words that the transmission was aborted.
     if (code == 0 && !host.ShownSince(mark, MsgText[MSG_WRITE_SUCCEEDED])) {
         host.Print(MsgText[MSG_TRANSMISSION_ABORTED], MB_ICON_ERROR);
     }
