@@ -15,6 +15,7 @@
 #include "core/procedures/WriteParameters.h"
 #include "gui/app/QtText.h"
 #include "gui/app/TCommunicationSetting.h"
+#include "gui/files/TNewFileForm.h"
 #include "gui/params/TAddressEdit.h"
 #include "gui/params/TGWParaCfgForm.h"
 
@@ -99,6 +100,12 @@ void CMainFormController::BuildCommands() {
         SParameterFileContext ctx = FileContext();
         OpenParameterFileCommand(ctx);
     };
+    auto newFile = [this] {
+        SParameterFileContext ctx = FileContext();
+        NewFileCommand(ctx, [this](SNewFileFormState& dialog) {
+            return TNewFileForm(dialog, window_).exec() == QDialog::Accepted;
+        });
+    };
     auto save = [this] {
         SParameterFileContext ctx = FileContext();
         SaveParameterFileCommand(ctx);
@@ -110,6 +117,8 @@ void CMainFormController::BuildCommands() {
     auto read = [this] { ReadParameters(s_.core); };
     auto write = [this] { WriteParameters(s_.core); };
     commands_ = {
+        {"MenuNew1", newFile},
+        {"tbNewFile", newFile},
         {"MenuOpen1", open},
         {"tbOpenFile", open},
         {"MenuSave1", save},

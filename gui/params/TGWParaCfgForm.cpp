@@ -477,6 +477,8 @@ void TGWParaCfgForm::Render() {
     RenderCombo(cbNTYP, s.cbNTYP);
     RenderControl(pnlNTYP, s.pnlNTYP);
     RenderLabel(linpNTYP, s.linpNTYP);
+    // The read-only network panel stands in for the list: as wide as the list's longest network name.
+    pnlNTYP->setMinimumWidth(cbNTYP->sizeHint().width());
     RenderLabel(lDADR, s.lDADR);
     RenderCombo(cbDADR, s.cbDADR);
     RenderEdit(edDADR, s.edDADR);
@@ -505,6 +507,8 @@ void TGWParaCfgForm::Render() {
                                                                {lTitleAbccVer, &s.lTitleAbccVer},
                                                                {lAbccVer, &s.lAbccVer}};
     for (const auto& [label, text] : infoLabels) RenderLabel(label, *text);
+    // The CC-Link "Remote net" line under the first value takes room only while it says something.
+    if (s.lRemote.text.empty()) lRemote->hide();
 
     RenderControl(ProgressBar1, s.ProgressBar1);
     ProgressBar1->setMaximum(s.progressMax);
