@@ -5,12 +5,14 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include "MainWindowFixture.h"
@@ -229,4 +231,58 @@ TEST(gui_MainWindow, LockDisablesControlsAndFileMenu) {
     f.controller->AfterEvent();
     EXPECT_TRUE(f.Find<QPushButton>("Button2")->isEnabled());
     EXPECT_TRUE(f.Find<QMenu>("MenuFile1")->menuAction()->isEnabled());
+}
+
+TEST(gui_MainWindow, EtherCatAddressKeysAndExitGoThroughTheAddressRules) {
+    SMainWindowFixture f(GW_NUB3GW);
+    f.session.core.image.Word(NTYP) = 0x0087;
+    f.session.core.image.Word(DADR) = 5;
+    f.controller->RefreshDisplay();
+    f.window->Render();
+    f.window->activateWindow();
+    QApplication::setActiveWindow(f.window.get());
+    auto* edit = f.Find<QLineEdit>("edDADR");
+    ASSERT_TRUE(edit->isVisible());
+    EXPECT_EQ(edit->text(), "5");
+
+    edit->setFocus();
+    edit->end(false);
+    QTest::keyClick(edit, Qt::Key_Backspace);  // would empty the field: "0" instead
+    EXPECT_EQ(edit->text(), "0");
+    QTest::keyClicks(edit, "7x0000");  // the lone 0 gives way, letters are swallowed, five digits at most
+    EXPECT_EQ(edit->text(), "70000");
+
+    CMessageBoxWatcher watcher;
+    f.Find<QPushButton>("Button1")->setFocus();  // leaving the field checks the address
+    ASSERT_EQ(watcher.seen.size(), 1u);
+    EXPECT_EQ(watcher.seen[0].text, "Address Error\nPlease set under 65535.");
+    EXPECT_EQ(watcher.seen[0].caption, "Alarm");
+    EXPECT_EQ(edit->text(), "5");
+    EXPECT_EQ(f.session.core.image.Word(DADR), 5);
+
+    QApplication::setActiveWindow(f.window.get());  // the box took the activation
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, "300");
+    f.Find<QPushButton>("Button1")->setFocus();
+    EXPECT_EQ(f.session.core.image.Word(DADR), 300);
+    EXPECT_EQ(watcher.seen.size(), 1u);
+}
+
+TEST(gui_MainWindow, NewFileDialogReplacesTheImageWithTheChosenNetwork) {
+    SMainWindowFixture f(GW_VOSK);
+    f.session.core.image.AxisMode[0] = 0x0001;
+    QTimer::singleShot(0, [] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() != "NewFileForm" || !w->isVisible()) continue;
+            auto* list = w->findChild<QComboBox*>("cbNetworkType");
+            list->setCurrentIndex(list->findText("CC-Link"));
+            QTest::mouseClick(w->findChild<QPushButton*>("bOK"), Qt::LeftButton);
+        }
+    });
+    f.Find<QAction>("tbNewFile")->trigger();
+    EXPECT_EQ(f.session.core.image.Word(NTYP), 0xFF90);  // CC-Link as the VOSK family codes it
+    EXPECT_EQ(f.session.core.image.AxisMode[0], 0xFFFF);
+    EXPECT_EQ(f.Find<QLabel>("linpNTYP")->text(), "CC-Link");
+    EXPECT_EQ(f.Find<QLabel>("Label1")->text(), "Mode");
 }
