@@ -13,6 +13,7 @@
 #include "core/params/FieldEditing.h"
 #include "core/procedures/ReadParameters.h"
 #include "core/procedures/WriteParameters.h"
+#include "gui/advanced/TParaAndPIOForm.h"
 #include "gui/app/QtText.h"
 #include "gui/app/TCommunicationSetting.h"
 #include "gui/files/TNewFileForm.h"
@@ -49,8 +50,13 @@ void CMainFormController::RefreshDisplay() {
     s_.core.Refresh();
 }
 
+void CMainFormController::ShowPioPattern() {
+    TParaAndPIOForm(s_.core.program.SelectedGwType, s_.core.program.Comm.ToolFlags, window_).exec();
+}
+
 void CMainFormController::SetWindow(TGWParaCfgForm* window) {
     window_ = window;
+    s_.core.showPioPattern = [this] { ShowPioPattern(); };
     s_.host.SetPumpHook([this] {
         if (window_ != nullptr) window_->LockMainWindow(s_.core.windowEnabled);
     });
@@ -106,6 +112,7 @@ void CMainFormController::BuildCommands() {
             return TNewFileForm(dialog, window_).exec() == QDialog::Accepted;
         });
     };
+    auto pioPattern = [this] { ShowPioPattern(); };
     auto save = [this] {
         SParameterFileContext ctx = FileContext();
         SaveParameterFileCommand(ctx);
@@ -117,6 +124,7 @@ void CMainFormController::BuildCommands() {
     auto read = [this] { ReadParameters(s_.core); };
     auto write = [this] { WriteParameters(s_.core); };
     commands_ = {
+        {"MenuPIO1", pioPattern},
         {"MenuNew1", newFile},
         {"tbNewFile", newFile},
         {"MenuOpen1", open},

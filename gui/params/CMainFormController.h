@@ -24,6 +24,8 @@ public:
 
     // The port dialog of the "Port Config" button and menu item; also used at the first start.
     void ShowPortDialog();
+    // The PIO pattern reminder (Help menu, and after a successful write unless hidden for the type).
+    void ShowPioPattern();
     // The display refresh from the image.
     void RefreshDisplay();
     // Opens the parameter files named on the command line (one is opened, more are refused).

@@ -654,6 +654,8 @@ void TGWParaCfgForm::RenderStatusBar() {
     for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
         bar->removeWidget(statusPanels_[i]);
         statusPanels_[i]->setText(ToQt(state_.StatusBar1[i].text));
+        // A panel is never cut: the window grows until the status bar shows every panel in full.
+        statusPanels_[i]->setMinimumWidth(statusPanels_[i]->sizeHint().width());
         if (i == 0) {
             bar->addWidget(statusPanels_[i], 1);
         } else {

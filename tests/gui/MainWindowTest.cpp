@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -285,4 +286,20 @@ TEST(gui_MainWindow, NewFileDialogReplacesTheImageWithTheChosenNetwork) {
     EXPECT_EQ(f.session.core.image.AxisMode[0], 0xFFFF);
     EXPECT_EQ(f.Find<QLabel>("linpNTYP")->text(), "CC-Link");
     EXPECT_EQ(f.Find<QLabel>("Label1")->text(), "Mode");
+}
+
+TEST(gui_MainWindow, PioPatternWindowFromTheHelpMenuStoresTheTypesHideBit) {
+    SMainWindowFixture f(GW_VOSK, TOOLFLAG_VALID | 0x11);
+    std::string caption;
+    QTimer::singleShot(0, [&caption] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() != "ParaAndPIOForm" || !w->isVisible()) continue;
+            caption = w->windowTitle().toStdString();
+            w->findChild<QCheckBox*>("chkShowPIOpatern")->click();
+            QTest::mouseClick(w->findChild<QPushButton*>("OKbutton"), Qt::LeftButton);
+        }
+    });
+    f.Find<QAction>("MenuPIO1")->trigger();
+    EXPECT_EQ(caption, "Corresponding Operation Pattern");
+    EXPECT_EQ(f.session.core.program.Comm.ToolFlags, TOOLFLAG_VALID | 0x11 | 0x04);
 }
