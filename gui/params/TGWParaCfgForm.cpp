@@ -34,6 +34,7 @@ constexpr int kSmallFontSize = 9;
 constexpr int kMargin = 10;
 constexpr int kButtonGap = 12;
 constexpr int kMinCommandButtonHeight = 36;
+constexpr int kStatusPanelGap = 8;  // the status bar's spacing and frame around each panel
 
 QFont WindowFont(int size) {
     return QFont(QStringLiteral("Courier New"), size);
@@ -651,11 +652,13 @@ void TGWParaCfgForm::RenderStatusBar() {
         statusPanels_.push_back(panel);
     }
     // Panel 0 takes the free width; the others (MAC ID, version) sit at the right as wide as their text.
+    // No panel is ever cut: the client area is kept at least as wide as all panels need.
+    int needed = 0;
     for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
         bar->removeWidget(statusPanels_[i]);
         statusPanels_[i]->setText(ToQt(state_.StatusBar1[i].text));
-        // A panel is never cut: the window grows until the status bar shows every panel in full.
         statusPanels_[i]->setMinimumWidth(statusPanels_[i]->sizeHint().width());
+        needed += statusPanels_[i]->minimumWidth() + kStatusPanelGap;
         if (i == 0) {
             bar->addWidget(statusPanels_[i], 1);
         } else {
@@ -663,4 +666,5 @@ void TGWParaCfgForm::RenderStatusBar() {
         }
         statusPanels_[i]->show();
     }
+    centralWidget()->setMinimumWidth(needed);
 }

@@ -303,3 +303,18 @@ TEST(gui_MainWindow, PioPatternWindowFromTheHelpMenuStoresTheTypesHideBit) {
     EXPECT_EQ(caption, "Corresponding Operation Pattern");
     EXPECT_EQ(f.session.core.program.Comm.ToolFlags, TOOLFLAG_VALID | 0x11 | 0x04);
 }
+
+TEST(gui_MainWindow, StatusBarPanelsAreShownInFullWithTheMacPanel) {
+    SMainWindowFixture f(GW_VOSK_LC);
+    f.session.core.image.Word(NTYP) = 0x0084;  // PROFINET IO adds the MAC ID panel
+    f.controller->RefreshDisplay();
+    f.window->Render();
+    QApplication::processEvents();
+    const auto panels = f.window->statusBar()->findChildren<QLabel*>();
+    ASSERT_EQ(panels.size(), 3);
+    for (const QLabel* panel : panels) {
+        EXPECT_GE(panel->width(), panel->fontMetrics().horizontalAdvance(panel->text()))
+            << panel->text().toStdString();
+        EXPECT_TRUE(f.window->statusBar()->rect().contains(panel->geometry())) << panel->text().toStdString();
+    }
+}
