@@ -2,9 +2,7 @@
 
 #include <QFileDialog>
 
-#include "core/app/FileArguments.h"
 #include "core/app/MainWindowPrompts.h"
-#include "core/app/MonitorMenuRules.h"
 #include "core/app/PortDialogRules.h"
 #include "core/app/StartupRules.h"
 #include "core/files/NewFileForm.h"
@@ -228,26 +226,18 @@ void CMainFormController::MenuSet1Open() {
 }
 
 void CMainFormController::MenuMoniter1Open() {
-    if (CommitAddressEdit()) return;
-    SMainFormState& f = s_.core.form;
-    const SProgramValues& p = s_.core.program;
-    if (p.ExtendedMode()) {
-        OpenPortForMonitorMenu(
-            f.flags,
-            [this] {
-                return s_.core.link.Open(s_.core.program.Comm.CurrentPortNum,
-                                         s_.core.program.Comm.CurrentBaudIndex);
-            },
-            s_.core.host);
-    }
-    const SMonitorMenuItems items{f.MenuRegMoniter1,    f.MenuRS485SIO1, f.MenuAllIO,
-                                  f.MenuErrTC_Moniter1, f.MenuAlarmlist, f.MenuHardmonitor};
-    ApplyMonitorMenuOpeningRule(items, p.SelectedGwType, p.ExtendedMode(), s_.core.image.Word(GVER));
+    OnMonitorMenuOpening(s_.core.form, s_.core.image, s_.core.program, s_.core.host, MenuOpeningHooks());
 }
 
 void CMainFormController::MenuHelp1Open() {
-    if (CommitAddressEdit()) return;
-    ApplyHelpMenuOpeningRule(s_.core.form.MenuPIO1, s_.core.program.SelectedGwType);
+    OnHelpMenuOpening(s_.core.form, s_.core.program, MenuOpeningHooks());
+}
+
+SMenuOpeningHooks CMainFormController::MenuOpeningHooks() {
+    SMenuOpeningHooks hooks;
+    hooks.commitAddressField = [this] { return CommitAddressEdit(); };
+    hooks.openPort = [this](int portNum, int baudIndex) { return s_.core.link.Open(portNum, baudIndex); };
+    return hooks;
 }
 
 void CMainFormController::FilesDropped(const std::vector<std::string>& paths) {

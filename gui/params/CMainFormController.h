@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "core/params/MenuOpening.h"
 #include "gui/app/CToolSession.h"
 #include "gui/params/MainFormEvents.h"
 
@@ -70,6 +71,7 @@ public:
 private:
     void BuildCommands();
     SParameterFileContext FileContext();
+    SMenuOpeningHooks MenuOpeningHooks();
     bool CommitAddressEdit();
     void ClosePort();
 

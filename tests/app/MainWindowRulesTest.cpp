@@ -1,45 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "core/app/FileArguments.h"
 #include "core/app/MainWindowPrompts.h"
 #include "core/app/PortDialogRules.h"
 #include "core/app/texts/MsgText.h"
 #include "tests/support/ScriptedHost.h"
 
 namespace {
-
-TEST(CommandLineTest, OneArgumentOpensItAndDisablesTheMonitorMenu) {
-    ScriptedHost host;
-    const SCommandLineOutcome outcome = HandleCommandLine({"/data/line1.vogw"}, host);
-    EXPECT_EQ(outcome.fileToOpen, "/data/line1.vogw");
-    EXPECT_TRUE(outcome.disableMonitorMenu);
-    EXPECT_TRUE(host.boxes.empty());
-}
-
-TEST(CommandLineTest, TwoArgumentsOpenNothing) {
-    ScriptedHost host;
-    const SCommandLineOutcome outcome = HandleCommandLine({"a.vogw", "b.vogw"}, host);
-    EXPECT_FALSE(outcome.fileToOpen.has_value());
-    EXPECT_TRUE(outcome.disableMonitorMenu);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Please choose a file only one.");
-    EXPECT_EQ(host.boxes[0].style, 0x10u);
-}
-
-TEST(CommandLineTest, NoArgumentKeepsTheMonitorMenu) {
-    ScriptedHost host;
-    const SCommandLineOutcome outcome = HandleCommandLine({}, host);
-    EXPECT_FALSE(outcome.fileToOpen.has_value());
-    EXPECT_FALSE(outcome.disableMonitorMenu);
-    EXPECT_TRUE(host.boxes.empty());
-}
-
-TEST(DroppedFilesTest, OnlyOneFile) {
-    ScriptedHost host;
-    EXPECT_EQ(HandleDroppedFiles({"/x/p.pkgw"}, host), "/x/p.pkgw");
-    EXPECT_EQ(HandleDroppedFiles({"/x/p.pkgw", "/x/q.pkgw", "/x/r.pkgw"}, host), std::nullopt);
-    EXPECT_EQ(host.Texts(), std::vector<std::string>{std::string(MsgText[19])});
-}
 
 TEST(CloseQueryTest, AskedOnlyWithUntransmittedChanges) {
     ScriptedHost host;
