@@ -37,7 +37,7 @@ void CConsoleHost::Print(std::string_view text, unsigned style) {
     if (line.empty() || line.back() != '\n') line.push_back('\n');
     std::fputs(line.c_str(), stream);
     std::fflush(stream);
-    shown.push_back({std::string(text), problem});
+    shownProblems.push_back(problem);
 }
 
 int CConsoleHost::ShowMessageBox(std::string_view text, unsigned style) {
@@ -56,12 +56,7 @@ int CConsoleHost::AnswerOf(std::string_view text) const {
     return ID_YES;
 }
 
-bool CConsoleHost::ShownSince(std::size_t mark, std::string_view text) const {
-    return std::any_of(shown.begin() + static_cast<std::ptrdiff_t>(std::min(mark, shown.size())), shown.end(),
-                       [&](const SShown& s) { return s.text == text; });
-}
-
 bool CConsoleHost::ProblemShownSince(std::size_t mark) const {
-    return std::any_of(shown.begin() + static_cast<std::ptrdiff_t>(std::min(mark, shown.size())), shown.end(),
-                       [](const SShown& s) { return s.problem; });
+    const auto from = shownProblems.begin() + static_cast<std::ptrdiff_t>(std::min(mark, shownProblems.size()));
+    return std::find(from, shownProblems.end(), true) != shownProblems.end();
 }

@@ -26,9 +26,8 @@ public:
     // Prints a text the way a box of `style` is printed, without asking anything.
     void Print(std::string_view text, unsigned style);
 
-    // Every text shown so far, in order; `ShownSince` counts from a mark taken with `Mark`.
-    std::size_t Mark() const { return shown.size(); }
-    bool ShownSince(std::size_t mark, std::string_view text) const;
+    // A mark in the texts shown so far, for `ProblemShownSince`.
+    std::size_t Mark() const { return shownProblems.size(); }
     // Whether a warning or an error was printed since the mark.
     bool ProblemShownSince(std::size_t mark) const;
 
@@ -38,11 +37,7 @@ private:
     SConsoleAnswers answers;
     std::FILE* out;
     std::FILE* err;
-    struct SShown {
-        std::string text;
-        bool problem;
-    };
-    std::vector<SShown> shown;
+    std::vector<bool> shownProblems;  // per text printed: whether it was a warning or an error
 };
 
 // The text as a terminal shows it cleanly: every CR LF becomes a line feed.

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr std::size_t MSG_READ_SUCCEEDED = 2;
-constexpr std::size_t MSG_WRITE_SUCCEEDED = 9;
 constexpr std::size_t MSG_TRANSMISSION_ABORTED = 76;
 
 // The file passes every reader check: opened once in a session of its own before any unit is asked.
@@ -18,13 +16,6 @@ bool FileOpens(const SCliArguments& arguments, CConsoleHost& host) {
     PrepareFileSession(session, arguments);
     SCliFileContext file(session, arguments.file);
     return OpenFileAsItStands(file, host, arguments.file);
-}
-
-// The write procedure ends with 0 after a declined question or a failed exchange as well as after a
-// completed write: what it showed tells them apart. With a restart the read-back must succeed too.
-bool WriteCompleted(const CConsoleHost& host, std::size_t mark, bool restart) {
-    if (!host.ShownSince(mark, MsgText[MSG_WRITE_SUCCEEDED])) return false;
-    return !restart || host.ShownSince(mark, MsgText[MSG_READ_SUCCEEDED]);
 }
 
 }  // namespace
@@ -46,13 +37,10 @@ int RunWriteCommand(const SCliArguments& arguments, CConsoleHost& host) {
         host.Print(MsgText[MSG_TRANSMISSION_ABORTED], MB_ICON_ERROR);
         return CLI_FAILED;
     }
-    const std::size_t mark = host.Mark();
-    const int code = WriteParameters(session);
-    if (code == 0 && WriteCompleted(host, mark, arguments.restart)) return CLI_OK;
+    const SWriteResult result = WriteParameters(session);
+    if (result.transmitted) return !arguments.restart || result.readBack ? CLI_OK : CLI_FAILED;
     // The procedure's silent ends before its success message (a declined question, a failed exchange)
     // say in the tool's words that the transmission was aborted.
-    if (code == 0 && !host.ShownSince(mark, MsgText[MSG_WRITE_SUCCEEDED])) {
-        host.Print(MsgText[MSG_TRANSMISSION_ABORTED], MB_ICON_ERROR);
-    }
+    if (result.code == 0) host.Print(MsgText[MSG_TRANSMISSION_ABORTED], MB_ICON_ERROR);
     return CLI_FAILED;
 }

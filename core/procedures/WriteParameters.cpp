@@ -239,7 +239,7 @@ void TakeStateAfterRestart(CSession& s) {
 }
 
 // The procedure from the completeness check to the read-back.
-void RunWrite(CSession& s) {
+void RunWrite(CSession& s, SWriteResult& result) {
     CheckAndPrepare(s);
     ConnectAtConfiguredSpeed(s);
     RemindUntilManuMode(s);
@@ -249,13 +249,15 @@ void RunWrite(CSession& s) {
     s.host.AdvanceProgress(10);
     CheckNetworkType(s, unit[NTYP]);
     WriteRegisterBlocks(s, unitVersion);
+    result.transmitted = true;
     s.host.ShowMessageBox(MsgText[MSG_WRITE_SUCCEEDED], MB_ICON_INFORMATION);
     s.host.SetProgress(0);
     if (s.host.ShowMessageBox(MsgText[MSG_RESTART_QUESTION], QUESTION_NO_DEFAULT) != ID_YES) {
         throw SAbort{WRITE_ABORTED_SILENTLY};
     }
     RestartUnit(s);
-    ReadParameters(s);
+    result.restarted = true;
+    result.readBack = ReadParameters(s) == COMM_OK;
     ShowPioPatternReminder(s);
     TakeStateAfterRestart(s);
 }
@@ -276,7 +278,8 @@ bool ConfirmWrite(CSession& s) {
 
 }  // namespace
 
-int WriteParameters(CSession& session) {
+SWriteResult WriteParameters(CSession& session) {
+    SWriteResult result;
     LockMainWindow(session, false);
     try {
         // A declined question leaves `commBusy` alone: this write has not taken it yet.
@@ -284,14 +287,14 @@ int WriteParameters(CSession& session) {
         session.form.MenuMoniter1.enabled = false;
         if (session.form.flags.commBusy) throw SAbort{WRITE_ABORTED_SILENTLY, true};
         session.form.flags.commBusy = true;
-        RunWrite(session);
+        RunWrite(session, result);
         EndWrite(session, true);
-        return 0;
     } catch (const SAbort& abort) {
         if (const auto message = WriteFailureMessageOf(abort.code)) {
             session.host.ShowMessageBox(message->text, message->style);
         }
         EndWrite(session, !abort.keepBusy);
-        return abort.code;
+        result.code = abort.code;
     }
+    return result;
 }

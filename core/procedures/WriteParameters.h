@@ -4,7 +4,15 @@
 // parameters back.
 #include "core/procedures/Session.h"
 
+// How a write ended. `code` is 0 after a completed write or a silent abort (a declined question, an
+// exchange whose failure was already shown), otherwise the failure code whose message the user has been
+// shown; the flags tell a completed write from a silent abort.
+struct SWriteResult {
+    int code = 0;
+    bool transmitted = false;  // every register block reached the unit
+    bool restarted = false;    // the restart coil was accepted
+    bool readBack = false;     // the read after the restart succeeded
+};
+
 // `WriteParameters`, the handler of `Button3` (and of the transmit prompt after the advanced dialogs).
-// Returns the code the write ended with: 0 after a completed write (with or without restart) or a
-// silent abort, otherwise the failure code whose message the user has been shown.
-int WriteParameters(CSession& session);
+SWriteResult WriteParameters(CSession& session);

@@ -90,17 +90,6 @@ TEST(ConsoleHost, QuestionsAreKnownByTheirExactText) {
     EXPECT_EQ(declining.ShowMessageBox(MsgText[24], WARNING_QUESTION), ID_NO);
 }
 
-TEST(ConsoleHost, ShownSinceLooksOnlyAfterTheMark) {
-    CMemoryStream out, err;
-    CConsoleHost host({}, out.stream, err.stream);
-    host.ShowMessageBox(MsgText[9], MB_ICON_INFORMATION);
-    const std::size_t mark = host.Mark();
-    EXPECT_FALSE(host.ShownSince(mark, MsgText[9]));
-    EXPECT_TRUE(host.ShownSince(0, MsgText[9]));
-    host.Print(MsgText[2], MB_ICON_INFORMATION);
-    EXPECT_TRUE(host.ShownSince(mark, MsgText[2]));
-}
-
 TEST(ParameterSetText, AxisWordsAreNamedWithTheirMode) {
     EXPECT_EQ(AxisModeName(0xFFFF, GW_VOSK), "(none)");
     for (std::uint16_t empty : {0x3FFF, 0x4FFF, 0x5FFF, 0x6FFF, 0xBFFF}) {

@@ -30,10 +30,13 @@ protected:
     }
     // Changes the image, then lets the window show it, as an edit would.
     void Show() { session.Refresh(); }
+    // The write's code; the whole result stays in `last`.
     int Write(std::deque<int> answers) {
         host.answers = std::move(answers);
-        return WriteParameters(session);
+        last = WriteParameters(session);
+        return last.code;
     }
+    SWriteResult last;
     std::uint32_t UnitLong(std::uint16_t first) {
         return std::uint32_t{UnitRegister(first)} << 16 | UnitRegister(static_cast<std::uint16_t>(first + 1));
     }
@@ -57,6 +60,8 @@ TEST_P(WriteEveryType, UnitHoldsTheWrittenBlocks) {
     session.image.NetAddress = {0xC0A8010Au, 0xFFFF0000u, 0xC0A80101u};
     Show();
     ASSERT_EQ(Write({ID_YES, RESTART_DECLINED}), 0);
+    EXPECT_TRUE(last.transmitted);
+    EXPECT_FALSE(last.restarted);
 
     const auto& w = session.image.GwConfigBlock;
     for (int i = NTYP; i <= W8N; ++i) {
@@ -131,6 +136,8 @@ TEST_F(WriteOnSim, RestartWithANewUnitNumberMovesTheToolToTheNewAddress) {
     session.form.flags.unitNoModified = true;  // the unit number dialog has asked already
     // Restart: yes; the read-back asks its own question: yes.
     ASSERT_EQ(Write({ID_YES, ID_YES}), 0);
+    EXPECT_TRUE(last.restarted);
+    EXPECT_TRUE(last.readBack);
     EXPECT_EQ(session.program.GwSlaveAddress, 0xD1);
     EXPECT_EQ(CountBoxes(host, MsgText[2]), 1) << "the read-back at the new address succeeded";
     EXPECT_EQ(session.image.UnitNo, 1);
@@ -152,6 +159,7 @@ TEST_F(WriteOnSim, DeclinedConfirmationWritesNothing) {
     StartAndRead(SimOf(GW_VOSK));
     const std::size_t before = RequestLog().size();
     EXPECT_EQ(Write({ID_NO}), 0);
+    EXPECT_FALSE(last.transmitted);
     EXPECT_EQ(RequestLog().size(), before);
     EXPECT_TRUE(session.windowEnabled);
     EXPECT_FALSE(session.form.flags.commBusy);
@@ -163,6 +171,7 @@ TEST_F(WriteOnSim, FailuresAtEachStepLeaveTheToolUsable) {
     silent.silent = true;
     SetFaults(silent);
     EXPECT_EQ(Write({ID_YES}), 0);
+    EXPECT_FALSE(last.transmitted);
     EXPECT_EQ(CountBoxes(host, CommonMsgText[51]), 1);
     EXPECT_FALSE(session.form.flags.commBusy);
     EXPECT_TRUE(session.windowEnabled);
