@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/SilentHost.h"
 #include "core/link/CommUnit.h"
 #include "core/link/GatewaySpeedSwitch.h"
 #include "core/link/LineTiming.h"
@@ -29,14 +30,6 @@ constexpr int READ_COUNT = 16;
 constexpr int WRITE_REGISTER = 0xF102;
 constexpr int WRITE_COUNT = 9;
 
-// A host that does nothing: the benchmark has no user interface to serve.
-class CQuietHost : public HostServices {
-public:
-    int ShowMessageBox(std::string_view, unsigned) override { return ID_OK; }
-    void ProcessPendingEvents() override {}
-    void AdvanceProgress(int) override {}
-    void SetProgress(int) override {}
-};
 
 enum class Exchange { Read16, Write9 };
 
@@ -94,7 +87,7 @@ struct SPacedLine {
     }
 
     CSimPtyServer sim;
-    CQuietHost host;
+    CSilentHost host;
     CCommUnit link{host};
     bool busy = true;
     bool ok = false;

@@ -2,23 +2,11 @@
 
 #include <algorithm>
 
+#include "core/app/SilentHost.h"
 #include "core/files/ParameterFileIo.h"
 
-namespace {
-
-// Reads the file without showing anything: the open that follows reports what is wrong with it.
-class CQuietHost : public HostServices {
-public:
-    int ShowMessageBox(std::string_view, unsigned) override { return ID_OK; }
-    void ProcessPendingEvents() override {}
-    void AdvanceProgress(int) override {}
-    void SetProgress(int) override {}
-};
-
-}  // namespace
-
 int FileAxisSlots(const std::string& path, GwType type) {
-    CQuietHost quiet;
+    CSilentHost quiet;
     ParameterImage image;
     if (ReadParameterFile(path, type, image, quiet) != 0) return 0;
     int used = 0;
