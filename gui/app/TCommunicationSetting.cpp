@@ -10,6 +10,7 @@
 
 #include "core/link/BaudTable.h"
 #include "gui/app/QtText.h"
+#include "gui/app/TitleBarWidth.h"
 #include "gui/params/ControlRendering.h"
 
 namespace {
@@ -96,6 +97,7 @@ TCommunicationSetting::TCommunicationSetting(SGWCommunicate& comm,
     column->addLayout(fields);
     column->addLayout(buttons);
     column->setSizeConstraint(QLayout::SetFixedSize);
+    KeepTitleVisible(*this, *column);
 }
 
 void TCommunicationSetting::Ok() {

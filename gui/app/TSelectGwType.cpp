@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "gui/app/QtText.h"
+#include "gui/app/TitleBarWidth.h"
 #include "gui/params/ControlRendering.h"
 
 namespace {
@@ -45,6 +46,7 @@ TSelectGwType::TSelectGwType(SProgramValues& values, QWidget* parent)
     column->addWidget(cbSlctGwType, 0, Qt::AlignHCenter);
     column->addWidget(Button1, 0, Qt::AlignHCenter);
     column->setSizeConstraint(QLayout::SetFixedSize);
+    KeepTitleVisible(*this, *column);
 }
 
 void TSelectGwType::showEvent(QShowEvent* event) {

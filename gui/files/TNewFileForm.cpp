@@ -59,7 +59,7 @@ TNewFileForm::TNewFileForm(SNewFileFormState& state, QWidget* parent)
     buttons->addWidget(bCancel);
     buttons->addStretch(1);
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(kMargin, 2 * kMargin, kMargin, kMargin / 2);
+    column->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     column->setSpacing(kMargin);
     column->addLayout(field);
     column->addLayout(buttons);

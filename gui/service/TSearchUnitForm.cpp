@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "gui/app/QtText.h"
+#include "gui/app/TitleBarWidth.h"
 #include "gui/params/ControlRendering.h"
 
 namespace {
@@ -67,6 +68,7 @@ TSearchUnitForm::TSearchUnitForm(CCommUnit& link, HostServices& host, SMainFlags
     Timer1.setInterval(SEARCH_UNIT_TIMER_MS);
     connect(&Timer1, &QTimer::timeout, this, &TSearchUnitForm::Timer1Timer);
     Render();
+    KeepTitleVisible(*this, *column);
     if (search_.timer1Enabled) Timer1.start();
 }
 

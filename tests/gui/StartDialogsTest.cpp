@@ -15,6 +15,7 @@
 #include "gui/app/CQtHost.h"
 #include "gui/app/TCommunicationSetting.h"
 #include "gui/app/TSelectGwType.h"
+#include "gui/app/TitleBarWidth.h"
 #include "gui/service/TSearchUnitForm.h"
 #include "sim/SimPtyServer.h"
 
@@ -55,6 +56,7 @@ TEST(gui_SelectGwType, TheListAndTheChoiceFollowTheMode) {
         ASSERT_NE(list, nullptr);
         EXPECT_EQ(list->count(), c.listSize);
         EXPECT_EQ(dialog.windowTitle(), "SelectGwType");
+        EXPECT_GE(dialog.sizeHint().width(), TitleBarWidth(dialog)) << "the title bar shows the whole title";
         EXPECT_EQ(dialog.findChild<QLabel*>("Label1")->text(), "Select Unit type.");
         GwType whileOpen = GW_NUB3GW;
         ExecWith(dialog, [&] {
@@ -99,6 +101,7 @@ TEST(gui_CommunicationSetting, PortItemsShowExistingDevicesAndOkAsksBeforeTaking
         EXPECT_EQ(portList->currentIndex(), -1);
         EXPECT_EQ(dialog.findChild<QComboBox*>("ComboBox1")->count(), 6);
         EXPECT_EQ(dialog.windowTitle(), "Setting of communications");
+        EXPECT_GE(dialog.sizeHint().width(), TitleBarWidth(dialog)) << "the title bar shows the whole title";
         ExecWith(dialog,
                  [&] { QTest::mouseClick(dialog.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton); });
         EXPECT_TRUE(watcher.seen.empty());
@@ -163,6 +166,7 @@ TEST(gui_SearchUnitForm, FindsBothUnitsOfTheSimulatedLineAndHandsOverTheChosenOn
     auto* ok = form.findChild<QPushButton*>("Button1");
     auto* units = form.findChild<QComboBox*>("cbUnitNoSel");
     EXPECT_EQ(form.windowTitle(), "Connection Check");
+    EXPECT_GE(form.sizeHint().width(), TitleBarWidth(form)) << "the title bar shows the whole title";
     EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
 
     bool okEnabledAtStart = true;
