@@ -1,9 +1,16 @@
 #include "cli/CliCommands.h"
 #include "cli/CliExitStatus.h"
+#include "cli/CliFileArgument.h"
 #include "cli/CliFileContext.h"
 #include "cli/CliSessionSetup.h"
 
-int RunCheckCommand(const SCliArguments& arguments, CConsoleHost& host) {
+namespace {
+
+void AddCheckOptions(CLI::App& command, SCliArguments& arguments) {
+    AddFileArgument(command, arguments, "the parameter file to check");
+}
+
+int RunCheck(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput&) {
     CSession session(host);
     PrepareFileSession(session, arguments);
     SCliFileContext file(session, arguments.file);
@@ -19,3 +26,11 @@ int RunCheckCommand(const SCliArguments& arguments, CConsoleHost& host) {
     SaveParameterFileCommand(file.context);
     return checksPassed ? CLI_OK : CLI_FAILED;
 }
+
+}  // namespace
+
+const SCliCommand CheckCommand = {
+    "check",         "check FILE", "open FILE and run the checks of Save, without touching any unit\n",
+    AddCheckOptions, nullptr,      RunCheck,
+    false,
+};

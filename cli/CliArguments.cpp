@@ -1,11 +1,13 @@
 #include "cli/CliArguments.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <map>
 
+#include "cli/CliCommand.h"
 #include "cli/CliTypeName.h"
+#include "cli/CliUsage.h"
 #include "core/link/BaudTable.h"
 
 namespace {
@@ -14,17 +16,6 @@ namespace {
 constexpr int OFFERED_BAUD_COUNT = 6;
 constexpr int HIGHEST_COM_NUMBER = 65535;
 
-struct SCommandRule {
-    ECliCommand command;
-    bool takesFile;
-};
-
-const std::map<std::string, SCommandRule, std::less<>> Commands = {
-    {"search", {ECliCommand::Search, false}}, {"read", {ECliCommand::Read, true}},
-    {"write", {ECliCommand::Write, true}},    {"check", {ECliCommand::Check, true}},
-    {"show", {ECliCommand::Show, true}},
-};
-
 std::optional<int> WholeNumber(std::string_view text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -32,26 +23,36 @@ std::optional<int> WholeNumber(std::string_view text) {
     return value;
 }
 
-bool EndsWithIgnoringCase(std::string_view text, std::string_view tail) {
-    if (text.size() < tail.size()) return false;
-    return std::equal(tail.begin(), tail.end(), text.end() - static_cast<std::ptrdiff_t>(tail.size()),
-                      [](char a, char b) { return std::tolower(a) == std::tolower(b); });
+bool IsOptionWord(const std::string& word) {
+    return word.size() >= 2 && word[0] == '-';
 }
+
+std::string OptionName(const std::string& word) {
+    return word.substr(0, word.find('='));
+}
+
+bool IsHelpWord(const std::string& word) {
+    return word == "--help" || word == "-h";
+}
+
+// The global options' values as written; they are turned into the record once the words are parsed.
+struct SGlobalTexts {
+    std::string type, port, baud, unit;
+};
 
 class CParser {
 public:
-    explicit CParser(const std::vector<std::string>& words) : words(words) {}
+    explicit CParser(const std::vector<std::string>& words) : words(words) { BuildApp(); }
 
     SCliParseResult Run() {
-        if (std::any_of(words.begin(), words.end(),
-                        [](const auto& w) { return w == "--help" || w == "-h"; })) {
-            return {};
-        }
+        if (std::any_of(words.begin(), words.end(), IsHelpWord)) return Help();
         if (std::find(words.begin(), words.end(), "--version") != words.end()) {
-            result.arguments.command = ECliCommand::Version;
+            result.request = ECliRequest::Version;
             return result;
         }
-        for (next = 0; next < words.size() && result.Ok();) TakeWord();
+        CheckFlagsTakeNoValue();
+        if (result.Ok()) Parse();
+        if (result.Ok()) TakeGlobalOptions();
         if (result.Ok()) CheckWhole();
         return result;
     }
@@ -61,45 +62,150 @@ private:
         if (result.Ok()) result.error = std::move(reason);
     }
 
-    void TakeWord() {
-        std::string word = words[next++];
-        if (word.size() < 2 || word[0] != '-') {
-            positional.push_back(std::move(word));
-            return;
+    void BuildApp() {
+        app.allow_extras();
+        app.set_help_flag();
+        app.add_option("--type", texts.type);
+        app.add_option("--port", texts.port);
+        app.add_option("--baud", texts.baud);
+        app.add_option("--unit", texts.unit);
+        app.add_flag("--extended", result.arguments.extended);
+        app.add_flag("--json", result.arguments.json);
+        for (const SCliCommand* command : CliCommands()) {
+            CLI::App* sub = app.add_subcommand(command->name, command->description);
+            sub->fallthrough();
+            sub->set_help_flag("--help", "print this help");
+            sub->footer(
+                "The global options (--type, --port, --baud, --unit, --extended, --json): gwcli --help");
+            if (command->addOptions) command->addOptions(*sub, result.arguments);
         }
-        std::optional<std::string> inlineValue;
-        if (const auto eq = word.find('='); eq != std::string::npos) {
-            inlineValue = word.substr(eq + 1);
-            word.resize(eq);
-        }
-        if (word == "--extended" || word == "--restart" || word == "--force") {
-            if (inlineValue) return Fail("option " + word + " takes no value");
-            TakeFlag(word);
-            return;
-        }
-        if (word != "--type" && word != "--port" && word != "--baud" && word != "--unit") {
-            return Fail("unknown option " + word);
-        }
-        if (!inlineValue) {
-            if (next >= words.size()) return Fail("option " + word + " needs a value");
-            inlineValue = words[next++];
-        }
-        TakeValue(word, *inlineValue);
     }
 
-    void TakeFlag(const std::string& option) {
-        auto& a = result.arguments;
-        if (option == "--extended") a.extended = true;
-        if (option == "--restart") a.restart = true;
-        if (option == "--force") a.force = true;
-        if (option != "--extended") writeOnlyOption = option;
+    // Every option of the program, global or of a command.
+    const CLI::Option* FindOption(const std::string& name, const CLI::App** owner = nullptr) const {
+        auto inApp = [&name](const CLI::App& a) -> const CLI::Option* {
+            for (const CLI::Option* option : a.get_options()) {
+                if (!option->get_positional() && option->check_name(name)) return option;
+            }
+            return nullptr;
+        };
+        if (const CLI::Option* option = inApp(app)) return option;
+        for (const CLI::App* sub : app.get_subcommands([](const CLI::App*) { return true; })) {
+            if (const CLI::Option* option = inApp(*sub)) {
+                if (owner) *owner = sub;
+                return option;
+            }
+        }
+        return nullptr;
     }
 
-    void TakeValue(const std::string& option, const std::string& value) {
-        if (option == "--type") return TakeType(value);
-        if (option == "--port") return TakePort(value);
-        if (option == "--baud") return TakeBaud(value);
-        TakeUnit(value);
+    // A flag expects no value; every other option one.
+    static bool IsFlag(const CLI::Option& option) { return option.get_expected_max() == 0; }
+
+    bool TakesValue(const std::string& word) const {
+        const CLI::Option* option = FindOption(word);
+        return option && !IsFlag(*option);
+    }
+
+    const SCliCommand* CommandNamed(const std::string& name) const {
+        for (const SCliCommand* command : CliCommands()) {
+            if (name == command->name) return command;
+        }
+        return nullptr;
+    }
+
+    // The position of the command: the first word that is neither an option nor an option's value.
+    std::optional<std::size_t> CommandPosition() const {
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            const std::string& word = words[i];
+            if (!IsOptionWord(word)) return i;
+            if (word.find('=') == std::string::npos && TakesValue(word)) ++i;
+        }
+        return std::nullopt;
+    }
+
+    SCliParseResult Help() {
+        result.request = ECliRequest::Help;
+        const auto position = CommandPosition();
+        const SCliCommand* command = position ? CommandNamed(words[*position]) : nullptr;
+        result.helpText =
+            command ? app.get_subcommand(command->name)->help("gwcli") : std::string(CliHelpText());
+        return result;
+    }
+
+    void CheckFlagsTakeNoValue() {
+        for (const std::string& word : words) {
+            if (!IsOptionWord(word) || word.find('=') == std::string::npos) continue;
+            const CLI::Option* option = FindOption(OptionName(word));
+            if (option && IsFlag(*option))
+                return Fail("option " + OptionName(word) + " takes no value");
+        }
+    }
+
+    // The command goes first, so that the command's options are known wherever they stand; the global
+    // options after it reach the program through the command.
+    std::vector<std::string> CommandFirst() const {
+        std::vector<std::string> ordered = words;
+        const auto position = CommandPosition();
+        if (position && CommandNamed(words[*position])) {
+            ordered.erase(ordered.begin() + static_cast<std::ptrdiff_t>(*position));
+            ordered.insert(ordered.begin(), words[*position]);
+        }
+        return ordered;
+    }
+
+    void Parse() {
+        std::vector<std::string> reversed = CommandFirst();
+        std::reverse(reversed.begin(), reversed.end());
+        try {
+            app.parse(reversed);
+        } catch (const CLI::ArgumentMismatch& e) {
+            const std::string what = e.what();
+            return Fail("option " + what.substr(0, what.find(':')) + " needs a value");
+        } catch (const CLI::RequiredError& e) {
+            std::string missing = e.what();
+            missing = missing.substr(0, missing.find(" is required"));
+            return Fail(ParsedCommandName() + " needs a " + missing);
+        } catch (const CLI::ParseError& e) {
+            return Fail(e.what());
+        }
+        FindCommand();
+        if (result.Ok()) CheckExtras();
+    }
+
+    std::string ParsedCommandName() const {
+        const auto position = CommandPosition();
+        return position ? words[*position] : std::string("the command");
+    }
+
+    void FindCommand() {
+        const auto parsed = app.get_subcommands();
+        if (!parsed.empty()) {
+            result.arguments.command = CommandNamed(parsed.front()->get_name());
+            return;
+        }
+        const auto position = CommandPosition();
+        if (!position) return Fail("no command given");
+        Fail("unknown command \"" + words[*position] + "\"");
+    }
+
+    // Words nobody took: an option of another command, an unknown option or one argument too many.
+    void CheckExtras() {
+        const std::vector<std::string> extras = app.remaining();
+        if (extras.empty()) return;
+        const std::string& first = extras.front();
+        if (!IsOptionWord(first)) return Fail("unexpected argument \"" + first + "\"");
+        const CLI::App* owner = nullptr;
+        if (FindOption(OptionName(first), &owner) && owner)
+            return Fail(OptionName(first) + " belongs to the " + owner->get_name() + " command");
+        Fail("unknown option " + OptionName(first));
+    }
+
+    void TakeGlobalOptions() {
+        if (app.count("--type")) TakeType(texts.type);
+        if (app.count("--port")) TakePort(texts.port);
+        if (app.count("--baud")) TakeBaud(texts.baud);
+        if (app.count("--unit")) TakeUnit(texts.unit);
     }
 
     void TakeType(const std::string& value) {
@@ -116,10 +222,8 @@ private:
         if (const auto number = WholeNumber(value)) {
             if (*number < 1 || *number > HIGHEST_COM_NUMBER) return Fail("--port: no COM number " + value);
             a.portNumber = number;
-            a.portPath.clear();
         } else if (value.find('/') != std::string::npos) {
             a.portPath = value;
-            a.portNumber.reset();
         } else {
             Fail("--port takes a COM number or a device path, not \"" + value + "\"");
         }
@@ -143,48 +247,18 @@ private:
     }
 
     void CheckWhole() {
-        auto& a = result.arguments;
-        if (positional.empty()) return Fail("no command given");
-        const auto rule = Commands.find(positional.front());
-        if (rule == Commands.end()) return Fail("unknown command \"" + positional.front() + "\"");
-        a.command = rule->second.command;
-        const std::size_t wanted = rule->second.takesFile ? 2 : 1;
-        if (positional.size() < wanted) return Fail(positional.front() + " needs a FILE");
-        if (positional.size() > wanted) return Fail("unexpected argument \"" + positional[wanted] + "\"");
-        if (rule->second.takesFile) a.file = positional[1];
+        const auto& a = result.arguments;
         if (a.type == GW_NONE) return Fail("--type is required");
-        if (!writeOnlyOption.empty() && a.command != ECliCommand::Write) {
-            return Fail(writeOnlyOption + " belongs to the write command");
+        if (a.unitNo && (a.type & GW_UNIT_NUMBERED_MASK) == 0) {
+            return Fail("--unit does not apply to " + std::string(GwUnitDataOf(a.type).name) +
+                        ", which has no unit number");
         }
-        CheckUnitRules();
-        if (a.command == ECliCommand::Read) CheckSaveExtension();
-    }
-
-    // Only the unit-numbered types have unit numbers to search for or to choose.
-    void CheckUnitRules() {
-        const auto& a = result.arguments;
-        const bool unitNumbered = (a.type & GW_UNIT_NUMBERED_MASK) != 0;
-        const std::string name(GwUnitDataOf(a.type).name);
-        if (a.unitNo && !unitNumbered)
-            return Fail("--unit does not apply to " + name + ", which has no unit number");
-        if (a.command == ECliCommand::Search && !unitNumbered) {
-            Fail("search applies to VOSK, VOSK(MLIII), VOSK-LC and DRAVO, not to " + name);
-        }
-    }
-
-    void CheckSaveExtension() {
-        const auto& a = result.arguments;
-        const std::string_view extension = GwUnitDataOf(a.type).extension;
-        if (!EndsWithIgnoringCase(a.file, extension) || a.file.size() == extension.size()) {
-            Fail("read: FILE must bear the extension " + std::string(extension) + " of " +
-                 std::string(GwUnitDataOf(a.type).name));
-        }
+        if (a.command->usageProblem) Fail(a.command->usageProblem(a));
     }
 
     const std::vector<std::string>& words;
-    std::size_t next = 0;
-    std::vector<std::string> positional;
-    std::string writeOnlyOption;
+    CLI::App app{"gwcli"};
+    SGlobalTexts texts;
     SCliParseResult result;
 };
 
@@ -192,4 +266,8 @@ private:
 
 SCliParseResult ParseCliArguments(const std::vector<std::string>& words) {
     return CParser(words).Run();
+}
+
+std::string CommandName(const SCliArguments& arguments) {
+    return arguments.command ? arguments.command->name : "";
 }

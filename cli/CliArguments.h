@@ -1,34 +1,45 @@
 #pragma once
 // The command line of gwcli:
-//   gwcli --type TYPE [--port COM_NUMBER|DEVICE_PATH] [--baud BPS] [--unit 0|1] [--extended] COMMAND [ARGS]
-// parsed into one record, or refused with a one-line reason.
+//   gwcli --type TYPE [--port COM_NUMBER|DEVICE_PATH] [--baud BPS] [--unit 0|1] [--extended] [--json]
+//         COMMAND [ARGS]
+// parsed (with CLI11) into one record, or refused with a one-line reason. Options may stand before or
+// after the command.
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/app/GwType.h"
 
-enum class ECliCommand { Help, Version, Search, Read, Write, Check, Show };
+struct SCliCommand;
 
 struct SCliArguments {
-    ECliCommand command = ECliCommand::Help;
+    const SCliCommand* command = nullptr;  // the command to run
     GwType type = GW_NONE;
     std::optional<int> portNumber;  // --port given as a COM number
     std::string portPath;           // --port given as a device path
     std::optional<int> baudIndex;   // --baud as an index into BaudTable
     std::optional<int> unitNo;      // --unit
     bool extended = false;          // --extended: ExtendedMode for this run only
+    bool json = false;              // --json: one JSON document on standard output instead of the text
     bool restart = false;           // write --restart
     bool force = false;             // write --force
     std::string file;               // FILE of read, write, check and show
 };
 
+// What the command line asks for.
+enum class ECliRequest { Run, Help, Version };
+
 struct SCliParseResult {
     SCliArguments arguments;
-    std::string error;  // empty when the command line is usable; else the one-line reason
+    ECliRequest request = ECliRequest::Run;
+    std::string helpText;  // for Help: the whole help, or the help of the command named
+    std::string error;     // empty when the command line is usable; else the one-line reason
 
     bool Ok() const { return error.empty(); }
 };
 
-// `words` are the arguments after the program name. Options may stand before or after the command.
+// `words` are the arguments after the program name.
 SCliParseResult ParseCliArguments(const std::vector<std::string>& words);
+
+// The name of the command to run, "" when none.
+std::string CommandName(const SCliArguments& arguments);

@@ -1,7 +1,7 @@
 #include "cli/CliMain.h"
 
 #include "cli/CliArguments.h"
-#include "cli/CliCommands.h"
+#include "cli/CliCommand.h"
 #include "cli/CliExitStatus.h"
 #include "cli/CliSessionSetup.h"
 #include "cli/CliUsage.h"
@@ -14,41 +14,22 @@ int UsageError(const std::string& reason, std::FILE* err) {
     return CLI_USAGE;
 }
 
-int RunCommand(const SCliArguments& arguments, std::FILE* out, std::FILE* err) {
-    CConsoleHost host({arguments.restart, arguments.force}, out, err);
-    switch (arguments.command) {
-        case ECliCommand::Search:
-            return RunSearchCommand(arguments, host, out);
-        case ECliCommand::Read:
-            return RunReadCommand(arguments, host);
-        case ECliCommand::Write:
-            return RunWriteCommand(arguments, host);
-        case ECliCommand::Check:
-            return RunCheckCommand(arguments, host);
-        case ECliCommand::Show:
-            return RunShowCommand(arguments, host, out);
-        case ECliCommand::Help:
-        case ECliCommand::Version:
-            break;
-    }
-    return CLI_USAGE;
-}
-
 }  // namespace
 
 int RunGwCli(const std::vector<std::string>& words, std::FILE* out, std::FILE* err) {
     const SCliParseResult parsed = ParseCliArguments(words);
     if (!parsed.Ok()) return UsageError(parsed.error, err);
-    const SCliArguments& arguments = parsed.arguments;
-    if (arguments.command == ECliCommand::Help) {
-        std::fputs(std::string(CliHelpText()).c_str(), out);
+    if (parsed.request == ECliRequest::Help) {
+        std::fputs(parsed.helpText.c_str(), out);
         return CLI_OK;
     }
-    if (arguments.command == ECliCommand::Version) {
+    if (parsed.request == ECliRequest::Version) {
         std::fputs(GW_VERSION_TEXT "\n", out);
         return CLI_OK;
     }
+    const SCliArguments& arguments = parsed.arguments;
     if (const std::string reason = MissingPortReason(arguments); !reason.empty())
         return UsageError(reason, err);
-    return RunCommand(arguments, out, err);
+    CConsoleHost host({arguments.restart, arguments.force}, out, err);
+    return arguments.command->run(arguments, host, {out, err, arguments.json});
 }

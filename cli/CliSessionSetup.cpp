@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "cli/CliCommand.h"
 #include "cli/FileAxisSlots.h"
 #include "core/app/GwComConfig.h"
 #include "core/app/StartupRules.h"
@@ -32,10 +33,6 @@ void ApplyResponseTimeout(CCommUnit& link) {
     if (error == std::errc{} && stop == end && value > 0) link.SetResponseTimeout(value);
 }
 
-bool NeedsUnit(ECliCommand command) {
-    return command == ECliCommand::Search || command == ECliCommand::Read || command == ECliCommand::Write;
-}
-
 }  // namespace
 
 void ApplyRunSettings(CSession& session, const SCliArguments& arguments) {
@@ -57,7 +54,7 @@ void ApplyRunSettings(CSession& session, const SCliArguments& arguments) {
 }
 
 std::string MissingPortReason(const SCliArguments& arguments) {
-    if (!NeedsUnit(arguments.command) || arguments.portNumber || !arguments.portPath.empty()) return {};
+    if (!arguments.command->talksToUnit || arguments.portNumber || !arguments.portPath.empty()) return {};
     if (LoadGwComConfig().comm.CurrentPortNum != 0) return {};
     return "no port: give --port, or choose the port once in the desktop tool";
 }

@@ -1,31 +1,20 @@
 #include "cli/CliUsage.h"
 
+#include <string>
+
+#include "cli/CliCommand.h"
+
 namespace {
 
-constexpr std::string_view USAGE =
+constexpr std::string_view PROGRAM_LINE =
     "usage: gwcli --type TYPE [--port COM_NUMBER|DEVICE_PATH] [--baud BPS] [--unit 0|1] [--extended]\n"
-    "             COMMAND [ARGS]\n"
-    "commands: search | read FILE | write FILE [--restart] [--force] | check FILE | show FILE\n"
-    "          gwcli --help | gwcli --version\n";
+    "             [--json] COMMAND [ARGS]\n";
 
-constexpr std::string_view HELP =
-    "gwcli: read, write and check the parameters of a gateway unit from a script.\n"
-    "\n"
-    "usage: gwcli --type TYPE [--port COM_NUMBER|DEVICE_PATH] [--baud BPS] [--unit 0|1] [--extended]\n"
-    "             COMMAND [ARGS]\n"
-    "\n"
-    "  search                 probe the units and print, one line each, \"unit N slots M\"\n"
-    "  read FILE              read the whole parameter set from the unit, then save it to FILE\n"
-    "                         (FILE must bear the type's extension; saving runs the same checks as Save)\n"
-    "  write FILE [--restart] [--force]\n"
-    "                         open FILE with every reader check, then write it to the unit;\n"
-    "                         restart it only with --restart; a different network type on the unit is\n"
-    "                         written only with --force and --extended, as the desktop tool asks\n"
-    "  check FILE             open FILE and run the checks of Save, without touching any unit\n"
-    "  show FILE              print the parameter set readably: network, address, baud rate, sizes,\n"
-    "                         one line per axis slot with its mode and reserve flag, unit block, option "
-    "words\n"
-    "  --help, --version\n"
+constexpr std::string_view INTRODUCTION =
+    "gwcli: read, write and check the parameters of a gateway unit from a script.\n\n";
+
+constexpr std::string_view OPTIONS =
+    "  --help, --version, COMMAND --help\n"
     "\n"
     "options:\n"
     "  --type TYPE    KAVELIS, VOSK, VOSK(MLIII), VOSK-LC, \"NUB3 GW\" or DRAVO, matched without regard to\n"
@@ -36,6 +25,8 @@ constexpr std::string_view HELP =
     "  --unit N       the unit with unit number N (0 or 1) among those the unit search finds;\n"
     "                 without it VOSK, VOSK(MLIII), VOSK-LC and DRAVO take the first unit found\n"
     "  --extended     run with ExtendedMode on for this run only (the settings file is not changed)\n"
+    "  --json         print one JSON document on standard output instead of the text; the messages\n"
+    "                 of the boxes are printed as without it\n"
     "\n"
     "Every message the desktop tool shows in a box is printed with its text as it stands, each CR LF\n"
     "printed as a line feed, and a line feed after it: information and questions on standard output,\n"
@@ -48,12 +39,61 @@ constexpr std::string_view HELP =
     "environment: GWCLI_RESPONSE_TIMEOUT_MS sets the reply time-out of the serial link in\n"
     "milliseconds (default 3000), XDG_CONFIG_HOME the folder of the settings file.\n";
 
+// Synopses stand in a column 23 characters wide; a longer one puts its description on the next line.
+constexpr std::size_t SYNOPSIS_WIDTH = 23;
+constexpr std::string_view DESCRIPTION_INDENT = "                         ";
+
+std::string CommandHelp(const SCliCommand& command) {
+    std::string text = "  " + std::string(command.synopsis);
+    const std::string_view description = command.description;
+    std::size_t start = 0;
+    bool firstLine = text.size() < SYNOPSIS_WIDTH + 2;
+    if (firstLine)
+        text.resize(SYNOPSIS_WIDTH + 2, ' ');
+    else
+        text += "\n";
+    while (start < description.size()) {
+        const std::size_t end = description.find('\n', start);
+        const std::size_t stop = end == std::string_view::npos ? description.size() : end + 1;
+        if (!firstLine) text += DESCRIPTION_INDENT;
+        text += description.substr(start, stop - start);
+        firstLine = false;
+        start = stop;
+    }
+    if (text.back() != '\n') text += '\n';
+    return text;
+}
+
+std::string BuildUsage() {
+    std::string text(PROGRAM_LINE);
+    text += "commands:";
+    const char* separator = " ";
+    for (const SCliCommand* command : CliCommands()) {
+        text += separator;
+        text += command->synopsis;
+        separator = " | ";
+    }
+    text += "\n          gwcli --help | gwcli COMMAND --help | gwcli --version\n";
+    return text;
+}
+
+std::string BuildHelp() {
+    std::string text(INTRODUCTION);
+    text += PROGRAM_LINE;
+    text += "\n";
+    for (const SCliCommand* command : CliCommands()) text += CommandHelp(*command);
+    text += OPTIONS;
+    return text;
+}
+
 }  // namespace
 
 std::string_view CliUsageText() {
-    return USAGE;
+    static const std::string usage = BuildUsage();
+    return usage;
 }
 
 std::string_view CliHelpText() {
-    return HELP;
+    static const std::string help = BuildHelp();
+    return help;
 }

@@ -57,6 +57,7 @@ int CConsoleHost::AnswerOf(std::string_view text) const {
 }
 
 bool CConsoleHost::ProblemShownSince(std::size_t mark) const {
-    const auto from = shownProblems.begin() + static_cast<std::ptrdiff_t>(std::min(mark, shownProblems.size()));
+    const auto from =
+        shownProblems.begin() + static_cast<std::ptrdiff_t>(std::min(mark, shownProblems.size()));
     return std::find(from, shownProblems.end(), true) != shownProblems.end();
 }

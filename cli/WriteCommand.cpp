@@ -1,5 +1,8 @@
+#include <CLI/CLI.hpp>
+
 #include "cli/CliCommands.h"
 #include "cli/CliExitStatus.h"
+#include "cli/CliFileArgument.h"
 #include "cli/CliFileContext.h"
 #include "cli/CliSessionSetup.h"
 #include "cli/PioReminderText.h"
@@ -10,6 +13,13 @@ namespace {
 
 constexpr std::size_t MSG_TRANSMISSION_ABORTED = 76;
 
+void AddWriteOptions(CLI::App& command, SCliArguments& arguments) {
+    AddFileArgument(command, arguments, "the parameter file to write");
+    command.add_flag("--restart", arguments.restart, "answer Yes to the restart question");
+    command.add_flag("--force", arguments.force,
+                     "with --extended: answer Yes to the question about a different network type");
+}
+
 // The file passes every reader check: opened once in a session of its own before any unit is asked.
 bool FileOpens(const SCliArguments& arguments, CConsoleHost& host) {
     CSession session(host);
@@ -18,9 +28,7 @@ bool FileOpens(const SCliArguments& arguments, CConsoleHost& host) {
     return OpenFileAsItStands(file, host, arguments.file);
 }
 
-}  // namespace
-
-int RunWriteCommand(const SCliArguments& arguments, CConsoleHost& host) {
+int RunWrite(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput&) {
     if (!FileOpens(arguments, host)) return CLI_FAILED;
     CSession session(host);
     ApplyRunSettings(session, arguments);
@@ -44,3 +52,17 @@ int RunWriteCommand(const SCliArguments& arguments, CConsoleHost& host) {
     if (result.code == 0) host.Print(MsgText[MSG_TRANSMISSION_ABORTED], MB_ICON_ERROR);
     return CLI_FAILED;
 }
+
+}  // namespace
+
+const SCliCommand WriteCommand = {
+    "write",
+    "write FILE [--restart] [--force]",
+    "open FILE with every reader check, then write it to the unit;\n"
+    "restart it only with --restart; a different network type on the unit is\n"
+    "written only with --force and --extended, as the desktop tool asks\n",
+    AddWriteOptions,
+    nullptr,
+    RunWrite,
+    true,
+};

@@ -30,7 +30,7 @@ SCliArguments Parsed(const std::vector<std::string>& words) {
 TEST(CliArguments, OptionsStandBeforeOrAfterTheCommand) {
     const SCliArguments a = Parsed({"--type", "vosk-lc", "--port=12", "--baud", "230400", "--unit", "1",
                                     "--extended", "write", "plant.volc", "--restart", "--force"});
-    EXPECT_EQ(a.command, ECliCommand::Write);
+    EXPECT_EQ(CommandName(a), "write");
     EXPECT_EQ(a.type, GW_VOSK_LC);
     EXPECT_EQ(a.portNumber, 12);
     EXPECT_EQ(a.portPath, "");
@@ -40,7 +40,7 @@ TEST(CliArguments, OptionsStandBeforeOrAfterTheCommand) {
     EXPECT_EQ(a.file, "plant.volc");
 
     const SCliArguments b = Parsed({"read", "PLANT.VOGW", "--port", "/dev/pts/3", "--type", "VOSK"});
-    EXPECT_EQ(b.command, ECliCommand::Read);
+    EXPECT_EQ(CommandName(b), "read");
     EXPECT_EQ(b.portPath, "/dev/pts/3");
     EXPECT_FALSE(b.portNumber.has_value());
     EXPECT_FALSE(b.baudIndex.has_value());
@@ -60,9 +60,27 @@ TEST(CliArguments, EveryOfferedSpeedHasItsBaudIndex) {
 }
 
 TEST(CliArguments, HelpAndVersionNeedNothingElse) {
-    EXPECT_EQ(Parsed({"--help"}).command, ECliCommand::Help);
-    EXPECT_EQ(Parsed({"read", "--bogus", "-h"}).command, ECliCommand::Help);
-    EXPECT_EQ(Parsed({"--version"}).command, ECliCommand::Version);
+    EXPECT_EQ(ParseCliArguments({"--help"}).request, ECliRequest::Help);
+    EXPECT_EQ(ParseCliArguments({"--version"}).request, ECliRequest::Version);
+    // The help of a command: its own options, whatever else stands on the line.
+    const SCliParseResult commandHelp = ParseCliArguments({"--type", "vosk", "write", "--bogus", "-h"});
+    EXPECT_EQ(commandHelp.request, ECliRequest::Help);
+    EXPECT_NE(commandHelp.helpText.find("--restart"), std::string::npos) << commandHelp.helpText;
+    EXPECT_EQ(commandHelp.helpText.find("search"), std::string::npos) << commandHelp.helpText;
+}
+
+TEST(CliArguments, CommandOptionsAndJsonStandAnywhere) {
+    const SCliArguments a = Parsed({"--restart", "--type", "vosk", "--json", "write", "a.vogw"});
+    EXPECT_EQ(CommandName(a), "write");
+    EXPECT_TRUE(a.restart);
+    EXPECT_TRUE(a.json);
+    EXPECT_EQ(a.file, "a.vogw");
+    // A value that spells a command is still the option's value.
+    const SCliParseResult valueLikeCommand =
+        ParseCliArguments({"--port", "search", "--type", "vosk", "check", "a"});
+    EXPECT_EQ(CommandName(valueLikeCommand.arguments), "check");
+    EXPECT_NE(valueLikeCommand.error.find("--port takes a COM number"), std::string::npos)
+        << valueLikeCommand.error;
 }
 
 TEST(CliArguments, ReadFileMustBearTheTypesExtensionInAnyCase) {

@@ -1,5 +1,6 @@
 // check and show: parameter files opened with every reader check, never a unit.
 #include <cctype>
+#include <nlohmann/json.hpp>
 
 #include "core/app/texts/MsgText.h"
 #include "tests/cli/CliTestSupport.h"
@@ -110,6 +111,17 @@ TEST_F(CliTest, ShowPrintsTheSetReadably) {
         EXPECT_NE(run.out.find(line), std::string::npos) << line << "\nin:\n" << run.out;
     }
     EXPECT_EQ(Occurrences(run.out, "\nslot "), 8u);
+}
+
+// The JSON form: the registers as the file writes them, and the readable lines.
+TEST_F(CliTest, ShowAsJsonHoldsTheFilesRegisters) {
+    const SCliRun run = Cli(GW_VOSK, {"--json", "show", GoldenFile("vosk.vogw")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const nlohmann::json document = nlohmann::json::parse(run.out);
+    EXPECT_EQ(document["type"], "VOSK");
+    EXPECT_EQ(document["registers"]["F103"], "0085");
+    EXPECT_EQ(document["registers"].size(), 48u) << "every register line of a VOSK file";
+    EXPECT_EQ(document["lines"][1], "network: EtherNet/IP (NTYP 0085h, NMOD 000Ch)");
 }
 
 // Every type's golden file shows its network, one line per slot and the unit block.

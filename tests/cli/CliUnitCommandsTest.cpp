@@ -1,4 +1,5 @@
 // search, read and write of the built program against the simulated gateway over a pseudo-terminal.
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "core/app/texts/CommonMsgText.h"
@@ -25,6 +26,12 @@ TEST_F(CliOnSim, SearchListsBothUnitsWithTheirSlotCounts) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "unit 0 slots 8\nunit 1 slots 4\n");
     EXPECT_EQ(run.err, "");
+
+    const SCliRun json = Cli(GW_VOSK, {"search", "--json"});
+    EXPECT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(nlohmann::json::parse(json.out),
+              nlohmann::json::parse(R"({"units":[{"unit":0,"address":208,"slots":8},
+                                                 {"unit":1,"address":209,"slots":4}]})"));
 }
 
 // A device path as --port reaches the same unit without any mapping in the settings file.

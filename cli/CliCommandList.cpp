@@ -1,0 +1,10 @@
+#include <array>
+
+#include "cli/CliCommands.h"
+
+std::span<const SCliCommand* const> CliCommands() {
+    static constexpr std::array<const SCliCommand*, 5> commands = {
+        &SearchCommand, &ReadCommand, &WriteCommand, &CheckCommand, &ShowCommand,
+    };
+    return commands;
+}

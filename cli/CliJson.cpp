@@ -1,0 +1,7 @@
+#include "cli/CliJson.h"
+
+void PrintJson(const SCliOutput& output, const CliJson& document) {
+    const std::string text = document.dump(2) + "\n";
+    std::fputs(text.c_str(), output.out);
+    std::fflush(output.out);
+}

@@ -1,0 +1,10 @@
+#pragma once
+// The JSON rendering of a command's result: one document on standard output.
+#include <nlohmann/json.hpp>
+
+#include "cli/CliCommand.h"
+
+// Keys keep the order they were added in, so the document reads like the text.
+using CliJson = nlohmann::ordered_json;
+
+void PrintJson(const SCliOutput& output, const CliJson& document);
