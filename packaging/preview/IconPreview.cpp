@@ -7,9 +7,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QIcon>
 #include <QListWidget>
 #include <QSettings>
+#include <QTreeView>
 #include <QWidget>
 
 namespace {
@@ -36,6 +38,13 @@ QFileDialog* CreateFileDialog(const QString& folder) {
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setWindowFlags(Qt::Widget);
     dialog->setViewMode(QFileDialog::Detail);
+    // Icons large enough to look at, and a Type column wide enough for the file types' names.
+    if (auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        view->setIconSize(QSize(32, 32));
+        view->header()->resizeSection(0, 220);
+        view->header()->resizeSection(1, 90);
+        view->header()->resizeSection(2, 280);
+    }
     return dialog;
 }
 }  // namespace
@@ -53,7 +62,7 @@ int main(int argc, char** argv) {
     auto* layout = new QHBoxLayout(&window);
     layout->addWidget(CreateLauncher(dataFolder + QStringLiteral("/applications")));
     layout->addWidget(CreateFileDialog(QString::fromLocal8Bit(argv[2])));
-    window.resize(1100, 520);
+    window.resize(1240, 520);
     window.show();
     return app.exec();
 }
