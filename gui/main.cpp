@@ -46,9 +46,13 @@ int RunSelfTest(QApplication& app, TGWParaCfgForm& window, GwType type) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // --help needs no display.
+    // --help and --version need no display (the manual page is made from them at build time).
     if (HasOption(argc, argv, "--help") || HasOption(argc, argv, "-h")) {
         std::fputs(StartOptionsHelp().c_str(), stdout);
+        return 0;
+    }
+    if (HasOption(argc, argv, "--version")) {
+        std::fputs("gwparacfg " GW_VERSION_TEXT "\n", stdout);
         return 0;
     }
     if (HasOption(argc, argv, "--selftest") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -67,6 +67,7 @@ std::string StartOptionsHelp() {
            "  --selftest TYPE    build the main window for TYPE without any start dialog, show and\n"
            "                     refresh it, check it and close it; exit status 0 when it is sound\n"
            "  --help             show this text\n"
+           "  --version          show the version of the tool\n"
            "\n"
            "The settings file is GWComConfig.env in $XDG_CONFIG_HOME (default ~/.config)/\n"
            "Orvane Corporation/KAVELIS/Parameter Configuration Tool/; its section [Ports] maps a COM\n"
