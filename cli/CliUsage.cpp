@@ -7,7 +7,7 @@
 namespace {
 
 constexpr std::string_view PROGRAM_LINE =
-    "usage: gwcli --type TYPE [--port COM_NUMBER|DEVICE_PATH] [--baud BPS] [--unit 0|1] [--extended]\n"
+    "gwcli --type TYPE [--port COM_NUMBER|DEVICE_PATH] [--baud BPS] [--unit 0|1] [--extended]\n"
     "             [--json] COMMAND [ARGS]\n";
 
 constexpr std::string_view INTRODUCTION =
@@ -65,7 +65,7 @@ std::string CommandHelp(const SCliCommand& command) {
 }
 
 std::string BuildUsage() {
-    std::string text(PROGRAM_LINE);
+    std::string text = "usage: " + std::string(PROGRAM_LINE);
     text += "commands:";
     const char* separator = " ";
     for (const SCliCommand* command : CliCommands()) {
@@ -78,9 +78,10 @@ std::string BuildUsage() {
 }
 
 std::string BuildHelp() {
-    std::string text(INTRODUCTION);
-    text += PROGRAM_LINE;
+    // The usage first, as manual page generators expect it.
+    std::string text = "Usage: " + std::string(PROGRAM_LINE);
     text += "\n";
+    text += INTRODUCTION;
     for (const SCliCommand* command : CliCommands()) text += CommandHelp(*command);
     text += OPTIONS;
     return text;
