@@ -66,7 +66,11 @@ CGwSimCore::CGwSimCore(const SSimConfig& config) : config_(config) {
 std::vector<std::uint8_t> CGwSimCore::Handle(const std::vector<std::uint8_t>& request,
                                              Clock::time_point now) {
     requestLog_.push_back(request);
-    if (requestLog_.size() > REQUEST_LOG_LIMIT) requestLog_.pop_front();
+    requestTimes_.push_back(now);
+    if (requestLog_.size() > REQUEST_LOG_LIMIT) {
+        requestLog_.pop_front();
+        requestTimes_.pop_front();
+    }
     Advance(now);
     if (!HasValidCrc(request) || faults_.silent) return {};
     if (request[0] == BROADCAST) {
@@ -123,6 +127,10 @@ int CGwSimCore::LineBps() const {
 
 std::vector<std::vector<std::uint8_t>> CGwSimCore::RequestLog() const {
     return {requestLog_.begin(), requestLog_.end()};
+}
+
+std::vector<CGwSimCore::Clock::time_point> CGwSimCore::RequestTimes() const {
+    return {requestTimes_.begin(), requestTimes_.end()};
 }
 
 std::vector<int> CGwSimCore::Units() const {
@@ -194,9 +202,23 @@ void CGwSimCore::ApplyReplyFaults(Frame& reply) const {
     if (reply.size() < 4) return;
     if (faults_.wrongSlave) reply[0] ^= 0x01;
     if (faults_.wrongFunction) reply[1] ^= 0x01;
-    if (faults_.wrongSlave || faults_.wrongFunction) RefreshCrc(reply);
+    const bool reshapeRead =
+        reply[1] == FN_READ_HOLDING && (faults_.wrongByteCount || faults_.dropRegisters > 0);
+    if (reshapeRead) ReshapeReadReply(reply);
+    if (faults_.wrongSlave || faults_.wrongFunction || reshapeRead) RefreshCrc(reply);
     if (faults_.corruptCrc) reply.back() = static_cast<std::uint8_t>(~reply.back());
     reply.insert(reply.end(), faults_.trailing.begin(), faults_.trailing.end());
+}
+
+// Drops registers from the end of a read reply and makes its byte count lie, as the faults ask; the
+// caller recomputes the CRC so the frame still passes the line checks.
+void CGwSimCore::ReshapeReadReply(Frame& reply) const {
+    constexpr std::size_t header = 3;
+    constexpr std::size_t crc = 2;
+    const std::size_t dataBytes = reply.size() - header - crc;
+    const std::size_t dropBytes = std::min(dataBytes, 2 * static_cast<std::size_t>(faults_.dropRegisters));
+    reply.erase(reply.end() - static_cast<std::ptrdiff_t>(crc + dropBytes), reply.end() - crc);
+    reply[2] = static_cast<std::uint8_t>(dataBytes - dropBytes + (faults_.wrongByteCount ? 2 : 0));
 }
 
 CGwSimCore::Frame CGwSimCore::Execute(SUnit& unit, const Frame& request, Clock::time_point now) {

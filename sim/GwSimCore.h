@@ -35,6 +35,7 @@ public:
     SSimFaults& Faults();
     int LineBps() const;  // the serial speed the unit is set to (45h/04h broadcast)
     std::vector<std::vector<std::uint8_t>> RequestLog() const;  // every request frame received, in order
+    std::vector<Clock::time_point> RequestTimes() const;        // when each of those arrived
 
     const SSimConfig& Config() const { return config_; }
     std::vector<int> Units() const;
@@ -64,6 +65,7 @@ private:
     bool TakesThisAttempt();
     std::uint8_t AddressFromUnitNumber(const SUnit& unit) const;
     void ApplyReplyFaults(Frame& reply) const;
+    void ReshapeReadReply(Frame& reply) const;
 
     Frame Execute(SUnit& unit, const Frame& request, Clock::time_point now);
     Frame ReadHoldingRegisters(SUnit& unit, const Frame& request);
@@ -82,4 +84,5 @@ private:
     std::optional<Clock::time_point> origin_;
     long long elapsedMs_ = 0;
     std::deque<Frame> requestLog_;
+    std::deque<Clock::time_point> requestTimes_;
 };

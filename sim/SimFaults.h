@@ -10,9 +10,12 @@ struct SSimFaults {
     bool corruptCrc = false;     // the reply's last CRC byte is inverted
     bool wrongSlave = false;     // the reply names another slave (address with bit 0 inverted)
     bool wrongFunction = false;  // the reply names another function (function code with bit 0 inverted)
-    int exceptionCode = 0;       // non-zero: every request is answered with this exception code
-    std::size_t chunkSize = 0;   // shell: non-zero: the reply leaves in chunks of this many bytes
-    int chunkPauseMs = 0;        // shell: the pause between two chunks
+    // Read replies (03h) that stay well formed on the line (valid CRC) but do not fit the request:
+    bool wrongByteCount = false;         // the byte count names two bytes more than the reply carries
+    int dropRegisters = 0;               // this many registers fewer than asked, byte count to match
+    int exceptionCode = 0;               // non-zero: every request is answered with this exception code
+    std::size_t chunkSize = 0;           // shell: non-zero: the reply leaves in chunks of this many bytes
+    int chunkPauseMs = 0;                // shell: the pause between two chunks
     std::vector<std::uint8_t> trailing;  // bytes sent after the reply's CRC
     int delayMs = 0;                     // shell: the wait before the reply leaves
 };

@@ -4,7 +4,9 @@
 #include <climits>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <optional>
 #include <system_error>
 
 #include "core/app/HexTextToValue.h"
@@ -107,15 +109,41 @@ SGwComConfig ParseGwComConfig(std::string_view text) {
     return config;
 }
 
+namespace {
+
+// The whole text of a settings file, or nothing when it is not a regular file of a sensible size or
+// cannot be read.
+std::optional<std::string> SettingsFileText(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (error || size > MAX_SETTINGS_FILE_SIZE) return std::nullopt;
+    std::ifstream stream(file, std::ios::binary);
+    if (!stream) return std::nullopt;
+    std::string text((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+    if (stream.bad()) return std::nullopt;
+    return text;
+}
+
+// Sets a [GW] key unless its text already stands for the value: "Path=/data" is read as "/data/" and
+// "PortNum=07" as 7, and such a text stays as the user wrote it.
+void UpdateKey(CIniDocument& document, std::string_view key, const std::string& text,
+               const std::function<bool(const std::string&)>& readsAsTheValue) {
+    const auto current = document.Value(GW_SECTION, key);
+    if (current && readsAsTheValue(*current)) return;
+    document.SetValue(GW_SECTION, key, text);
+}
+
+}  // namespace
+
 SGwComConfig ReadGwComConfigFile(const std::filesystem::path& file) {
     std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (error || size > MAX_SETTINGS_FILE_SIZE) return ParseGwComConfig({});
-    std::ifstream stream(file, std::ios::binary);
-    if (!stream) return ParseGwComConfig({});
-    const std::string text((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
-    if (stream.bad()) return ParseGwComConfig({});
-    return ParseGwComConfig(text);
+    const bool present = std::filesystem::exists(std::filesystem::symlink_status(file, error));
+    const std::optional<std::string> text = present ? SettingsFileText(file) : std::nullopt;
+    SGwComConfig config = ParseGwComConfig(text.value_or(std::string()));
+    config.unreadable = present && !text;
+    config.file = file;
+    return config;
 }
 
 SGwComConfig LoadGwComConfig() {
@@ -124,10 +152,14 @@ SGwComConfig LoadGwComConfig() {
 }
 
 std::string GwComConfigText(CIniDocument document, const SGWCommunicate& comm) {
-    document.SetValue(GW_SECTION, "BaudRate", std::to_string(comm.CurrentBaudIndex));
-    document.SetValue(GW_SECTION, "PortNum", std::to_string(comm.CurrentPortNum));
-    document.SetValue(GW_SECTION, "Flag", FlagTextOf(comm.ToolFlags));
-    document.SetValue(GW_SECTION, "Path", comm.LastFolder);
+    UpdateKey(document, "BaudRate", std::to_string(comm.CurrentBaudIndex),
+              [&](const std::string& t) { return BaudIndexOf(IntegerOfText(t)) == comm.CurrentBaudIndex; });
+    UpdateKey(document, "PortNum", std::to_string(comm.CurrentPortNum),
+              [&](const std::string& t) { return PortNumOf(IntegerOfText(t)) == comm.CurrentPortNum; });
+    UpdateKey(document, "Flag", FlagTextOf(comm.ToolFlags),
+              [&](const std::string& t) { return ToolFlagsOfFlagText(t) == comm.ToolFlags; });
+    UpdateKey(document, "Path", comm.LastFolder,
+              [&](const std::string& t) { return LastFolderOf(t) == comm.LastFolder; });
     return document.Text();
 }
 
@@ -156,7 +188,8 @@ int WriteGwComConfigFile(const std::filesystem::path& file, const CIniDocument& 
     return 0;
 }
 
-int SaveGwComConfig(const CIniDocument& document, const SGWCommunicate& comm) {
+int SaveGwComConfig(const SGwComConfig& config, const SGWCommunicate& comm) {
+    if (config.unreadable) return -1;
     std::filesystem::path folder;
     if (const auto settingsFolder = SettingsFolder()) {
         folder = *settingsFolder;
@@ -168,5 +201,11 @@ int SaveGwComConfig(const CIniDocument& document, const SGWCommunicate& comm) {
     } else {
         return -1;
     }
-    return WriteGwComConfigFile(folder / SETTINGS_FILE_NAME, document, comm);
+    return WriteGwComConfigFile(folder / SETTINGS_FILE_NAME, config.document, comm);
+}
+
+std::string UnreadableSettingsNotice(const std::filesystem::path& file) {
+    return "The settings file could not be read, so this run uses the default settings.\n"
+           "The file is left as it is, and settings changed in this run are not saved:\n" +
+           file.string();
 }

@@ -57,9 +57,15 @@ CIniDocument CIniDocument::Parse(std::string_view text) {
         const std::size_t end = text.find('\n');
         std::string_view raw = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+        std::string ending = end == std::string_view::npos ? "" : "\n";
+        if (!raw.empty() && raw.back() == '\r' && !ending.empty()) {
+            raw.remove_suffix(1);
+            ending = "\r\n";
+        }
         SLine line = ParseLine(raw, section);
+        line.ending = std::move(ending);
         if (line.kind == LineKind::Section) section = line.section;
+        if (document.lines_.empty() && !line.ending.empty()) document.newLineEnding_ = line.ending;
         document.lines_.push_back(std::move(line));
     }
     return document;
@@ -116,6 +122,7 @@ void CIniDocument::SetValue(std::string_view section, std::string_view key, std:
         return;
     }
     SLine entry;
+    entry.added = true;
     entry.kind = LineKind::Entry;
     entry.section = std::string(section);
     entry.key = std::string(key);
@@ -127,8 +134,13 @@ void CIniDocument::SetValue(std::string_view section, std::string_view key, std:
         lines_.insert(lines_.begin() + last + 1, std::move(entry));
         return;
     }
-    if (!lines_.empty() && !Trim(lines_.back().raw).empty()) lines_.push_back(SLine{});
+    if (!lines_.empty() && !Trim(lines_.back().raw).empty()) {
+        SLine blank;
+        blank.added = true;
+        lines_.push_back(std::move(blank));
+    }
     SLine header;
+    header.added = true;
     header.kind = LineKind::Section;
     header.section = std::string(section);
     header.raw = "[" + header.section + "]";
@@ -138,9 +150,12 @@ void CIniDocument::SetValue(std::string_view section, std::string_view key, std:
 
 std::string CIniDocument::Text() const {
     std::string text;
-    for (const SLine& line : lines_) {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const SLine& line = lines_[i];
         text += line.raw;
-        text += '\n';
+        // Added lines, and a once-last line that lines were added after, end like the document.
+        const bool last = i + 1 == lines_.size();
+        text += line.ending.empty() && (!last || line.added) ? newLineEnding_ : line.ending;
     }
     return text;
 }

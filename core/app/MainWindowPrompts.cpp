@@ -16,6 +16,8 @@ bool UntransmittedChanges(const SMainFlags& flags) {
 }
 
 bool CloseQueryAllowsExit(const SMainFlags& flags, HostServices& host) {
+    // A read or write is running: closing now would take the port from under its exchange.
+    if (flags.commBusy) return false;
     if (!UntransmittedChanges(flags)) return true;
     return host.ShowMessageBox(MsgText[MSG_EXIT_WITHOUT_TRANSMITTING], QUESTION_NO_DEFAULT) == ID_YES;
 }

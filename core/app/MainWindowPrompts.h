@@ -7,7 +7,8 @@
 bool UntransmittedChanges(const SMainFlags& flags);
 
 // Close query: with untransmitted changes the question box "Parameters are modified.\r\nDo you wish to
-// exit ..." is asked; true lets the window close, false (No) keeps the program running.
+// exit ..." is asked; true lets the window close, false (No) keeps the program running. While an
+// exchange with the gateway runs (`commBusy`) the window does not close and nothing is asked.
 bool CloseQueryAllowsExit(const SMainFlags& flags, HostServices& host);
 
 // The transmit prompt after a dialog changed parameters: true when the user wants them written now;

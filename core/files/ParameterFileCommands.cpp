@@ -6,6 +6,7 @@
 #include "core/files/FilePathParts.h"
 #include "core/files/ParameterFileIo.h"
 #include "core/files/ParameterFileReader.h"
+#include "core/files/ParameterFileReopenCheck.h"
 #include "core/files/SafeFileReplace.h"
 #include "core/params/NetworkTypeTable.h"
 #include "core/params/Validation.h"
@@ -43,13 +44,15 @@ std::optional<std::string> AskPath(SParameterFileContext& ctx, EFileDialogKind k
     return path;
 }
 
-// The completeness and consistency checks; false after their message was shown.
+// The completeness and consistency checks, and that the file will open again; false after their
+// message was shown.
 bool ReadyToSave(SParameterFileContext& ctx) {
     if (ctx.hooks.checkCompleteness(ctx.image, ctx.form, ctx.program) != 0) {
         Show(ctx.host, MSG_OMISSION, MB_ICON_WARNING);
         return false;
     }
-    const int finding = ctx.hooks.prepareAndValidate(ctx.image, ctx.form, ctx.program);
+    int finding = ctx.hooks.prepareAndValidate(ctx.image, ctx.form, ctx.program);
+    if (finding == VALIDATION_OK) finding = ReopenFindingOf(ctx.image, ctx.program.SelectedGwType);
     if (finding != VALIDATION_OK) {
         ctx.host.ShowMessageBox(SaveFindingMessage(finding), MB_ICON_WARNING);
         return false;
@@ -174,7 +177,9 @@ int OpenParameterFileByName(SParameterFileContext& ctx, const std::string& path)
 }
 
 int OpenDroppedFiles(SParameterFileContext& ctx, const std::vector<std::string>& paths) {
-    if (paths.empty()) return -1;
+    // During a read or write the image belongs to the transfer: a file must not replace it between
+    // two register blocks.
+    if (paths.empty() || ctx.form.flags.commBusy) return -1;
     if (paths.size() > 1) {
         Show(ctx.host, MSG_ONLY_ONE_FILE, MB_ICON_ERROR);
         return -1;

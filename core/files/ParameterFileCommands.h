@@ -56,7 +56,8 @@ int OpenParameterFileCommand(SParameterFileContext& ctx);
 // menus. The Monitor menu is disabled whatever the outcome. 0 when loaded, else -1 (already reported).
 int OpenParameterFileByName(SParameterFileContext& ctx, const std::string& path);
 
-// Files dropped on the main window: one is opened by name, more are refused with a message.
+// Files dropped on the main window: one is opened by name, more are refused with a message. While an
+// exchange with the gateway runs (`commBusy`) a drop is ignored.
 int OpenDroppedFiles(SParameterFileContext& ctx, const std::vector<std::string>& paths);
 
 // The command line's arguments at start: as a drop, and with any argument the Monitor menu is disabled.

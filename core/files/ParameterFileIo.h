@@ -10,8 +10,8 @@
 inline constexpr std::size_t PFILE_BYTES_MAX = 16u << 20;
 
 // Writes the image as a parameter file of `type`, stamped with the local date and time. Returns
-// FILE_WRITE_OK, FILE_CANNOT_CREATE or FILE_WRITE_FAILED (SafeFileReplace.h); on failure the file that
-// was at `path` is unchanged.
+// FILE_WRITE_OK, FILE_CANNOT_CREATE, FILE_WRITE_PROTECTED or FILE_WRITE_FAILED (ReplaceFileContents in
+// SafeFileReplace.h tells when the file that was at `path` is left unchanged).
 int WriteParameterFile(const std::string& path, const ParameterImage& image, GwType type);
 
 // Reads the parameter file at `path` into the image (LoadParameterText). A failure shows its message

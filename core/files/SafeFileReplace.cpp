@@ -8,10 +8,13 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "core/files/UniqueFd.h"
 
 namespace {
+
+constexpr mode_t ANY_WRITE_BIT = S_IWUSR | S_IWGRP | S_IWOTH;
 
 // The file a path names: a symbolic link is followed so that the link itself survives the replace.
 std::string ResolvedTarget(const std::string& path) {
@@ -30,6 +33,16 @@ std::string FolderOf(const std::string& path) {
 std::string NameOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::optional<struct stat> StatOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+    return st;
+}
+
+bool IsWriteProtected(const std::string& target, const struct stat& st) {
+    return (st.st_mode & ANY_WRITE_BIT) == 0 || ::access(target.c_str(), W_OK) != 0;
 }
 
 // Creates a new, hidden temporary file beside the target; the mode follows the umask like any new file.
@@ -55,11 +68,13 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// A replaced file keeps the permission bits it had.
-bool KeepModeOf(const std::string& target, int fd) {
-    struct stat st {};
-    if (::stat(target.c_str(), &st) != 0) return true;  // a new file
-    return ::fchmod(fd, st.st_mode & 07777) == 0;
+// The new file takes the replaced one's owner and group where the system allows it (a failure is no
+// reason to lose the save), then its permission bits (after the owner, which may clear set-id bits).
+bool KeepOwnerAndMode(const struct stat& old, int fd) {
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        [[maybe_unused]] const int groupOnly = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    }
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
 // Makes the rename itself durable; a folder that cannot be flushed does not undo a finished replace.
@@ -68,16 +83,21 @@ void FlushFolder(const std::string& folder) {
     if (dir.Valid()) ::fsync(dir.Get());
 }
 
-}  // namespace
-
-int ReplaceFileContents(const std::string& path, std::string_view bytes) {
-    const std::string target = ResolvedTarget(path);
-    std::string tempPath;
-    CUniqueFd file = CreateTemporaryBeside(target, tempPath);
+// Writes the contents into the target itself (created when missing), cut to their length.
+int WriteInPlace(const std::string& target, std::string_view bytes) {
+    CUniqueFd file(::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
     if (!file.Valid()) return FILE_CANNOT_CREATE;
+    const bool written = WriteAll(file.Get(), bytes) &&
+                         ::ftruncate(file.Get(), static_cast<off_t>(bytes.size())) == 0 &&
+                         ::fsync(file.Get()) == 0;
+    const bool closed = file.Close();
+    return written && closed ? FILE_WRITE_OK : FILE_WRITE_FAILED;
+}
 
-    const bool written =
-        WriteAll(file.Get(), bytes) && KeepModeOf(target, file.Get()) && ::fsync(file.Get()) == 0;
+int WriteThroughTemporary(CUniqueFd& file, const std::string& tempPath, const std::string& target,
+                          const std::optional<struct stat>& old, std::string_view bytes) {
+    const bool written = WriteAll(file.Get(), bytes) && (!old || KeepOwnerAndMode(*old, file.Get())) &&
+                         ::fsync(file.Get()) == 0;
     const bool closed = file.Close();
     if (!written || !closed || ::rename(tempPath.c_str(), target.c_str()) != 0) {
         ::unlink(tempPath.c_str());
@@ -85,4 +105,22 @@ int ReplaceFileContents(const std::string& path, std::string_view bytes) {
     }
     FlushFolder(FolderOf(target));
     return FILE_WRITE_OK;
+}
+
+}  // namespace
+
+int ReplaceFileContents(const std::string& path, std::string_view bytes) {
+    const std::string target = ResolvedTarget(path);
+    const std::optional<struct stat> old = StatOf(target);
+    if (old && IsWriteProtected(target, *old)) return FILE_WRITE_PROTECTED;
+    if (old && S_ISREG(old->st_mode) && old->st_nlink > 1) return WriteInPlace(target, bytes);
+
+    std::string tempPath;
+    CUniqueFd file = CreateTemporaryBeside(target, tempPath);
+    if (!file.Valid()) {
+        // No temporary file in this folder: a writable file can still be written in place, and a new
+        // one created where the folder allows it (there are no old contents to lose).
+        return !old || S_ISREG(old->st_mode) ? WriteInPlace(target, bytes) : FILE_CANNOT_CREATE;
+    }
+    return WriteThroughTemporary(file, tempPath, target, old, bytes);
 }

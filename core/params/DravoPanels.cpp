@@ -62,15 +62,6 @@ std::uint16_t SelectedCode(const SDriveUnitPanel& unit) {
     return unit.listCodes[static_cast<std::size_t>(index)];
 }
 
-// Twice the number of leading drive units whose list is not at "Undefined".
-int LeadingDefinedSlots(const SMainFormState& form) {
-    int units = 0;
-    while (units < static_cast<int>(form.DriveUnits.size()) &&
-           !IsAtUndefined(form.DriveUnits[static_cast<std::size_t>(units)]))
-        ++units;
-    return SLOTS_PER_UNIT * units;
-}
-
 void SetConfiguredCount(ParameterImage& image, int count) {
     image.AxisCount = count;
     image.IoAxisCount = image.DravoMode == DRAVO_MODE_REMOTE_IO ? count : 0;
@@ -121,17 +112,29 @@ bool IsDravoModeOffered(std::uint16_t word, int dravoMode, std::uint16_t ntyp, G
     });
 }
 
+// On a unit with an odd slot count the last drive unit has one slot: there is no second slot to
+// compare with.
 bool DravoUnitRulesHold(const ParameterImage& image, GwType type) {
     const int configured = std::clamp(image.AxisCount, 0, AXIS_SLOTS);
     for (int first = 0; first < configured; first += SLOTS_PER_UNIT) {
         const std::uint16_t word = SlotWord(image, first);
         if (word == AXIS_NO_SLOT) return false;
         if (!IsDravoModeOffered(word, image.DravoMode, image.Word(NTYP), type)) return false;
-        if (AxisModeCode(SlotWord(image, first + 1)) != AxisModeCode(word)) return false;
+        const bool secondSlotExists = first + 1 < image.SlotCount;
+        if (secondSlotExists && AxisModeCode(SlotWord(image, first + 1)) != AxisModeCode(word)) return false;
     }
     for (int s = configured; s < AXIS_SLOTS; ++s)
         if (SlotWord(image, s) != AXIS_NO_SLOT) return false;
     return image.Word(W4N) <= image.SlotCount;
+}
+
+int DravoConfiguredSlots(const SMainFormState& form) {
+    int slots = 0;
+    for (const SDriveUnitPanel& unit : form.DriveUnits) {
+        if (IsAtUndefined(unit)) break;
+        slots += static_cast<int>(unit.slots.size());
+    }
+    return slots;
 }
 
 void FillDravoModeList(SDriveUnitPanel& unit, int dravoMode, std::uint16_t ntyp) {
@@ -175,7 +178,7 @@ void cbAxisCtrlChange(ParameterImage& image, SMainFormState& form, const SProgra
         for (auto later = form.DriveUnits.begin() + unit + 1; later != form.DriveUnits.end(); ++later)
             for (int s : later->slots) SetSlot(image, s, AXIS_NO_SLOT);
     }
-    SetConfiguredCount(image, code == AXIS_NO_SLOT ? SLOTS_PER_UNIT * unit : LeadingDefinedSlots(form));
+    SetConfiguredCount(image, code == AXIS_NO_SLOT ? SLOTS_PER_UNIT * unit : DravoConfiguredSlots(form));
     RefreshAfterEdit(image, form, program, host);
 }
 

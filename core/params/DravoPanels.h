@@ -30,8 +30,13 @@ std::vector<SDravoListEntry> DravoModeList(int dravoMode, std::uint16_t ntyp, Gw
 bool IsDravoModeOffered(std::uint16_t word, int dravoMode, std::uint16_t ntyp, GwType type = GW_DRAVO);
 
 // The axis words describe drive units the gateway accepts: each configured unit holds one offered mode
-// in both slots, later slots are free, and `W4N` stays within the unit's slots.
+// in both its slots (one when the unit's last slot is its only one), later slots are free, and `W4N`
+// stays within the unit's slots.
 bool DravoUnitRulesHold(const ParameterImage& image, GwType type = GW_DRAVO);
+
+// The configured slot count the panels give: the slots of the leading drive units whose list is not at
+// "Undefined" (two per unit; the last unit of an odd slot count holds one).
+int DravoConfiguredSlots(const SMainFormState& form);
 
 // Refills one unit's mode list for the mode and network; the selection goes to "Undefined".
 void FillDravoModeList(SDriveUnitPanel& unit, int dravoMode, std::uint16_t ntyp);

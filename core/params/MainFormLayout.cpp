@@ -140,6 +140,13 @@ std::vector<std::string> CountItems(std::initializer_list<int> counts) {
     return items;
 }
 
+// "0", "2", ... up to the unit's axis slots: a unit of 6 axes can keep 6 configured axes.
+std::vector<std::string> EvenCountItems(int slots) {
+    std::vector<std::string> items;
+    for (int n = 0; n <= slots; n += 2) items.push_back(std::to_string(n));
+    return items;
+}
+
 void ShowKavelisCombos(SMainFormState& f, bool kavelis) {
     for (ComboState* combo : {&f.cbW4N, &f.cbW8N, &f.cbW2N}) {
         combo->visible = kavelis;
@@ -166,7 +173,7 @@ void LayoutIoAxisArea(SMainFormState& f, const ParameterImage& image, GwType typ
         case GW_VOSK:
             SetUpGrid(f.StringGrid1, {33, 34, 35, 36, 49, 177, 178}, image.SlotCount);
             ShowKavelisCombos(f, false);
-            f.cbW1N.items = image.SlotCount == 8 ? CountItems({0, 2, 4, 6, 8}) : CountItems({0, 2, 4});
+            f.cbW1N.items = EvenCountItems(image.SlotCount);
             f.cbB4N.items = f.cbW1N.items;
             break;
         default:  // NUB3 GW
@@ -182,7 +189,7 @@ void LayoutServoAxisArea(SMainFormState& f, const ParameterImage& image) {
     f.pnlAxisCtrlSrv.visible = true;
     f.pnlAxisCtrlSrv.enabled = true;
     SetUpGrid(f.StringGrid2, {33, 364}, image.SlotCount);
-    f.ComboBox1.items = CountItems({0, 2, 4, 6, 8});
+    f.ComboBox1.items = EvenCountItems(image.SlotCount);
 }
 
 void LayoutAxisArea(SMainFormState& f, ParameterImage& image, GwType type) {

@@ -19,7 +19,6 @@ constexpr int AXIS_SLOTS = 16;
 constexpr int GRID1_MODE_COLUMNS = 6;
 constexpr int GRID2_MODE_COLUMNS = 1;
 constexpr std::uint16_t CCLINK_BAUD_BITS = 0x07;
-constexpr int SLOTS_PER_UNIT = 2;
 
 std::uint16_t ToWord(int value) {
     return static_cast<std::uint16_t>(std::clamp(value, 0, 0xFFFF));
@@ -134,22 +133,25 @@ void PrepareBaudCode(ParameterImage& image, const SMainFormState& form) {
         image.Word(DBPS) = Rs485BaudCodeAt(index);
 }
 
-// Step 3 for DRAVO: both slots of each drive unit take the unit's mode, reserve flags from its boxes.
+// Step 3 for DRAVO: the slots of each drive unit take the unit's mode, reserve flags from its boxes;
+// every slot after the last unit's is free.
 int PrepareDravoAxisWords(ParameterImage& image, const SMainFormState& form) {
-    const int units = static_cast<int>(form.DriveUnits.size());
-    for (int i = 0; i < units; ++i) {
-        const SDriveUnitPanel& unit = form.DriveUnits[static_cast<std::size_t>(i)];
+    int slotsAfterUnits = 0;
+    for (const SDriveUnitPanel& unit : form.DriveUnits) {
         const int index = unit.cbAxisCtrl.index;
         if (index < 0 || index >= static_cast<int>(unit.listCodes.size())) return VALIDATION_ILLEGAL_MODE;
         const std::uint16_t code = unit.listCodes[static_cast<std::size_t>(index)];
-        for (int j = 0; j < SLOTS_PER_UNIT && SLOTS_PER_UNIT * i + j < AXIS_SLOTS; ++j) {
-            const bool reserved = j < static_cast<int>(unit.chkRsvAxis.size()) &&
-                                  unit.chkRsvAxis[static_cast<std::size_t>(j)].checked;
-            image.AxisMode[static_cast<std::size_t>(SLOTS_PER_UNIT * i + j)] =
+        // The unit's own slots: the last unit of an odd slot count has only one.
+        for (std::size_t j = 0; j < unit.slots.size(); ++j) {
+            const int slot = unit.slots[j];
+            if (slot < 0 || slot >= AXIS_SLOTS) continue;
+            const bool reserved = j < unit.chkRsvAxis.size() && unit.chkRsvAxis[j].checked;
+            image.AxisMode[static_cast<std::size_t>(slot)] =
                 reserved ? static_cast<std::uint16_t>(code | AXIS_RSV_BIT) : code;
+            slotsAfterUnits = std::max(slotsAfterUnits, slot + 1);
         }
     }
-    for (int s = SLOTS_PER_UNIT * units; s < AXIS_SLOTS; ++s)
+    for (int s = slotsAfterUnits; s < AXIS_SLOTS; ++s)
         image.AxisMode[static_cast<std::size_t>(s)] = AXIS_NO_SLOT;
     return VALIDATION_OK;
 }
@@ -201,14 +203,6 @@ void CountFromSlotCombos(ParameterImage& image, const SMainFormState& form, GwTy
         SetAxisCounts(image, perEntry * ioEntries, perEntry * ioEntries);
 }
 
-int LeadingDefinedUnitSlots(const SMainFormState& form) {
-    int units = 0;
-    while (units < static_cast<int>(form.DriveUnits.size()) &&
-           form.DriveUnits[static_cast<std::size_t>(units)].cbAxisCtrl.index != 0)
-        ++units;
-    return SLOTS_PER_UNIT * units;
-}
-
 void PrepareCounts(ParameterImage& image, const SMainFormState& form, GwType type) {
     switch (type) {
         case GW_KAVELIS: {
@@ -229,7 +223,7 @@ void PrepareCounts(ParameterImage& image, const SMainFormState& form, GwType typ
         }
         case GW_DRAVO: {
             ComputeIoBytes(image, type);
-            const int axes = LeadingDefinedUnitSlots(form);
+            const int axes = DravoConfiguredSlots(form);
             SetAxisCounts(image, axes, image.DravoMode == DRAVO_MODE_REMOTE_IO ? axes : 0);
             break;
         }

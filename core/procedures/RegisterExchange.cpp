@@ -6,6 +6,7 @@
 #include "core/app/texts/CommonMsgText.h"
 #include "core/link/CommResult.h"
 #include "core/link/ModbusBytes.h"
+#include "core/link/ReadReplyShape.h"
 
 namespace {
 
@@ -56,8 +57,7 @@ int ReadHoldingRegisters(CSession& session, std::uint16_t firstReg, std::uint16_
     const int result = session.Transact(
         RegisterRequestText(session.program.GwSlaveAddress, FN_READ_HOLDING, firstReg, count), reply.data(), length);
     if (result != COMM_OK) return result;
-    const std::size_t dataBytes = 2u * count;
-    if (reply[2] != dataBytes || length != REPLY_HEADER + dataBytes + CRC_BYTES) return RefuseMalformedReply(session);
+    if (!ReadReplyFits(reply.data(), length, count)) return RefuseMalformedReply(session);
     words.resize(count);
     for (std::size_t i = 0; i < count; ++i) words[i] = GetBE16(&reply[REPLY_HEADER + 2 * i]);
     return COMM_OK;

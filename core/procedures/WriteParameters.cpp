@@ -151,8 +151,8 @@ void CheckKavelisFirmware(CSession& s, std::uint16_t unitVersion) {
 
 void CheckNetworkType(CSession& s, std::uint16_t unitNetwork) {
     const std::uint16_t imageNetwork = s.image.Word(NTYP);
-    const auto isCcLinkCode = [](std::uint16_t n) { return n == NTYP_CCLINK_V1 || n == NTYP_CCLINK_V2; };
-    const bool bothCcLink = isCcLinkCode(unitNetwork) && isCcLinkCode(imageNetwork);
+    // A unit may report CC-Link as 0090h, FF90h or FF91h: all three are the same network.
+    const bool bothCcLink = IsCcLink(unitNetwork) && IsCcLink(imageNetwork);
     if (unitNetwork == imageNetwork || bothCcLink) return;
     if (s.program.ExtendedMode()) {
         if (s.host.ShowMessageBox(MsgText[MSG_DIFFERENT_NETWORK_QUESTION], WARNING_QUESTION_NO_DEFAULT) != ID_YES) {

@@ -7,6 +7,7 @@
 #include "core/app/texts/UiText.h"
 #include "core/link/GatewaySpeedSwitch.h"
 #include "core/link/ModbusTransaction.h"
+#include "core/link/ReadReplyShape.h"
 
 namespace {
 
@@ -14,8 +15,9 @@ constexpr int SEARCH_BAUD_INDEX = 0;
 constexpr unsigned REPORT_SLAVE_ID = 0x11;
 constexpr unsigned READ_HOLDING_REGISTERS = 0x03;
 constexpr unsigned AXIS_SLOT_REGISTER = 0xFA0E;  // FA0Eh..FA0Fh; the low byte of FA0Fh is the slot count
-constexpr unsigned AXIS_SLOT_REGISTER_COUNT = 2;
+constexpr std::uint16_t AXIS_SLOT_REGISTER_COUNT = 2;
 constexpr std::size_t AXIS_SLOT_REPLY_BYTE = 6;
+constexpr int COMMON_MSG_RECEIVE_DATA_ERROR = 58;
 
 std::string_view ConnectingText() {
     return MsgText[55];
@@ -92,26 +94,34 @@ bool CSearchUnit::SwitchSpeed() {
     return result == COMM_OK;
 }
 
-int CSearchUnit::Exchange(const std::string& requestText, std::uint8_t* reply) {
+int CSearchUnit::Exchange(const std::string& requestText, std::uint8_t* reply, std::size_t& length) {
     busy = true;
-    std::size_t length = 0;
+    length = 0;
     const int result = SearchTransact(link, host, busy, requestText, reply, length);
     busy = false;
     return result;
 }
 
+// A unit that answers the probe is listed, unless its slot count reply is malformed (a wrong byte
+// count or length behind a valid CRC): that is not a unit the tool can work with, and its bytes are
+// not taken for a slot count. A slot count read that gets no answer keeps the table's old value.
 void CSearchUnit::TryUnit(int unitNo) {
     Label3.text = std::to_string(unitNo);
     Changed();
     const unsigned address = FIRST_UNIT_ADDRESS + static_cast<unsigned>(unitNo);
     std::array<std::uint8_t, RX_BUFFER_SIZE> reply{};
-    if (Exchange(Format("%02X%02X", address, REPORT_SLAVE_ID), reply.data()) != COMM_OK) return;
-    foundUnits.push_back(unitNo);
+    std::size_t length = 0;
+    if (Exchange(Format("%02X%02X", address, REPORT_SLAVE_ID), reply.data(), length) != COMM_OK) return;
     const std::string readSlots = Format("%02X%02X%04X%04X", address, READ_HOLDING_REGISTERS,
                                          AXIS_SLOT_REGISTER, AXIS_SLOT_REGISTER_COUNT);
-    if (Exchange(readSlots, reply.data()) == COMM_OK) {
+    if (Exchange(readSlots, reply.data(), length) == COMM_OK) {
+        if (!ReadReplyFits(reply.data(), length, AXIS_SLOT_REGISTER_COUNT)) {
+            host.ShowMessageBox(CommonMsgText[COMMON_MSG_RECEIVE_DATA_ERROR], MB_OK_ONLY | MB_ICON_ERROR);
+            return;
+        }
         unitAxisSlots[static_cast<std::size_t>(unitNo)] = reply[AXIS_SLOT_REPLY_BYTE];
     }
+    foundUnits.push_back(unitNo);
 }
 
 void CSearchUnit::ShowResult() {

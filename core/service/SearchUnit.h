@@ -60,7 +60,7 @@ private:
     bool OpenPort();
     bool SwitchSpeed();
     void TryUnit(int unitNo);
-    int Exchange(const std::string& requestText, std::uint8_t* reply);
+    int Exchange(const std::string& requestText, std::uint8_t* reply, std::size_t& length);
     void ShowResult();
     void EndWithoutUnits();
     void HideUnitLabels();

@@ -11,6 +11,9 @@
 
 void LoadSettings(CToolSession& session) {
     session.config = LoadGwComConfig();
+    if (session.config.unreadable) {
+        session.host.ShowMessageBox(UnreadableSettingsNotice(session.config.file), MB_ICON_WARNING);
+    }
     session.core.program.Comm = session.config.comm;
     session.core.link.SetPortOverrides(session.config.ports);
 }

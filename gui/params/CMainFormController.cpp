@@ -250,8 +250,8 @@ bool CMainFormController::CloseQuery() {
 }
 
 // Closing: the port is given back and the settings are written (the program's own sections and any
-// other, such as [Ports], kept as they were).
+// other, such as [Ports], kept as they were; a settings file that could not be read is left alone).
 void CMainFormController::Closed() {
     ClosePort();
-    if (saveSettingsOnClose_) SaveGwComConfig(s_.config.document, s_.core.program.Comm);
+    if (saveSettingsOnClose_) SaveGwComConfig(s_.config, s_.core.program.Comm);
 }

@@ -446,11 +446,16 @@ void TGWParaCfgForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// No file is taken while a read or write runs (the core refuses it as well).
 void TGWParaCfgForm::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+    if (event->mimeData()->hasUrls() && !state_.flags.commBusy) event->acceptProposedAction();
 }
 
 void TGWParaCfgForm::dropEvent(QDropEvent* event) {
+    if (state_.flags.commBusy) {
+        event->ignore();
+        return;
+    }
     std::vector<std::string> paths;
     for (const QUrl& url : event->mimeData()->urls()) paths.push_back(FromQt(url.toLocalFile()));
     event->acceptProposedAction();

@@ -132,7 +132,7 @@ TEST_F(SettingsFolderTest, MissingFileEverywhereGivesDefaultsAndSaveCreatesTheFo
     EXPECT_EQ(config.comm.ToolFlags, TOOLFLAG_VALID);
 
     config.comm.CurrentPortNum = 3;
-    EXPECT_EQ(SaveGwComConfig(config.document, config.comm), 0);
+    EXPECT_EQ(SaveGwComConfig(config, config.comm), 0);
     EXPECT_EQ(ReadText(SettingsFile()), "[GW]\nBaudRate=0\nPortNum=3\nFlag=00000002\nPath=0\n");
     EXPECT_EQ(SettingsReadPath(), SettingsFile());
 }
@@ -144,10 +144,12 @@ TEST_F(SettingsFolderTest, ExtendedModeSurvivesARoundTrip) {
     EXPECT_EQ(config.comm.CurrentBaudIndex, 4);
     EXPECT_EQ(config.comm.CurrentPortNum, 7);
     EXPECT_EQ(config.comm.LastFolder, "/data/");
-    ASSERT_EQ(SaveGwComConfig(config.document, config.comm), 0);
+    ASSERT_EQ(SaveGwComConfig(config, config.comm), 0);
     EXPECT_EQ(ReadText(SettingsFile()), "[GW]\nBaudRate=4\nPortNum=7\nFlag=80000002\nPath=/data/\n");
 }
 
+// Keys whose text the program reads as the value it holds keep their text, even a value the program
+// could not use and read as its default.
 TEST_F(SettingsFolderTest, WritingBackKeepsOtherSectionsAndUnknownKeys) {
     WriteText(SettingsFile(),
               "; site settings\n[GW]\nBaudRate=9\nPortNum=7\nFlag=80000000\nOwner=plant 4\n\n"
@@ -157,19 +159,59 @@ TEST_F(SettingsFolderTest, WritingBackKeepsOtherSectionsAndUnknownKeys) {
     EXPECT_EQ(config.comm.ToolFlags, TOOLFLAG_VALID);
     EXPECT_EQ(config.ports.at(7), "/tmp/gw/COM7");
     config.comm.LastFolder = "/home/eng/";
-    ASSERT_EQ(SaveGwComConfig(config.document, config.comm), 0);
+    ASSERT_EQ(SaveGwComConfig(config, config.comm), 0);
     EXPECT_EQ(
         ReadText(SettingsFile()),
-        "; site settings\n[GW]\nBaudRate=0\nPortNum=7\nFlag=00000002\nOwner=plant 4\nPath=/home/eng/\n\n"
+        "; site settings\n[GW]\nBaudRate=9\nPortNum=7\nFlag=80000000\nOwner=plant 4\nPath=/home/eng/\n\n"
         "[Ports]\nCOM7=/tmp/gw/COM7\n\n[Other]\nkey=value\n");
 }
 
-TEST_F(SettingsFolderTest, UnreadableOrOversizedFileGivesDefaults) {
+// A rewrite changes only the keys whose value changed: line endings, key order, a Path without its
+// final "/" and an empty Path stay as they were.
+TEST_F(SettingsFolderTest, RewriteChangesOnlyChangedValues) {
+    const struct {
+        const char* text;
+        const char* written;  // after PortNum 7 -> 3
+    } cases[] = {
+        {"[GW]\r\nPath=/data\r\nPortNum=7\r\nFlag=00000002\r\nBaudRate=4\r\n[Ports]\r\nCOM7=/dev/x\r\n",
+         "[GW]\r\nPath=/data\r\nPortNum=3\r\nFlag=00000002\r\nBaudRate=4\r\n[Ports]\r\nCOM7=/dev/x\r\n"},
+        {"[GW]\nPath=\nPortNum=07\nBaudRate=4\nFlag=2\n", "[GW]\nPath=\nPortNum=3\nBaudRate=4\nFlag=2\n"},
+    };
+    for (const auto& c : cases) {
+        WriteText(SettingsFile(), c.text);
+        SGwComConfig config = LoadGwComConfig();
+        EXPECT_FALSE(config.unreadable);
+        ASSERT_EQ(SaveGwComConfig(config, config.comm), 0);
+        EXPECT_EQ(ReadText(SettingsFile()), c.text) << "nothing changed, nothing rewritten differently";
+        config.comm.CurrentPortNum = 3;
+        ASSERT_EQ(SaveGwComConfig(config, config.comm), 0);
+        EXPECT_EQ(ReadText(SettingsFile()), c.written);
+    }
+}
+
+// A file that is there but cannot be read gives the defaults, and is never overwritten at close.
+TEST_F(SettingsFolderTest, UnreadableOrOversizedFileGivesDefaultsAndIsKept) {
     fs::create_directories(SettingsFile());  // a folder where the file should be
-    EXPECT_EQ(LoadGwComConfig().comm.CurrentPortNum, 0);
+    SGwComConfig config = LoadGwComConfig();
+    EXPECT_EQ(config.comm.CurrentPortNum, 0);
+    EXPECT_TRUE(config.unreadable);
+    EXPECT_EQ(config.file, SettingsFile());
+    EXPECT_EQ(SaveGwComConfig(config, config.comm), -1);
+    EXPECT_TRUE(fs::is_directory(SettingsFile()));
     fs::remove(SettingsFile());
-    WriteText(SettingsFile(), "[GW]\nPortNum=5\n" + std::string(2u << 20, ';'));
-    EXPECT_EQ(LoadGwComConfig().comm.CurrentPortNum, 0);
+
+    const std::string large = "[GW]\nPortNum=5\n[Ports]\nCOM5=/dev/x\n" + std::string(2u << 20, ';');
+    WriteText(SettingsFile(), large);
+    config = LoadGwComConfig();
+    EXPECT_EQ(config.comm.CurrentPortNum, 0);
+    EXPECT_TRUE(config.unreadable);
+    config.comm.CurrentPortNum = 4;
+    EXPECT_EQ(SaveGwComConfig(config, config.comm), -1);
+    EXPECT_EQ(ReadText(SettingsFile()), large);
+    EXPECT_NE(UnreadableSettingsNotice(SettingsFile()).find(SettingsFile().string()), std::string::npos);
+
+    fs::remove(SettingsFile());
+    EXPECT_FALSE(LoadGwComConfig().unreadable) << "a missing file is no reason to keep the defaults unsaved";
 }
 
 TEST_F(SettingsFolderTest, UnwritableFolderFailsSilently) {
@@ -178,7 +220,7 @@ TEST_F(SettingsFolderTest, UnwritableFolderFailsSilently) {
     setenv("XDG_CONFIG_HOME", (root_ / "blocked").c_str(), 1);
     SGWCommunicate comm;
     comm.CurrentPortNum = 3;
-    EXPECT_EQ(SaveGwComConfig(CIniDocument::Parse(""), comm), -1);
+    EXPECT_EQ(SaveGwComConfig(SGwComConfig{}, comm), -1);
     EXPECT_EQ(ReadText(root_ / "blocked"), "x");
 }
 

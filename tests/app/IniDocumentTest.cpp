@@ -41,6 +41,28 @@ TEST(IniDocumentTest, SetValueAddsMissingSection) {
     EXPECT_EQ(empty.Text(), "[GW]\nPortNum=7\n");
 }
 
+// Every line keeps its ending; added lines end like the document's first line.
+TEST(IniDocumentTest, LineEndingsStayAsTheyWere) {
+    const struct {
+        const char* text;
+        const char* written;
+    } cases[] = {
+        {"[GW]\r\nPortNum=1\r\n\r\n[Ports]\r\nCOM7=/dev/x\r\n",
+         "[GW]\r\nPortNum=5\r\nFlag=2\r\n\r\n[Ports]\r\nCOM7=/dev/x\r\n"},
+        {"[GW]\r\nPortNum=1", "[GW]\r\nPortNum=5\r\nFlag=2\r\n"},
+        {"[GW]\nPortNum=1\r\n", "[GW]\nPortNum=5\r\nFlag=2\n"},
+        {"; only a comment\r\n", "; only a comment\r\n\r\n[GW]\r\nPortNum=5\r\nFlag=2\r\n"},
+    };
+    for (const auto& c : cases) {
+        CIniDocument document = CIniDocument::Parse(c.text);
+        document.SetValue("GW", "PortNum", "5");
+        document.SetValue("GW", "Flag", "2");
+        EXPECT_EQ(document.Text(), c.written) << c.text;
+    }
+    EXPECT_EQ(CIniDocument::Parse("[GW]\r\nPath=\r\n").Text(), "[GW]\r\nPath=\r\n");
+    EXPECT_EQ(CIniDocument::Parse("[GW]\nPath=/x").Text(), "[GW]\nPath=/x");
+}
+
 TEST(IniDocumentTest, EntriesOfASectionInFileOrder) {
     const CIniDocument document = CIniDocument::Parse("[Ports]\nCOM2=/b\nCOM1=/a\n[GW]\nPortNum=1\n");
     const auto entries = document.Entries("ports");

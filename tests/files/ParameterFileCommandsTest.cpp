@@ -7,6 +7,7 @@
 #include "core/app/texts/UiText.h"
 #include "core/files/ParameterFileCommands.h"
 #include "core/files/ParameterFileIo.h"
+#include "core/files/ParameterFileReader.h"
 #include "core/params/Validation.h"
 #include "tests/files/FileTestSupport.h"
 #include "tests/support/ScriptedHost.h"
@@ -160,6 +161,65 @@ TEST_F(SaveCommand, EndsEarlyWithoutChange) {
         EXPECT_TRUE(folder.Names().empty()) << c.name;
     }
     EXPECT_EQ(refreshes, 5) << "every command but the rejected address refreshes before its checks";
+}
+
+// A set the reader would refuse is not saved: every file the tool writes opens again.
+TEST_F(SaveCommand, SetTheReaderWouldRefuseIsNotSaved) {
+    const struct {
+        const char* what;
+        GwType type;
+        std::function<void(ParameterImage&)> arrange;
+        std::size_t message;
+    } cases[] = {
+        {"station 300 without fieldbus", GW_VOSK_LC,
+         [](ParameterImage& i) {
+             i.Word(NTYP) = 0x8000;
+             i.Word(DADR) = 300;
+         },
+         78},
+        {"network code the reader does not know", GW_VOSK, [](ParameterImage& i) { i.Word(NTYP) = 0x0090; },
+         69},
+        {"unit number above 8", GW_VOSK, [](ParameterImage& i) { i.UnitNo = 9; }, 75},
+        {"axis word of no mode", GW_KAVELIS, [](ParameterImage& i) { i.AxisMode[3] = 0x0007; }, 72},
+    };
+    for (const auto& c : cases) {
+        host.boxes.clear();
+        ParameterImage saved = image;
+        c.arrange(image);
+        program.SelectedGwType = c.type;
+        answer = folder.File(std::string("refused") + std::string(GwUnitDataOf(c.type).extension));
+        auto ctx = Context();
+        EXPECT_EQ(SaveParameterFileCommand(ctx), -1) << c.what;
+        EXPECT_EQ(Texts(), std::vector<std::string>{std::string(MsgText[c.message]) + "\r\n" +
+                                                    std::string(MsgText[77])})
+            << c.what;
+        EXPECT_TRUE(requests.empty()) << c.what;
+        EXPECT_TRUE(folder.Names().empty()) << c.what;
+        image = saved;
+    }
+    // With the value back in range the same set is saved and opens again.
+    image.Word(NTYP) = 0x8000;
+    image.Word(DADR) = 239;
+    program.SelectedGwType = GW_VOSK_LC;
+    answer = folder.File("kept.volc");
+    auto ctx = Context();
+    ASSERT_EQ(SaveParameterFileCommand(ctx), 0);
+    ParameterImage reopened;
+    EXPECT_EQ(ReadParameterFile(*answer, GW_VOSK_LC, reopened, host), PFILE_LOADED);
+}
+
+// A file marked read-only is refused with the save failure and stays as it was.
+TEST_F(SaveCommand, WriteProtectedFileIsRefusedAndKept) {
+    answer = folder.File("protected.vogw");
+    WriteBytes(*answer, "kept\r\n");
+    ASSERT_EQ(::chmod(answer->c_str(), 0444), 0);
+    SetAllMarks();
+    auto ctx = Context();
+    EXPECT_EQ(SaveParameterFileCommand(ctx), -1);
+    EXPECT_EQ(Texts(), std::vector<std::string>{std::string(MsgText[17])});
+    EXPECT_EQ(ReadBytes(*answer), "kept\r\n");
+    EXPECT_EQ(form.caption, Title);
+    EXPECT_TRUE(form.flags.specialParamsModified);
 }
 
 TEST_F(SaveCommand, MessageBoxStyles) {

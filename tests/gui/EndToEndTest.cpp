@@ -4,13 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
 
 #include "MainWindowFixture.h"
 #include "MessageBoxWatcher.h"
 #include "core/app/texts/MsgText.h"
+#include "core/app/texts/UiText.h"
+#include "core/files/ParameterFileIo.h"
 #include "sim/SimPtyServer.h"
 
 namespace {
@@ -42,6 +48,11 @@ private:
     }
     QTimer timer_;
 };
+
+// The window's title while no file is open.
+std::string PlainTitle() {
+    return std::string(UiText[0]);
+}
 
 // A VOSK window whose COM1 is a simulated VOSK unit 0 with eight axis slots.
 class gui_VoskWindowOnSim : public ::testing::Test {
@@ -134,6 +145,55 @@ TEST_F(gui_VoskWindowOnSim, ReadEditAndWriteThroughTheWidgetsReachTheUnit) {
     EXPECT_TRUE(f.Find<QPushButton>("Button2")->isEnabled());
     EXPECT_TRUE(f.Find<QPushButton>("Button3")->isEnabled());
     EXPECT_TRUE(f.Find<QMenu>("MenuFile1")->menuAction()->isEnabled());
+}
+
+// A file dropped and the close box clicked while a Read is talking to the unit (delivered by the event
+// pumping of its exchanges) change nothing: no file replaces the image, no question is asked, and the
+// window stays open; once the Read has ended the window takes both again.
+TEST_F(gui_VoskWindowOnSim, DropAndCloseDuringAReadChangeNothing) {
+    const std::string file = QDir::temp().filePath("gw-drop-during-read.vogw").toStdString();
+    ASSERT_EQ(WriteParameterFile(file, f.session.core.image, GW_VOSK), 0);
+    f.session.core.form.flags.unitNoModified = true;  // a close would ask about it
+    CMessageBoxWatcher boxes;
+    boxes.answers = {QMessageBox::Yes, QMessageBox::Ok};
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(file))});
+    bool tried = false;
+    bool enterAccepted = true;
+    bool visibleAfterClose = false;
+    std::string captionAfterDrop;
+    QTimer during;
+    QObject::connect(&during, &QTimer::timeout, [&] {
+        if (tried || !f.session.core.form.flags.commBusy) return;
+        tried = true;
+        QDragEnterEvent enter(QPoint(20, 80), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f.window.get(), &enter);
+        enterAccepted = enter.isAccepted();
+        QDropEvent drop(QPointF(20, 80), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f.window.get(), &drop);
+        captionAfterDrop = f.window->windowTitle().toStdString();
+        f.window->close();
+        visibleAfterClose = f.window->isVisible();
+    });
+    during.start(5);
+    Press("Button2");
+    during.stop();
+
+    ASSERT_TRUE(tried);
+    EXPECT_FALSE(enterAccepted);
+    EXPECT_EQ(captionAfterDrop, PlainTitle());
+    EXPECT_TRUE(visibleAfterClose);
+    EXPECT_TRUE(f.window->isVisible());
+    ASSERT_EQ(boxes.seen.size(), 2u) << "only the Read's question and its note";
+    EXPECT_EQ(boxes.seen[1].text, MsgText[2]);
+    EXPECT_EQ(f.window->windowTitle().toStdString(), PlainTitle());
+    EXPECT_TRUE(f.session.core.link.IsOpen());
+
+    QDragEnterEvent enter(QPoint(20, 80), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f.window.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QFile::remove(QString::fromStdString(file));
 }
 
 }  // namespace

@@ -70,6 +70,8 @@ const std::vector<SNormCase> normCases = {
     {"KavelisFullPairAfterGroup", GW_KAVELIS, NTYP_DEVICENET, 0, 0, 2, 1, 3, {0x0003, 0x0004}, {0x3FFF, 0x3FFF, 0x0003, 0x0004}},
     {"KavelisReservedPairKept", GW_KAVELIS, NTYP_DEVICENET, 0, 0, 1, 2, 4, {0x0001, 0x8003, 0x0004, 0x0003, 0x0004},
      {0x0001, 0x8003, 0x0004, 0x0003, 0x0004}},
+    {"KavelisSecondPairReserveFollowsItsPair", GW_KAVELIS, NTYP_DEVICENET, 0, 0, 2, 2, 5,
+     {0x0001, 0x0003, 0x0004, 0x8003, 0x0004}, {0x0001, 0x3FFF, 0x0003, 0x0004, 0x8003, 0x0004}},
     {"KavelisReserveFollowsOldPair", GW_KAVELIS, NTYP_DEVICENET, 0, 0, 2, 1, 3, {0x8003, 0x0004},
      {0x3FFF, 0x3FFF, 0x8003, 0x0004}},
     {"Kavelis2WGroupUntouched", GW_KAVELIS, NTYP_DEVICENET, 0, 0, 3, 0, 2, {0x0010, 0x4FFF, 0x8011, 0x0001},

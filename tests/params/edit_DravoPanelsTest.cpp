@@ -2,6 +2,7 @@
 
 #include "core/params/DravoPanels.h"
 #include "core/params/NetworkTypeTable.h"
+#include "core/params/Validation.h"
 #include "edit_Bench.h"
 
 namespace {
@@ -237,6 +238,67 @@ TEST(DravoPanelsOddSlots, LastUnitHoldsOneSlot) {
     EXPECT_EQ(bench.image.AxisCount, 4);
     EXPECT_EQ(bench.Slot(3), 0x0001);
     EXPECT_EQ(bench.Slot(4), AXIS_NO_SLOT);
+}
+
+// A five-slot unit: the last drive unit, with its one slot, can be configured, and the configuration
+// survives the refresh, the checks before a write or save, and a refresh after a file open.
+TEST(DravoPanelsOddSlots, LastOneSlotUnitIsConfiguredAndKept) {
+    SEditBench bench(GW_DRAVO, 5);
+    bench.image.Word(NTYP) = NTYP_PROFIBUS_DP;
+    bench.Refresh();
+    for (int unit = 0; unit < 3; ++unit)
+        cbAxisCtrlChange(bench.image, bench.form, bench.program, bench.host, unit, 1);
+    chkRsvAxisClick(bench.image, bench.form, bench.program, bench.host, 2, 0, true);
+    EXPECT_TRUE(bench.host.boxes.empty());
+    EXPECT_EQ(bench.image.AxisCount, 5);
+    EXPECT_EQ(bench.image.Word(W4N), 5);
+    EXPECT_EQ(bench.image.Word(FINX), 4);
+    EXPECT_EQ(bench.Slot(3), 0x0001);
+    EXPECT_EQ(bench.Slot(4), 0x8001);
+    EXPECT_EQ(bench.Slot(5), AXIS_NO_SLOT);
+    EXPECT_EQ(bench.form.DriveUnits[2].cbAxisCtrl.index, 1);
+    EXPECT_TRUE(bench.form.DriveUnits[2].chkRsvAxis[0].checked);
+
+    EXPECT_EQ(PrepareAndValidate(bench.image, bench.form, bench.program), 0);
+    EXPECT_EQ(bench.Slot(4), 0x8001);
+    EXPECT_EQ(bench.Slot(5), AXIS_NO_SLOT);
+    EXPECT_EQ(bench.image.Word(W4N), 5);
+
+    // As a file with five configured slots leaves the image before the refresh.
+    const auto words = bench.image.AxisMode;
+    bench.image.AxisCount = 0;
+    bench.image.RecountPending = true;
+    bench.Refresh();
+    EXPECT_TRUE(bench.host.boxes.empty());
+    EXPECT_EQ(bench.image.AxisMode, words);
+    EXPECT_EQ(bench.image.AxisCount, 5);
+    EXPECT_EQ(bench.form.DriveUnits[2].cbAxisCtrl.index, 1);
+}
+
+TEST(DravoPanelsOddSlots, UnitRulesCompareOnlySlotsTheUnitHas) {
+    const struct {
+        const char* what;
+        int slotCount;
+        int axisCount;
+        std::vector<std::uint16_t> slots;
+        bool holds;
+    } cases[] = {
+        {"five of five", 5, 5, {0x0001, 0x0001, 0x0005, 0x0005, 0x0020}, true},
+        {"five of six", 6, 5, {0x0001, 0x0001, 0x0005, 0x0005, 0x0020}, false},
+        {"six of five", 5, 6, {0x0001, 0x0001, 0x0005, 0x0005, 0x0020, 0x0020}, false},
+        {"slot beyond the unit", 5, 5, {0x0001, 0x0001, 0x0005, 0x0005, 0x0020, 0x0020}, false},
+    };
+    for (const auto& c : cases) {
+        ParameterImage image;
+        image.AxisMode.fill(AXIS_NO_SLOT);
+        std::copy(c.slots.begin(), c.slots.end(), image.AxisMode.begin());
+        image.Word(NTYP) = NTYP_PROFIBUS_DP;
+        image.DravoMode = 1;
+        image.AxisCount = c.axisCount;
+        image.Word(W4N) = static_cast<std::uint16_t>(c.axisCount);
+        image.SlotCount = c.slotCount;
+        EXPECT_EQ(DravoUnitRulesHold(image), c.holds) << c.what;
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "core/app/texts/MsgText.h"
 #include "core/params/FieldEditing.h"
 #include "core/params/NetworkTypeTable.h"
+#include "core/params/Validation.h"
 #include "edit_Bench.h"
 
 namespace {
@@ -237,6 +238,36 @@ TEST(AxisCountCombos, OtherTypesIgnoreThemWithoutRefresh) {
         cbB4NChange(bench.image, bench.form, bench.program, bench.host, 2);
         EXPECT_EQ(bench.image.AxisCount, 0);
         EXPECT_FALSE(bench.Refreshed());
+    }
+}
+
+// A unit with six axes: a configuration of six read from it shows in the count combos and is complete.
+TEST(AxisCountCombos, SixAxisUnitKeepsSixConfiguredAxes) {
+    const struct {
+        GwType type;
+        std::uint16_t mode;
+        bool io;  // counted by cbB4N rather than cbW1N
+    } cases[] = {{GW_VOSK, 0x0001, false}, {GW_VOSK, 0x0030, true}, {GW_VOSK_ML3, 0x0040, true}};
+    for (const auto& c : cases) {
+        SEditBench bench(c.type, 6);
+        bench.image.Word(NTYP) = NTYP_PROFIBUS_DP;
+        bench.SetSlots({c.mode, c.mode, c.mode, c.mode, c.mode, c.mode});
+        bench.image.Word(W4N) = 6;
+        bench.image.Word(FINX) = 5;
+        bench.image.RecountPending = true;
+        bench.Refresh();
+        SCOPED_TRACE(testing::Message() << c.type << " mode " << c.mode);
+        EXPECT_EQ(bench.image.AxisCount, 6);
+        if (c.type == GW_VOSK_ML3) {
+            EXPECT_EQ(bench.form.ComboBox1.index, 3);
+            ASSERT_EQ(bench.form.ComboBox1.items.size(), 4u) << "no count beyond the grid's rows";
+        } else {
+            const ComboState& counted = c.io ? bench.form.cbB4N : bench.form.cbW1N;
+            ASSERT_EQ(counted.index, 3);
+            EXPECT_EQ(counted.items[3], "6");
+        }
+        EXPECT_EQ(CheckCompleteness(bench.image, bench.form, bench.program), 0);
+        for (int s = 0; s < 6; ++s) EXPECT_EQ(bench.Slot(s), c.mode) << s;
     }
 }
 

@@ -138,8 +138,8 @@ struct SAreaCase {
     bool ioArea;
     bool servoArea;
     int slotCount;
-    std::vector<std::string> titles;  // grid row 0
-    std::vector<std::string> w1nItems;
+    std::vector<std::string> titles;    // grid row 0
+    std::vector<std::string> w1nItems;  // cbW1N and cbB4N, or ComboBox1 of the servo area
 };
 
 TEST(LayoutAxisArea, PerType) {
@@ -148,12 +148,15 @@ TEST(LayoutAxisArea, PerType) {
         {GW_KAVELIS, 0, true, false, 16, {"Axis", "Simple", "Point1", "Full", "Point2", "Sol1", "Sol2"}, {}},
         {GW_VOSK, 0, true, false, 8, {"Axis", "Simple", "Point1", "Full", "Point2", "Point3", "TEV I/O"},
          {"0", "2", "4", "6", "8"}},
+        {GW_VOSK, 6, true, false, 6, {"Axis", "Simple", "Point1", "Full", "Point2", "Point3", "TEV I/O"},
+         {"0", "2", "4", "6"}},
         {GW_VOSK, 4, true, false, 4, {"Axis", "Simple", "Point1", "Full", "Point2", "Point3", "TEV I/O"},
          {"0", "2", "4"}},
         {GW_NUB3GW, 0, true, false, 4, {"Axis", "Simple", "Point1", "Full", "Point2", "Point3", "RemoteI/O"},
          {"0", "1", "2", "3", "4"}},
-        {GW_VOSK_ML3, 6, false, true, 6, {"Axis", "ML-IIIServo"}, {}},
-        {GW_VOSK_ML3, 0, false, true, 8, {"Axis", "ML-IIIServo"}, {}},
+        {GW_VOSK_ML3, 6, false, true, 6, {"Axis", "ML-IIIServo"}, {"0", "2", "4", "6"}},
+        {GW_VOSK_ML3, 4, false, true, 4, {"Axis", "ML-IIIServo"}, {"0", "2", "4"}},
+        {GW_VOSK_ML3, 0, false, true, 8, {"Axis", "ML-IIIServo"}, {"0", "2", "4", "6", "8"}},
         {GW_DRAVO, 0, false, false, 6, {}, {}},
         {GW_VOSK_LC, 4, false, false, 0, {}, {}},
     };
@@ -185,7 +188,7 @@ TEST(LayoutAxisArea, PerType) {
             EXPECT_FALSE(f.cbW1N.visible || f.cbB4N.visible || f.pnlStrSize1W.visible);
         }
         if (c.servoArea) {
-            EXPECT_EQ(f.ComboBox1.items, (std::vector<std::string>{"0", "2", "4", "6", "8"}));
+            EXPECT_EQ(f.ComboBox1.items, c.w1nItems);
         }
         EXPECT_EQ(f.rbFull_Pos.visible, c.type == GW_DRAVO);
     }

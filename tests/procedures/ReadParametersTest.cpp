@@ -155,6 +155,32 @@ TEST_F(ReadParametersCases, GarbledReplyShowsReceiveDataErrorAndKeepsWhatArrived
     EXPECT_FALSE(session.form.flags.commBusy);
 }
 
+// A read reply with a valid CRC whose byte count or register count does not fit the request is
+// refused: the block keeps its old contents instead of taking the CRC or missing bytes as values.
+TEST_F(ReadParametersCases, ReplyThatDoesNotFitTheRequestIsRefusedAndChangesNoBlock) {
+    const struct {
+        bool wrongByteCount;
+        int dropRegisters;
+    } cases[] = {{true, 0}, {false, 1}, {false, 15}, {true, 1}};
+    for (const auto& c : cases) {
+        host.boxes.clear();
+        Start(SimOf(GW_VOSK));
+        session.image.GwConfigBlock.fill(0x5A5A);
+        SSimFaults fault{};
+        fault.wrongByteCount = c.wrongByteCount;
+        fault.dropRegisters = c.dropRegisters;
+        SetFaults(fault);
+        host.answers = {ID_YES};
+        EXPECT_EQ(ReadParameters(session), COMM_FAILED) << c.dropRegisters;
+        EXPECT_TRUE(Asked(host, CommonMsgText[58])) << c.dropRegisters;
+        EXPECT_EQ(session.image.Word(NTYP), 0x5A5A) << c.dropRegisters;
+        EXPECT_EQ(session.image.Word(W8N), 0x5A5A) << c.dropRegisters;
+        EXPECT_FALSE(session.image.RecountPending);
+        EXPECT_FALSE(session.form.flags.commBusy);
+        EXPECT_TRUE(session.windowEnabled);
+    }
+}
+
 TEST_F(ReadParametersCases, PortThatCannotBeOpenedShowsThePortError) {
     Start(SimOf(GW_VOSK));
     session.link.SetPortOverrides({{SESSION_SIM_COM, "/nonexistent/tty"}});

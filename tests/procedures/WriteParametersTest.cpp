@@ -1,6 +1,7 @@
 #include "core/procedures/WriteParameters.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "core/app/texts/CommonMsgText.h"
 #include "core/app/texts/MsgText.h"
@@ -146,6 +147,34 @@ TEST_F(WriteOnSim, RestartWithANewUnitNumberMovesTheToolToTheNewAddress) {
     EXPECT_TRUE(session.form.MenuUnitNo.visible);
 }
 
+// After the restart coil the tool leaves the unit alone for 500 ms (KAVELIS) or 2500 ms (the others)
+// before the read-back starts; its speed switch adds 600 ms (100 ms, the 200 ms break, 300 ms) before
+// the first request the unit sees. The bounds sit halfway between the two waits.
+TEST_F(WriteOnSim, RestartWaitBeforeTheReadBackFollowsTheType) {
+    using std::chrono::milliseconds;
+    const struct {
+        GwType type;
+        milliseconds atLeast;
+        milliseconds below;
+    } cases[] = {{GW_KAVELIS, milliseconds(1100), milliseconds(2100)},
+                 {GW_VOSK, milliseconds(3100), milliseconds(60000)}};
+    for (const auto& c : cases) {
+        StartAndRead(SimOf(c.type));
+        const std::size_t before = RequestLog().size();
+        // Write: yes; restart: yes; the read-back's question: yes.
+        ASSERT_EQ(Write({ID_YES, ID_YES, ID_YES}), 0) << c.type;
+        ASSERT_TRUE(last.restarted) << c.type;
+        const auto log = RequestLog();
+        const auto times = sim->WithCore([](CGwSimCore& core) { return core.RequestTimes(); });
+        std::size_t coil = before;
+        while (coil < log.size() && log[coil][1] != 0x05) ++coil;
+        ASSERT_LT(coil + 1, log.size()) << c.type;
+        const auto pause = std::chrono::duration_cast<milliseconds>(times[coil + 1] - times[coil]);
+        EXPECT_GE(pause, c.atLeast) << c.type;
+        EXPECT_LT(pause, c.below) << c.type;
+    }
+}
+
 TEST_F(WriteOnSim, OptionBitHidesThePioPatternReminder) {
     StartAndRead(SimOf(GW_VOSK));
     session.program.Comm.ToolFlags |= *TypeOptionBit(GW_VOSK);
@@ -259,15 +288,88 @@ TEST_F(KavelisFirmware, RetryCountIsTakenBackOrRefusedOnOlderUnits) {
     }
 }
 
-TEST_F(WriteOnSim, CcLinkCodesCountAsTheSameNetwork) {
-    StartAndRead(SimOf(GW_VOSK));
-    SetUnitRegister(0xF103, 0xFF90);
-    session.image.Word(NTYP) = 0xFF90;
-    session.image.Word(DSZI) = 0x0080;  // quadruple: the preparation turns this into FF91h
+// The unit velocity bit needs version 12; the SERVO-ON/OFF bits need 12 and warn where the meaning of
+// the latch bit differs between the image's and the unit's firmware. With the velocity bit set on a
+// unit of 12 or later, the SERVO bits are not looked at.
+TEST_F(KavelisFirmware, ModeBitsNeedVersion12AndWarnAboutTheLatchMeaning) {
+    session.image.AxisMode[0] = 0x0010;  // Point2 only: no solenoid check
     Show();
-    EXPECT_EQ(Write({ID_YES, RESTART_DECLINED}), 0);
-    EXPECT_EQ(CountBoxes(host, MsgText[27]), 0);
-    EXPECT_EQ(CountBoxes(host, MsgText[24]), 0);
+    const struct {
+        std::uint16_t gmod;
+        std::uint16_t unitVersion;
+        std::uint16_t imageVersion;
+        int code;
+        int warning;  // MsgText index, or 0
+    } cases[] = {
+        {0x0010, 11, 0x15, WRITE_KAVELIS_NO_UNIT_VELOCITY, 0},
+        {0x0014, 12, 0, 0, 0},
+        {0x0004, 11, 0x15, WRITE_KAVELIS_NO_SERVO_SWITCH, 0},
+        {0x0008, 11, 0x15, WRITE_KAVELIS_NO_SERVO_SWITCH, 0},
+        {0x0008, 13, 0, 0, 44},
+        {0x0004, 14, 12, 0, 46},
+        {0x0008, 14, 13, 0, 46},
+        {0x0004, 13, 12, 0, 0},
+        {0x0004, 14, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SetUnitRegister(0xF101, c.unitVersion);
+        session.image.Word(GVER) = c.imageVersion;
+        session.image.Word(GMOD) = c.gmod;
+        host.boxes.clear();
+        const std::size_t before = RequestLog().size();
+        EXPECT_EQ(Write({ID_YES, RESTART_DECLINED}), c.code) << std::hex << c.gmod << " v" << c.unitVersion;
+        EXPECT_EQ(WritesSince(before) > 0, c.code == 0) << std::hex << c.gmod << " v" << c.unitVersion;
+        EXPECT_EQ(CountBoxes(host, MsgText[44]), c.warning == 44 ? 1 : 0) << std::hex << c.gmod;
+        EXPECT_EQ(CountBoxes(host, MsgText[46]), c.warning == 46 ? 1 : 0) << std::hex << c.gmod;
+        if (c.code != 0) {
+            EXPECT_EQ(CountBoxes(host, MsgText[c.code == WRITE_KAVELIS_NO_UNIT_VELOCITY ? 31 : 37]), 1);
+        }
+    }
+}
+
+// A reserved axis outside the 2W arrangement still needs version 11.
+TEST_F(KavelisFirmware, ReservedAxisNeedsVersion11) {
+    session.image.AxisMode.fill(AXIS_NO_SLOT);
+    session.image.AxisMode[0] = 0x8001;
+    session.image.AxisMode[1] = 0x0001;
+    session.image.Word(W4N) = 2;
+    session.image.Word(W8N) = 0;
+    session.image.Word(FINX) = 1;
+    session.image.Word(GMOD) = 0;
+    Show();
+    ASSERT_EQ(session.image.AxisMode[0], 0x8001);
+    const struct {
+        std::uint16_t unitVersion;
+        int code;
+    } cases[] = {{10, WRITE_KAVELIS_NO_2W_RSV}, {11, 0}};
+    for (const auto& c : cases) {
+        SetUnitRegister(0xF101, c.unitVersion);
+        host.boxes.clear();
+        const std::size_t before = RequestLog().size();
+        EXPECT_EQ(Write({ID_YES, RESTART_DECLINED}), c.code) << c.unitVersion;
+        EXPECT_EQ(WritesSince(before) > 0, c.code == 0) << c.unitVersion;
+        EXPECT_EQ(CountBoxes(host, MsgText[26]), c.code == 0 ? 0 : 1) << c.unitVersion;
+    }
+    EXPECT_EQ(UnitRegister(0xF110), 0x8001);
+}
+
+TEST_F(WriteOnSim, CcLinkCodesCountAsTheSameNetwork) {
+    // The unit's code against the image's: the preparation turns a quadruple image into FF91h.
+    const struct {
+        std::uint16_t unitCode;
+        std::uint16_t dszi;
+    } cases[] = {{0xFF90, 0x0080}, {0x0090, 0x0080}, {0x0090, 0x0020}, {0xFF91, 0x0020}};
+    for (const auto& c : cases) {
+        StartAndRead(SimOf(GW_VOSK));
+        SetUnitRegister(0xF103, c.unitCode);
+        session.image.Word(NTYP) = 0xFF90;
+        session.image.Word(DSZI) = c.dszi;
+        Show();
+        EXPECT_EQ(Write({ID_YES, RESTART_DECLINED}), 0) << std::hex << c.unitCode;
+        EXPECT_TRUE(last.transmitted) << std::hex << c.unitCode;
+        EXPECT_EQ(CountBoxes(host, MsgText[27]), 0) << std::hex << c.unitCode;
+        EXPECT_EQ(CountBoxes(host, MsgText[24]), 0) << std::hex << c.unitCode;
+    }
 }
 
 TEST_F(WriteOnSim, DifferentNetworkIsRefusedOrAskedInExtendedMode) {

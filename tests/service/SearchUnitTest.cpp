@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 #include "core/service/SearchUnit.h"
@@ -153,6 +154,38 @@ TEST_F(SearchUnitAgainstSim, GarbledRepliesAreReportedAndCountAsNoAnswer) {
     EXPECT_EQ(host.Texts(), (std::vector<std::string>{"Receive data error (PC)", "Receive data error (PC)"}));
     EXPECT_EQ(form.Label1.text, "Nothing GW Unit\r\n");
     EXPECT_FALSE(form.Button1Click().unitFound);
+}
+
+// A slot count reply with a valid CRC that does not carry the two registers asked for: its bytes are
+// never taken for a slot count, the reply is reported, and the unit is not offered.
+TEST_F(SearchUnitAgainstSim, MalformedSlotCountReplyCountsAsNoUnit) {
+    const std::function<void(SSimFaults&)> faults[] = {
+        [](SSimFaults& f) { f.dropRegisters = 1; },
+        [](SSimFaults& f) { f.wrongByteCount = true; },
+        [](SSimFaults& f) {
+            f.dropRegisters = 1;
+            f.wrongByteCount = true;
+        },
+    };
+    for (const auto& set : faults) {
+        host.boxes.clear();
+        form.foundUnits.clear();
+        form.timer1Enabled = true;
+        unitAxisSlots = {3, 0};
+        link.Close();
+        mainFlags.portOpen = false;
+        StartLine({0}, 8);
+        SSimFaults fault{};
+        set(fault);
+        SetFaults(fault);
+        form.Timer1Timer();
+        EXPECT_EQ(host.Texts(), std::vector<std::string>{"Receive data error (PC)"});
+        EXPECT_EQ(unitAxisSlots[0], 3);
+        EXPECT_TRUE(form.cbUnitNoSel.items.empty());
+        EXPECT_EQ(form.Label1.text, "Nothing GW Unit\r\n");
+        EXPECT_FALSE(form.Button1Click().unitFound);
+        EXPECT_EQ(form.Button1Click().axisRowCount, 0);
+    }
 }
 
 TEST_F(SearchUnitAgainstSim, PortThatCannotBeOpenedEndsTheSearchEmpty) {

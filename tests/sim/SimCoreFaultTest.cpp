@@ -57,6 +57,20 @@ INSTANTIATE_TEST_SUITE_P(
                                      f.trailing = {0xAA, 0x55};
                                  },
                                  GOOD_REPLY + "AA55"},
+                      SFaultCase{"WrongByteCount", [](SSimFaults& f) { f.wrongByteCount = true; },
+                                 Reply("D00306"
+                                       "8001"
+                                       "0020")},
+                      SFaultCase{"DropRegisters", [](SSimFaults& f) { f.dropRegisters = 1; },
+                                 Reply("D00302"
+                                       "8001")},
+                      SFaultCase{"DropRegistersAndWrongByteCount",
+                                 [](SSimFaults& f) {
+                                     f.dropRegisters = 1;
+                                     f.wrongByteCount = true;
+                                 },
+                                 Reply("D00304"
+                                       "8001")},
                       SFaultCase{"WrongSlaveAndCorruptCrc",
                                  [](SSimFaults& f) {
                                      f.wrongSlave = true;
