@@ -313,15 +313,15 @@ QWidget* TGWParaCfgForm::BuildInfoBox() {
 }
 
 QWidget* TGWParaCfgForm::BuildAxisArea() {
-    auto* area = new QWidget(this);
-    area->setObjectName("pnlAxisArea");
-    auto* column = new QVBoxLayout(area);
+    pnlAxisArea = new QWidget(this);
+    pnlAxisArea->setObjectName("pnlAxisArea");
+    auto* column = new QVBoxLayout(pnlAxisArea);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(BuildIoAxisPanel());
     column->addWidget(BuildServoAxisPanel());
     column->addWidget(BuildDriveUnitArea());
     column->addStretch(1);
-    return area;
+    return pnlAxisArea;
 }
 
 QWidget* TGWParaCfgForm::BuildIoAxisPanel() {
@@ -553,6 +553,9 @@ void TGWParaCfgForm::Render() {
     RenderControl(Panel10, s.Panel10);
 
     RenderDriveUnits();
+    // A type without axis area (VOSK-LC) leaves no gap for it beside the parameter column.
+    pnlAxisArea->setVisible(!pnlAxisCtrlIO->isHidden() || !pnlAxisCtrlSrv->isHidden() ||
+                            !pnlDriveUnits->isHidden());
     RenderMenus();
     RenderStatusBar();
 }

@@ -96,6 +96,7 @@ private:
     QLabel *lTitleGver, *lGver, *lTitleAbccVer, *lAbccVer;
     QProgressBar* ProgressBar1;
 
+    QWidget* pnlAxisArea;
     QWidget* pnlAxisCtrlIO;
     QLabel* Label11;
     TStringGrid* StringGrid1;
