@@ -42,12 +42,34 @@ void CConsoleHost::Print(std::string_view text, unsigned style) {
 
 int CConsoleHost::ShowMessageBox(std::string_view text, unsigned style) {
     Print(text, style);
+    return AnswerAfterPrint(text, style);
+}
+
+int CConsoleHost::AnswerAfterPrint(std::string_view text, unsigned style) {
     if (!DescribeMessageBox(style).yesNo) return ID_OK;
     const int answer = AnswerOf(text);
     std::FILE* stream = IsProblem(style) ? err : out;
     std::fputs(answer == ID_YES ? "Yes\n" : "No\n", stream);
     std::fflush(stream);
     return answer;
+}
+
+int CConsoleHost::ShowMessageBoxWithDetail(std::string_view text, unsigned style, std::string_view detail) {
+    Print(text, style);
+    PrintDetail(detail);
+    return AnswerAfterPrint(text, style);
+}
+
+void CConsoleHost::PrintDetail(std::string_view detail) {
+    std::string_view rest = detail;
+    while (!rest.empty()) {
+        const std::size_t end = std::min(rest.find('\n'), rest.size());
+        std::string line(rest.substr(0, end));
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::fprintf(err, "gwcli: %s\n", line.c_str());
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+    }
+    std::fflush(err);
 }
 
 int CConsoleHost::AnswerOf(std::string_view text) const {

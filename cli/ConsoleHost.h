@@ -19,6 +19,8 @@ public:
     CConsoleHost(SConsoleAnswers answers, std::FILE* out, std::FILE* err);
 
     int ShowMessageBox(std::string_view text, unsigned style) override;
+    // The box as above, then each line of the detail on standard error, starting with "gwcli: ".
+    int ShowMessageBoxWithDetail(std::string_view text, unsigned style, std::string_view detail) override;
     void ProcessPendingEvents() override {}
     void AdvanceProgress(int) override {}
     void SetProgress(int) override {}
@@ -33,6 +35,8 @@ public:
 
 private:
     int AnswerOf(std::string_view text) const;
+    int AnswerAfterPrint(std::string_view text, unsigned style);
+    void PrintDetail(std::string_view detail);
 
     SConsoleAnswers answers;
     std::FILE* out;

@@ -78,7 +78,9 @@ int main(int argc, char** argv) {
         session.core.program.SelectedGwType = options.type;
     } else {
         LoadSettings(session);
-        unitNo = RunStartDialogs(session, options);
+        const std::optional<int> chosenUnit = RunStartDialogs(session, options);
+        if (!chosenUnit) return 0;  // the type dialog was left without a type
+        unitNo = *chosenUnit;
     }
     PrepareMainForm(session, unitNo, screen.width(), screen.height());
 

@@ -1,5 +1,6 @@
 #include "core/advanced/ParaAndPioState.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 
@@ -76,6 +77,14 @@ void chkShowPIOpaternClick(SParaAndPioState& state, GwType type, std::uint32_t& 
     const auto bit = TypeOptionBit(type);
     if (!bit) return;
     toolFlags = state.chkShowPIOpatern.checked ? (toolFlags | *bit) : (toolFlags & ~*bit);
+}
+
+SPioCellSize PioCellSize(int widestText, int sampleWidth, int tallestText, int sampleHeight) {
+    constexpr int COLUMN_PADDING = 18;
+    constexpr int ROW_HEIGHT_NUMERATOR = 3;  // 1.5 times, rounded half up
+    const int tallest = std::max(tallestText, sampleHeight);
+    return SPioCellSize{std::max(widestText, sampleWidth) + COLUMN_PADDING,
+                        (ROW_HEIGHT_NUMERATOR * tallest + 1) / 2};
 }
 
 bool PioPatternShownAfterWrite(GwType type, std::uint32_t toolFlags) {

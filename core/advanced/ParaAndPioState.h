@@ -25,5 +25,16 @@ SParaAndPioState CreateParaAndPioState(GwType type, std::uint32_t toolFlags);
 // without a bit keep `ToolFlags` as it is.
 void chkShowPIOpaternClick(SParaAndPioState& state, GwType type, std::uint32_t& toolFlags);
 
+// The one size all cells of the table share: every column as wide as the widest cell text (at least
+// the sample text "AAAAAAAAAAAA") plus 18, every row 1.5 times the tallest cell text (at least the
+// height of "AAAAAAA"), rounded.
+struct SPioCellSize {
+    int width = 0;
+    int height = 0;
+};
+inline constexpr const char* PIO_WIDTH_SAMPLE = "AAAAAAAAAAAA";
+inline constexpr const char* PIO_HEIGHT_SAMPLE = "AAAAAAA";
+SPioCellSize PioCellSize(int widestText, int sampleWidth, int tallestText, int sampleHeight);
+
 // Whether a successful write shows the window by itself.
 bool PioPatternShownAfterWrite(GwType type, std::uint32_t toolFlags);

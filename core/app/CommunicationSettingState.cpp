@@ -1,11 +1,10 @@
 #include "core/app/CommunicationSettingState.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cstdio>
 
 #include "core/app/ComPortMapping.h"
+#include "core/app/SerialDevicePresence.h"
 #include "core/app/texts/CommonText.h"
 #include "core/app/texts/MsgText.h"
 
@@ -38,26 +37,33 @@ int ItemOrNone(int item, int count) {
 
 }  // namespace
 
-bool DeviceExists(const std::string& devicePath) {
-    struct stat info {};
-    return !devicePath.empty() && stat(devicePath.c_str(), &info) == 0;
+std::optional<std::string> SystemSerialDeviceProbe(const std::string& devicePath) {
+    return DescribeSerialDevice(devicePath);
 }
 
 std::string PortItemText(int comNumber, const std::map<int, std::string>& portOverrides,
-                         const DeviceExistsProbe& deviceExists) {
+                         const SerialDeviceProbe& probe) {
     std::string text = ComNameOf(comNumber);
+    if (const auto mapped = portOverrides.find(comNumber);
+        mapped != portOverrides.end() && !mapped->second.empty()) {
+        return text + "  " + mapped->second;
+    }
     const std::string device = ComPortDevicePath(comNumber, portOverrides);
-    if (!device.empty() && deviceExists(device)) text += "  " + device;
+    if (device.empty()) return text;
+    const std::optional<std::string> adapter = probe(device);
+    if (!adapter) return text;
+    text += "  " + device;
+    if (!adapter->empty()) text += " (" + *adapter + ")";
     return text;
 }
 
 SCommunicationSettingState CreateCommunicationSettingState(const SGWCommunicate& comm,
                                                            std::span<const int> baudTable,
                                                            const std::map<int, std::string>& portOverrides,
-                                                           const DeviceExistsProbe& deviceExists) {
+                                                           const SerialDeviceProbe& probe) {
     SCommunicationSettingState state;
     for (int comNumber = 1; comNumber <= COMM_DIALOG_PORT_COUNT; ++comNumber) {
-        state.ComboBox_COM_PORT.items.push_back(PortItemText(comNumber, portOverrides, deviceExists));
+        state.ComboBox_COM_PORT.items.push_back(PortItemText(comNumber, portOverrides, probe));
     }
     const std::size_t speedCount = std::min<std::size_t>(baudTable.size(), COMM_DIALOG_SPEED_COUNT);
     for (std::size_t i = 0; i < speedCount; ++i) state.ComboBox1.items.push_back(SpeedItemText(baudTable[i]));

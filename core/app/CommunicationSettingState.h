@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -26,20 +27,25 @@ struct SCommunicationSettingState {
     int initialSpeedItem = -1;
 };
 
-// Whether a device path names an existing device; the dialog shows the path beside such COM items.
-using DeviceExistsProbe = std::function<bool(const std::string& devicePath)>;
-bool DeviceExists(const std::string& devicePath);
+// Whether the device a COM number names by the numbering rule is really there: nothing when not, else
+// what is known of the adapter (maker and model, possibly empty). `DescribeSerialDevice` asks sysfs.
+using SerialDeviceProbe = std::function<std::optional<std::string>(const std::string& devicePath)>;
 
-// The port item text: "COM%d", followed by two blanks and the device path when the device exists.
+std::optional<std::string> SystemSerialDeviceProbe(const std::string& devicePath);
+
+// The port item text: "COM%d", followed by two blanks and the device path when that port is there, and
+// the adapter's maker and model in brackets when known. A COM number mapped in [Ports] shows its mapped
+// path as it stands: the user named it.
 std::string PortItemText(int comNumber, const std::map<int, std::string>& portOverrides,
-                         const DeviceExistsProbe& deviceExists);
+                         const SerialDeviceProbe& probe);
 
 // The dialog as created from the current values. `baudTable` is the link's BaudTable; the first six
 // speeds are offered. A port number of 0 (never configured) selects no port; a baud index beyond the
 // offered speeds selects no speed.
 SCommunicationSettingState CreateCommunicationSettingState(
     const SGWCommunicate& comm, std::span<const int> baudTable,
-    const std::map<int, std::string>& portOverrides, const DeviceExistsProbe& deviceExists = DeviceExists);
+    const std::map<int, std::string>& portOverrides,
+    const SerialDeviceProbe& probe = SystemSerialDeviceProbe);
 
 struct SCommunicationSettingResult {
     bool applied = false;             // the values were changed

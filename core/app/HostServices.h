@@ -22,6 +22,13 @@ class HostServices {
 public:
     // Shows a modal message box and returns the button pressed (1, 6 or 7).
     virtual int ShowMessageBox(std::string_view text, unsigned style) = 0;
+    // The same box, with what the tool knows more as a second, informative part below the box's own
+    // text: which device, file or line, and why (one fact a line). A host that has no place for it
+    // shows the box alone.
+    virtual int ShowMessageBoxWithDetail(std::string_view text, unsigned style, std::string_view detail) {
+        (void)detail;
+        return ShowMessageBox(text, style);
+    }
     // Lets the user interface process its pending events while a transaction waits.
     virtual void ProcessPendingEvents() = 0;
     // The main window's progress bar `ProgressBar1`.

@@ -39,6 +39,10 @@ void ActivateSelectGwType(SProgramValues& values) {
     values.SelectedGwType = GW_NONE;
 }
 
+void LeaveSelectGwTypeWithoutChoice(SProgramValues& values) {
+    values.SelectedGwType = GW_NONE;
+}
+
 bool CloseSelectGwType(const SSelectGwTypeState& state, SProgramValues& values) {
     const GwType type = GwTypeOfListItem(state.extendedMode, state.cbSlctGwType.index);
     if (type == GW_NONE) return false;

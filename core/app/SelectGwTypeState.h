@@ -21,6 +21,10 @@ GwType GwTypeOfListItem(bool extendedMode, int item);
 // The dialog became active: no type is chosen yet.
 void ActivateSelectGwType(SProgramValues& values);
 
+// The dialog is left by Escape or its close box: no type is chosen, and the tool ends as it would after
+// the Cancel of any start dialog, rather than carrying on with whatever the list showed.
+void LeaveSelectGwTypeWithoutChoice(SProgramValues& values);
+
 // The dialog is about to close: stores the selected type and returns true, or returns false (the
 // dialog stays open) when the selection is not an item of the list.
 bool CloseSelectGwType(const SSelectGwTypeState& state, SProgramValues& values);

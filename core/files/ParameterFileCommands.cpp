@@ -1,9 +1,11 @@
 #include "core/files/ParameterFileCommands.h"
 
+#include "core/app/texts/DetailText.h"
 #include "core/app/texts/MsgText.h"
 #include "core/app/texts/UiText.h"
 #include "core/files/DocumentsFolder.h"
 #include "core/files/FilePathParts.h"
+#include "core/files/FileProblem.h"
 #include "core/files/ParameterFileIo.h"
 #include "core/files/ParameterFileReader.h"
 #include "core/files/ParameterFileReopenCheck.h"
@@ -142,7 +144,8 @@ int SaveParameterFileCommand(SParameterFileContext& ctx) {
     const auto path = AskPath(ctx, EFileDialogKind::Save);
     if (!path) return -1;
     if (WriteParameterFile(*path, ctx.image, ctx.program.SelectedGwType) != FILE_WRITE_OK) {
-        Show(ctx.host, MSG_CANNOT_SAVE, MB_ICON_ERROR);
+        ctx.host.ShowMessageBoxWithDetail(MsgText[MSG_CANNOT_SAVE], MB_ICON_ERROR,
+                                          FileDetail(*path, FileWriteProblem(*path)));
         return -1;
     }
     ctx.program.Comm.LastFolder = FolderPart(*path);
@@ -163,7 +166,9 @@ int OpenParameterFileByName(SParameterFileContext& ctx, const std::string& path)
     int result = -1;
     const GwType type = ctx.program.SelectedGwType;
     if (!EqualIgnoringCase(ExtensionPart(path), GwUnitDataOf(type).extension)) {
-        Show(ctx.host, MSG_CANNOT_OPEN, MB_ICON_ERROR);
+        ctx.host.ShowMessageBoxWithDetail(MsgText[MSG_CANNOT_OPEN], MB_ICON_ERROR,
+                                          FileDetail(path, std::string(DetailText::WRONG_EXTENSION) +
+                                                               std::string(GwUnitDataOf(type).extension)));
     } else if (ReadParameterFile(path, type, ctx.image, ctx.host) == PFILE_LOADED) {
         SetParameterFileTitle(ctx.form, ctx.files, path);
         RefreshDisplay(ctx);

@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "core/app/texts/MsgText.h"
+#include "core/files/FileProblem.h"
 #include "core/files/ParameterFileReader.h"
 #include "core/files/ParameterFileWriter.h"
 #include "core/files/SafeFileReplace.h"
@@ -41,7 +42,11 @@ int WriteParameterFile(const std::string& path, const ParameterImage& image, GwT
 
 int ReadParameterFile(const std::string& path, GwType type, ParameterImage& image, HostServices& host) {
     // A file that cannot be read counts as one without characters.
-    const int result = LoadParameterText(ReadWholeFile(path), type, image);
-    if (result != PFILE_LOADED) host.ShowMessageBox(MsgText[static_cast<std::size_t>(result)], MB_ICON_ERROR);
+    SParameterTextRefusal refusal;
+    const int result = LoadParameterText(ReadWholeFile(path), type, image, &refusal);
+    if (result != PFILE_LOADED) {
+        host.ShowMessageBoxWithDetail(MsgText[static_cast<std::size_t>(result)], MB_ICON_ERROR,
+                                      ReaderRefusalDetail(path, result, refusal));
+    }
     return result;
 }

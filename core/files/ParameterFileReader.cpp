@@ -66,17 +66,23 @@ public:
     CParameterTextReader(GwType type, std::uint16_t ntyp)
         : isKavelis_(type == GW_KAVELIS), gatewayTag_(GatewayTagOf(type)), ntypInEffect_(ntyp) {}
 
-    int Read(std::string_view text) {
+    int Read(std::string_view text, SParameterTextRefusal& refusal) {
         if (text.empty()) return PFILE_CANNOT_OPEN;
         std::size_t pos = 0;
-        for (;;) {
+        for (int lineNumber = 1;; ++lineNumber) {
             std::size_t end = pos;
             while (end < text.size() && text[end] != '\n' && text[end] != CTRL_Z) ++end;
-            if (end - pos > PFILE_LINE_CHARS_MAX) return PFILE_CANNOT_OPEN;
             const bool endsAtLineFeed = end < text.size() && text[end] == '\n';
             std::string_view line = text.substr(pos, end - pos);
+            if (end - pos > PFILE_LINE_CHARS_MAX) {
+                refusal = {lineNumber, std::string(line.substr(0, PFILE_LINE_CHARS_MAX)), true};
+                return PFILE_CANNOT_OPEN;
+            }
             if (endsAtLineFeed && line.ends_with('\r')) line.remove_suffix(1);
-            if (const int result = ReadLine(line)) return result;
+            if (const int result = ReadLine(line)) {
+                refusal = {lineNumber, std::string(line), false};
+                return result;
+            }
             if (!endsAtLineFeed) break;  // Ctrl-Z or the end of the bytes ends the text
             pos = end + 1;
         }
@@ -211,10 +217,13 @@ private:
 
 }  // namespace
 
-int LoadParameterText(std::string_view bytes, GwType type, ParameterImage& image) {
+int LoadParameterText(std::string_view bytes, GwType type, ParameterImage& image,
+                      SParameterTextRefusal* refusal) {
     image.SlaveIdWord = 0;
     CParameterTextReader reader(type, image.Word(NTYP));
-    const int result = reader.Read(bytes);
+    SParameterTextRefusal where;
+    const int result = reader.Read(bytes, where);
+    if (refusal != nullptr) *refusal = result == PFILE_LOADED ? SParameterTextRefusal{} : where;
     if (result == PFILE_LOADED) reader.LoadInto(image);
     return result;
 }

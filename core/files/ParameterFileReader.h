@@ -1,6 +1,7 @@
 #pragma once
 // Reading a parameter file: the whole text is checked against local copies first, and only a file that
 // passes every check replaces the parameter set in the image.
+#include <string>
 #include <string_view>
 
 #include "core/app/GwType.h"
@@ -18,7 +19,17 @@ enum ParameterFileReadResult : int {
 // The longest line a file may hold before its line feed (CR included).
 inline constexpr std::size_t PFILE_LINE_CHARS_MAX = 99;
 
+// Where a read stopped: the line it refused (numbered from 1) and its text; line 0 when no single line
+// is to blame (an empty file, or a required line missing).
+struct SParameterTextRefusal {
+    int lineNumber = 0;
+    std::string line;
+    bool tooLong = false;  // the line is longer than a parameter file line may be
+};
+
 // Reads the bytes of a parameter file of gateway type `type` into the image. `SlaveIdWord` is cleared
 // first; apart from that the image changes only when the whole file is valid: then the parameter set
 // replaces the image's and `RecountPending` is set. Shows nothing.
-int LoadParameterText(std::string_view bytes, GwType type, ParameterImage& image);
+// A refusal is described in `refusal` when given.
+int LoadParameterText(std::string_view bytes, GwType type, ParameterImage& image,
+                      SParameterTextRefusal* refusal = nullptr);

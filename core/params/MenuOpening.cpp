@@ -24,14 +24,17 @@ void ShowExtendedMonitorItems(SMainFormState& form, GwType type) {
 }  // namespace
 
 void OpenPortIfNeeded(SMainFlags& flags, const SProgramValues& program, HostServices& host,
-                      const std::function<int(int portNum, int baudIndex)>& openPort) {
+                      const std::function<int(int portNum, int baudIndex)>& openPort,
+                      const std::function<std::string()>& describePortOpenFailure) {
     if (flags.commBusy) return;
     flags.commBusy = true;
     if (!flags.portOpen && openPort) {
         if (openPort(program.Comm.CurrentPortNum, program.Comm.CurrentBaudIndex) == 0) {
             flags.portOpen = true;
         } else {
-            host.ShowMessageBox(CommonMsgText[MSG_PORT_OPEN_ERROR], MB_ICON_ERROR);
+            host.ShowMessageBoxWithDetail(
+                CommonMsgText[MSG_PORT_OPEN_ERROR], MB_ICON_ERROR,
+                describePortOpenFailure ? describePortOpenFailure() : std::string());
         }
     }
     flags.commBusy = false;
@@ -45,7 +48,7 @@ void OnMonitorMenuOpening(SMainFormState& form, const ParameterImage& image, con
     if (type == GW_KAVELIS) form.MenuAlarmlist.visible = form.MenuHardmonitor.visible = false;
 
     if (program.ExtendedMode()) {
-        OpenPortIfNeeded(form.flags, program, host, hooks.openPort);
+        OpenPortIfNeeded(form.flags, program, host, hooks.openPort, hooks.describePortOpenFailure);
         ShowExtendedMonitorItems(form, type);
     } else {
         form.MenuRS485SIO1.visible = false;

@@ -15,12 +15,15 @@ struct SMenuOpeningHooks {
     std::function<bool()> commitAddressField;
     // Opens the serial port (`CCommUnit::Open`): 0 on success, a link result code otherwise.
     std::function<int(int portNum, int baudIndex)> openPort;
+    // Why the port could not be opened (device and reason), shown below the open error.
+    std::function<std::string()> describePortOpenFailure;
 };
 
 // Opens the port unless another exchange is running or the port is already open. A failure shows
 // "Communication port open error"; the menu opens all the same.
 void OpenPortIfNeeded(SMainFlags& flags, const SProgramValues& program, HostServices& host,
-                      const std::function<int(int portNum, int baudIndex)>& openPort);
+                      const std::function<int(int portNum, int baudIndex)>& openPort,
+                      const std::function<std::string()>& describePortOpenFailure = {});
 
 void OnMonitorMenuOpening(SMainFormState& form, const ParameterImage& image, const SProgramValues& program,
                           HostServices& host, const SMenuOpeningHooks& hooks);

@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <vector>
 
-#include "core/app/texts/CommonMsgText.h"
 #include "core/app/texts/MsgText.h"
 #include "core/app/texts/UiText.h"
 #include "core/link/CommResult.h"
+#include "core/link/PortOpenDiagnosis.h"
 #include "core/params/NetworkTypeTable.h"
 #include "core/procedures/RegisterExchange.h"
 #include "core/procedures/UnitServiceMenus.h"
@@ -18,7 +18,6 @@ constexpr int MSG_READ_QUESTION = 1;
 constexpr int MSG_READ_SUCCEEDED = 2;
 constexpr int MSG_FIRMWARE_BEFORE_11 = 25;
 constexpr int MSG_FIRMWARE_11 = 30;
-constexpr int COMMON_MSG_PORT_OPEN_ERROR = 50;
 constexpr int UI_PROGRAM_TITLE = 0;
 
 bool IsKavelis(const CSession& s) { return s.program.SelectedGwType == GW_KAVELIS; }
@@ -181,7 +180,7 @@ int ReadParameters(CSession& session) {
     session.form.flags.commBusy = true;
     const int result = RunRead(session);
     if (result == COMM_OPEN_FAILED) {
-        session.host.ShowMessageBox(CommonMsgText[COMMON_MSG_PORT_OPEN_ERROR], MB_ICON_ERROR);
+        ShowPortOpenError(session.host, session.link, MB_ICON_ERROR);
     }
     if (result != COMM_OK) session.form.MenuMoniter1.enabled = false;
     EndRead(session, true);

@@ -6,6 +6,7 @@
 #include "core/advanced/ParaAndPioState.h"
 #include "core/app/texts/MsgText.h"
 #include "core/link/CommResult.h"
+#include "core/link/PortOpenDiagnosis.h"
 #include "core/params/AxisModeTable.h"
 #include "core/params/IoBytes.h"
 #include "core/params/NetworkTypeTable.h"
@@ -290,7 +291,9 @@ SWriteResult WriteParameters(CSession& session) {
         RunWrite(session, result);
         EndWrite(session, true);
     } catch (const SAbort& abort) {
-        if (const auto message = WriteFailureMessageOf(abort.code)) {
+        if (abort.code == COMM_OPEN_FAILED) {
+            ShowPortOpenError(session.host, session.link, MB_ICON_ERROR);
+        } else if (const auto message = WriteFailureMessageOf(abort.code)) {
             session.host.ShowMessageBox(message->text, message->style);
         }
         EndWrite(session, !abort.keepBusy);

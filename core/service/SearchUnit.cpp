@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "core/app/texts/CommonMsgText.h"
 #include "core/app/texts/MsgText.h"
 #include "core/app/texts/UiText.h"
 #include "core/link/GatewaySpeedSwitch.h"
 #include "core/link/ModbusTransaction.h"
+#include "core/link/PortOpenDiagnosis.h"
 #include "core/link/ReadReplyShape.h"
 
 namespace {
@@ -76,7 +76,7 @@ void CSearchUnit::Timer1Timer() {
 bool CSearchUnit::OpenPort() {
     if (mainFlags.portOpen && link.IsOpen()) return true;
     if (link.Open(comm.CurrentPortNum, SEARCH_BAUD_INDEX) != COMM_OK) {
-        host.ShowMessageBox(CommonMsgText[50], MB_OK_ONLY | MB_ICON_ERROR);
+        ShowPortOpenError(host, link, MB_OK_ONLY | MB_ICON_ERROR);
         return false;
     }
     mainFlags.portOpen = true;

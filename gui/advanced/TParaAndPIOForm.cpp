@@ -1,6 +1,7 @@
 #include "gui/advanced/TParaAndPIOForm.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -43,6 +44,7 @@ TParaAndPIOForm::TParaAndPIOForm(GwType type, std::uint32_t& toolFlags, QWidget*
     RenderLabel(lParaPIO, state_.lParaPIO);
     RenderLabel(lGridTitle, state_.lGridTitle);
     StringGrid1->Render(state_.StringGrid1);
+    FitGridCells();
     RenderLabel(lNote, state_.lNote);
     RenderCheck(chkShowPIOpatern, state_.chkShowPIOpatern);
     RenderButton(OKbutton, state_.OKbutton);
@@ -62,4 +64,21 @@ TParaAndPIOForm::TParaAndPIOForm(GwType type, std::uint32_t& toolFlags, QWidget*
     column->addWidget(chkShowPIOpatern);
     column->addWidget(OKbutton, 0, Qt::AlignHCenter);
     column->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// All columns one width and all rows one height, measured on the cell texts in the grid's font.
+void TParaAndPIOForm::FitGridCells() {
+    const QFontMetrics metrics(StringGrid1->font());
+    int widest = 0;
+    int tallest = 0;
+    for (const auto& row : state_.StringGrid1.cells) {
+        for (const std::string& text : row) {
+            const QRect bounds = metrics.boundingRect(ToQt(text));
+            widest = std::max(widest, metrics.horizontalAdvance(ToQt(text)));
+            tallest = std::max(tallest, bounds.height());
+        }
+    }
+    const SPioCellSize size = PioCellSize(widest, metrics.horizontalAdvance(PIO_WIDTH_SAMPLE), tallest,
+                                          metrics.boundingRect(PIO_HEIGHT_SAMPLE).height());
+    StringGrid1->SetUniformCellSize(size.width, size.height);
 }

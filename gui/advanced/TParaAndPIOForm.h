@@ -16,6 +16,8 @@ public:
     TParaAndPIOForm(GwType type, std::uint32_t& toolFlags, QWidget* parent = nullptr);
 
 private:
+    void FitGridCells();
+
     GwType type_;
     std::uint32_t& toolFlags_;
     SParaAndPioState state_;

@@ -26,9 +26,14 @@ QMessageBox::Icon QtIconOf(MessageBoxIcon icon) {
 }  // namespace
 
 int CQtHost::ShowMessageBox(std::string_view text, unsigned style) {
+    return ShowMessageBoxWithDetail(text, style, {});
+}
+
+int CQtHost::ShowMessageBoxWithDetail(std::string_view text, unsigned style, std::string_view detail) {
     const SMessageBoxLook look = DescribeMessageBox(style);
     QMessageBox box(QtIconOf(look.icon), ToQt(look.caption), ToQt(text), QMessageBox::NoButton, owner_);
     box.setObjectName("MessageBox");
+    if (!detail.empty()) box.setInformativeText(ToQt(detail));
     if (look.yesNo) {
         QPushButton* yes = box.addButton(QMessageBox::Yes);
         QPushButton* no = box.addButton(QMessageBox::No);

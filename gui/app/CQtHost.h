@@ -18,6 +18,7 @@ public:
     void SetPumpHook(std::function<void()> hook) { pumpHook_ = std::move(hook); }
 
     int ShowMessageBox(std::string_view text, unsigned style) override;
+    int ShowMessageBoxWithDetail(std::string_view text, unsigned style, std::string_view detail) override;
     void ProcessPendingEvents() override;
     void AdvanceProgress(int step) override;
     void SetProgress(int value) override;

@@ -16,8 +16,8 @@ constexpr int kDialogFontSize = 9;
 }  // namespace
 
 TSelectGwType::TSelectGwType(SProgramValues& values, QWidget* parent)
-    : QDialog(parent,
-              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       values_(values),
       state_(CreateSelectGwTypeState(values.ExtendedMode())) {
     setObjectName("SelectGwType");
@@ -55,9 +55,14 @@ void TSelectGwType::showEvent(QShowEvent* event) {
     if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 }
 
-// Every way of closing (OK, Enter, Escape) goes through the closing rule: the dialog stays open until
-// its selection names a type.
-void TSelectGwType::done(int /*result*/) {
+// OK and Enter go through the closing rule: the dialog stays open until its selection names a type.
+// Escape and the close box reject the dialog: no type, and the start goes no further.
+void TSelectGwType::done(int result) {
+    if (result == QDialog::Rejected) {
+        LeaveSelectGwTypeWithoutChoice(values_);
+        QDialog::done(QDialog::Rejected);
+        return;
+    }
     if (!CloseSelectGwType(state_, values_)) return;
     QDialog::done(QDialog::Accepted);
 }

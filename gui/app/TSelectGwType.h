@@ -1,6 +1,6 @@
 #pragma once
-// The gateway type dialog shown once at start: a label, the list of types for the mode and OK. It has
-// no system menu; it closes only when its choice maps to a type.
+// The gateway type dialog shown once at start: a label, the list of types for the mode and OK. OK
+// closes it only when its choice maps to a type; Escape and the close box leave it without a type.
 #include <QDialog>
 
 #include "core/app/SelectGwTypeState.h"

@@ -18,7 +18,7 @@ void LoadSettings(CToolSession& session) {
     session.core.link.SetPortOverrides(session.config.ports);
 }
 
-int RunStartDialogs(CToolSession& session, const SStartOptions& options) {
+std::optional<int> RunStartDialogs(CToolSession& session, const SStartOptions& options) {
     if (session.core.program.Comm.CurrentPortNum == 0 && !options.noPortDialog) {
         TCommunicationSetting dialog(session.core.program.Comm, session.config.ports, session.host);
         dialog.exec();
@@ -28,7 +28,7 @@ int RunStartDialogs(CToolSession& session, const SStartOptions& options) {
         session.core.program.SelectedGwType = options.type;
     } else {
         TSelectGwType dialog(session.core.program);
-        dialog.exec();
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     }
     if ((session.core.program.SelectedGwType & GW_UNIT_NUMBERED_MASK) == 0 || options.noSearch) return 0;
     TSearchUnitForm search(session.core.link, session.host, session.core.form.flags,

@@ -6,6 +6,7 @@
 #include "core/app/PortDialogRules.h"
 #include "core/app/StartupRules.h"
 #include "core/files/NewFileForm.h"
+#include "core/link/PortOpenDiagnosis.h"
 #include "core/params/AxisGridEditing.h"
 #include "core/params/DravoPanels.h"
 #include "core/params/FieldEditing.h"
@@ -75,6 +76,16 @@ void CMainFormController::ShowPortDialog() {
     RefreshDisplay();
 }
 
+// A transfer leaves the focus on its own button, whether it succeeded or not; the window is unlocked by
+// then, so the button can take it.
+void CMainFormController::ApplyFocusAfterTransfer() {
+    if (window_ != nullptr) {
+        window_->LockMainWindow(s_.core.windowEnabled);
+        window_->FocusCommandButton(s_.core.focus);
+    }
+    s_.core.focus = FocusTarget::None;
+}
+
 void CMainFormController::ClosePort() {
     s_.core.link.Close();
     s_.core.form.flags.portOpen = false;
@@ -119,8 +130,14 @@ void CMainFormController::BuildCommands() {
         if (window_ != nullptr) window_->close();
     };
     auto portConfig = [this] { ShowPortDialog(); };
-    auto read = [this] { ReadParameters(s_.core); };
-    auto write = [this] { WriteParameters(s_.core); };
+    auto read = [this] {
+        ReadParameters(s_.core);
+        ApplyFocusAfterTransfer();
+    };
+    auto write = [this] {
+        WriteParameters(s_.core);
+        ApplyFocusAfterTransfer();
+    };
     commands_ = {
         {"MenuPIO1", pioPattern},
         {"MenuNew1", newFile},
@@ -237,6 +254,7 @@ SMenuOpeningHooks CMainFormController::MenuOpeningHooks() {
     SMenuOpeningHooks hooks;
     hooks.commitAddressField = [this] { return CommitAddressEdit(); };
     hooks.openPort = [this](int portNum, int baudIndex) { return s_.core.link.Open(portNum, baudIndex); };
+    hooks.describePortOpenFailure = [this] { return DiagnosePortOpenFailure(s_.core.link); };
     return hooks;
 }
 

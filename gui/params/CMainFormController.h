@@ -74,6 +74,7 @@ private:
     SMenuOpeningHooks MenuOpeningHooks();
     bool CommitAddressEdit();
     void ClosePort();
+    void ApplyFocusAfterTransfer();
 
     CToolSession& s_;
     TGWParaCfgForm* window_ = nullptr;

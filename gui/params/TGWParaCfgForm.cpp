@@ -22,6 +22,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "core/app/StatusBarWidth.h"
 #include "gui/app/QtText.h"
 #include "gui/params/ControlRendering.h"
 #include "gui/params/TAddressEdit.h"
@@ -64,6 +65,9 @@ QLabel* NewTitlePanel(QWidget* parent, const char* name) {
 TGWParaCfgForm::TGWParaCfgForm(SMainFormState& state, CMainFormEvents& events, QWidget* parent)
     : QMainWindow(parent), state_(state), events_(events) {
     setObjectName("GWParaCfgForm");
+    // The layout fixes the window's size, so the title bar offers no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(WindowFont(kWindowFontSize));
     setAcceptDrops(true);
     BuildMenus();
@@ -74,9 +78,10 @@ TGWParaCfgForm::TGWParaCfgForm(SMainFormState& state, CMainFormEvents& events, Q
     auto* row = new QHBoxLayout(central);
     row->setContentsMargins(kMargin / 5, kMargin / 2, kMargin, kMargin / 2);
     row->setSpacing(kButtonGap);
-    row->addWidget(BuildParameterColumn(), 0, Qt::AlignTop);
+    // A window widened by its status bar gives the room to the parameter column, whose buttons, lists
+    // and information box then share it, rather than leaving an empty strip beside them.
+    row->addWidget(BuildParameterColumn(), 1, Qt::AlignTop);
     row->addWidget(BuildAxisArea(), 0, Qt::AlignTop);
-    row->addStretch(1);
     setCentralWidget(central);
     BuildStatusBar();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -105,9 +110,18 @@ void TGWParaCfgForm::BuildMenus() {
         return menu;
     };
     MenuFile1 = newMenu("MenuFile1", &CMainFormEvents::MenuFile1Open);
-    menuItems_[NewMenuItem(MenuFile1, "MenuNew1")] = &SMainFormState::MenuNew1;
-    menuItems_[NewMenuItem(MenuFile1, "MenuOpen1")] = &SMainFormState::MenuOpen1;
-    menuItems_[NewMenuItem(MenuFile1, "MenuSave1")] = &SMainFormState::MenuSave1;
+    // The desktop's standard keys for New, Open and Save.
+    const std::pair<const char*, QKeySequence::StandardKey> fileItems[] = {{"MenuNew1", QKeySequence::New},
+                                                                           {"MenuOpen1", QKeySequence::Open},
+                                                                           {"MenuSave1", QKeySequence::Save}};
+    for (const auto& [name, key] : fileItems) {
+        QAction* item = NewMenuItem(MenuFile1, name);
+        item->setShortcut(key);
+        fileShortcutItems_.push_back(item);
+    }
+    menuItems_[fileShortcutItems_[0]] = &SMainFormState::MenuNew1;
+    menuItems_[fileShortcutItems_[1]] = &SMainFormState::MenuOpen1;
+    menuItems_[fileShortcutItems_[2]] = &SMainFormState::MenuSave1;
     menuItems_[NewMenuItem(MenuFile1, "MenuExit1")] = &SMainFormState::MenuExit1;
 
     MenuSet1 = newMenu("MenuSet1", &CMainFormEvents::MenuSet1Open);
@@ -137,17 +151,16 @@ void TGWParaCfgForm::BuildToolBar() {
     ToolBar->setFloatable(false);
     ToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     addToolBar(Qt::TopToolBarArea, ToolBar);
-    auto newButton = [&](const char* name, QStyle::StandardPixmap icon, const QString& tip) {
+    auto newButton = [&](const char* name, QStyle::StandardPixmap icon) {
         auto* action = ToolBar->addAction(style()->standardIcon(icon), QString());
         action->setObjectName(name);
-        action->setToolTip(tip);
         connect(action, &QAction::triggered, this, [this, name] { RunCommand(name); });
         return action;
     };
-    tbNewFile = newButton("tbNewFile", QStyle::SP_FileIcon, tr("New file"));
-    tbOpenFile = newButton("tbOpenFile", QStyle::SP_DialogOpenButton, tr("Open"));
-    tbSaveFile = newButton("tbSaveFile", QStyle::SP_DialogSaveButton, tr("Save"));
-    ToolButton2 = newButton("ToolButton2", QStyle::SP_DialogCloseButton, QString());
+    tbNewFile = newButton("tbNewFile", QStyle::SP_FileIcon);
+    tbOpenFile = newButton("tbOpenFile", QStyle::SP_DialogOpenButton);
+    tbSaveFile = newButton("tbSaveFile", QStyle::SP_DialogSaveButton);
+    ToolButton2 = newButton("ToolButton2", QStyle::SP_DialogCloseButton);
 }
 
 QLabel* TGWParaCfgForm::NewLabel(const char* name, bool smallFont) {
@@ -300,15 +313,15 @@ QWidget* TGWParaCfgForm::BuildInfoBox() {
 }
 
 QWidget* TGWParaCfgForm::BuildAxisArea() {
-    auto* area = new QWidget(this);
-    area->setObjectName("pnlAxisArea");
-    auto* column = new QVBoxLayout(area);
+    pnlAxisArea = new QWidget(this);
+    pnlAxisArea->setObjectName("pnlAxisArea");
+    auto* column = new QVBoxLayout(pnlAxisArea);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(BuildIoAxisPanel());
     column->addWidget(BuildServoAxisPanel());
     column->addWidget(BuildDriveUnitArea());
     column->addStretch(1);
-    return area;
+    return pnlAxisArea;
 }
 
 QWidget* TGWParaCfgForm::BuildIoAxisPanel() {
@@ -317,6 +330,7 @@ QWidget* TGWParaCfgForm::BuildIoAxisPanel() {
     Label11 = NewLabel("Label11", true);
     Label11->setParent(pnlAxisCtrlIO);
     StringGrid1 = new TStringGrid("StringGrid1", pnlAxisCtrlIO);
+    StringGrid1->SetKeyboardOperable();
     StringGrid1->setFont(WindowFont(kSmallFontSize));
     connect(StringGrid1, &TStringGrid::CellClicked, this,
             [this](int col, int row) { Forward([this, col, row] { events_.StringGrid1Click(col, row); }); });
@@ -358,6 +372,7 @@ QWidget* TGWParaCfgForm::BuildServoAxisPanel() {
     ComboBox1 = NewCombo("ComboBox1", &CMainFormEvents::ComboBox1Change);
     ComboBox1->setFont(WindowFont(kSmallFontSize));
     StringGrid2 = new TStringGrid("StringGrid2", pnlAxisCtrlSrv);
+    StringGrid2->SetKeyboardOperable();
     StringGrid2->setFont(WindowFont(kSmallFontSize));
     connect(StringGrid2, &TStringGrid::CellClicked, this,
             [this](int col, int row) { Forward([this, col, row] { events_.StringGrid2Click(col, row); }); });
@@ -470,6 +485,11 @@ void TGWParaCfgForm::LockMainWindow(bool enabled) {
     RenderMenus();
 }
 
+void TGWParaCfgForm::FocusCommandButton(FocusTarget target) {
+    if (target == FocusTarget::Button2) Button2->setFocus(Qt::OtherFocusReason);
+    if (target == FocusTarget::Button3) Button3->setFocus(Qt::OtherFocusReason);
+}
+
 // ---- rendering ---------------------------------------------------------------------------------
 
 void TGWParaCfgForm::Render() {
@@ -538,6 +558,9 @@ void TGWParaCfgForm::Render() {
     RenderControl(Panel10, s.Panel10);
 
     RenderDriveUnits();
+    // A type without axis area (VOSK-LC) leaves no gap for it beside the parameter column.
+    pnlAxisArea->setVisible(!pnlAxisCtrlIO->isHidden() || !pnlAxisCtrlSrv->isHidden() ||
+                            !pnlDriveUnits->isHidden());
     RenderMenus();
     RenderStatusBar();
 }
@@ -553,13 +576,23 @@ void TGWParaCfgForm::RenderMenus() {
         menu->menuAction()->setEnabled(item->enabled);
         menu->menuAction()->setVisible(item->visible);
     }
-    const std::pair<QAction*, const ControlState*> buttons[] = {{tbNewFile, &state_.tbNewFile},
-                                                                {tbOpenFile, &state_.tbOpenFile},
-                                                                {tbSaveFile, &state_.tbSaveFile},
-                                                                {ToolButton2, &state_.ToolButton2}};
-    for (const auto& [action, control] : buttons) {
-        action->setEnabled(control->enabled);
-        action->setVisible(control->visible);
+    // A locked File menu takes its keys with it: no New, Open or Save during a transfer.
+    if (!state_.MenuFile1.enabled) {
+        for (QAction* item : fileShortcutItems_) item->setEnabled(false);
+    }
+    // The tool buttons' tips are the captions of the menu items they stand for, without the accelerator.
+    const struct {
+        QAction* action;
+        const ControlState* control;
+        const MenuItemState* menuItem;
+    } buttons[] = {{tbNewFile, &state_.tbNewFile, &state_.MenuNew1},
+                   {tbOpenFile, &state_.tbOpenFile, &state_.MenuOpen1},
+                   {tbSaveFile, &state_.tbSaveFile, &state_.MenuSave1},
+                   {ToolButton2, &state_.ToolButton2, nullptr}};
+    for (const auto& button : buttons) {
+        button.action->setEnabled(button.control->enabled);
+        button.action->setVisible(button.control->visible);
+        if (button.menuItem != nullptr) button.action->setToolTip(ToQt(button.menuItem->caption).remove('&'));
     }
 }
 
@@ -657,12 +690,18 @@ void TGWParaCfgForm::RenderStatusBar() {
         statusPanels_.push_back(panel);
     }
     // Panel 0 takes the free width; the others (MAC ID, version) sit at the right as wide as their text.
-    // No panel is ever cut: the client area is kept at least as wide as all panels need.
+    // The window is at least as wide as the status bar rule asks (room for any port and speed beside the
+    // version), and no panel is ever cut: the client area is kept at least as wide as all panels need.
+    const QFontMetrics metrics(bar->font());
+    const QString version = state_.StatusBar1.empty() ? QString() : ToQt(state_.StatusBar1.back().text);
+    const SStatusBarWidths rule =
+        StatusBarWidthRule(metrics.horizontalAdvance(version), metrics.horizontalAdvance(QLatin1Char('W')));
     int needed = 0;
     for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
         bar->removeWidget(statusPanels_[i]);
         statusPanels_[i]->setText(ToQt(state_.StatusBar1[i].text));
-        statusPanels_[i]->setMinimumWidth(statusPanels_[i]->sizeHint().width());
+        const int textWidth = statusPanels_[i]->sizeHint().width();
+        statusPanels_[i]->setMinimumWidth(i == 0 ? std::max(textWidth, rule.portPanelWidth) : textWidth);
         needed += statusPanels_[i]->minimumWidth() + kStatusPanelGap;
         if (i == 0) {
             bar->addWidget(statusPanels_[i], 1);
@@ -671,5 +710,5 @@ void TGWParaCfgForm::RenderStatusBar() {
         }
         statusPanels_[i]->show();
     }
-    centralWidget()->setMinimumWidth(needed);
+    centralWidget()->setMinimumWidth(std::max(needed, rule.minClientWidth));
 }

@@ -8,6 +8,7 @@
 
 #include "core/params/MainFormLayout.h"
 #include "core/params/MainFormState.h"
+#include "core/procedures/Session.h"
 #include "gui/params/MainFormEvents.h"
 
 class QAction;
@@ -40,6 +41,9 @@ public:
     void LockMainWindow(bool enabled);
 
     QProgressBar* ProgressBar() const { return ProgressBar1; }
+
+    // Gives the keyboard focus to the command button a transfer names (Read or Write).
+    void FocusCommandButton(FocusTarget target);
 
     // The column groups above `StringGrid1` for the gateway type (from the layout).
     void SetColumnGroups(const std::vector<SColumnGroup>& groups);
@@ -92,6 +96,7 @@ private:
     QLabel *lTitleGver, *lGver, *lTitleAbccVer, *lAbccVer;
     QProgressBar* ProgressBar1;
 
+    QWidget* pnlAxisArea;
     QWidget* pnlAxisCtrlIO;
     QLabel* Label11;
     TStringGrid* StringGrid1;
@@ -117,4 +122,5 @@ private:
 
     QMenu *MenuFile1, *MenuSet1, *MenuMoniter1, *MenuHelp1;
     std::map<QAction*, MenuItemState SMainFormState::*> menuItems_;
+    std::vector<QAction*> fileShortcutItems_;  // New, Open, Save with their standard keys
 };

@@ -1,6 +1,7 @@
 #include "gui/params/TStringGrid.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "gui/app/QtText.h"
@@ -81,6 +82,51 @@ void TStringGrid::FitSize() {
     int height = 2 * frameWidth();
     for (int row = 0; row < rowCount(); ++row) height += rowHeight(row);
     setFixedSize(width, height);
+}
+
+void TStringGrid::SetUniformCellSize(int width, int height) {
+    for (int col = 0; col < columnCount(); ++col) setColumnWidth(col, width);
+    for (int row = 0; row < rowCount(); ++row) setRowHeight(row, height);
+    FitSize();
+}
+
+void TStringGrid::SetKeyboardOperable() {
+    setFocusPolicy(Qt::StrongFocus);
+    setTabKeyNavigation(false);
+}
+
+// The first time the grid takes the focus its first axis cell becomes current, so that the focus frame
+// shows where Space acts.
+void TStringGrid::focusInEvent(QFocusEvent* event) {
+    QTableWidget::focusInEvent(event);
+    if ((currentRow() < 1 || currentColumn() < 1) && rowCount() > 1 && columnCount() > 1)
+        setCurrentCell(1, 1);
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent* event) {
+    int col = std::max(currentColumn(), 1);
+    int row = std::max(currentRow(), 1);
+    switch (event->key()) {
+        case Qt::Key_Left:
+            --col;
+            break;
+        case Qt::Key_Right:
+            ++col;
+            break;
+        case Qt::Key_Up:
+            --row;
+            break;
+        case Qt::Key_Down:
+            ++row;
+            break;
+        case Qt::Key_Space:
+            if (currentRow() >= 1 && currentColumn() >= 1) Q_EMIT CellClicked(currentColumn(), currentRow());
+            return;
+        default:
+            QTableWidget::keyPressEvent(event);
+            return;
+    }
+    if (col >= 1 && col < columnCount() && row >= 1 && row < rowCount()) setCurrentCell(row, col);
 }
 
 void TStringGrid::mousePressEvent(QMouseEvent* event) {

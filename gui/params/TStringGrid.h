@@ -13,6 +13,11 @@ public:
 
     // Shows the cells, colours and text colours of `state`, and sizes the grid to its contents.
     void Render(const GridState& state);
+    // Gives every column and row one size, and the grid exactly the size of its cells.
+    void SetUniformCellSize(int width, int height);
+    // Makes the grid a stop of the Tab order whose current cell (never in the title row or column)
+    // moves with the arrow keys; Space acts as a click on it.
+    void SetKeyboardOperable();
 
 Q_SIGNALS:
     void CellClicked(int col, int row);
@@ -21,6 +26,8 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     bool CellAt(const QPoint& pos, int& col, int& row) const;

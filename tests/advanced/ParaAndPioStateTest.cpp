@@ -70,3 +70,20 @@ TEST(ParaAndPioState, HideDuringTransmissionIsTheTypesOptionBit) {
 }
 
 }  // namespace
+
+// One cell size for the whole table: the widest text or the sample, plus 18; 1.5 times the tallest text
+// or the sample height, rounded.
+TEST(ParaAndPioState, CellSizeFromTheWidestAndTallestText) {
+    const struct {
+        int widest, sampleWidth, tallest, sampleHeight, width, height;
+    } cases[] = {
+        {120, 84, 15, 15, 138, 23},  // a text wider than the sample; 22.5 rounds up
+        {40, 84, 14, 15, 102, 23},   // short texts: the sample decides both
+        {84, 84, 16, 15, 102, 24},
+    };
+    for (const auto& c : cases) {
+        const SPioCellSize size = PioCellSize(c.widest, c.sampleWidth, c.tallest, c.sampleHeight);
+        EXPECT_EQ(size.width, c.width) << c.widest;
+        EXPECT_EQ(size.height, c.height) << c.widest;
+    }
+}

@@ -2,6 +2,7 @@
 
 #include "core/app/MainWindowPrompts.h"
 #include "core/app/PortDialogRules.h"
+#include "core/app/StatusBarWidth.h"
 #include "core/app/texts/MsgText.h"
 #include "tests/support/ScriptedHost.h"
 
@@ -81,3 +82,23 @@ TEST(PortDialogTest, OpenPortClosedOnlyWhenPortOrSpeedChanged) {
 }
 
 }  // namespace
+
+// The status bar keeps room for the longest port and speed beside the version: V + 59 W, the window's
+// client area 28 more, the bar 24 more, and panel 0 all of the bar but the version and a gap of 10.
+TEST(StatusBarWidthTest, RoomForPortAndSpeedBesideTheVersion) {
+    const struct {
+        int version, w;
+        SStatusBarWidths expected;
+    } cases[] = {
+        {30, 7, {443, 471, 467, 427}},
+        {0, 1, {59, 87, 83, 73}},
+        {56, 14, {882, 910, 906, 840}},
+    };
+    for (const auto& c : cases) {
+        const SStatusBarWidths widths = StatusBarWidthRule(c.version, c.w);
+        EXPECT_EQ(widths.needed, c.expected.needed) << c.version;
+        EXPECT_EQ(widths.minClientWidth, c.expected.minClientWidth) << c.version;
+        EXPECT_EQ(widths.barWidth, c.expected.barWidth) << c.version;
+        EXPECT_EQ(widths.portPanelWidth, c.expected.portPanelWidth) << c.version;
+    }
+}

@@ -49,13 +49,26 @@ struct SMalformedCase {
 
 class CliCheckMalformed : public CliTest, public ::testing::WithParamInterface<SMalformedCase> {};
 
-// The reader's message on standard error, exactly, and status 1.
+// What gwcli prints after the reader's message: the file, and the refused line with its number (the
+// first line of the file that starts as `line` does).
+std::string RefusedLineDetail(const std::string& file, const std::string& line, bool tooLong = false) {
+    const std::string text = ReadWholeFile(file);
+    int number = 1;
+    for (std::size_t pos = 0; text.compare(pos, line.size(), line) != 0; ++number) pos = text.find('\n', pos) + 1;
+    return "gwcli: File: " + file + "\ngwcli: Line " + std::to_string(number) +
+           (tooLong ? " is longer than a parameter file line may be\n" : ": " + line + "\n");
+}
+
+// The reader's message on standard error, exactly, then which line it refused; status 1.
 TEST_P(CliCheckMalformed, PrintsTheReadersMessageWithStatusOne) {
     const std::string file = EditedGolden("vosk.vogw", "plant.vogw", GetParam().edits);
     const SCliRun run = Cli(GW_VOSK, {"check", file});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, Printed(MsgText[GetParam().message]));
+    const std::string& refused = GetParam().edits.back();
+    const bool tooLong = refused.size() > 99;
+    EXPECT_EQ(run.err, Printed(MsgText[GetParam().message]) +
+                           RefusedLineDetail(file, tooLong ? refused : refused.substr(0, 99), tooLong));
 }
 
 const SMalformedCase MalformedCases[] = {
@@ -74,10 +87,14 @@ INSTANTIATE_TEST_SUITE_P(Table, CliCheckMalformed, ::testing::ValuesIn(Malformed
 TEST_F(CliTest, CheckOfAnUnopenableFilePrintsTheOpenMessage) {
     WriteWholeFile(PathOf("empty.vogw"), "");
     WriteWholeFile(PathOf("plant.pkgw"), ReadWholeFile(GoldenFile("vosk.vogw")));
-    for (const std::string& file : {PathOf("missing.vogw"), PathOf("empty.vogw"), PathOf("plant.pkgw")}) {
+    const std::pair<std::string, const char*> cases[] = {
+        {PathOf("missing.vogw"), "The file does not exist"},
+        {PathOf("empty.vogw"), "The file is empty"},
+        {PathOf("plant.pkgw"), "The file name does not end with .vogw"}};
+    for (const auto& [file, why] : cases) {
         const SCliRun run = Cli(GW_VOSK, {"check", file});
         EXPECT_EQ(run.status, 1) << file;
-        EXPECT_EQ(run.err, Printed(MsgText[18])) << file;
+        EXPECT_EQ(run.err, Printed(MsgText[18]) + "gwcli: File: " + file + "\ngwcli: " + why + "\n") << file;
     }
 }
 
@@ -158,7 +175,7 @@ TEST_F(CliTest, ShowOfAMalformedFilePrintsOnlyTheMessage) {
     const SCliRun run = Cli(GW_VOSK, {"show", file});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, Printed(MsgText[22]));
+    EXPECT_EQ(run.err, Printed(MsgText[22]) + RefusedLineDetail(file, "F104,00G5"));
 }
 
 }  // namespace

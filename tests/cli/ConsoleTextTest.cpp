@@ -53,6 +53,22 @@ TEST(ConsoleHost, InformationOnStdoutProblemsOnStderrEachEndingWithOneLineFeed) 
         "parameter is permissible only in the MANU mode.\n");
 }
 
+// The detail of a box follows it on standard error, each line starting with "gwcli: ", also when the
+// box itself is an information on standard output; a question is still answered after it.
+TEST(ConsoleHost, DetailLinesFollowOnStderrWithTheProgramName) {
+    CMemoryStream out, err;
+    CConsoleHost host({}, out.stream, err.stream);
+    EXPECT_EQ(host.ShowMessageBoxWithDetail("Communication port open error", MB_ICON_ERROR,
+                                            "Device: /dev/ttyUSB0\r\nNo such device"),
+              ID_OK);
+    EXPECT_EQ(host.ShowMessageBoxWithDetail("plain", MB_OK_ONLY, "File: /tmp/a.vogw"), ID_OK);
+    EXPECT_EQ(host.ShowMessageBoxWithDetail("asked", QUESTION, "why"), ID_YES);
+    EXPECT_EQ(err.Text(),
+              "Communication port open error\ngwcli: Device: /dev/ttyUSB0\ngwcli: No such device\n"
+              "gwcli: File: /tmp/a.vogw\ngwcli: why\n");
+    EXPECT_EQ(out.Text(), "plain\nasked\nYes\n");
+}
+
 struct SAnswerCase {
     bool restart;
     bool force;

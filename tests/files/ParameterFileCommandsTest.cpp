@@ -222,6 +222,24 @@ TEST_F(SaveCommand, WriteProtectedFileIsRefusedAndKept) {
     EXPECT_TRUE(form.flags.specialParamsModified);
 }
 
+// A save that fails keeps its message and names the file and why it could not be written.
+TEST_F(SaveCommand, FailureNamesTheFileAndWhy) {
+    std::filesystem::create_directory(folder.Path() / "taken.vogw");
+    const std::pair<std::string, const char*> cases[] = {
+        {folder.File("missing/x.vogw"), "The folder does not exist"},
+        {folder.File("taken.vogw"), "This is a folder, not a file"},
+    };
+    for (const auto& [path, why] : cases) {
+        host.boxes.clear();
+        answer = path;
+        auto ctx = Context();
+        EXPECT_EQ(SaveParameterFileCommand(ctx), -1) << path;
+        ASSERT_EQ(host.boxes.size(), 1u) << path;
+        EXPECT_EQ(host.boxes[0].text, MsgText[17]);
+        EXPECT_EQ(host.boxes[0].detail, "File: " + path + "\n" + why);
+    }
+}
+
 TEST_F(SaveCommand, MessageBoxStyles) {
     completeness = COMPLETENESS_MISSING;
     auto ctx = Context();
@@ -309,21 +327,45 @@ TEST_F(OpenCommand, OtherNetworkHidesEtherNetIpAndKavelisHidesUnitNumber) {
         << "only EtherNet/IP takes the snapshot";
 }
 
+// The number (from 1) of the first line of `text` that starts with `start`.
+int LineNumberOf(const std::string& text, const std::string& start) {
+    int number = 1;
+    for (std::size_t pos = 0; pos < text.size(); ++number) {
+        if (text.compare(pos, start.size(), start) == 0) return number;
+        pos = text.find('\n', pos);
+        if (pos == std::string::npos) break;
+        ++pos;
+    }
+    return 0;
+}
+
+std::string LineDetail(const std::string& text, const std::string& line) {
+    return "Line " + std::to_string(LineNumberOf(text, line)) + ": " + line;
+}
+
 TEST_F(OpenCommand, FailuresShowTheirMessageAndChangeNothingButTheMonitorMenu) {
     const std::string golden = ReadBytes(GoldenPath("vosk.vogw"));
+    const std::string foreign = golden + "F1FF,0000\r\n";
+    const std::string invalid = CFileLines(golden).Replace("F104", "F104,0014").Text();
+    const std::string newFormat = CFileLines(golden).Replace(";FMT=", ";FMT=00000001").Text();
     struct SCase {
         const char* file;
         std::string contents;
         std::size_t message;
-        bool read;  // the extension matched and the file was read: SlaveIdWord is then 0
+        bool read;        // the extension matched and the file was read: SlaveIdWord is then 0
+        std::string why;  // the detail's line after the file's path
     };
+    const std::string wrongExtension = "The file name does not end with .vogw";
     const SCase cases[] = {
-        {"other-type.pkgw", golden, 18, false},
-        {"no-extension", golden, 18, false},
-        {"empty.vogw", "", 18, true},
-        {"foreign.vogw", golden + "F1FF,0000\r\n", 21, true},
-        {"invalid.vogw", CFileLines(golden).Replace("F104", "F104,0014").Text(), 22, true},
-        {"new-format.vogw", CFileLines(golden).Replace(";FMT=", ";FMT=00000001").Text(), 23, true},
+        {"other-type.pkgw", golden, 18, false, wrongExtension},
+        {"no-extension", golden, 18, false, wrongExtension},
+        {"empty.vogw", "", 18, true, "The file is empty"},
+        {"foreign.vogw", foreign, 21, true, LineDetail(foreign, "F1FF,0000")},
+        {"invalid.vogw", invalid, 22, true, LineDetail(invalid, "F104,0014")},
+        {"new-format.vogw", newFormat, 23, true, LineDetail(newFormat, ";FMT=00000001")},
+        {"too-long.vogw", golden + std::string(120, '0') + "\r\n", 18, true,
+         "Line " + std::to_string(LineNumberOf(golden + "\x01", "\x01")) +
+             " is longer than a parameter file line may be"},
     };
     for (const SCase& c : cases) {
         host.boxes.clear();
@@ -336,6 +378,7 @@ TEST_F(OpenCommand, FailuresShowTheirMessageAndChangeNothingButTheMonitorMenu) {
         EXPECT_EQ(OpenParameterFileByName(ctx, path), -1) << c.file;
         ASSERT_EQ(host.boxes.size(), 1u) << c.file;
         EXPECT_EQ(host.boxes[0].text, MsgText[c.message]) << c.file;
+        EXPECT_EQ(host.boxes[0].detail, "File: " + path + "\n" + c.why) << c.file;
         EXPECT_EQ(host.boxes[0].style, unsigned{MB_ICON_ERROR}) << c.file;
         ParameterImage expected = before;
         if (c.read) expected.SlaveIdWord = 0;
@@ -353,10 +396,14 @@ TEST_F(OpenCommand, FolderPipeAndMissingFileCannotBeOpened) {
     std::filesystem::create_directory(folder.Path() / "folder.vogw");
     ASSERT_EQ(::mkfifo(folder.File("pipe.vogw").c_str(), 0600), 0);
     auto ctx = Context();
-    for (const char* name : {"folder.vogw", "pipe.vogw", "missing.vogw"}) {
+    const std::pair<const char*, const char*> cases[] = {{"folder.vogw", "This is a folder, not a file"},
+                                                         {"pipe.vogw", "This is not a regular file"},
+                                                         {"missing.vogw", "The file does not exist"}};
+    for (const auto& [name, why] : cases) {
         host.boxes.clear();
         EXPECT_EQ(OpenParameterFileByName(ctx, folder.File(name)), -1) << name;
         EXPECT_EQ(Texts(), std::vector<std::string>{std::string(MsgText[18])}) << name;
+        EXPECT_EQ(host.boxes[0].detail, "File: " + folder.File(name) + "\n" + why);
     }
     EXPECT_EQ(image.SlaveIdWord, 0u);
 }

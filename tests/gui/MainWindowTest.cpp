@@ -18,6 +18,9 @@
 
 #include "MainWindowFixture.h"
 #include "MessageBoxWatcher.h"
+#include "core/app/StatusBarWidth.h"
+#include "gui/advanced/TParaAndPIOForm.h"
+#include "gui/app/QtText.h"
 
 namespace {
 std::vector<std::string> ItemTexts(const QMenu* menu) {
@@ -317,4 +320,130 @@ TEST(gui_MainWindow, StatusBarPanelsAreShownInFullWithTheMacPanel) {
             << panel->text().toStdString();
         EXPECT_TRUE(f.window->statusBar()->rect().contains(panel->geometry())) << panel->text().toStdString();
     }
+}
+
+// Every type's window keeps room in its status bar for any port and speed beside the version, however
+// narrow its controls: the VOSK-LC window, which has no axis area, is as wide as the rule asks.
+TEST(gui_MainWindow, StatusBarWidthRuleHoldsForEveryType) {
+    for (const STypeCase& c : kTypes) {
+        SCOPED_TRACE(c.type);
+        SMainWindowFixture f(c.type);
+        QStatusBar* bar = f.window->statusBar();
+        const QFontMetrics metrics(bar->font());
+        const QString version = ToQt(f.session.core.form.StatusBar1.back().text);
+        const SStatusBarWidths rule = StatusBarWidthRule(metrics.horizontalAdvance(version),
+                                                         metrics.horizontalAdvance(QLatin1Char('W')));
+        EXPECT_GE(f.window->centralWidget()->width(), rule.minClientWidth);
+        const auto* portPanel = bar->findChild<QLabel*>("StatusBar1Panel0");
+        ASSERT_NE(portPanel, nullptr);
+        EXPECT_GE(portPanel->width(), rule.portPanelWidth);
+        if (c.type == GW_VOSK_LC) {  // no axis area: the parameter column takes the whole width
+            EXPECT_GE(f.Find<QWidget>("pnlParameters")->geometry().right() + 20,
+                      f.window->centralWidget()->width());
+        }
+    }
+}
+
+// After Read and Write the keyboard focus is on the button of the transfer, also when it failed (here
+// the port cannot be opened, and the write is declined), wherever the focus was before.
+TEST(gui_MainWindow, FocusGoesToTheTransfersButtonAfterwards) {
+    SMainWindowFixture f(GW_VOSK);
+    f.session.core.link.SetPortOverrides({{1, "/nonexistent/gwparacfg-port"}});
+    auto* grid = f.Find<QWidget>("StringGrid1");
+    const struct {
+        const char* button;
+        QMessageBox::StandardButton answer;
+    } cases[] = {{"Button2", QMessageBox::Ok}, {"Button3", QMessageBox::No}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        CMessageBoxWatcher watcher;
+        watcher.answers = {c.answer};
+        grid->setFocus();
+        ASSERT_EQ(f.window->focusWidget(), grid);
+        f.Find<QPushButton>(c.button)->click();
+        EXPECT_EQ(watcher.seen.size(), 1u);
+        EXPECT_EQ(f.window->focusWidget(), f.Find<QPushButton>(c.button));
+    }
+}
+
+// The PIO pattern table lays every column out at one width and every row at one height, however long
+// each column's texts are.
+TEST(gui_ParaAndPIOForm, AllColumnsShareOneWidthAndAllRowsOneHeight) {
+    for (GwType type : {GW_KAVELIS, GW_VOSK, GW_NUB3GW, GW_DRAVO}) {
+        SCOPED_TRACE(type);
+        std::uint32_t flags = TOOLFLAG_VALID;
+        TParaAndPIOForm form(type, flags);
+        auto* grid = form.findChild<QTableWidget*>("StringGrid1");
+        ASSERT_NE(grid, nullptr);
+        const QFontMetrics metrics(grid->font());
+        int widest = metrics.horizontalAdvance(PIO_WIDTH_SAMPLE);
+        for (int row = 0; row < grid->rowCount(); ++row)
+            for (int col = 0; col < grid->columnCount(); ++col)
+                widest = std::max(widest, metrics.horizontalAdvance(grid->item(row, col)->text()));
+        for (int col = 0; col < grid->columnCount(); ++col)
+            EXPECT_EQ(grid->columnWidth(col), widest + 18) << col;
+        const int rowHeight = (3 * metrics.boundingRect(PIO_HEIGHT_SAMPLE).height() + 1) / 2;
+        for (int row = 0; row < grid->rowCount(); ++row) EXPECT_EQ(grid->rowHeight(row), rowHeight) << row;
+    }
+}
+
+// The tool buttons' tips are the menu captions of the text tables; New, Open and Save have the
+// standard keys, which a transfer's lock takes away with the File menu; the fixed-size window offers
+// no maximise button.
+TEST(gui_MainWindow, ToolTipsShortcutsAndTitleBarButtons) {
+    SMainWindowFixture f(GW_KAVELIS);
+    EXPECT_EQ(f.Find<QAction>("tbNewFile")->toolTip(), "New file");
+    EXPECT_EQ(f.Find<QAction>("tbOpenFile")->toolTip(), "Open...");
+    EXPECT_EQ(f.Find<QAction>("tbSaveFile")->toolTip(), "Save");
+    EXPECT_EQ(f.Find<QAction>("MenuNew1")->shortcut(), QKeySequence(QKeySequence::New));
+    EXPECT_EQ(f.Find<QAction>("MenuOpen1")->shortcut(), QKeySequence(QKeySequence::Open));
+    EXPECT_EQ(f.Find<QAction>("MenuSave1")->shortcut(), QKeySequence(QKeySequence::Save));
+    // The title bar's buttons are chosen (not the system's defaults, which include maximise).
+    const Qt::WindowFlags flags = f.window->windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+
+    LockMainWindow(f.session.core, false);
+    f.window->Render();
+    for (const char* name : {"MenuNew1", "MenuOpen1", "MenuSave1"})
+        EXPECT_FALSE(f.Find<QAction>(name)->isEnabled()) << name;
+    LockMainWindow(f.session.core, true);
+    f.window->Render();
+    for (const char* name : {"MenuNew1", "MenuOpen1", "MenuSave1"})
+        EXPECT_TRUE(f.Find<QAction>(name)->isEnabled()) << name;
+}
+
+// The axis grids are stops of the Tab order; the arrow keys move the current cell (never into the
+// title row or the slot column) and Space acts as a click on it.
+TEST(gui_MainWindow, AxisGridsWorkFromTheKeyboard) {
+    CMessageBoxWatcher boxes;  // should any field the Tab key passes complain
+    SMainWindowFixture f(GW_VOSK);
+    auto* grid = f.Find<QTableWidget>("StringGrid1");
+    const auto& words = f.session.core.image.AxisMode;
+    ChooseByKeyboard(f.Find<QComboBox>("cbW1N"), 1);  // one pair of axes
+    f.Find<QPushButton>("Button1")->setFocus();
+    for (int i = 0; i < 40 && f.window->focusWidget() != grid; ++i)
+        QTest::keyClick(f.window->focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(f.window->focusWidget(), grid) << "Tab reaches the grid";
+    EXPECT_EQ(grid->currentRow(), 1);
+    EXPECT_EQ(grid->currentColumn(), 1);
+
+    QTest::keyClick(grid, Qt::Key_Right);  // Point1 column
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_EQ(words[0], 0x0001);
+    EXPECT_EQ(f.CellText(grid, 2, 1), "*");
+    QTest::keyClick(grid, Qt::Key_Down);  // the second axis of the pair: reserved
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_EQ(words[1], 0x8001);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(grid, Qt::Key_Up);  // stops below the title row
+    QTest::keyClick(grid, Qt::Key_Left);
+    QTest::keyClick(grid, Qt::Key_Left);  // stops right of the slot column
+    EXPECT_EQ(grid->currentRow(), 1);
+    EXPECT_EQ(grid->currentColumn(), 1);
+    EXPECT_EQ(f.window->focusWidget(), grid);
+
+    SMainWindowFixture servo(GW_VOSK_ML3);
+    EXPECT_EQ(servo.Find<QTableWidget>("StringGrid2")->focusPolicy(), Qt::StrongFocus);
 }

@@ -16,7 +16,8 @@ void CMessageBoxWatcher::Poll() {
         if (box == nullptr || !box->isVisible()) continue;
         QPushButton* preset = box->defaultButton();
         seen.push_back({box->windowTitle().toStdString(), box->text().toStdString(), box->icon(),
-                        preset != nullptr ? box->standardButton(preset) : QMessageBox::NoButton});
+                        preset != nullptr ? box->standardButton(preset) : QMessageBox::NoButton,
+                        box->informativeText().toStdString()});
         if (answers.empty()) {
             QTest::keyClick(box, Qt::Key_Return);
         } else {

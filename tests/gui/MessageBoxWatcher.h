@@ -13,6 +13,7 @@ struct SSeenBox {
     std::string text;
     QMessageBox::Icon icon;
     QMessageBox::StandardButton defaultButton;
+    std::string informativeText;
 };
 
 class CMessageBoxWatcher {

@@ -61,3 +61,18 @@ TEST(gui_QtHost, ProgressGoesToTheProgressBar) {
     host.ProcessPendingEvents();
     EXPECT_EQ(pumps, 1);
 }
+
+// The box's own text stays exactly as it is; what the tool knows more is the informative text below it.
+TEST(gui_QtHost, DetailIsTheInformativeTextBelowTheBoxText) {
+    CQtHost host;
+    CMessageBoxWatcher watcher;
+    EXPECT_EQ(host.ShowMessageBoxWithDetail("Communication port open error", 0x10,
+                                            "Device: /dev/ttyUSB0\nNo such device"),
+              1);
+    EXPECT_EQ(host.ShowMessageBox("Communication port open error", 0x10), 1);
+    ASSERT_EQ(watcher.seen.size(), 2u);
+    EXPECT_EQ(watcher.seen[0].text, "Communication port open error");
+    EXPECT_EQ(watcher.seen[0].informativeText, "Device: /dev/ttyUSB0\nNo such device");
+    EXPECT_EQ(watcher.seen[1].text, "Communication port open error");
+    EXPECT_EQ(watcher.seen[1].informativeText, "");
+}

@@ -2,6 +2,7 @@
 // settings with their question, and the unit search against a simulated gateway on a pseudo-terminal.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include "gui/app/TCommunicationSetting.h"
 #include "gui/app/TSelectGwType.h"
 #include "gui/app/TitleBarWidth.h"
+#include "gui/app/ToolStartUp.h"
 #include "gui/service/TSearchUnitForm.h"
 #include "sim/SimPtyServer.h"
 
@@ -69,18 +71,37 @@ TEST(gui_SelectGwType, TheListAndTheChoiceFollowTheMode) {
     }
 }
 
-TEST(gui_SelectGwType, EscapeDoesNotLeaveWithoutAChoiceOfTheList) {
-    SProgramValues values;
-    values.Comm.ToolFlags = TOOLFLAG_VALID;
-    TSelectGwType dialog(values);
-    ExecWith(dialog, [&] {
-        dialog.findChild<QComboBox*>("cbSlctGwType")->setCurrentIndex(-1);
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        EXPECT_TRUE(dialog.isVisible());
-        dialog.findChild<QComboBox*>("cbSlctGwType")->setCurrentIndex(1);
-        QTest::keyClick(&dialog, Qt::Key_Escape);
+// Escape and the close box do not carry on with whatever the list shows: the dialog is rejected with no
+// type, and the start goes no further (the tool ends, as after Cancel).
+TEST(gui_SelectGwType, EscapeAndTheCloseBoxLeaveWithoutAType) {
+    const std::function<void(TSelectGwType&)> leaves[] = {
+        [](TSelectGwType& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); },
+        [](TSelectGwType& dialog) { dialog.close(); },
+    };
+    for (const auto& leave : leaves) {
+        SProgramValues values;
+        values.Comm.ToolFlags = TOOLFLAG_VALID;
+        values.SelectedGwType = GW_VOSK;
+        TSelectGwType dialog(values);
+        EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        EXPECT_FALSE(dialog.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        int result = -1;
+        QTimer::singleShot(0, &dialog, [&] {
+            dialog.findChild<QComboBox*>("cbSlctGwType")->setCurrentIndex(1);
+            leave(dialog);
+        });
+        result = dialog.exec();
+        EXPECT_EQ(result, QDialog::Rejected);
+        EXPECT_EQ(values.SelectedGwType, GW_NONE);
+    }
+
+    CToolSession session;
+    session.core.program.Comm.CurrentPortNum = 1;
+    QTimer::singleShot(0, [] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
     });
-    EXPECT_EQ(values.SelectedGwType, GW_VOSK);
+    EXPECT_FALSE(RunStartDialogs(session, SStartOptions{}).has_value());
+    EXPECT_EQ(session.core.program.SelectedGwType, GW_NONE);
 }
 
 TEST(gui_CommunicationSetting, PortItemsShowExistingDevicesAndOkAsksBeforeTakingAChange) {

@@ -187,6 +187,7 @@ TEST_F(ReadParametersCases, PortThatCannotBeOpenedShowsThePortError) {
     EXPECT_EQ(ReadParameters(session), COMM_OPEN_FAILED);
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].text, CommonMsgText[50]);
+    EXPECT_EQ(host.boxes[0].detail, "Device: /nonexistent/tty\nNo such device");
     EXPECT_FALSE(session.form.flags.portOpen);
     EXPECT_FALSE(session.form.flags.commBusy);
     EXPECT_TRUE(session.windowEnabled);

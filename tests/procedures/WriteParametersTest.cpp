@@ -223,6 +223,7 @@ TEST_F(WriteOnSim, FailuresAtEachStepLeaveTheToolUsable) {
     session.link.SetPortOverrides({{SESSION_SIM_COM, "/nonexistent/tty"}});
     EXPECT_EQ(Write({ID_YES}), WRITE_PORT_OPEN_FAILED);
     EXPECT_EQ(CountBoxes(host, CommonMsgText[50]), 1);
+    EXPECT_EQ(host.boxes.back().detail, "Device: /nonexistent/tty\nNo such device");
     EXPECT_TRUE(session.windowEnabled);
 }
 

@@ -10,6 +10,7 @@
 struct ShownBox {
     std::string text;
     unsigned style;
+    std::string detail;  // the informative part below the text, if any
 };
 
 class ScriptedHost : public HostServices {
@@ -22,7 +23,10 @@ public:
     std::function<void()> onPump;     // runs on every event pump, to act while a transaction waits
 
     int ShowMessageBox(std::string_view text, unsigned style) override {
-        boxes.push_back({std::string(text), style});
+        return ShowMessageBoxWithDetail(text, style, {});
+    }
+    int ShowMessageBoxWithDetail(std::string_view text, unsigned style, std::string_view detail) override {
+        boxes.push_back({std::string(text), style, std::string(detail)});
         if ((style & MB_YES_NO) == 0) return ID_OK;
         if (answers.empty()) return (style & MB_SECOND_DEFAULT) ? ID_NO : ID_YES;
         const int answer = answers.front();

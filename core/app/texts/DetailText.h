@@ -1,0 +1,31 @@
+#pragma once
+// The texts of the informative part below a message box: which device, file or line a failure concerns
+// and why. The box's own text stays the gateway tool's; these lines follow it.
+#include <string_view>
+
+namespace DetailText {
+inline constexpr std::string_view DEVICE_LABEL = "Device: ";
+inline constexpr std::string_view COM_NAMES_NO_DEVICE = " names no serial device";
+inline constexpr std::string_view NO_SUCH_DEVICE = "No such device";
+inline constexpr std::string_view NOT_A_TERMINAL = "Not a terminal (not a serial port)";
+inline constexpr std::string_view PERMISSION_DENIED = "Permission denied";
+inline constexpr std::string_view OWNED_BY_GROUP = "The device belongs to the group ";
+inline constexpr std::string_view JOIN_GROUP = "Join it with: sudo usermod -aG ";
+inline constexpr std::string_view THEN_LOG_IN = " (then log out and in again)";
+inline constexpr std::string_view IN_USE_BY = "In use by ";
+inline constexpr std::string_view PROCESS = " (process ";
+inline constexpr std::string_view FILE_LABEL = "File: ";
+inline constexpr std::string_view FILE_MISSING = "The file does not exist";
+inline constexpr std::string_view IS_A_FOLDER = "This is a folder, not a file";
+inline constexpr std::string_view NOT_A_REGULAR_FILE = "This is not a regular file";
+inline constexpr std::string_view FILE_TOO_LARGE = "The file is too large for a parameter file";
+inline constexpr std::string_view FILE_NOT_READABLE = "The file may not be read (permission denied)";
+inline constexpr std::string_view FILE_EMPTY = "The file is empty";
+inline constexpr std::string_view WRONG_EXTENSION = "The file name does not end with ";
+inline constexpr std::string_view FOLDER_MISSING = "The folder does not exist";
+inline constexpr std::string_view FOLDER_NOT_WRITABLE = "The folder may not be written (permission denied)";
+inline constexpr std::string_view FILE_NOT_WRITABLE = "The file is write-protected";
+inline constexpr std::string_view LINE = "Line ";
+inline constexpr std::string_view LINE_TOO_LONG = " is longer than a parameter file line may be";
+inline constexpr std::string_view REQUIRED_LINE_MISSING = "A data line the gateway type needs is missing";
+}  // namespace DetailText
