@@ -20,6 +20,7 @@ public:
 
     int ShowMessageBox(std::string_view text, unsigned style) override;
     void ProcessPendingEvents() override {}
+    bool PumpsEvents() const override { return false; }
     void AdvanceProgress(int) override {}
     void SetProgress(int) override {}
 
