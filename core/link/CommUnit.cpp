@@ -153,8 +153,9 @@ PortWait CCommUnit::WaitForInput(Clock::time_point until) {
     return port->WaitReadable(std::max(left, std::chrono::microseconds(0)));
 }
 
-// Bytes still coming in (the rest of a reply given up on, or noise) hold the request back until the
-// line has been silent for the end-of-frame gap, so that the gateway never sees the two run together.
+// Reads and discards whatever has come in. Bytes still coming in (the rest of a reply given up on, or
+// noise) hold the request back until the line has been silent for the end-of-frame gap, so that the
+// gateway never sees the two run together.
 int CCommUnit::WaitForLineSilence() {
     const auto gap = FrameGap();
     const auto giveUp = Clock::now() + milliseconds(GetResponseTimeout());
@@ -176,9 +177,9 @@ int CCommUnit::WaitForLineSilence() {
 // parts, each after one wait for room.
 int CCommUnit::Write(const std::uint8_t* bytes, std::size_t length) {
     if (!port->IsOpen()) return COMM_FAILED;
+    // Bytes that came in before the request cannot be its reply: waiting for the silence reads and
+    // discards them, so the input queue is empty when the request goes out.
     if (WaitForLineSilence() != COMM_OK) return COMM_FAILED;
-    // Bytes that came in before the request cannot be its reply.
-    port->Flush(FlushQueue::Input);
     const auto giveUp = Clock::now() + milliseconds(WRITE_LIMIT_MS);
     std::size_t sent = 0;
     while (true) {
