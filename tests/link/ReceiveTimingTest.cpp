@@ -23,13 +23,20 @@ Bytes Slice(const Bytes& bytes, std::size_t from, std::size_t to) {
 }
 
 // The silence is counted from the last byte, not from the start of the receive: a reply that begins
-// long after the request and pauses for less than the silence is one frame.
+// long after the request and pauses for less than the silence is one frame, on a slow line (a wake-up
+// per byte) and on fast ones (bytes collected a slice at a time).
 TEST(FrameEnd, LateReplyWithABriefPauseIsOneFrame) {
-    SScriptedLink line;
-    line.port->replies = {{{Slice(reply, 0, 4), milliseconds(40)}, {Slice(reply, 4, 9), milliseconds(42)}}};
-    Bytes frame;
-    EXPECT_EQ(line.Exchange(request, &frame), COMM_OK);
-    EXPECT_EQ(frame, reply);
+    for (int baudIndex : {0, 4, 5}) {
+        SCOPED_TRACE(baudIndex);
+        SScriptedLink line;
+        ASSERT_EQ(line.link->ChangeBaud(baudIndex), COMM_OK);
+        const auto pause = milliseconds(EndOfFrameGapMs(line.link->Bps()) - 2);
+        line.port->replies = {
+            {{Slice(reply, 0, 6), milliseconds(40)}, {Slice(reply, 6, 9), milliseconds(40) + pause}}};
+        Bytes frame;
+        EXPECT_EQ(line.Exchange(request, &frame), COMM_OK);
+        EXPECT_EQ(frame, reply);
+    }
 }
 
 // Waiting out the silence after the last byte is one wait for the time that is left, not a chain of
