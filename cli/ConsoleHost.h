@@ -22,6 +22,7 @@ public:
     // The box as above, then each line of the detail on standard error, starting with "gwcli: ".
     int ShowMessageBoxWithDetail(std::string_view text, unsigned style, std::string_view detail) override;
     void ProcessPendingEvents() override {}
+    bool PumpsEvents() const override { return false; }
     void AdvanceProgress(int) override {}
     void SetProgress(int) override {}
 

@@ -109,6 +109,7 @@ void CSimPtyServer::RemoveLink() {
 
 void CSimPtyServer::Serve() {
     std::vector<std::uint8_t> frame;
+    std::chrono::steady_clock::time_point frameStart{};
     while (!stopping_) {
         const int gapMs =
             EndOfFrameGapMs(WithCore([](CGwSimCore& core) { return core.LineBps(); })) + FRAME_GAP_MARGIN_MS;
@@ -121,9 +122,12 @@ void CSimPtyServer::Serve() {
             frame.clear();
             continue;
         }
+        const bool frameStarts = frame.empty();
         if (ReadInto(frame)) {
+            if (frameStarts) frameStart = std::chrono::steady_clock::now();
             // A whole, valid request is answered at once; anything else waits for the silence.
             if (IsCompleteRequest(frame)) {
+                if (AwaitRequestWireTime(frameStart, frame.size())) break;
                 Answer(frame);
                 frame.clear();
             }
@@ -132,6 +136,14 @@ void CSimPtyServer::Serve() {
         // The line is down (EIO, hang-up): try again shortly instead of spinning on the error.
         if (WaitForStop(LINE_DOWN_RETRY_MS)) break;
     }
+}
+
+// Paced: a request that reached us at once is taken as complete only when it would have come in over the
+// wire, so that a transaction takes the wire time of both its frames.
+bool CSimPtyServer::AwaitRequestWireTime(std::chrono::steady_clock::time_point firstByte, std::size_t count) {
+    if (!pace_) return false;
+    const int bps = WithCore([](CGwSimCore& core) { return core.LineBps(); });
+    return WaitForStopUntil(firstByte + WireTime(count, bps));
 }
 
 bool CSimPtyServer::ReadInto(std::vector<std::uint8_t>& frame) {
@@ -198,5 +210,17 @@ bool CSimPtyServer::WriteAll(const std::uint8_t* bytes, std::size_t count) {
 bool CSimPtyServer::WaitForStop(int ms) {
     pollfd fd{wakeRead_.Get(), POLLIN, 0};
     ::poll(&fd, 1, ms);
+    return stopping_;
+}
+
+bool CSimPtyServer::WaitForStopUntil(std::chrono::steady_clock::time_point until) {
+    const auto left = until - std::chrono::steady_clock::now();
+    if (left <= std::chrono::steady_clock::duration::zero()) return stopping_;
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(left);
+    const timespec timeout{
+        static_cast<time_t>(seconds.count()),
+        static_cast<long>(std::chrono::duration_cast<std::chrono::nanoseconds>(left - seconds).count())};
+    pollfd fd{wakeRead_.Get(), POLLIN, 0};
+    ::ppoll(&fd, 1, &timeout, nullptr);
     return stopping_;
 }

@@ -3,6 +3,7 @@
 // (a frame ends after a silence), hands them to the core and writes the replies back, optionally at
 // the speed of the wire and with the shell's faults (delay, chunks with pauses).
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -50,6 +51,9 @@ private:
     bool WriteBytes(const std::uint8_t* bytes, std::size_t count, int bps);
     bool WriteAll(const std::uint8_t* bytes, std::size_t count);
     bool WaitForStop(int ms);  // true when the server is stopping
+    bool WaitForStopUntil(std::chrono::steady_clock::time_point until);
+    // Paced: holds the answer until the request's bytes would have arrived over the wire.
+    bool AwaitRequestWireTime(std::chrono::steady_clock::time_point firstByte, std::size_t count);
 
     CGwSimCore core_;
     std::mutex mutex_;

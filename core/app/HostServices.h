@@ -31,6 +31,8 @@ public:
     }
     // Lets the user interface process its pending events while a transaction waits.
     virtual void ProcessPendingEvents() = 0;
+    // False for a host without a user interface: waits then need not wake up to pump events.
+    virtual bool PumpsEvents() const { return true; }
     // The main window's progress bar `ProgressBar1`.
     virtual void AdvanceProgress(int step) = 0;
     virtual void SetProgress(int value) = 0;

@@ -7,6 +7,7 @@ class CSilentHost : public HostServices {
 public:
     int ShowMessageBox(std::string_view, unsigned) override { return ID_OK; }
     void ProcessPendingEvents() override {}
+    bool PumpsEvents() const override { return false; }
     void AdvanceProgress(int) override {}
     void SetProgress(int) override {}
 };

@@ -1,8 +1,10 @@
 #include "core/link/CommUnit.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstring>
+#include <thread>
 
 #include "core/app/ComPortMapping.h"
 #include "core/link/Crc16Modbus.h"
@@ -11,18 +13,21 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-constexpr milliseconds POLL_STEP{1};
 constexpr std::size_t SHORTEST_FRAME = 5;  // address, function, one data byte and the CRC
+
+std::function<void()> EventPumpOf(HostServices& host) {
+    if (!host.PumpsEvents()) return {};
+    return [&host] { host.ProcessPendingEvents(); };
+}
 
 }  // namespace
 
 CCommUnit::CCommUnit(std::function<void()> processPendingEvents)
     : CCommUnit(std::make_unique<CTermiosPort>(), std::move(processPendingEvents)) {}
 
-CCommUnit::CCommUnit(HostServices& host) : CCommUnit([&host] { host.ProcessPendingEvents(); }) {}
+CCommUnit::CCommUnit(HostServices& host) : CCommUnit(EventPumpOf(host)) {}
 
 CCommUnit::CCommUnit(std::unique_ptr<CSerialPort> port, std::function<void()> processPendingEvents)
     : port(std::move(port)), processPendingEvents(std::move(processPendingEvents)) {}
@@ -35,7 +40,19 @@ void CCommUnit::SetPortOverrides(std::map<int, std::string> overrides) {
     portOverrides = std::move(overrides);
 }
 
+void CCommUnit::SetLinkLostHandler(std::function<void()> handler) {
+    linkLost = std::move(handler);
+}
+
+void CCommUnit::SetFrameTap(FrameTap tap) {
+    frameTap = std::move(tap);
+}
+
 int CCommUnit::Open(int portNum, int baudIndex) {
+    if (port->IsOpen()) {
+        openFailureReason = devicePath + " is already open";
+        return COMM_OPEN_FAILED;
+    }
     devicePath = ComPortDevicePath(portNum, portOverrides);
     if (devicePath.empty()) {
         openFailureReason = "COM" + std::to_string(portNum) + " names no serial device";
@@ -52,6 +69,7 @@ int CCommUnit::Open(int portNum, int baudIndex) {
     openFailureReason.clear();
     this->portNum = portNum;
     this->baudIndex = baudIndex;
+    lastByteAt = {};
     return COMM_OK;
 }
 
@@ -68,6 +86,23 @@ bool CCommUnit::IsOpen() const {
     return port->IsOpen();
 }
 
+bool CCommUnit::StillConnected() {
+    if (!port->IsOpen()) return false;
+    if (port->WaitReadable(std::chrono::microseconds(0)) != PortWait::Gone) return true;
+    DropVanishedLink(COMM_FAILED);
+    return false;
+}
+
+int CCommUnit::DropVanishedLink(int result) {
+    if (port->IsOpen()) port->Close();
+    if (linkLost) linkLost();
+    return result;
+}
+
+int CCommUnit::Failure(int result) {
+    return port->DeviceGone() ? DropVanishedLink(result) : result;
+}
+
 int CCommUnit::ChangeBaud(int baudIndex) {
     if (!IsValidBaudIndex(baudIndex)) return COMM_FAILED;
     if (port->SetSpeed(BaudTable[static_cast<std::size_t>(baudIndex)]) != 0) return COMM_FAILED;
@@ -77,30 +112,92 @@ int CCommUnit::ChangeBaud(int baudIndex) {
     return COMM_OK;
 }
 
+// The break's length is what matters to the gateway; the wait sleeps instead of burning the processor.
 void CCommUnit::SendBreak(int ms) {
     port->SetBreak(true);
-    const auto end = Clock::now() + milliseconds(ms);
-    while (Clock::now() < end) {
-    }
+    SleepUntil(Clock::now() + milliseconds(ms));
     port->SetBreak(false);
 }
 
+void CCommUnit::SleepUntil(Clock::time_point until) {
+    std::this_thread::sleep_until(until);
+}
+
+void CCommUnit::Pause(int ms) {
+    const auto end = Clock::now() + milliseconds(ms);
+    nextPump = Clock::now() + EVENT_PUMP_INTERVAL;
+    while (true) {
+        const auto now = Clock::now();
+        if (now >= end) return;
+        SleepUntil(processPendingEvents ? std::min(end, nextPump) : end);
+        PumpIfDue();
+    }
+}
+
+std::chrono::microseconds CCommUnit::FrameGap() const {
+    return milliseconds(EndOfFrameGapMs(Bps()));
+}
+
+CCommUnit::Clock::time_point CCommUnit::PumpIfDue() {
+    if (!processPendingEvents) return Clock::time_point::max();
+    if (Clock::now() >= nextPump) {
+        processPendingEvents();
+        nextPump = Clock::now() + EVENT_PUMP_INTERVAL;
+    }
+    return nextPump;
+}
+
+PortWait CCommUnit::WaitForInput(Clock::time_point until) {
+    until = std::min(until, PumpIfDue());
+    const auto left = std::chrono::duration_cast<std::chrono::microseconds>(until - Clock::now());
+    return port->WaitReadable(std::max(left, std::chrono::microseconds(0)));
+}
+
+// Reads and discards whatever has come in. Bytes still coming in (the rest of a reply given up on, or
+// noise) hold the request back until the line has been silent for the end-of-frame gap, so that the
+// gateway never sees the two run together.
+int CCommUnit::WaitForLineSilence() {
+    const auto gap = FrameGap();
+    const auto giveUp = Clock::now() + milliseconds(GetResponseTimeout());
+    std::array<std::uint8_t, RX_BUFFER_SIZE> stale{};
+    while (true) {
+        const long got = port->Read(stale.data(), stale.size());
+        if (got < 0) return Failure(COMM_FAILED);
+        const auto now = Clock::now();
+        if (got > 0) lastByteAt = now;
+        const auto silentFrom = lastByteAt + gap;
+        if (now >= silentFrom || now >= giveUp) return COMM_OK;
+        if (port->WaitReadable(std::chrono::duration_cast<std::chrono::microseconds>(silentFrom - now)) ==
+            PortWait::Gone)
+            return DropVanishedLink(COMM_FAILED);
+    }
+}
+
+// The frame goes to the driver in one write; only a driver whose output queue is full takes it in
+// parts, each after one wait for room.
 int CCommUnit::Write(const std::uint8_t* bytes, std::size_t length) {
-    // Bytes that came in before the request cannot be its reply.
-    port->Flush(FlushQueue::Input);
-    const auto start = Clock::now();
+    if (!port->IsOpen()) return COMM_FAILED;
+    // Bytes that came in before the request cannot be its reply: waiting for the silence reads and
+    // discards them, so the input queue is empty when the request goes out.
+    if (WaitForLineSilence() != COMM_OK) return COMM_FAILED;
+    const auto giveUp = Clock::now() + milliseconds(WRITE_LIMIT_MS);
     std::size_t sent = 0;
     while (true) {
         const long accepted = port->Write(bytes + sent, length - sent);
-        if (accepted < 0) return COMM_FAILED;
+        if (accepted < 0) return Failure(COMM_FAILED);
         sent += static_cast<std::size_t>(accepted);
-        if (sent >= length) return COMM_OK;
-        if (Clock::now() - start >= milliseconds(WRITE_LIMIT_MS)) {
+        if (sent >= length) {
+            if (frameTap) frameTap(true, bytes, length);
+            return COMM_OK;
+        }
+        const auto now = Clock::now();
+        if (now >= giveUp) {
             // Give up: the rest of this frame must not go out in front of the next one.
             port->Flush(FlushQueue::Output);
             return COMM_FAILED;
         }
-        port->WaitWritable(POLL_STEP);
+        const auto left = std::chrono::duration_cast<std::chrono::microseconds>(giveUp - now);
+        if (port->WaitWritable(left) == PortWait::Gone) return DropVanishedLink(COMM_FAILED);
     }
 }
 
@@ -112,57 +209,51 @@ int CCommUnit::LineErrorCode(const SLineErrors& errors) const {
 }
 
 int CCommUnit::FinishFrame(const std::uint8_t* buffer, std::size_t length) const {
+    if (frameTap) frameTap(false, buffer, length);
     const std::uint16_t crc = Crc16Modbus(buffer, length - 2);
     const bool matches = buffer[length - 2] == (crc >> 8) && buffer[length - 1] == (crc & 0xFF);
     return matches ? COMM_OK : COMM_CRC_ERROR;
 }
 
-void CCommUnit::PumpEvents() {
-    if (processPendingEvents) processPendingEvents();
-}
-
+// Collects bytes until the line has been silent for the end-of-frame gap after the last of them. Each
+// pass reads what is there and then waits once, until the gap would end, the time-out would run out or
+// the events are to be pumped, whichever comes first; new bytes end the wait at once.
 int CCommUnit::Receive(std::uint8_t* buffer, std::size_t& length) {
-    const milliseconds gap(EndOfFrameGapMs(Bps()));
+    const auto gap = FrameGap();
     length = 0;
     std::memset(buffer, 0, RX_BUFFER_SIZE);
-    const milliseconds timeout(GetResponseTimeout());
     const auto start = Clock::now();
-    std::size_t lastChunk = 0;
-    auto gapStart = start;
+    const auto deadline = start + milliseconds(GetResponseTimeout());
+    nextPump = start;  // the user interface runs at least once per reply awaited
+    auto frameLastByte = start;
     while (true) {
         SLineErrors errors;
-        std::size_t waiting = 0;
-        if (port->QueryStatus(errors, waiting) != 0) {
-            if (Clock::now() - start <= timeout) continue;
-            return COMM_TIMEOUT;
-        }
-        if (errors.Any()) return LineErrorCode(errors);
-
-        std::size_t chunk = 0;
-        if (waiting > 0) {
-            // Never past the buffer: a chunk that would cross the frame limit only needs to cross it
-            // by one byte to be refused.
-            const std::size_t room = RX_BUFFER_SIZE - length;
-            const long got = port->Read(buffer + length, std::min({waiting, RX_FRAME_LIMIT, room}));
-            if (got < 0) return COMM_LINE_ERROR;
-            chunk = static_cast<std::size_t>(got);
-        }
-        if (chunk > 0) {
-            if (length + chunk > RX_FRAME_LIMIT) return COMM_RX_OVERFLOW;
-            length += chunk;
-            lastChunk = chunk;
-        } else {
-            if (length > 0 && lastChunk > 0) {
-                port->WaitReadable(POLL_STEP);
-                gapStart = Clock::now();
-            } else if (length > 0 && Clock::now() - gapStart >= gap && length >= SHORTEST_FRAME) {
-                return FinishFrame(buffer, length);
+        const bool statusKnown = port->QueryLineErrors(errors) == 0;
+        if (!statusKnown && port->DeviceGone()) return DropVanishedLink(COMM_LINE_ERROR);
+        if (statusKnown) {
+            if (errors.Any()) return LineErrorCode(errors);
+            // Never past the buffer: a read that would cross the frame limit only needs to cross it by
+            // one byte to be refused.
+            const long got = port->Read(buffer + length, std::min(RX_FRAME_LIMIT, RX_BUFFER_SIZE - length));
+            if (got < 0) return Failure(COMM_LINE_ERROR);
+            if (got > 0) {
+                if (length + static_cast<std::size_t>(got) > RX_FRAME_LIMIT) return COMM_RX_OVERFLOW;
+                length += static_cast<std::size_t>(got);
+                frameLastByte = lastByteAt = Clock::now();
             }
-            lastChunk = 0;
         }
-        if (Clock::now() - start > timeout) return COMM_TIMEOUT;
-        port->WaitReadable(POLL_STEP);
-        PumpEvents();
+        const auto now = Clock::now();
+        const auto frameEnd = frameLastByte + gap;
+        if (length >= SHORTEST_FRAME && now >= frameEnd) return FinishFrame(buffer, length);
+        if (now >= deadline) return COMM_TIMEOUT;
+        const auto until = length >= SHORTEST_FRAME ? std::min(deadline, frameEnd) : deadline;
+        if (!statusKnown) {
+            // Nothing can be read while the driver does not answer: sleep, but not for long.
+            const auto pumpDue = PumpIfDue();
+            SleepUntil(std::min({until, Clock::now() + EVENT_PUMP_INTERVAL, pumpDue}));
+        } else if (WaitForInput(until) == PortWait::Gone) {
+            return DropVanishedLink(COMM_LINE_ERROR);
+        }
     }
 }
 

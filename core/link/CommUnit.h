@@ -1,6 +1,7 @@
 #pragma once
 // The one serial link of the tool: opens the COM port, sends a request frame and collects the reply
 // frame, whose end is the RTU silence of 3.5 characters and whose CRC is checked here.
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -18,11 +19,15 @@ inline constexpr std::size_t RX_FRAME_LIMIT = 1024;  // longest reply frame acce
 inline constexpr std::size_t RX_BUFFER_SIZE = 1025;  // what a receive buffer must hold
 inline constexpr std::uint32_t DEFAULT_RESPONSE_TIMEOUT_MS = 3000;
 inline constexpr int WRITE_LIMIT_MS = 10000;
+// Longest stretch a wait goes without letting the user interface process its events.
+inline constexpr std::chrono::milliseconds EVENT_PUMP_INTERVAL{5};
 
 class CCommUnit {
 public:
-    // `processPendingEvents` lets the user interface run while a reply is awaited.
+    // `processPendingEvents` lets the user interface run while a reply is awaited; without one, waits
+    // are single polls for the whole time.
     explicit CCommUnit(std::function<void()> processPendingEvents = {});
+    // Pumps the host's events only when the host has a user interface to keep alive.
     explicit CCommUnit(HostServices& host);
     CCommUnit(std::unique_ptr<CSerialPort> port, std::function<void()> processPendingEvents);
     ~CCommUnit();
@@ -32,24 +37,41 @@ public:
     // COM numbers mapped to device paths by the settings file; the others follow the standard rule.
     void SetPortOverrides(std::map<int, std::string> overrides);
 
-    // 0 or COMM_OPEN_FAILED (768); then OpenFailureReason() says why, for the user.
+    // Runs when the link closes itself because its device has gone, so that the owner of the port's
+    // "open" flag can clear it and the next operation opens the port again.
+    void SetLinkLostHandler(std::function<void()> handler);
+
+    // Sees every request frame handed to the driver (`sent` true) and every reply frame the receive
+    // ended, whatever its CRC; for traffic views and measurements.
+    using FrameTap = std::function<void(bool sent, const std::uint8_t* frame, std::size_t length)>;
+    void SetFrameTap(FrameTap tap);
+
+    // 0 or COMM_OPEN_FAILED (768); then OpenFailureReason() says why, for the user. A link that is
+    // already open is refused and left as it is.
     int Open(int portNum, int baudIndex);
     const std::string& OpenFailureReason() const;
     // 0, COMM_FAILED (-1) when not open, COMM_CLOSE_REFUSED (-2) when the system refused.
     int Close();
     // 0, or COMM_FAILED when the speed could not be set (the old one stays in effect).
     int ChangeBaud(int baudIndex);
-    // Holds the line in the break state for `ms` milliseconds (busy wait).
+    // Holds the line in the break state for `ms` milliseconds.
     void SendBreak(int ms);
-    // 0 when the whole frame was handed to the driver, COMM_FAILED otherwise.
+    // Waits `ms` milliseconds, letting the user interface process its events meanwhile.
+    void Pause(int ms);
+    // 0 when the whole frame was handed to the driver, COMM_FAILED otherwise. The frame goes out only
+    // after the end-of-frame silence that follows the last byte received.
     int Write(const std::uint8_t* bytes, std::size_t length);
-    // One whole reply frame, CRC included; `buffer` must hold RX_BUFFER_SIZE bytes.
+    // One whole reply frame, CRC included; `buffer` must hold RX_BUFFER_SIZE bytes. The frame ends at
+    // the end-of-frame silence after its last byte.
     int Receive(std::uint8_t* buffer, std::size_t& length);
 
     void SetResponseTimeout(std::uint32_t ms);
     std::uint32_t GetResponseTimeout() const;
 
     bool IsOpen() const;
+    // Open and its device still there. A device found gone is closed as a failed operation would close
+    // it (the link-lost handler runs).
+    bool StillConnected();
     int PortNum() const { return portNum; }
     int BaudIndex() const { return baudIndex; }
     int PreviousBaudIndex() const { return previousBaudIndex; }
@@ -58,12 +80,31 @@ public:
     const std::string& DevicePath() const { return devicePath; }
 
 private:
+    using Clock = std::chrono::steady_clock;
+
     int LineErrorCode(const SLineErrors& errors) const;
     int FinishFrame(const std::uint8_t* buffer, std::size_t length) const;
-    void PumpEvents();
+    std::chrono::microseconds FrameGap() const;
+    // Pumps the events when the interval has passed; returns when the next pump is due.
+    Clock::time_point PumpIfDue();
+    // Waits until `until` (earlier when input comes, or when the events are to be pumped). Gone when
+    // the device has gone.
+    PortWait WaitForInput(Clock::time_point until);
+    void SleepUntil(Clock::time_point until);
+    // Holds back until the line has been silent for the end-of-frame gap. COMM_FAILED when the device
+    // has gone.
+    int WaitForLineSilence();
+    // The device has gone: close the link and tell its owner. Returns `result`.
+    int DropVanishedLink(int result);
+    // A port operation failed: closes the link when that means the device has gone. Returns `result`.
+    int Failure(int result);
 
     std::unique_ptr<CSerialPort> port;
     std::function<void()> processPendingEvents;
+    std::function<void()> linkLost;
+    FrameTap frameTap;
+    Clock::time_point nextPump{};
+    Clock::time_point lastByteAt{};  // when the last byte came in
     std::map<int, std::string> portOverrides;
     std::string devicePath;
     std::string openFailureReason;

@@ -1,9 +1,7 @@
 #include "core/link/GatewaySpeedSwitch.h"
 
 #include <array>
-#include <chrono>
 #include <cstdio>
-#include <thread>
 
 #include "core/link/SpeedCodes.h"
 
@@ -14,10 +12,6 @@ constexpr unsigned BROADCAST_ADDRESS = 0x00;
 constexpr unsigned VENDOR_FUNCTION = 0x45;
 constexpr unsigned SUB_FUNCTION_SPEED = 0x04;
 constexpr unsigned short SPEED_WORD_2 = 0x0005;
-
-void Wait(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
 
 }  // namespace
 
@@ -30,9 +24,9 @@ std::string SpeedBroadcastText(int bps) {
 
 int SwitchGatewaySpeed(const TransactFunction& transact, CCommUnit& link, int currentBaudIndex) {
     link.ChangeBaud(SPEED_SWITCH_BAUD_INDEX);
-    Wait(SPEED_SWITCH_SETTLE_MS);
+    link.Pause(SPEED_SWITCH_SETTLE_MS);
     link.SendBreak(SPEED_SWITCH_BREAK_MS);
-    Wait(SPEED_SWITCH_AFTER_BREAK_MS);
+    link.Pause(SPEED_SWITCH_AFTER_BREAK_MS);
     const int bps =
         IsValidBaudIndex(currentBaudIndex) ? BaudTable[static_cast<std::size_t>(currentBaudIndex)] : 0;
     std::array<std::uint8_t, RX_BUFFER_SIZE> reply{};

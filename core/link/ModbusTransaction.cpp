@@ -1,8 +1,6 @@
 #include "core/link/ModbusTransaction.h"
 
 #include <array>
-#include <chrono>
-#include <thread>
 
 #include "core/app/texts/CommonMsgText.h"
 #include "core/app/texts/MsgText.h"
@@ -71,7 +69,7 @@ int Transact(const STransactPolicy& policy, CCommUnit& link, HostServices& host,
             return FailWithMessage(host, busyFlag, SendFailedText());
         }
         if (frame[0] == BROADCAST_ADDRESS) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(BROADCAST_PAUSE_MS));
+            link.Pause(BROADCAST_PAUSE_MS);
             return COMM_OK;
         }
         if (link.Receive(replyBuffer, replyLength) == COMM_OK) break;

@@ -17,12 +17,20 @@ struct SLineErrors {
 
 enum class FlushQueue { Input, Output, Both };
 
+// How a wait on the port ended.
+enum class PortWait {
+    Ready,     // the port can be read (or written)
+    TimedOut,  // the time ran out first
+    Gone,      // the device hung up or reported an error: it has gone
+};
+
 class CSerialPort {
 public:
     virtual ~CSerialPort() = default;
 
     // Opens the device for exclusive use, raw 8N1 at `bps`, no flow control, and discards anything
-    // queued. Returns 0, or -1 with FailureReason() telling the user why.
+    // queued. Returns 0, or -1 with FailureReason() telling the user why. A port that is already open
+    // is refused and left as it is.
     virtual int Open(const std::string& devicePath, int bps) = 0;
     virtual const std::string& FailureReason() const = 0;
     // Returns 0, or -1 when the system refused to close (the port then stays open).
@@ -33,13 +41,16 @@ public:
     virtual void SetBreak(bool on) = 0;
     // Bytes accepted (0 when the output queue is full), or -1 on failure.
     virtual long Write(const std::uint8_t* bytes, std::size_t length) = 0;
-    // Line errors since the last query and the number of bytes waiting. 0, or -1 when the query failed.
-    virtual int QueryStatus(SLineErrors& errors, std::size_t& bytesWaiting) = 0;
-    // Bytes read (0 when none are there), or -1 on failure.
+    // Line errors since the last query. 0, or -1 when the query failed.
+    virtual int QueryLineErrors(SLineErrors& errors) = 0;
+    // The bytes that are there, at most `length` (0 when none are), or -1 on failure.
     virtual long Read(std::uint8_t* buffer, std::size_t length) = 0;
-    // Returns as soon as input is there, or after `limit`.
-    virtual void WaitReadable(std::chrono::milliseconds limit) = 0;
+    // Returns as soon as input is there, or after `limit`. A closed port just lets the time pass.
+    virtual PortWait WaitReadable(std::chrono::microseconds limit) = 0;
     // Returns as soon as output may be queued, or after `limit`.
-    virtual void WaitWritable(std::chrono::milliseconds limit) = 0;
+    virtual PortWait WaitWritable(std::chrono::microseconds limit) = 0;
+    // True when the last failure means the device has gone (unplugged adapter, hung-up line), so
+    // that keeping it open can never work again.
+    virtual bool DeviceGone() const = 0;
     virtual void Flush(FlushQueue queue) = 0;
 };

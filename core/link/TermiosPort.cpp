@@ -50,9 +50,21 @@ std::string ReasonOf(const std::string& devicePath, int error) {
     }
 }
 
-void PollFor(int fd, short events, std::chrono::milliseconds limit) {
-    pollfd p{fd, events, 0};
-    ::poll(&p, 1, static_cast<int>(limit.count()));
+timespec TimespecOf(std::chrono::microseconds limit) {
+    if (limit.count() < 0) limit = std::chrono::microseconds(0);
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(limit);
+    const auto nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(limit - seconds);
+    return timespec{static_cast<time_t>(seconds.count()), static_cast<long>(nanoseconds.count())};
+}
+
+// Errors after which the device can never answer again: the adapter was unplugged or the line hung up.
+bool MeansDeviceGone(int error) {
+    return error == EIO || error == ENXIO || error == ENODEV;
+}
+
+// Errors of a driver that simply has no error counters (pseudo-terminals, some USB adapters).
+bool MeansNoCounters(int error) {
+    return error == ENOTTY || error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
 }
 
 }  // namespace
@@ -71,8 +83,15 @@ int CTermiosPort::FailOpen(const std::string& devicePath, int error) {
 }
 
 int CTermiosPort::Open(const std::string& devicePath, int bps) {
-    if (fd >= 0) return FailOpen(devicePath, EBUSY);
+    if (fd >= 0) {
+        // Refused without touching the port that is open.
+        failureReason = "The port is already open";
+        return -1;
+    }
     failureReason.clear();
+    lastError = 0;
+    hungUp = false;
+    counters = Counters::Unknown;
     fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return FailOpen(devicePath, errno);
     if (!::isatty(fd)) return FailOpen(devicePath, ENOTTY);
@@ -85,7 +104,7 @@ int CTermiosPort::Open(const std::string& devicePath, int bps) {
     }
     ApplyLineSettings(bps);
     RaiseModemLines();
-    TakeErrorCounters(nullptr);
+    (void)TakeErrorCounters(nullptr);
     ::tcflush(fd, TCIOFLUSH);
     return 0;
 }
@@ -114,21 +133,28 @@ void CTermiosPort::RaiseModemLines() {
 }
 
 // Turns the driver's error counters into "errors since the last query". Drivers without counters
-// (pseudo-terminals, some USB adapters) report no errors rather than a failed query.
-void CTermiosPort::TakeErrorCounters(SLineErrors* errors) {
+// (pseudo-terminals, some USB adapters) report no errors rather than a failed query, and are not asked
+// again. 0, or -1 when the query failed for another reason.
+int CTermiosPort::TakeErrorCounters(SLineErrors* errors) {
+    if (counters == Counters::Unsupported) return 0;
     serial_icounter_struct now{};
     if (::ioctl(fd, TIOCGICOUNT, &now) != 0) {
-        countersSupported = false;
-        return;
+        if (counters == Counters::Unknown && MeansNoCounters(errno)) {
+            counters = Counters::Unsupported;
+            return 0;
+        }
+        lastError = errno;
+        return -1;
     }
-    if (errors != nullptr && countersSupported) {
+    if (errors != nullptr && counters == Counters::Supported) {
         errors->framing = now.frame != lastCounters.frame;
         errors->overrun = now.overrun != lastCounters.overrun;
         errors->overflow = now.buf_overrun != lastCounters.buf_overrun;
         errors->other = now.parity != lastCounters.parity || now.brk != lastCounters.brk;
     }
     lastCounters = now;
-    countersSupported = true;
+    counters = Counters::Supported;
+    return 0;
 }
 
 int CTermiosPort::Close() {
@@ -139,6 +165,8 @@ int CTermiosPort::Close() {
     ::flock(fd, LOCK_UN);
     if (::close(fd) != 0 && errno != EINTR) return -1;
     fd = -1;
+    lastError = 0;
+    hungUp = false;
     return 0;
 }
 
@@ -158,38 +186,56 @@ void CTermiosPort::SetBreak(bool on) {
     ::ioctl(fd, on ? TIOCSBRK : TIOCCBRK);  // not every driver can send a break: nothing to do then
 }
 
+long CTermiosPort::Failed() {
+    lastError = errno;
+    return -1;
+}
+
 long CTermiosPort::Write(const std::uint8_t* bytes, std::size_t length) {
     if (fd < 0) return -1;
     const ssize_t written = ::write(fd, bytes, length);
     if (written >= 0) return static_cast<long>(written);
-    return (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) ? 0 : -1;
+    return (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) ? 0 : Failed();
 }
 
-int CTermiosPort::QueryStatus(SLineErrors& errors, std::size_t& bytesWaiting) {
+int CTermiosPort::QueryLineErrors(SLineErrors& errors) {
     errors = {};
-    bytesWaiting = 0;
     if (fd < 0) return -1;
-    int waiting = 0;
-    if (::ioctl(fd, FIONREAD, &waiting) != 0) return -1;
-    TakeErrorCounters(&errors);
-    bytesWaiting = waiting > 0 ? static_cast<std::size_t>(waiting) : 0;
-    return 0;
+    return TakeErrorCounters(&errors);
 }
 
+// Raw mode without a minimum count: a read returns what is there, 0 when nothing is.
 long CTermiosPort::Read(std::uint8_t* buffer, std::size_t length) {
     if (fd < 0) return -1;
     const ssize_t got = ::read(fd, buffer, length);
-    if (got > 0) return static_cast<long>(got);
-    if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) return 0;
-    return -1;  // end of file: the other side of the line has gone
+    if (got >= 0) return static_cast<long>(got);
+    return (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) ? 0 : Failed();
 }
 
-void CTermiosPort::WaitReadable(std::chrono::milliseconds limit) {
-    if (fd >= 0) PollFor(fd, POLLIN, limit);
+// One poll for the whole time, to the microsecond. A closed port lets the time pass, so that a caller
+// waiting on it sleeps instead of spinning.
+PortWait CTermiosPort::WaitFor(short events, std::chrono::microseconds limit) {
+    pollfd p{fd, events, 0};
+    const timespec timeout = TimespecOf(limit);
+    const int ready = ::ppoll(&p, 1, &timeout, nullptr);
+    if (ready <= 0 || fd < 0) return PortWait::TimedOut;
+    if ((p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+        hungUp = true;
+        return PortWait::Gone;
+    }
+    return PortWait::Ready;
 }
 
-void CTermiosPort::WaitWritable(std::chrono::milliseconds limit) {
-    if (fd >= 0) PollFor(fd, POLLOUT, limit);
+PortWait CTermiosPort::WaitReadable(std::chrono::microseconds limit) {
+    return WaitFor(POLLIN, limit);
+}
+
+PortWait CTermiosPort::WaitWritable(std::chrono::microseconds limit) {
+    return WaitFor(POLLOUT, limit);
+}
+
+bool CTermiosPort::DeviceGone() const {
+    return hungUp || MeansDeviceGone(lastError);
 }
 
 void CTermiosPort::Flush(FlushQueue queue) {

@@ -18,20 +18,26 @@ public:
     int SetSpeed(int bps) override;
     void SetBreak(bool on) override;
     long Write(const std::uint8_t* bytes, std::size_t length) override;
-    int QueryStatus(SLineErrors& errors, std::size_t& bytesWaiting) override;
+    int QueryLineErrors(SLineErrors& errors) override;
     long Read(std::uint8_t* buffer, std::size_t length) override;
-    void WaitReadable(std::chrono::milliseconds limit) override;
-    void WaitWritable(std::chrono::milliseconds limit) override;
+    PortWait WaitReadable(std::chrono::microseconds limit) override;
+    PortWait WaitWritable(std::chrono::microseconds limit) override;
+    bool DeviceGone() const override;
     void Flush(FlushQueue queue) override;
 
 private:
     int FailOpen(const std::string& devicePath, int error);
     void ApplyLineSettings(int bps);
     void RaiseModemLines();
-    void TakeErrorCounters(SLineErrors* errors);
+    int TakeErrorCounters(SLineErrors* errors);
+    PortWait WaitFor(short events, std::chrono::microseconds limit);
+    long Failed();
 
     int fd = -1;
     std::string failureReason;
-    bool countersSupported = false;
+    // The driver's error counters: not known until the first query, then there or not for good.
+    enum class Counters { Unknown, Supported, Unsupported } counters = Counters::Unknown;
     serial_icounter_struct lastCounters{};
+    int lastError = 0;    // errno of the last failed operation
+    bool hungUp = false;  // a wait saw the line hang up
 };

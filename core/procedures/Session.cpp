@@ -1,13 +1,13 @@
 #include "core/procedures/Session.h"
 
-#include <chrono>
-#include <thread>
-
 #include "core/link/GatewaySpeedSwitch.h"
 #include "core/link/ModbusTransaction.h"
 #include "core/params/FieldEditRefresh.h"
 
-CSession::CSession(HostServices& hostServices) : host(hostServices), link(hostServices) {}
+CSession::CSession(HostServices& hostServices) : host(hostServices), link(hostServices) {
+    // A port whose device has gone is closed by the link; the next operation opens it again.
+    link.SetLinkLostHandler([this] { form.flags.portOpen = false; });
+}
 
 int CSession::Transact(std::string_view requestText, std::uint8_t* replyBuffer, std::size_t& replyLength) {
     return ModbusTransact(link, host, form.flags.commBusy, requestText, replyBuffer, replyLength);
@@ -23,20 +23,21 @@ int CSession::SwitchSpeed(const std::function<void()>& beforeBroadcast) {
 }
 
 int CSession::OpenPortIfClosed() {
-    if (form.flags.portOpen) return COMM_OK;
+    // A device that went away since the last operation (an adapter unplugged and plugged in again) is
+    // opened anew instead of failing every exchange.
+    if (form.flags.portOpen && link.StillConnected()) return COMM_OK;
+    form.flags.portOpen = false;
     if (link.Open(program.Comm.CurrentPortNum, 0) != COMM_OK) return COMM_OPEN_FAILED;
     form.flags.portOpen = true;
     return COMM_OK;
 }
 
-void CSession::Refresh() { RefreshAfterEdit(image, form, program, host); }
+void CSession::Refresh() {
+    RefreshAfterEdit(image, form, program, host);
+}
 
 void CSession::WaitPumping(int ms) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (std::chrono::steady_clock::now() < end) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        host.ProcessPendingEvents();
-    }
+    link.Pause(ms);
 }
 
 void LockMainWindow(CSession& session, bool enabled) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <chrono>
+#include <memory>
 #include <thread>
 
 #include "core/link/CommUnit.h"
@@ -70,7 +71,8 @@ TEST_F(LinkOverPty, ReceiveCollectsOneFrameUntilTheSilence) {
         {"junk after a silence stays out", {{readReply, 40}, {{0x55, 0xAA, 0x55}}}, COMM_OK, readReply},
         {"junk glued to the reply", {{Concat(readReply, {0x55, 0xAA})}}, COMM_CRC_ERROR, {}},
         {"corrupted byte", {{WithCorruptedByte(readReply, 4)}}, COMM_CRC_ERROR, {}},
-        {"corrupted CRC", {{WithCorruptedByte(readReply, 8)}}, COMM_CRC_ERROR, {}},
+        {"corrupted first CRC byte", {{WithCorruptedByte(readReply, 7)}}, COMM_CRC_ERROR, {}},
+        {"corrupted last CRC byte", {{WithCorruptedByte(readReply, 8)}}, COMM_CRC_ERROR, {}},
         {"five-byte exception reply", {{WithCrc({0xD0, 0x83, 0x02})}}, COMM_OK, WithCrc({0xD0, 0x83, 0x02})},
         {"1025 bytes without a pause", {{Bytes(1025, 0x11)}}, COMM_RX_OVERFLOW, {}},
         {"1024 bytes are still a frame", {{Bytes(1024, 0x11)}}, COMM_CRC_ERROR, {}},
@@ -141,6 +143,29 @@ TEST_F(LinkOverPty, SecondOpenOfAPortInUseFails) {
     EXPECT_EQ(other.Open(3, 0), COMM_OK) << other.OpenFailureReason();
 }
 
+// Opening a link that is open is refused and leaves it as it was: still open on its device, still
+// answering, and still giving its exclusive use back when it closes.
+TEST_F(LinkOverPty, OpenOfAnOpenLinkFailsWithoutTouchingIt) {
+    link.SetPortOverrides({{TEST_COM_NUMBER, peer.DevicePath()}, {4, "/dev/no-such-port"}});
+    for (int portNum : {TEST_COM_NUMBER, 4}) {
+        EXPECT_EQ(link.Open(portNum, 4), COMM_OPEN_FAILED);
+        EXPECT_TRUE(link.IsOpen());
+        EXPECT_EQ(link.DevicePath(), peer.DevicePath());
+        EXPECT_EQ(link.PortNum(), TEST_COM_NUMBER);
+        EXPECT_EQ(link.BaudIndex(), 0);
+    }
+    peer.Serve({{{readReply}}});
+    std::array<std::uint8_t, RX_BUFFER_SIZE> buffer{};
+    std::size_t length = 0;
+    ASSERT_EQ(link.Write(readRequest.data(), readRequest.size()), COMM_OK);
+    EXPECT_EQ(link.Receive(buffer.data(), length), COMM_OK);
+    peer.Finish();
+    ASSERT_EQ(link.Close(), COMM_OK);
+    CCommUnit other;
+    other.SetPortOverrides({{3, peer.DevicePath()}});
+    EXPECT_EQ(other.Open(3, 0), COMM_OK) << other.OpenFailureReason();
+}
+
 TEST_F(LinkOverPty, CloseTwiceReportsTheSecondAsNotOpen) {
     EXPECT_EQ(link.Close(), COMM_OK);
     EXPECT_FALSE(link.IsOpen());
@@ -156,12 +181,39 @@ TEST_F(LinkOverPty, ChangeBaudRemembersThePreviousIndex) {
     EXPECT_EQ(link.BaudIndex(), 4) << "a failed change leaves the old speed";
 }
 
-TEST_F(LinkOverPty, WriteAndReceiveFailWhenTheLineIsGone) {
-    peer.HangUp();
-    EXPECT_NE(link.Write(readRequest.data(), readRequest.size()), COMM_OK);
+// A line that hangs up closes the link at once and tells its owner, whether it goes while a reply is
+// awaited or before a request.
+TEST_F(LinkOverPty, HungUpLineClosesTheLink) {
+    int lost = 0;
+    link.SetLinkLostHandler([&lost] { ++lost; });
+    link.SetResponseTimeout(DEFAULT_RESPONSE_TIMEOUT_MS);
+    ASSERT_EQ(link.Write(readRequest.data(), readRequest.size()), COMM_OK);
+    std::thread hangUp([this] {
+        std::this_thread::sleep_for(milliseconds(20));
+        peer.HangUp();
+    });
     std::array<std::uint8_t, RX_BUFFER_SIZE> buffer{};
     std::size_t length = 0;
+    const auto start = Clock::now();
     EXPECT_NE(link.Receive(buffer.data(), length), COMM_OK);
+    hangUp.join();
+    EXPECT_LT(Clock::now() - start, milliseconds(DEFAULT_RESPONSE_TIMEOUT_MS)) << "no wait for the time-out";
+    EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ(lost, 1);
+    EXPECT_NE(link.Write(readRequest.data(), readRequest.size()), COMM_OK);
+}
+
+TEST(CommUnit, WriteToAHungUpLineClosesTheLink) {
+    auto peer = std::make_unique<CPtyPeer>();
+    CCommUnit link;
+    int lost = 0;
+    link.SetLinkLostHandler([&lost] { ++lost; });
+    link.SetPortOverrides({{TEST_COM_NUMBER, peer->DevicePath()}});
+    ASSERT_EQ(link.Open(TEST_COM_NUMBER, 0), COMM_OK);
+    peer->HangUp();
+    EXPECT_NE(link.Write(readRequest.data(), readRequest.size()), COMM_OK);
+    EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ(lost, 1);
 }
 
 TEST_F(LinkOverPty, SendBreakHoldsTheLineForTheGivenTime) {

@@ -3,8 +3,11 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
+#include "core/link/Crc16Modbus.h"
 #include "core/link/GatewaySpeedSwitch.h"
+#include "core/link/LineTiming.h"
 #include "core/link/ModbusBytes.h"
 #include "core/link/ModbusTransaction.h"
 #include "tests/link/SimLineFixture.h"
@@ -24,6 +27,21 @@ protected:
     }
     int Run(const std::string& text) {
         return ModbusTransact(link, host, commBusy, text, reply.data(), replyLength);
+    }
+    struct SFrameOutcome {
+        int result = COMM_FAILED;
+        std::size_t length = 0;
+        bool operator==(const SFrameOutcome&) const = default;
+    };
+    // One request for the axis slot count and the frame the link takes for its reply.
+    SFrameOutcome ReadSlotCountFrame() {
+        std::vector<std::uint8_t> request = {0xD0, 0x03, 0xFA, 0x0E, 0x00, 0x02};
+        const std::uint16_t crc = Crc16Modbus(request.data(), request.size());
+        request.push_back(static_cast<std::uint8_t>(crc >> 8));
+        request.push_back(static_cast<std::uint8_t>(crc & 0xFF));
+        if (link.Write(request.data(), request.size()) != COMM_OK) return {COMM_FAILED, 0};
+        const int result = link.Receive(reply.data(), replyLength);
+        return {result, replyLength};
     }
 
     bool commBusy = true;
@@ -118,6 +136,42 @@ TEST_F(MasterAgainstSim, FaultsOfTheGateway) {
         if (c.expectedResult == COMM_OK) {
             EXPECT_EQ(reply[6], SIM_AXES);
         }
+    }
+}
+
+// The gateway's reply leaves in two chunks with a pause between them. A pause shorter than the
+// end-of-frame silence keeps it one frame; a longer one ends the frame after the first chunk, whose CRC
+// then fails. A loaded machine can stretch a pause or wake the link late, which only ever turns the
+// outcome the other way, so each case passes when one of a few tries comes out as expected.
+TEST_F(MasterAgainstSim, PauseInAReplyEndsTheFrameOnlyWhenLongerThanTheSilence) {
+    struct SCase {
+        int baudIndex;
+        int pauseMs;
+        bool oneFrame;
+    };
+    const std::vector<SCase> cases = {
+        {0, EndOfFrameGapMs(9600) - 2, true},
+        {0, EndOfFrameGapMs(9600) + 6, false},
+        {4, EndOfFrameGapMs(115200) - 2, true},
+        {4, EndOfFrameGapMs(115200) + 6, false},
+    };
+    constexpr std::size_t FIRST_CHUNK = 5;
+    constexpr std::size_t WHOLE_REPLY = 9;
+    constexpr int TRIES = 5;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "baud index " << c.baudIndex << ", pause " << c.pauseMs << " ms");
+        ASSERT_EQ(link.ChangeBaud(c.baudIndex), COMM_OK);
+        SSimFaults chunked{};
+        chunked.chunkSize = FIRST_CHUNK;
+        chunked.chunkPauseMs = c.pauseMs;
+        SetFaults(chunked);
+        const SFrameOutcome expected =
+            c.oneFrame ? SFrameOutcome{COMM_OK, WHOLE_REPLY} : SFrameOutcome{COMM_CRC_ERROR, FIRST_CHUNK};
+        SFrameOutcome outcome;
+        for (int attempt = 0; attempt < TRIES && !(outcome == expected); ++attempt)
+            outcome = ReadSlotCountFrame();
+        EXPECT_EQ(outcome.result, expected.result);
+        EXPECT_EQ(outcome.length, expected.length);
     }
 }
 
