@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/app/texts/CommonMsgText.h"
 #include "core/app/texts/MsgText.h"
 #include "core/app/texts/UiText.h"
 #include "core/link/GatewaySpeedSwitch.h"
