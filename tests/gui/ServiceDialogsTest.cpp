@@ -199,7 +199,7 @@ TEST(gui_TimeSettingForm, WritesAManualTimeAndConfirmsItOnASimulatedUnit) {
 
     CMessageBoxWatcher watcher;
     ExecWith(form, [&] {
-        QTest::mouseClick(manual, Qt::LeftButton);
+        manual->click();
         EXPECT_TRUE(year->isEnabled());
         EXPECT_EQ(year->currentText(), "2012");
         EXPECT_EQ(day->currentText(), "29");
@@ -225,8 +225,16 @@ TEST(gui_TimeSettingForm, WritesAManualTimeAndConfirmsItOnASimulatedUnit) {
     EXPECT_TRUE(write->isEnabled());
 }
 
+// The Setting menu as a read of the unit leaves it: unit number and EtherNet/IP offered.
+void OfferUnitServiceItems(SMainWindowFixture& f) {
+    for (MenuItemState* item : {&f.session.core.form.MenuUnitNo, &f.session.core.form.MenuEtherIp})
+        item->enabled = item->visible = true;
+    f.window->Render();
+}
+
 TEST(gui_MainWindow, UnitNumberMenuStopsTheProgressBarAndOffersTheTransmission) {
     SMainWindowFixture f(GW_VOSK);
+    OfferUnitServiceItems(f);
     int maximumWhileOpen = -1;
     WhenShown("UnitParaSetForm", [&](QWidget* dialog) {
         maximumWhileOpen = f.window->ProgressBar()->maximum();
@@ -248,6 +256,7 @@ TEST(gui_MainWindow, UnitNumberMenuStopsTheProgressBarAndOffersTheTransmission) 
 
 TEST(gui_MainWindow, EtherIpMenuWithoutChangesAsksNothing) {
     SMainWindowFixture f(GW_VOSK);
+    OfferUnitServiceItems(f);
     int maximumWhileOpen = -1;
     WhenShown("EtherIpSetForm", [&](QWidget* dialog) {
         maximumWhileOpen = f.window->ProgressBar()->maximum();
