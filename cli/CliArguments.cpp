@@ -6,6 +6,7 @@
 #include <map>
 
 #include "cli/CliTypeName.h"
+#include "cli/GatewayTimeArgument.h"
 #include "core/link/BaudTable.h"
 
 namespace {
@@ -22,7 +23,8 @@ struct SCommandRule {
 const std::map<std::string, SCommandRule, std::less<>> Commands = {
     {"search", {ECliCommand::Search, false}}, {"read", {ECliCommand::Read, true}},
     {"write", {ECliCommand::Write, true}},    {"check", {ECliCommand::Check, true}},
-    {"show", {ECliCommand::Show, true}},
+    {"show", {ECliCommand::Show, true}},      {"time", {ECliCommand::Time, false}},
+    {"edit", {ECliCommand::Edit, true}},
 };
 
 std::optional<int> WholeNumber(std::string_view text) {
@@ -72,12 +74,15 @@ private:
             inlineValue = word.substr(eq + 1);
             word.resize(eq);
         }
-        if (word == "--extended" || word == "--restart" || word == "--force") {
+        if (word == "--extended" || word == "--restart" || word == "--force" || word == "--json") {
             if (inlineValue) return Fail("option " + word + " takes no value");
             TakeFlag(word);
             return;
         }
-        if (word != "--type" && word != "--port" && word != "--baud" && word != "--unit") {
+        static const std::vector<std::string> valued = {
+            "--type", "--port",    "--baud",        "--unit",     "--set",      "--ip",
+            "--mask", "--gateway", "--unit-number", "--top-axis", "--multidrop"};
+        if (std::find(valued.begin(), valued.end(), word) == valued.end()) {
             return Fail("unknown option " + word);
         }
         if (!inlineValue) {
@@ -92,13 +97,19 @@ private:
         if (option == "--extended") a.extended = true;
         if (option == "--restart") a.restart = true;
         if (option == "--force") a.force = true;
-        if (option != "--extended") writeOnlyOption = option;
+        if (option == "--json") a.json = true;
+        if (option == "--restart" || option == "--force") writeOnlyOption = option;
     }
 
     void TakeValue(const std::string& option, const std::string& value) {
         if (option == "--type") return TakeType(value);
         if (option == "--port") return TakePort(value);
         if (option == "--baud") return TakeBaud(value);
+        if (option == "--set") {
+            result.arguments.setTime = value;
+            return;
+        }
+        if (option != "--unit") return TakeEdit(option, value);
         TakeUnit(value);
     }
 
@@ -136,6 +147,41 @@ private:
         Fail("--baud takes 9600, 19200, 38400, 57600, 115200 or 230400, not \"" + value + "\"");
     }
 
+    // A dotted address: four groups of one to three digits (whether each is an octet is the dialog's
+    // check).
+    static std::optional<std::array<std::string, 4>> DottedOctets(const std::string& value) {
+        std::array<std::string, 4> octets;
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < octets.size(); ++i) {
+            const std::size_t dot = i + 1 < octets.size() ? value.find('.', start) : value.size();
+            if (dot == std::string::npos) return std::nullopt;
+            octets[i] = value.substr(start, dot - start);
+            if (octets[i].empty() || octets[i].size() > 3 ||
+                !std::all_of(octets[i].begin(), octets[i].end(), [](char c) { return c >= '0' && c <= '9'; }))
+                return std::nullopt;
+            start = dot + 1;
+        }
+        return octets;
+    }
+
+    void TakeEdit(const std::string& option, const std::string& value) {
+        auto& e = result.arguments.edits;
+        editOption = option;
+        if (option == "--ip" || option == "--mask" || option == "--gateway") {
+            const auto octets = DottedOctets(value);
+            if (!octets) return Fail(option + " takes an address A.B.C.D, not \"" + value + "\"");
+            (option == "--ip" ? e.ip : option == "--mask" ? e.mask : e.gateway) = octets;
+        } else if (option == "--multidrop") {
+            if (value != "on" && value != "off")
+                return Fail("--multidrop takes on or off, not \"" + value + "\"");
+            e.multiDrop = value == "on";
+        } else {
+            const auto number = WholeNumber(value);
+            if (!number) return Fail(option + " takes a number, not \"" + value + "\"");
+            (option == "--unit-number" ? e.unitNumber : e.topAxis) = number;
+        }
+    }
+
     void TakeUnit(const std::string& value) {
         const auto unit = WholeNumber(value);
         if (!unit || (*unit != 0 && *unit != 1)) return Fail("--unit takes 0 or 1, not \"" + value + "\"");
@@ -156,6 +202,14 @@ private:
         if (!writeOnlyOption.empty() && a.command != ECliCommand::Write) {
             return Fail(writeOnlyOption + " belongs to the write command");
         }
+        if (a.setTime && a.command != ECliCommand::Time) return Fail("--set belongs to the time command");
+        if (std::string reason; a.setTime && !ParseTimeArgument(*a.setTime, reason)) return Fail(reason);
+        if (a.json && a.command != ECliCommand::Time) return Fail("--json belongs to the time command");
+        if (!editOption.empty() && a.command != ECliCommand::Edit)
+            return Fail(editOption + " belongs to the edit command");
+        if (a.command == ECliCommand::Edit && !a.edits.Any()) return Fail("edit needs at least one change");
+        if (a.command == ECliCommand::Time && a.type == GW_KAVELIS)
+            return Fail("time does not apply to KAVELIS, which keeps no clock");
         CheckUnitRules();
         if (a.command == ECliCommand::Read) CheckSaveExtension();
     }
@@ -185,6 +239,7 @@ private:
     std::size_t next = 0;
     std::vector<std::string> positional;
     std::string writeOnlyOption;
+    std::string editOption;
     SCliParseResult result;
 };
 

@@ -16,3 +16,9 @@ int RunWriteCommand(const SCliArguments& arguments, CConsoleHost& host);
 int RunCheckCommand(const SCliArguments& arguments, CConsoleHost& host);
 // show FILE: Open FILE and print the parameter set on `out`.
 int RunShowCommand(const SCliArguments& arguments, CConsoleHost& host, std::FILE* out);
+// time [--set now|"YYYY-MM-DD hh:mm:ss"] [--json]: the unit's clock read, or set as the time setting
+// dialog's Write sets it; the clock's text (or JSON) on `out`.
+int RunTimeCommand(const SCliArguments& arguments, CConsoleHost& host, std::FILE* out);
+// edit FILE [--ip|--mask|--gateway A.B.C.D] [--unit-number N] [--top-axis N] [--multidrop on|off]: Open
+// FILE, apply the unit number and EtherNet/IP dialogs' rules, then Save FILE with Save's checks.
+int RunEditCommand(const SCliArguments& arguments, CConsoleHost& host);

@@ -27,6 +27,10 @@ int RunCommand(const SCliArguments& arguments, std::FILE* out, std::FILE* err) {
             return RunCheckCommand(arguments, host);
         case ECliCommand::Show:
             return RunShowCommand(arguments, host, out);
+        case ECliCommand::Time:
+            return RunTimeCommand(arguments, host, out);
+        case ECliCommand::Edit:
+            return RunEditCommand(arguments, host);
         case ECliCommand::Help:
         case ECliCommand::Version:
             break;

@@ -6,6 +6,9 @@ constexpr std::string_view USAGE =
     "usage: gwcli --type TYPE [--port COM_NUMBER|DEVICE_PATH] [--baud BPS] [--unit 0|1] [--extended]\n"
     "             COMMAND [ARGS]\n"
     "commands: search | read FILE | write FILE [--restart] [--force] | check FILE | show FILE\n"
+    "          time [--set now|\"YYYY-MM-DD hh:mm:ss\"] [--json]\n"
+    "          edit FILE [--ip A.B.C.D] [--mask A.B.C.D] [--gateway A.B.C.D]\n"
+    "                    [--unit-number N] [--top-axis N] [--multidrop on|off]\n"
     "          gwcli --help | gwcli --version\n";
 
 constexpr std::string_view HELP =
@@ -25,6 +28,17 @@ constexpr std::string_view HELP =
     "  show FILE              print the parameter set readably: network, address, baud rate, sizes,\n"
     "                         one line per axis slot with its mode and reserve flag, unit block, option "
     "words\n"
+    "  time [--json]          read the unit's clock: \"YYYY-MM-DD hh:mm:ss\" (the date alone at midnight);\n"
+    "                         --json prints {\"seconds\":N,\"text\":\"...\"}\n"
+    "  time --set now|\"YYYY-MM-DD hh:mm:ss\"\n"
+    "                         set the unit's clock (now = the PC's local time when the command starts;\n"
+    "                         years 2010..2099); refused in AUTO mode with the MANU message, exit 1\n"
+    "  edit FILE [--ip A.B.C.D] [--mask A.B.C.D] [--gateway A.B.C.D]\n"
+    "            [--unit-number N] [--top-axis N] [--multidrop on|off]\n"
+    "                         change FILE as the unit number and EtherNet/IP dialogs would, then save it\n"
+    "                         with Save's checks (nothing is written when a check fails); an option the\n"
+    "                         dialogs do not offer for the type or network exits 2, a value they refuse\n"
+    "                         prints their message and exits 1\n"
     "  --help, --version\n"
     "\n"
     "options:\n"
