@@ -4,6 +4,7 @@
 //         COMMAND [ARGS]
 // parsed (with CLI11) into one record, or refused with a one-line reason. Options may stand before or
 // after the command.
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,18 +13,30 @@
 
 struct SCliCommand;
 
+// The changes of `edit`, as the unit number and EtherNet/IP dialogs would make them.
+struct SCliEdits {
+    std::optional<std::array<std::string, 4>> ip, mask, gateway;  // the four octet texts
+    std::optional<int> unitNumber;
+    std::optional<int> topAxis;
+    std::optional<bool> multiDrop;
+
+    bool Any() const { return ip || mask || gateway || unitNumber || topAxis || multiDrop; }
+};
+
 struct SCliArguments {
     const SCliCommand* command = nullptr;  // the command to run
     GwType type = GW_NONE;
-    std::optional<int> portNumber;  // --port given as a COM number
-    std::string portPath;           // --port given as a device path
-    std::optional<int> baudIndex;   // --baud as an index into BaudTable
-    std::optional<int> unitNo;      // --unit
-    bool extended = false;          // --extended: ExtendedMode for this run only
-    bool json = false;              // --json: one JSON document on standard output instead of the text
-    bool restart = false;           // write --restart
-    bool force = false;             // write --force
-    std::string file;               // FILE of read, write, check and show
+    std::optional<int> portNumber;       // --port given as a COM number
+    std::string portPath;                // --port given as a device path
+    std::optional<int> baudIndex;        // --baud as an index into BaudTable
+    std::optional<int> unitNo;           // --unit
+    bool extended = false;               // --extended: ExtendedMode for this run only
+    bool json = false;                   // --json: one JSON document on standard output instead of the text
+    bool restart = false;                // write --restart
+    bool force = false;                  // write --force
+    std::string file;                    // FILE of read, write, check, show and edit
+    std::optional<std::string> setTime;  // time --set VALUE
+    SCliEdits edits;                     // edit's changes
 };
 
 // What the command line asks for.

@@ -3,8 +3,8 @@
 #include "cli/CliCommands.h"
 
 std::span<const SCliCommand* const> CliCommands() {
-    static constexpr std::array<const SCliCommand*, 5> commands = {
-        &SearchCommand, &ReadCommand, &WriteCommand, &CheckCommand, &ShowCommand,
+    static constexpr std::array<const SCliCommand*, 7> commands = {
+        &SearchCommand, &ReadCommand, &WriteCommand, &CheckCommand, &ShowCommand, &TimeCommand, &EditCommand,
     };
     return commands;
 }

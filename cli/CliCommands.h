@@ -7,3 +7,5 @@ extern const SCliCommand ReadCommand;    // the Read button, then Save to FILE
 extern const SCliCommand WriteCommand;   // Open FILE, then the Write button
 extern const SCliCommand CheckCommand;   // Open FILE, then the checks of Save
 extern const SCliCommand ShowCommand;    // Open FILE and print the parameter set
+extern const SCliCommand TimeCommand;    // the time setting dialog's Confirm and Write
+extern const SCliCommand EditCommand;    // the unit number and EtherNet/IP dialogs on a file, then Save

@@ -217,7 +217,7 @@ void ComboBox1Change(ParameterImage& image, SMainFormState& form, const SProgram
     RefreshAfterEdit(image, form, program, host);
 }
 
-KeyVerdict edDADRKeyPress(SAddressEditInput& edit, char key) {
+KeyVerdict DigitFieldKeyPress(SAddressEditInput& edit, char key, std::size_t maxLength) {
     if (key == KEY_BACKSPACE) {
         if (!WouldEmpty(edit, 1)) return KeyVerdict::Pass;
         SetLoneZero(edit);
@@ -231,13 +231,21 @@ KeyVerdict edDADRKeyPress(SAddressEditInput& edit, char key) {
     }
     const std::size_t kept =
         edit.text.size() - std::min(edit.text.size(), static_cast<std::size_t>(edit.selLength));
-    return kept < ED_DADR_MAX_LENGTH ? KeyVerdict::Pass : KeyVerdict::Swallow;
+    return kept < maxLength ? KeyVerdict::Pass : KeyVerdict::Swallow;
 }
 
-KeyVerdict edDADRKeyDown(SAddressEditInput& edit, AddressEditKey key) {
+KeyVerdict DigitFieldKeyDown(SAddressEditInput& edit, AddressEditKey key) {
     if (key != AddressEditKey::Delete || !WouldEmpty(edit, 0)) return KeyVerdict::Pass;
     SetLoneZero(edit);
     return KeyVerdict::Swallow;
+}
+
+KeyVerdict edDADRKeyPress(SAddressEditInput& edit, char key) {
+    return DigitFieldKeyPress(edit, key, ED_DADR_MAX_LENGTH);
+}
+
+KeyVerdict edDADRKeyDown(SAddressEditInput& edit, AddressEditKey key) {
+    return DigitFieldKeyDown(edit, key);
 }
 
 bool edDADRContextPopup() {

@@ -74,6 +74,10 @@ KeyVerdict edDADRKeyPress(SAddressEditInput& edit, char key);
 
 enum class AddressEditKey { Delete, Other };
 
+// The same rules for any field of decimal digits that never stays empty, with its own length limit.
+KeyVerdict DigitFieldKeyPress(SAddressEditInput& edit, char key, std::size_t maxLength);
+KeyVerdict DigitFieldKeyDown(SAddressEditInput& edit, AddressEditKey key);
+
 // Key down: a Delete that would empty the field leaves "0" with the caret after it.
 KeyVerdict edDADRKeyDown(SAddressEditInput& edit, AddressEditKey key);
 

@@ -153,6 +153,7 @@ void CMainFormController::BuildCommands() {
         {"Button2", read},
         {"Button3", write},
     };
+    AddUnitServiceCommands();
 }
 
 bool CMainFormController::Command(const std::string& name) {

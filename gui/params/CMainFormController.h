@@ -11,6 +11,7 @@
 #include "gui/app/CToolSession.h"
 #include "gui/params/MainFormEvents.h"
 
+class QDialog;
 class TGWParaCfgForm;
 
 class CMainFormController : public CMainFormEvents {
@@ -70,6 +71,10 @@ public:
 
 private:
     void BuildCommands();
+    // The Setting menu's unit-service dialogs: time setting, unit number, EtherNet/IP.
+    void AddUnitServiceCommands();
+    // Shows a modal dialog from the Setting menu with the progress bar as the core has set it.
+    void ExecSettingDialog(QDialog& dialog);
     SParameterFileContext FileContext();
     SMenuOpeningHooks MenuOpeningHooks();
     bool CommitAddressEdit();

@@ -1,0 +1,157 @@
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <charconv>
+
+#include "cli/CliCommands.h"
+#include "cli/CliExitStatus.h"
+#include "cli/CliFileArgument.h"
+#include "cli/CliFileContext.h"
+#include "cli/CliSessionSetup.h"
+#include "core/service/EtherIpSet.h"
+#include "core/service/UnitParaSet.h"
+
+namespace {
+
+// A dotted address: four groups of one to three digits (whether each is an octet is the dialog's check).
+std::optional<std::array<std::string, 4>> DottedOctets(const std::string& value) {
+    std::array<std::string, 4> octets;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < octets.size(); ++i) {
+        const std::size_t dot = i + 1 < octets.size() ? value.find('.', start) : value.size();
+        if (dot == std::string::npos) return std::nullopt;
+        octets[i] = value.substr(start, dot - start);
+        if (octets[i].empty() || octets[i].size() > 3 ||
+            !std::all_of(octets[i].begin(), octets[i].end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return std::nullopt;
+        start = dot + 1;
+    }
+    return octets;
+}
+
+// The command line's value turned into an edit; a value of the wrong form is a usage error.
+void AddAddressOption(CLI::App& command, const char* name,
+                      std::optional<std::array<std::string, 4>>& target) {
+    command.add_option_function<std::string>(
+        name,
+        [name, &target](const std::string& value) {
+            target = DottedOctets(value);
+            if (!target)
+                throw CLI::ValidationError(std::string(name) + " takes an address A.B.C.D, not \"" + value +
+                                           "\"");
+        },
+        "A.B.C.D");
+}
+
+void AddNumberOption(CLI::App& command, const char* name, std::optional<int>& target) {
+    command.add_option_function<std::string>(
+        name,
+        [name, &target](const std::string& value) {
+            int number = 0;
+            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+            if (value.empty() || error != std::errc{} || end != value.data() + value.size())
+                throw CLI::ValidationError(std::string(name) + " takes a number, not \"" + value + "\"");
+            target = number;
+        },
+        "N");
+}
+
+void AddEditOptions(CLI::App& command, SCliArguments& arguments) {
+    SCliEdits& edits = arguments.edits;
+    AddFileArgument(command, arguments, "the parameter file to change");
+    AddAddressOption(command, "--ip", edits.ip);
+    AddAddressOption(command, "--mask", edits.mask);
+    AddAddressOption(command, "--gateway", edits.gateway);
+    AddNumberOption(command, "--unit-number", edits.unitNumber);
+    AddNumberOption(command, "--top-axis", edits.topAxis);
+    command.add_option_function<std::string>(
+        "--multidrop",
+        [&edits](const std::string& value) {
+            if (value != "on" && value != "off")
+                throw CLI::ValidationError("--multidrop takes on or off, not \"" + value + "\"");
+            edits.multiDrop = value == "on";
+        },
+        "on|off");
+}
+
+std::string EditProblem(const SCliArguments& arguments) {
+    return arguments.edits.Any() ? std::string() : "edit needs at least one change";
+}
+
+bool Offered(const MenuItemState& item) {
+    return item.enabled && item.visible;
+}
+
+int Refuse(CConsoleHost& host, const std::string& reason) {
+    host.Print("gwcli: edit: " + reason, MB_ICON_ERROR);
+    return CLI_USAGE;
+}
+
+// The unit number dialog's choices: multi-drop first, since it decides whether a top axis is offered.
+int ApplyUnitEdits(const SCliEdits& edits, CSession& session, CConsoleHost& host) {
+    CUnitParaSet dialog(session.image, session.form.flags);
+    if (edits.multiDrop) dialog.ckMDRPClick(*edits.multiDrop);
+    if (edits.unitNumber) {
+        const auto& items = dialog.cbUnitNo.items;
+        const auto item = std::find(items.begin(), items.end(), std::to_string(*edits.unitNumber));
+        if (item == items.end()) return Refuse(host, "--unit-number takes 0 or 1");
+        dialog.cbUnitNoChange(static_cast<int>(item - items.begin()));
+    }
+    if (edits.topAxis) {
+        if (!dialog.cbTAxisNo.enabled) return Refuse(host, "--top-axis is offered only with multi-drop on");
+        const auto& items = dialog.cbTAxisNo.items;
+        const auto item = std::find(items.begin(), items.end(), std::to_string(*edits.topAxis));
+        if (item == items.end()) return Refuse(host, "--top-axis takes 0, 2, 4, 6, 8, 10, 12 or 14");
+        dialog.cbTAxisNoChange(static_cast<int>(item - items.begin()));
+    }
+    return CLI_OK;
+}
+
+// The EtherNet/IP dialog: the octets typed into their fields, then OK with its checks.
+int ApplyAddressEdits(const SCliEdits& edits, CSession& session, CConsoleHost& host) {
+    CEtherIpSet dialog(session.image, session.form.flags, host);
+    const std::optional<std::array<std::string, 4>>* rows[ETHER_IP_ROWS] = {&edits.ip, &edits.mask,
+                                                                            &edits.gateway};
+    for (int row = 0; row < ETHER_IP_ROWS; ++row) {
+        if (!*rows[row]) continue;
+        for (int col = 0; col < ETHER_IP_OCTETS; ++col)
+            dialog.OctetChange({row, col}, (**rows[row])[static_cast<std::size_t>(col)]);
+    }
+    return dialog.Button1Click() ? CLI_OK : CLI_FAILED;
+}
+
+int RunEdit(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput&) {
+    const SCliEdits& edits = arguments.edits;
+    CSession session(host);
+    PrepareFileSession(session, arguments);
+    SCliFileContext file(session, arguments.file);
+    if (!OpenFileAsItStands(file, host, arguments.file)) return CLI_FAILED;
+    const bool addresses = edits.ip || edits.mask || edits.gateway;
+    const bool unit = edits.unitNumber || edits.topAxis || edits.multiDrop;
+    if (addresses && !Offered(session.form.MenuEtherIp))
+        return Refuse(host, "the EtherNet/IP addresses are offered only for an EtherNet/IP network");
+    if (unit && !Offered(session.form.MenuUnitNo))
+        return Refuse(host, "the unit number is offered only for VOSK, VOSK(MLIII), VOSK-LC and DRAVO");
+    if (unit) {
+        if (const int status = ApplyUnitEdits(edits, session, host); status != CLI_OK) return status;
+    }
+    if (addresses) {
+        if (const int status = ApplyAddressEdits(edits, session, host); status != CLI_OK) return status;
+    }
+    return SaveParameterFileCommand(file.context) == 0 ? CLI_OK : CLI_FAILED;
+}
+
+}  // namespace
+
+const SCliCommand EditCommand = {
+    "edit",
+    "edit FILE [--ip A.B.C.D] [--mask A.B.C.D] [--gateway A.B.C.D] [--unit-number N] [--top-axis N] "
+    "[--multidrop on|off]",
+    "change FILE as the unit number and EtherNet/IP dialogs would, then save it\n"
+    "with Save's checks (nothing is written when a check fails); an option the\n"
+    "dialogs do not offer for the type or network exits 2, a value they refuse\n"
+    "prints their message and exits 1\n",
+    AddEditOptions,
+    EditProblem,
+    RunEdit,
+    false,
+};
