@@ -1,12 +1,14 @@
 #include "gui/monitors/MonitorWindows.h"
 
-// Each monitor window joins here as it is built: `HasMonitorWindow` offers its menu item,
-// `ShowMonitorWindow` creates it, shows it modally and destroys it.
+#include "gui/monitors/TAxisMonitorForm.h"
+#include "gui/monitors/TRegMoniterForm.h"
+
 bool HasMonitorWindow(EMonitorKind kind) {
     switch (kind) {
         case EMonitorKind::RegisterMonitor:
         case EMonitorKind::Rs485SioTest:
         case EMonitorKind::AxisMonitor:
+            return true;
         case EMonitorKind::DiagnosticCounters:
         case EMonitorKind::AlarmList:
         case EMonitorKind::HardwareMonitor:
@@ -15,4 +17,21 @@ bool HasMonitorWindow(EMonitorKind kind) {
     return false;
 }
 
-void ShowMonitorWindow(EMonitorKind, CToolSession&, QWidget*) {}
+void ShowMonitorWindow(EMonitorKind kind, CToolSession& session, QWidget* owner) {
+    switch (kind) {
+        case EMonitorKind::RegisterMonitor:
+        case EMonitorKind::Rs485SioTest:
+            TRegMoniterForm(session.core, owner).exec();
+            return;
+        case EMonitorKind::AxisMonitor: {
+            SAxisMonitorFormState state;
+            if (CreateAxisMonitorForm(session.core, state) != 0) return;
+            TAxisMonitorForm(session.core, std::move(state), owner).exec();
+            return;
+        }
+        case EMonitorKind::DiagnosticCounters:
+        case EMonitorKind::AlarmList:
+        case EMonitorKind::HardwareMonitor:
+            return;
+    }
+}
