@@ -6,6 +6,7 @@
 #include <map>
 
 #include "cli/CliTypeName.h"
+#include "cli/MonitorOptions.h"
 #include "core/link/BaudTable.h"
 
 namespace {
@@ -22,7 +23,8 @@ struct SCommandRule {
 const std::map<std::string, SCommandRule, std::less<>> Commands = {
     {"search", {ECliCommand::Search, false}}, {"read", {ECliCommand::Read, true}},
     {"write", {ECliCommand::Write, true}},    {"check", {ECliCommand::Check, true}},
-    {"show", {ECliCommand::Show, true}},
+    {"show", {ECliCommand::Show, true}},      {"registers", {ECliCommand::Registers, false}},
+    {"axes", {ECliCommand::Axes, false}},
 };
 
 std::optional<int> WholeNumber(std::string_view text) {
@@ -72,17 +74,25 @@ private:
             inlineValue = word.substr(eq + 1);
             word.resize(eq);
         }
-        if (word == "--extended" || word == "--restart" || word == "--force") {
+        if (word == "--extended" || word == "--restart" || word == "--force" || word == "--json" ||
+            word == "--bin") {
             if (inlineValue) return Fail("option " + word + " takes no value");
             TakeFlag(word);
             return;
         }
-        if (word != "--type" && word != "--port" && word != "--baud" && word != "--unit") {
+        const bool monitorOption = IsMonitorValueOption(word);
+        if (word != "--type" && word != "--port" && word != "--baud" && word != "--unit" && !monitorOption) {
             return Fail("unknown option " + word);
         }
         if (!inlineValue) {
             if (next >= words.size()) return Fail("option " + word + " needs a value");
             inlineValue = words[next++];
+        }
+        if (monitorOption) {
+            monitorOptions.push_back(word);
+            if (const std::string reason = TakeMonitorValue(result.arguments, word, *inlineValue); !reason.empty())
+                Fail(reason);
+            return;
         }
         TakeValue(word, *inlineValue);
     }
@@ -92,7 +102,12 @@ private:
         if (option == "--extended") a.extended = true;
         if (option == "--restart") a.restart = true;
         if (option == "--force") a.force = true;
-        if (option != "--extended") writeOnlyOption = option;
+        if (option == "--json") a.json = true;
+        if (option == "--bin") {
+            a.bin = true;
+            monitorOptions.push_back(option);
+        }
+        if (option == "--restart" || option == "--force") writeOnlyOption = option;
     }
 
     void TakeValue(const std::string& option, const std::string& value) {
@@ -158,6 +173,7 @@ private:
         }
         CheckUnitRules();
         if (a.command == ECliCommand::Read) CheckSaveExtension();
+        if (const std::string reason = MonitorCommandReason(a, monitorOptions); !reason.empty()) Fail(reason);
     }
 
     // Only the unit-numbered types have unit numbers to search for or to choose.
@@ -185,6 +201,7 @@ private:
     std::size_t next = 0;
     std::vector<std::string> positional;
     std::string writeOnlyOption;
+    std::vector<std::string> monitorOptions;  // the monitor options given, for the command's rules
     SCliParseResult result;
 };
 

@@ -8,7 +8,7 @@
 
 #include "core/app/GwType.h"
 
-enum class ECliCommand { Help, Version, Search, Read, Write, Check, Show };
+enum class ECliCommand { Help, Version, Search, Read, Write, Check, Show, Registers, Axes };
 
 struct SCliArguments {
     ECliCommand command = ECliCommand::Help;
@@ -21,6 +21,12 @@ struct SCliArguments {
     bool restart = false;           // write --restart
     bool force = false;             // write --force
     std::string file;               // FILE of read, write, check and show
+    bool json = false;              // --json: one JSON document per reading instead of the text
+    bool bin = false;               // registers --bin
+    std::optional<int> watchMs;     // --watch MS (100..500) of the monitor commands
+    std::optional<int> count;       // --count N readings
+    std::string set;                // registers --set +OFF=HEX[,+OFF=HEX...]
+    bool fromGateway = false;       // axes --direction in
 };
 
 struct SCliParseResult {

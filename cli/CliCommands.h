@@ -16,3 +16,8 @@ int RunWriteCommand(const SCliArguments& arguments, CConsoleHost& host);
 int RunCheckCommand(const SCliArguments& arguments, CConsoleHost& host);
 // show FILE: Open FILE and print the parameter set on `out`.
 int RunShowCommand(const SCliArguments& arguments, CConsoleHost& host, std::FILE* out);
+// registers: both cyclic I/O areas as the register monitor shows them; --set writes the master's area.
+// Readings go to `out`, messages to `err`.
+int RunRegistersCommand(const SCliArguments& arguments, CConsoleHost& host, std::FILE* out, std::FILE* err);
+// axes: the axis monitor of KAVELIS in ExtendedMode.
+int RunAxesCommand(const SCliArguments& arguments, CConsoleHost& host, std::FILE* out);

@@ -14,7 +14,17 @@ int UsageError(const std::string& reason, std::FILE* err) {
     return CLI_USAGE;
 }
 
+// The monitor commands keep standard output for their readings; their messages go to standard error.
+int RunMonitorCommand(const SCliArguments& arguments, std::FILE* out, std::FILE* err) {
+    CConsoleHost host({}, err, err);
+    if (arguments.command == ECliCommand::Axes) return RunAxesCommand(arguments, host, out);
+    return RunRegistersCommand(arguments, host, out, err);
+}
+
 int RunCommand(const SCliArguments& arguments, std::FILE* out, std::FILE* err) {
+    if (arguments.command == ECliCommand::Registers || arguments.command == ECliCommand::Axes) {
+        return RunMonitorCommand(arguments, out, err);
+    }
     CConsoleHost host({arguments.restart, arguments.force}, out, err);
     switch (arguments.command) {
         case ECliCommand::Search:
@@ -27,6 +37,8 @@ int RunCommand(const SCliArguments& arguments, std::FILE* out, std::FILE* err) {
             return RunCheckCommand(arguments, host);
         case ECliCommand::Show:
             return RunShowCommand(arguments, host, out);
+        case ECliCommand::Registers:
+        case ECliCommand::Axes:
         case ECliCommand::Help:
         case ECliCommand::Version:
             break;

@@ -1,0 +1,109 @@
+// registers: the register monitor's two areas, all 72 registers each, read window by window through the
+// window's own tick; with --set the RS485 SIO test's write of the master-to-gateway area.
+#include <nlohmann/json.hpp>
+
+#include "cli/CliCommands.h"
+#include "cli/CliExitStatus.h"
+#include "cli/MonitorOptions.h"
+#include "cli/MonitorSessionSetup.h"
+#include "cli/MonitorWatch.h"
+#include "core/app/texts/UiText.h"
+#include "core/monitors/RegisterMonitor.h"
+#include "core/monitors/RegisterValueText.h"
+
+namespace {
+
+constexpr std::uint16_t KAVELIS_GVER_REGISTER_MONITOR = 9;
+constexpr std::array<int, 5> WINDOW_POSITIONS{0, 16, 32, 48, REG_SCROLL_MAX};
+
+// One reading of both areas, as numbers and as the window shows them.
+struct SRegistersReading {
+    RegisterImage master{}, gateway{};
+    bool binaryView = false;
+};
+
+// Moves both windows over the whole areas, one tick per position. False when a read failed.
+bool ReadWholeAreas(CSession& session, SRegMoniterFormState& form) {
+    chkSyncScrollClick(form, true);
+    for (const int position : WINDOW_POSITIONS) {
+        ScrollBarChange(form, ERegArea::Master, position);
+        RegMoniterTick(session, form);
+        if (form.poll.closeRequested) return false;
+    }
+    return true;
+}
+
+void PrintText(const SRegistersReading& r, std::FILE* out) {
+    const int width = r.binaryView ? 19 : 4;
+    const std::string master = "F600h " + std::string(UiText[138]) + " -> " + std::string(UiText[139]);
+    const std::string gateway = "F700h " + std::string(UiText[139]) + " -> " + std::string(UiText[138]);
+    std::fprintf(out, "%-*s   %s\n", width + 4, master.c_str(), gateway.c_str());
+    for (int k = 0; k < REG_AREA_WORDS; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        std::fprintf(out, "+%02X %-*s   +%02X %s\n", k, width,
+                     RegisterValueText(r.master[i], r.binaryView).c_str(), k,
+                     RegisterValueText(r.gateway[i], r.binaryView).c_str());
+    }
+}
+
+void PrintJson(const SRegistersReading& r, std::FILE* out) {
+    nlohmann::json texts600 = nlohmann::json::array();
+    nlohmann::json texts700 = nlohmann::json::array();
+    for (std::size_t i = 0; i < r.master.size(); ++i) {
+        texts600.push_back(RegisterValueText(r.master[i], r.binaryView));
+        texts700.push_back(RegisterValueText(r.gateway[i], r.binaryView));
+    }
+    const nlohmann::json document{{"F600", r.master},
+                                  {"F700", r.gateway},
+                                  {"view", r.binaryView ? UiText[141] : UiText[140]},
+                                  {"texts", {{"F600", texts600}, {"F700", texts700}}}};
+    std::fprintf(out, "%s\n", document.dump().c_str());
+}
+
+void Print(const SRegistersReading& reading, bool json, std::FILE* out) {
+    if (json) {
+        PrintJson(reading, out);
+    } else {
+        PrintText(reading, out);
+    }
+    std::fflush(out);
+}
+
+int WriteMasterArea(CSession& session, SRegMoniterFormState& form, const SCliArguments& arguments) {
+    std::string reason;
+    const auto changes = ParseRegisterSet(arguments.set, reason);
+    rbWriteClick(form);
+    for (const auto& [offset, value] : changes) form.writeImage600[static_cast<std::size_t>(offset)] = value;
+    WriteButtonClick(form);
+    RegMoniterTick(session, form);
+    if (form.poll.closeRequested) return CLI_FAILED;
+    return form.lastWriteResult == 0 ? CLI_OK : CLI_FAILED;
+}
+
+}  // namespace
+
+int RunRegistersCommand(const SCliArguments& arguments, CConsoleHost& host, std::FILE* out, std::FILE* err) {
+    CSession session(host);
+    if (!PrepareMonitorSession(session, host, arguments)) return CLI_FAILED;
+    if (session.program.SelectedGwType == GW_KAVELIS &&
+        session.image.Word(GVER) < KAVELIS_GVER_REGISTER_MONITOR) {
+        std::fprintf(err, "gwcli: registers: this KAVELIS firmware (GVER %u) has no register monitor\n",
+                     unsigned{session.image.Word(GVER)});
+        return CLI_USAGE;
+    }
+    session.form.flags.rs485SioMode = !arguments.set.empty();
+    SRegMoniterFormState form;
+    CreateRegMoniterForm(form, session);
+    cbHEXorBINChange(form, arguments.bin ? 1 : 0);
+    if (!ReadWholeAreas(session, form)) return CLI_FAILED;
+    if (!arguments.set.empty()) return WriteMasterArea(session, form, arguments);
+
+    bool first = true;
+    const bool ok = RunMonitorReadings(arguments.watchMs, arguments.count, [&] {
+        if (!first && !ReadWholeAreas(session, form)) return false;
+        first = false;
+        Print({form.readImage600, form.readImage700, form.binaryView}, arguments.json, out);
+        return true;
+    });
+    return ok ? CLI_OK : CLI_FAILED;
+}
