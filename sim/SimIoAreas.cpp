@@ -113,9 +113,9 @@ void AnswerAxis(CSimRegisterBank& bank, int axis, int offset, int words, long lo
         bank.Set(Reg(offset + 3, g), status);
         return;
     }
-    bank.Set(Reg(offset + 2, g), static_cast<std::uint16_t>(120 + axis));                    // motor current
-    bank.Set(Reg(offset + 3, g), static_cast<std::uint16_t>(position == target ? 0 : 850));  // speed
-    bank.Set(Reg(offset + 4, g), static_cast<std::uint16_t>(position == target ? 0 : 0xFCB8));
+    SetLowFirst(bank, Reg(offset + 2, g), 120 + axis);  // motor current
+    bank.Set(Reg(offset + 4, g),
+             static_cast<std::uint16_t>(position == target ? 0 : 0xFCB8));  // speed, signed
     bank.Set(Reg(offset + 5, g), 0);
     bank.Set(Reg(offset + 6, g), static_cast<std::uint16_t>(flags != 0 ? 0xA5 : 0));  // alarm code
     bank.Set(Reg(offset + 7, g), status);

@@ -157,6 +157,7 @@ TEST_F(AxisMonitorOnSim, TheSimulatedUnitAnswersEveryAxisByItsMode) {
     EXPECT_EQ(form.StringGrid1.Cell(6, 3), "02") << "status bit 3 set: hexadecimal";
     EXPECT_EQ(form.StringGrid1.Cell(7, 3).at(15), '1') << "bit 3 of the status";
     EXPECT_FALSE(form.StringGrid1.Cell(7, 8).empty()) << "the Full axis has a status";
+    EXPECT_EQ(form.StringGrid1.Cell(3, 8), "126") << "the Full axis's motor current takes two words";
 }
 
 }  // namespace
