@@ -99,6 +99,7 @@ int CreateAxisMonitorForm(CSession& session, SAxisMonitorFormState& form) {
     form.rows = BuildAxisRows(form.axisModes, form.finx);
     form.totalWords = TotalAxisWords(form.rows);
     BuildGrid(form);
+    // The direction buttons show their design captions; no text table holds them.
     form.RadioButton1.text = "MASTER->GateWay";
     form.RadioButton2.text = "GateWay->MASTER";
     form.cbMonitorSpeed.items = MonitorCycleItems();
