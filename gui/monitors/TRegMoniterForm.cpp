@@ -266,6 +266,7 @@ bool TRegMoniterForm::eventFilter(QObject* watched, QEvent* event) {
         return BinEditorKeyEvent(static_cast<QKeyEvent*>(event));
     }
     if (watched == edBinSetRegister && BinEditorMouseEvent(event)) return true;
+    if (watched == edSetRegister && HexEditorMouseEvent(event)) return true;
     if ((watched == edSetRegister || watched == edBinSetRegister) && event->type() == QEvent::FocusOut) {
         Forward([&] { RegisterEditExit(form_); });
     }
@@ -325,6 +326,21 @@ bool TRegMoniterForm::BinEditorMouseEvent(QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick) {
         Forward([&] { form_.binEditor.caret = form_.caretPos; });
         edBinSetRegister->deselect();
+        return true;
+    }
+    return false;
+}
+
+// The hex field remembers the caret of a click; a double click puts it back there with nothing
+// selected instead of selecting the word.
+bool TRegMoniterForm::HexEditorMouseEvent(QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        form_.caretPos = edSetRegister->cursorPosition();
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        edSetRegister->setCursorPosition(form_.caretPos);
+        edSetRegister->deselect();
         return true;
     }
     return false;

@@ -40,6 +40,7 @@ private:
     bool HexEditorKeyEvent(QKeyEvent* event);
     bool BinEditorKeyEvent(QKeyEvent* event);
     bool BinEditorMouseEvent(QEvent* event);
+    bool HexEditorMouseEvent(QEvent* event);
 
     CSession& session_;
     SRegMoniterFormState form_;

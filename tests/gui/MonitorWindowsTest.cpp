@@ -90,6 +90,21 @@ TEST_F(gui_MonitorOnSim, TestModeEditInHexAndBinReachesTheUnit) {
     ASSERT_FALSE(host.boxes.empty());
 }
 
+TEST_F(gui_MonitorOnSim, ADoubleClickInTheHexFieldSelectsNothing) {
+    Serve(GW_VOSK);
+    session.form.flags.rs485SioMode = true;
+    TRegMoniterForm window(session);
+    window.show();
+    window.Timer1Timer();
+    QTest::mouseClick(window.findChild<QRadioButton*>("rbWrite"), Qt::LeftButton);
+    SMainWindowFixture::DoubleClickCell(window.findChild<QTableWidget*>("StringGrid1"), 1, 2);
+    auto* edit = window.findChild<QLineEdit*>("edSetRegister");
+    ASSERT_TRUE(edit->isVisible());
+    QTest::mouseDClick(edit, Qt::LeftButton, {}, edit->rect().center());
+    EXPECT_TRUE(edit->selectedText().isEmpty());
+    EXPECT_EQ(edit->text(), "0101");
+}
+
 TEST_F(gui_MonitorOnSim, MonitorModeOffersNoEditing) {
     Serve(GW_KAVELIS);
     TRegMoniterForm window(session);
