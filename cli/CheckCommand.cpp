@@ -32,5 +32,5 @@ int RunCheck(const SCliArguments& arguments, CConsoleHost& host, const SCliOutpu
 const SCliCommand CheckCommand = {
     "check",         "check FILE", "open FILE and run the checks of Save, without touching any unit\n",
     AddCheckOptions, nullptr,      RunCheck,
-    false,
+    false,           false,
 };

@@ -137,8 +137,7 @@ private:
         for (const std::string& word : words) {
             if (!IsOptionWord(word) || word.find('=') == std::string::npos) continue;
             const CLI::Option* option = FindOption(OptionName(word));
-            if (option && IsFlag(*option))
-                return Fail("option " + OptionName(word) + " takes no value");
+            if (option && IsFlag(*option)) return Fail("option " + OptionName(word) + " takes no value");
         }
     }
 

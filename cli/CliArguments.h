@@ -36,6 +36,11 @@ struct SCliArguments {
     bool force = false;                  // write --force
     std::string file;                    // FILE of read, write, check, show and edit
     std::optional<std::string> setTime;  // time --set VALUE
+    bool bin = false;                    // registers --bin
+    std::optional<int> watchMs;          // --watch MS (100..500) of the monitor commands
+    std::optional<int> count;            // --count N readings
+    std::string set;                     // registers --set +OFF=HEX[,+OFF=HEX...]
+    bool fromGateway = false;            // axes --direction in
     SCliEdits edits;                     // edit's changes
 };
 

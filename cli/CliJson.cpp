@@ -1,7 +1,7 @@
 #include "cli/CliJson.h"
 
 void PrintJson(const SCliOutput& output, const CliJson& document) {
-    const std::string text = document.dump(2) + "\n";
+    const std::string text = document.dump() + "\n";
     std::fputs(text.c_str(), output.out);
     std::fflush(output.out);
 }

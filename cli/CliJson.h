@@ -1,5 +1,6 @@
 #pragma once
-// The JSON rendering of a command's result: one document on standard output.
+// The JSON rendering of a command's result: one document on one line of standard output (a watching
+// monitor prints one line per reading).
 #include <nlohmann/json.hpp>
 
 #include "cli/CliCommand.h"

@@ -30,6 +30,9 @@ int RunGwCli(const std::vector<std::string>& words, std::FILE* out, std::FILE* e
     const SCliArguments& arguments = parsed.arguments;
     if (const std::string reason = MissingPortReason(arguments); !reason.empty())
         return UsageError(reason, err);
-    CConsoleHost host({arguments.restart, arguments.force}, out, err);
+    // A JSON document or a monitor's readings own standard output; the boxes' texts then go to standard
+    // error.
+    const bool messagesOnStderr = arguments.json || arguments.command->readingsOnStdout;
+    CConsoleHost host({arguments.restart, arguments.force}, messagesOnStderr ? err : out, err);
     return arguments.command->run(arguments, host, {out, err, arguments.json});
 }

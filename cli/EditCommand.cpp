@@ -154,4 +154,5 @@ const SCliCommand EditCommand = {
     EditProblem,
     RunEdit,
     false,
+    false,
 };

@@ -57,4 +57,5 @@ const SCliCommand ReadCommand = {
     ReadProblem,
     RunRead,
     true,
+    false,
 };

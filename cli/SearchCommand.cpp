@@ -52,5 +52,5 @@ int RunSearch(const SCliArguments& arguments, CConsoleHost& host, const SCliOutp
 const SCliCommand SearchCommand = {
     "search", "search",      "probe the units and print, one line each, \"unit N slots M\"\n",
     nullptr,  SearchProblem, RunSearch,
-    true,
+    true,     false,
 };

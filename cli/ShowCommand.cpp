@@ -65,4 +65,5 @@ const SCliCommand ShowCommand = {
     nullptr,
     RunShow,
     false,
+    false,
 };

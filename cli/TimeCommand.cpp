@@ -98,4 +98,5 @@ const SCliCommand TimeCommand = {
     TimeProblem,
     RunTime,
     true,
+    false,
 };

@@ -65,4 +65,5 @@ const SCliCommand WriteCommand = {
     nullptr,
     RunWrite,
     true,
+    false,
 };

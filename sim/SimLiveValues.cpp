@@ -2,11 +2,10 @@
 
 #include <array>
 
+#include "sim/SimIoAreas.h"
 #include "sim/SimRegisterMap.h"
 
 namespace {
-
-constexpr long long IO_TICK_MS = 100;
 
 // A counter that goes up by one every `periodMs`.
 struct SCounter {
@@ -72,20 +71,6 @@ void AdvanceHardware(CSimRegisterBank& bank, long long toMs) {
     if (!Has(bank, SIM_REG_HARDWARE)) return;
     for (int i = 0; i < SIM_HARDWARE_WORDS; ++i) {
         bank.Set(static_cast<std::uint16_t>(SIM_REG_HARDWARE + i), WaveAt(HARDWARE[i], toMs));
-    }
-}
-
-// The fieldbus master refreshes its area every tick (its first word counts the ticks); the gateway
-// answers with the master's words, every fourth axis word carrying a position that moves.
-void AdvanceIoAreas(CSimRegisterBank& bank, long long toMs) {
-    if (!Has(bank, SIM_REG_MASTER_AREA) || !Has(bank, SIM_REG_GATEWAY_AREA)) return;
-    const auto tick = static_cast<std::uint16_t>(toMs / IO_TICK_MS);
-    bank.Set(SIM_REG_MASTER_AREA, tick);
-    bank.Set(SIM_REG_GATEWAY_AREA, tick);
-    for (int k = 1; k < SIM_IO_AREA_WORDS; ++k) {
-        std::uint16_t value = bank.Get(static_cast<std::uint16_t>(SIM_REG_MASTER_AREA + k));
-        if (k >= 8 && k % 4 == 0) value = static_cast<std::uint16_t>(tick * k);
-        bank.Set(static_cast<std::uint16_t>(SIM_REG_GATEWAY_AREA + k), value);
     }
 }
 

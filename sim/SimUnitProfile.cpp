@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "sim/SimIoAreas.h"
 #include "sim/SimRegisterMap.h"
 
 namespace {
@@ -209,14 +210,6 @@ void BuildAlarmHistory(CSimRegisterBank& bank) {
     }
 }
 
-void BuildIoAreas(CSimRegisterBank& bank) {
-    bank.Map(SIM_REG_MASTER_AREA, SIM_IO_AREA_WORDS, RW);
-    bank.Map(SIM_REG_GATEWAY_AREA, SIM_IO_AREA_WORDS, RO);
-    for (int k = 1; k < SIM_IO_AREA_WORDS; ++k) {
-        bank.Set(static_cast<std::uint16_t>(SIM_REG_MASTER_AREA + k), static_cast<std::uint16_t>(k * 0x0101));
-    }
-}
-
 // The DRAVO driver monitor parameters: (width in registers, value), from F800h on.
 void BuildDriverParameters(CSimRegisterBank& bank) {
     bank.Map(SIM_REG_DRIVER_PARAMS, SIM_DRIVER_PARAM_WORDS, PARAM);
@@ -263,13 +256,14 @@ void BuildUnitRegisters(CSimRegisterBank& bank, const SSimConfig& config, int un
         config.type == GW_KAVELIS ? KavelisLayout(profile, config.axes) : UnitLayout(profile, config.axes);
     BuildConfigBlock(bank, config, profile, layout);
     BuildModuleInfo(bank, profile);
-    BuildIoAreas(bank);
     BuildProfinetInfo(bank, config, unitNo);
     if (config.type == GW_KAVELIS) {
         bank.Map(SIM_REG_KAV_NET_ADDRESS, 6, PARAM);
         BuildNetAddress(bank, SIM_REG_KAV_NET_ADDRESS, unitNo);
+        BuildIoAreas(bank);
         return;
     }
+    BuildIoAreas(bank);
     BuildUnitBlock(bank, config, layout, unitNo);
     BuildAlarmHistory(bank);
     bank.Map(SIM_REG_CLOCK, 2, RO);

@@ -52,10 +52,15 @@ std::string WriteLongsText(std::uint8_t slave, std::uint16_t firstReg, std::span
 
 int ReadHoldingRegisters(CSession& session, std::uint16_t firstReg, std::uint16_t count,
                          std::vector<std::uint16_t>& words) {
+    return ReadHoldingRegistersFrom(session, session.program.GwSlaveAddress, firstReg, count, words);
+}
+
+int ReadHoldingRegistersFrom(CSession& session, std::uint8_t slave, std::uint16_t firstReg,
+                             std::uint16_t count, std::vector<std::uint16_t>& words) {
     std::array<std::uint8_t, RX_BUFFER_SIZE> reply{};
     std::size_t length = 0;
-    const int result = session.Transact(
-        RegisterRequestText(session.program.GwSlaveAddress, FN_READ_HOLDING, firstReg, count), reply.data(), length);
+    const int result =
+        session.Transact(RegisterRequestText(slave, FN_READ_HOLDING, firstReg, count), reply.data(), length);
     if (result != COMM_OK) return result;
     if (!ReadReplyFits(reply.data(), length, count)) return RefuseMalformedReply(session);
     words.resize(count);

@@ -27,6 +27,9 @@ std::string WriteLongsText(std::uint8_t slave, std::uint16_t firstReg, std::span
 // COMM_FAILED, so that a short reply is never taken for zero-valued registers.
 int ReadHoldingRegisters(CSession& session, std::uint16_t firstReg, std::uint16_t count,
                          std::vector<std::uint16_t>& words);
+// The same read from another slave than `GwSlaveAddress` (the RS485 SIO node of the register monitor).
+int ReadHoldingRegistersFrom(CSession& session, std::uint8_t slave, std::uint16_t firstReg,
+                             std::uint16_t count, std::vector<std::uint16_t>& words);
 // Report Slave ID: 0 with the reply frame without its CRC (at least 8 bytes, zero-padded), or the
 // transaction's result.
 int ReportSlaveId(CSession& session, std::vector<std::uint8_t>& reply);

@@ -75,6 +75,7 @@ private:
     void AddUnitServiceCommands();
     // Shows a modal dialog from the Setting menu with the progress bar as the core has set it.
     void ExecSettingDialog(QDialog& dialog);
+    void AddMonitorCommands();
     SParameterFileContext FileContext();
     SMenuOpeningHooks MenuOpeningHooks();
     bool CommitAddressEdit();

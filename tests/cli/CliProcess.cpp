@@ -100,6 +100,39 @@ SCliRun RunGwCliProgram(const std::vector<std::string>& args, const std::filesys
     return run;
 }
 
+SCliRun RunGwCliProgramInterrupted(const std::vector<std::string>& args, const std::filesystem::path& configHome,
+                                   const std::string& interruptAfter) {
+    std::vector<std::string> argvTexts{GWCLI_PROGRAM};
+    argvTexts.insert(argvTexts.end(), args.begin(), args.end());
+    std::vector<std::string> envTexts = ChildEnvironment(configHome, 300);
+    std::vector<char*> argv = Pointers(argvTexts);
+    std::vector<char*> envp = Pointers(envTexts);
+    int outPipe[2];
+    SCliRun run;
+    if (pipe2(outPipe, O_CLOEXEC) != 0) return run;
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(outPipe[1], STDOUT_FILENO);
+        execve(argv[0], argv.data(), envp.data());
+        _exit(127);
+    }
+    close(outPipe[1]);
+    bool interrupted = false;
+    char buffer[4096];
+    for (ssize_t n; child > 0 && (n = read(outPipe[0], buffer, sizeof buffer)) > 0;) {
+        run.out.append(buffer, static_cast<std::size_t>(n));
+        if (!interrupted && run.out.find(interruptAfter) != std::string::npos) {
+            kill(child, SIGINT);
+            interrupted = true;
+        }
+    }
+    close(outPipe[0]);
+    int status = 0;
+    if (child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status))
+        run.status = WEXITSTATUS(status);
+    return run;
+}
+
 CTempFolder::CTempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "gwcli-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) != nullptr) path = pattern;

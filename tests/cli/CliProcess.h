@@ -15,6 +15,10 @@ struct SCliRun {
 SCliRun RunGwCliProgram(const std::vector<std::string>& args, const std::filesystem::path& configHome,
                         int responseTimeoutMs = 300);
 
+// The same, with Ctrl-C (SIGINT) sent to the program once its standard output holds `interruptAfter`.
+SCliRun RunGwCliProgramInterrupted(const std::vector<std::string>& args, const std::filesystem::path& configHome,
+                                   const std::string& interruptAfter);
+
 // A temporary folder removed with everything in it when the object goes.
 class CTempFolder {
 public:
