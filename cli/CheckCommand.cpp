@@ -17,5 +17,8 @@ int RunCheckCommand(const SCliArguments& arguments, CConsoleHost& host) {
         return std::nullopt;
     };
     SaveParameterFileCommand(file.context);
-    return checksPassed ? CLI_OK : CLI_FAILED;
+    if (!checksPassed) return CLI_FAILED;
+    // A passing file says so in one line, so that a script's log shows which files were checked.
+    host.Print(arguments.file + ": passes the checks of Save", MB_ICON_INFORMATION);
+    return CLI_OK;
 }
