@@ -24,13 +24,22 @@ int RunCheck(const SCliArguments& arguments, CConsoleHost& host, const SCliOutpu
         return std::nullopt;
     };
     SaveParameterFileCommand(file.context);
-    return checksPassed ? CLI_OK : CLI_FAILED;
+    if (!checksPassed) return CLI_FAILED;
+    // A passing file says so in one line, so that a script's log shows which files were checked.
+    host.Print(arguments.file + ": passes the checks of Save", MB_ICON_INFORMATION);
+    return CLI_OK;
 }
 
 }  // namespace
 
 const SCliCommand CheckCommand = {
-    "check",         "check FILE", "open FILE and run the checks of Save, without touching any unit\n",
-    AddCheckOptions, nullptr,      RunCheck,
-    false,           false,
+    "check",
+    "check FILE",
+    "open FILE and run the checks of Save, without touching any unit; a file\n"
+    "that passes is named in one line on standard output\n",
+    AddCheckOptions,
+    nullptr,
+    RunCheck,
+    false,
+    false,
 };

@@ -14,10 +14,10 @@ struct SGoldenCase {
 
 class CliCheckGolden : public CliTest, public ::testing::WithParamInterface<SGoldenCase> {};
 
-TEST_P(CliCheckGolden, GoldenFilePassesEveryCheckQuietly) {
+TEST_P(CliCheckGolden, GoldenFilePassesEveryCheckInOneLine) {
     const SCliRun run = Cli(GetParam().type, {"check", GoldenFile(GetParam().file)});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.out, GoldenFile(GetParam().file) + ": passes the checks of Save\n");
     EXPECT_EQ(run.err, "");
 }
 
