@@ -224,7 +224,7 @@ int CCommUnit::Receive(std::uint8_t* buffer, std::size_t& length) {
     std::memset(buffer, 0, RX_BUFFER_SIZE);
     const auto start = Clock::now();
     const auto deadline = start + milliseconds(GetResponseTimeout());
-    nextPump = start;  // the user interface runs at least once per reply awaited
+    nextPump = start;  // the user interface runs before the first wait
     auto frameLastByte = start;
     while (true) {
         SLineErrors errors;
@@ -244,7 +244,11 @@ int CCommUnit::Receive(std::uint8_t* buffer, std::size_t& length) {
         }
         const auto now = Clock::now();
         const auto frameEnd = frameLastByte + gap;
-        if (length >= SHORTEST_FRAME && now >= frameEnd) return FinishFrame(buffer, length);
+        if (length >= SHORTEST_FRAME && now >= frameEnd) {
+            // The user interface sees every reply as it ends, however quickly it came.
+            if (processPendingEvents) processPendingEvents();
+            return FinishFrame(buffer, length);
+        }
         if (now >= deadline) return COMM_TIMEOUT;
         const auto until = length >= SHORTEST_FRAME ? std::min(deadline, frameEnd) : deadline;
         if (!statusKnown) {

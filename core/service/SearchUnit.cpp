@@ -75,7 +75,7 @@ void CSearchUnit::Timer1Timer() {
 // The port stays open afterwards for the main window. A port the main window already holds is used
 // as it is: opening it a second time would fail on its exclusive lock.
 bool CSearchUnit::OpenPort() {
-    if (mainFlags.portOpen && link.StillConnected()) return true;
+    if (mainFlags.portOpen && link.IsOpen()) return true;
     if (link.Open(comm.CurrentPortNum, SEARCH_BAUD_INDEX) != COMM_OK) {
         ShowPortOpenError(host, link, MB_OK_ONLY | MB_ICON_ERROR);
         return false;

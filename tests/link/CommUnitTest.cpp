@@ -66,8 +66,8 @@ struct SReceiveCase {
 TEST_F(LinkOverPty, ReceiveCollectsOneFrameUntilTheSilence) {
     const std::vector<SReceiveCase> cases = {
         {"whole", {{readReply}}, COMM_OK, readReply},
-        {"halved", {{Slice(readReply, 0, 4), 2}, {Slice(readReply, 4, 9)}}, COMM_OK, readReply},
-        {"byte by byte", ByteByByte(readReply, 1), COMM_OK, readReply},
+        {"halved", {{Slice(readReply, 0, 4), 1}, {Slice(readReply, 4, 9)}}, COMM_OK, readReply},
+        {"byte by byte", ByteByByte(readReply, 0), COMM_OK, readReply},
         {"junk after a silence stays out", {{readReply, 40}, {{0x55, 0xAA, 0x55}}}, COMM_OK, readReply},
         {"junk glued to the reply", {{Concat(readReply, {0x55, 0xAA})}}, COMM_CRC_ERROR, {}},
         {"corrupted byte", {{WithCorruptedByte(readReply, 4)}}, COMM_CRC_ERROR, {}},
