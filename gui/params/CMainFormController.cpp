@@ -15,6 +15,7 @@
 #include "gui/app/QtText.h"
 #include "gui/app/TCommunicationSetting.h"
 #include "gui/files/TNewFileForm.h"
+#include "gui/monitors/MonitorWindows.h"
 #include "gui/params/TAddressEdit.h"
 #include "gui/params/TGWParaCfgForm.h"
 
@@ -136,6 +137,22 @@ void CMainFormController::BuildCommands() {
         {"Button2", read},
         {"Button3", write},
     };
+    AddMonitorCommands();
+}
+
+// Each Monitor menu item that has a window runs it through the monitor rules of the main window.
+void CMainFormController::AddMonitorCommands() {
+    for (const char* item : {"MenuRegMoniter1", "MenuRS485SIO1", "MenuAllIO", "MenuErrTC_Moniter1",
+                             "MenuAlarmlist", "MenuHardmonitor"}) {
+        const EMonitorKind kind = *MonitorKindOfMenuItem(item);
+        if (!HasMonitorWindow(kind)) continue;
+        commands_[item] = [this, kind] {
+            RunMonitorWindow(s_.core, kind, [this, kind] {
+                if (window_ != nullptr) window_->Render();  // the progress bar's maximum while it is open
+                ShowMonitorWindow(kind, s_, window_);
+            });
+        };
+    }
 }
 
 bool CMainFormController::Command(const std::string& name) {

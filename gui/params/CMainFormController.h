@@ -70,6 +70,7 @@ public:
 
 private:
     void BuildCommands();
+    void AddMonitorCommands();
     SParameterFileContext FileContext();
     SMenuOpeningHooks MenuOpeningHooks();
     bool CommitAddressEdit();
