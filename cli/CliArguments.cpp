@@ -6,6 +6,7 @@
 #include <map>
 
 #include "cli/CliTypeName.h"
+#include "cli/MonitorCommandRules.h"
 #include "core/link/BaudTable.h"
 
 namespace {
@@ -22,7 +23,8 @@ struct SCommandRule {
 const std::map<std::string, SCommandRule, std::less<>> Commands = {
     {"search", {ECliCommand::Search, false}}, {"read", {ECliCommand::Read, true}},
     {"write", {ECliCommand::Write, true}},    {"check", {ECliCommand::Check, true}},
-    {"show", {ECliCommand::Show, true}},
+    {"show", {ECliCommand::Show, true}},      {"alarms", {ECliCommand::Alarms, false}},
+    {"counters", {ECliCommand::Counters, false}}, {"hardware", {ECliCommand::Hardware, false}},
 };
 
 std::optional<int> WholeNumber(std::string_view text) {
@@ -72,12 +74,14 @@ private:
             inlineValue = word.substr(eq + 1);
             word.resize(eq);
         }
-        if (word == "--extended" || word == "--restart" || word == "--force") {
+        if (word == "--clear") return TakeClear(inlineValue);
+        if (word == "--extended" || word == "--restart" || word == "--force" || word == "--json") {
             if (inlineValue) return Fail("option " + word + " takes no value");
             TakeFlag(word);
             return;
         }
-        if (word != "--type" && word != "--port" && word != "--baud" && word != "--unit") {
+        if (word != "--type" && word != "--port" && word != "--baud" && word != "--unit" && word != "--csv" &&
+            word != "--watch" && word != "--count") {
             return Fail("unknown option " + word);
         }
         if (!inlineValue) {
@@ -92,13 +96,21 @@ private:
         if (option == "--extended") a.extended = true;
         if (option == "--restart") a.restart = true;
         if (option == "--force") a.force = true;
-        if (option != "--extended") writeOnlyOption = option;
+        if (option == "--json") a.json = true;
+        if (option == "--restart" || option == "--force") writeOnlyOption = option;
     }
 
     void TakeValue(const std::string& option, const std::string& value) {
         if (option == "--type") return TakeType(value);
         if (option == "--port") return TakePort(value);
         if (option == "--baud") return TakeBaud(value);
+        if (option == "--csv") {
+            result.arguments.csvFile = value;
+            monitorOptions.push_back(option);
+            return;
+        }
+        if (option == "--watch") return TakeWatch(value);
+        if (option == "--count") return TakeCount(value);
         TakeUnit(value);
     }
 
@@ -136,6 +148,30 @@ private:
         Fail("--baud takes 9600, 19200, 38400, 57600, 115200 or 230400, not \"" + value + "\"");
     }
 
+    // `--clear` alone clears the alarm list; `--clear NAME` names the counters to reset. A following word
+    // is its value unless it is an option or a command.
+    void TakeClear(std::optional<std::string> value) {
+        if (!value && next < words.size() && !words[next].starts_with("-") && !Commands.contains(words[next])) {
+            value = words[next++];
+        }
+        clearValue = value;
+        clearGiven = true;
+    }
+
+    void TakeWatch(const std::string& value) {
+        const auto ms = WatchIntervalOf(value);
+        if (!ms) return Fail("--watch takes 100 to 500 milliseconds, not \"" + value + "\"");
+        result.arguments.watch.intervalMs = ms;
+        monitorOptions.push_back("--watch");
+    }
+
+    void TakeCount(const std::string& value) {
+        const auto count = WatchCountOf(value);
+        if (!count) return Fail("--count takes a number of readings of 1 or more, not \"" + value + "\"");
+        result.arguments.watch.count = count;
+        monitorOptions.push_back("--count");
+    }
+
     void TakeUnit(const std::string& value) {
         const auto unit = WholeNumber(value);
         if (!unit || (*unit != 0 && *unit != 1)) return Fail("--unit takes 0 or 1, not \"" + value + "\"");
@@ -157,6 +193,7 @@ private:
             return Fail(writeOnlyOption + " belongs to the write command");
         }
         CheckUnitRules();
+        CheckMonitorRules();
         if (a.command == ECliCommand::Read) CheckSaveExtension();
     }
 
@@ -169,6 +206,38 @@ private:
             return Fail("--unit does not apply to " + name + ", which has no unit number");
         if (a.command == ECliCommand::Search && !unitNumbered) {
             Fail("search applies to VOSK, VOSK(MLIII), VOSK-LC and DRAVO, not to " + name);
+        }
+    }
+
+    // Each monitor option belongs to its commands; a monitor the window would not offer for the type is
+    // refused.
+    void CheckMonitorRules() {
+        auto& a = result.arguments;
+        const bool alarms = a.command == ECliCommand::Alarms;
+        const bool counters = a.command == ECliCommand::Counters;
+        const bool hardware = a.command == ECliCommand::Hardware;
+        for (const std::string& option : monitorOptions) {
+            if (option == "--csv" && !alarms) return Fail("--csv belongs to the alarms command");
+            if (option != "--csv" && !counters && !hardware)
+                return Fail(option + " belongs to the counters and hardware commands");
+        }
+        if (a.watch.count && !a.watch.intervalMs) return Fail("--count needs --watch");
+        if (clearGiven) {
+            if (alarms && clearValue) return Fail("alarms --clear takes no value");
+            if (counters && (!clearValue || !IsCounterClearName(*clearValue))) {
+                return Fail("counters --clear takes ERR_T, ERR_C, EMG, RTET or all, not \"" + clearValue.value_or("") +
+                            "\"");
+            }
+            if (!alarms && !counters) return Fail("--clear belongs to the alarms and counters commands");
+            a.clearAlarms = alarms;
+            if (counters) a.counterClear = *clearValue;
+        }
+        const std::optional<EMonitorCommand> monitor = alarms     ? std::optional(EMonitorCommand::Alarms)
+                                                       : counters ? std::optional(EMonitorCommand::Counters)
+                                                       : hardware ? std::optional(EMonitorCommand::Hardware)
+                                                                  : std::nullopt;
+        if (monitor) {
+            if (const std::string refusal = MonitorTypeRefusal(*monitor, a.type); !refusal.empty()) Fail(refusal);
         }
     }
 
@@ -185,6 +254,9 @@ private:
     std::size_t next = 0;
     std::vector<std::string> positional;
     std::string writeOnlyOption;
+    std::vector<std::string> monitorOptions;  // the monitor options given, for the command check
+    bool clearGiven = false;
+    std::optional<std::string> clearValue;
     SCliParseResult result;
 };
 

@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "cli/WatchLoop.h"
 #include "core/app/GwType.h"
 
-enum class ECliCommand { Help, Version, Search, Read, Write, Check, Show };
+enum class ECliCommand { Help, Version, Search, Read, Write, Check, Show, Alarms, Counters, Hardware };
 
 struct SCliArguments {
     ECliCommand command = ECliCommand::Help;
@@ -21,6 +22,11 @@ struct SCliArguments {
     bool restart = false;           // write --restart
     bool force = false;             // write --force
     std::string file;               // FILE of read, write, check and show
+    std::string csvFile;            // alarms --csv FILE
+    bool clearAlarms = false;       // alarms --clear
+    std::string counterClear;       // counters --clear ERR_T|ERR_C|EMG|RTET|all
+    SWatch watch;                   // --watch MS [--count N] of counters and hardware
+    bool json = false;              // --json: one JSON document instead of the text
 };
 
 struct SCliParseResult {

@@ -16,3 +16,9 @@ int RunWriteCommand(const SCliArguments& arguments, CConsoleHost& host);
 int RunCheckCommand(const SCliArguments& arguments, CConsoleHost& host);
 // show FILE: Open FILE and print the parameter set on `out`.
 int RunShowCommand(const SCliArguments& arguments, CConsoleHost& host, std::FILE* out);
+// alarms [--csv FILE] [--clear]: the alarm list window's read (after its Clear), its CSV file, its rows.
+int RunAlarmsCommand(const SCliArguments& arguments, CConsoleHost& host, std::FILE* out);
+// counters [--clear NAME|all] [--watch MS] [--count N]: the diagnostic counters window's readings.
+int RunCountersCommand(const SCliArguments& arguments, CConsoleHost& host, std::FILE* out, std::FILE* err);
+// hardware [--watch MS] [--count N]: the hardware monitor window's readings.
+int RunHardwareCommand(const SCliArguments& arguments, CConsoleHost& host, std::FILE* out);

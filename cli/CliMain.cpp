@@ -15,7 +15,8 @@ int UsageError(const std::string& reason, std::FILE* err) {
 }
 
 int RunCommand(const SCliArguments& arguments, std::FILE* out, std::FILE* err) {
-    CConsoleHost host({arguments.restart, arguments.force}, out, err);
+    // With --json standard output carries the document alone; the messages go to standard error.
+    CConsoleHost host({arguments.restart, arguments.force}, arguments.json ? err : out, err);
     switch (arguments.command) {
         case ECliCommand::Search:
             return RunSearchCommand(arguments, host, out);
@@ -27,6 +28,12 @@ int RunCommand(const SCliArguments& arguments, std::FILE* out, std::FILE* err) {
             return RunCheckCommand(arguments, host);
         case ECliCommand::Show:
             return RunShowCommand(arguments, host, out);
+        case ECliCommand::Alarms:
+            return RunAlarmsCommand(arguments, host, out);
+        case ECliCommand::Counters:
+            return RunCountersCommand(arguments, host, out, err);
+        case ECliCommand::Hardware:
+            return RunHardwareCommand(arguments, host, out);
         case ECliCommand::Help:
         case ECliCommand::Version:
             break;

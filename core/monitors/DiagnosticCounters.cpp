@@ -83,15 +83,17 @@ void CDiagnosticCounters::ResetClick(ECounter counter) {
 }
 
 int CDiagnosticCounters::Timer1Timer() {
-    if (busy || timer1Interval == 0) return COMM_OK;
-    // `busy` covers the reset writes as well as the read: a tick arriving while either waits for its
-    // reply must not start a second exchange.
-    busy = true;
-    ServeResetRequests();
-    const int result = ReadCounters();
-    busy = false;
+    if (poll.busy || poll.timerInterval == 0) return COMM_OK;
+    int result = COMM_OK;
+    {
+        // Covers the reset writes as well as the read: a tick arriving while either waits for its
+        // reply must not start a second exchange.
+        const CMonitorBusy busy(poll);
+        ServeResetRequests();
+        result = ReadCounters();
+    }
     if (result != COMM_OK) {
-        EndAfterFailedRead();
+        EndMonitorAfterFailedPoll(session, poll);
         return result;
     }
     ShowWords();
@@ -122,10 +124,4 @@ void CDiagnosticCounters::ShowWords() {
         const std::uint16_t word = words[static_cast<std::size_t>(row)];
         StringGrid1.Cell(1, row) = row == SCAN_TIME_ROW ? TenthsText(word) : ScaledDecimalText(word);
     }
-}
-
-void CDiagnosticCounters::EndAfterFailedRead() {
-    session.form.MenuMoniter1.enabled = false;
-    timer1Interval = 0;
-    closeRequested = true;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/app/ControlState.h"
+#include "core/monitors/MonitorWindow.h"
 #include "core/procedures/Session.h"
 
 inline constexpr int DIAGNOSTIC_TIMER_MS = 500;
@@ -27,7 +28,7 @@ public:
     explicit CDiagnosticCounters(CSession& session);
 
     // `Timer1`: serves the requested resets, then reads and shows the counters. 0, or the failure
-    // code of the read, after which the monitor has ended (see `closeRequested`).
+    // code of the read, after which the monitor has ended (see `poll.closeRequested`).
     int Timer1Timer();
     // A "Clear" button: only asks; the next tick writes the zero before it reads.
     void ResetClick(ECounter counter);
@@ -41,15 +42,13 @@ public:
     TextState bResetERRT, bResetERRC, bResetEMG, bResetRTET;
     std::array<bool, COUNTER_KINDS> resetRequested{};
     std::vector<std::uint16_t> words;  // the block last read, one word per row
-    bool busy = false;                 // a reset or the read is running: further ticks return at once
-    int timer1Interval = DIAGNOSTIC_TIMER_MS;
-    bool closeRequested = false;
+    // `busy` covers the reset writes and the read: ticks arriving meanwhile return at once.
+    SMonitorPoll poll{false, DIAGNOSTIC_TIMER_MS, false};
 
 private:
     void ServeResetRequests();
     int ReadCounters();
     void ShowWords();
-    void EndAfterFailedRead();
 
     CSession& session;
     int registerCount;

@@ -54,17 +54,18 @@ CHardwareMonitor::CHardwareMonitor(CSession& s) : session(s) {
 }
 
 int CHardwareMonitor::Timer1Timer() {
-    if (busy) return COMM_OK;
-    busy = true;
+    if (poll.busy) return COMM_OK;
     std::vector<std::uint16_t> read;
-    const int result = ReadHoldingRegisters(session, HARDWARE_FIRST_REGISTER, HARDWARE_VALUES, read);
-    if (result != COMM_OK) {
-        // Ticks arriving while the box is open stay idle; the next one after it tries again.
-        session.host.ShowMessageBox(MsgText[MSG_READ_FAILURE], MB_ICON_INFORMATION);
-        busy = false;
-        return result;
+    {
+        // Ticks arriving during the read or while its failure box is open stay idle; the next one
+        // after the box tries again.
+        const CMonitorBusy busy(poll);
+        const int result = ReadHoldingRegisters(session, HARDWARE_FIRST_REGISTER, HARDWARE_VALUES, read);
+        if (result != COMM_OK) {
+            session.host.ShowMessageBox(MsgText[MSG_READ_FAILURE], MB_ICON_INFORMATION);
+            return result;
+        }
     }
-    busy = false;
     for (std::size_t i = 0; i < HardwareRows.size(); ++i) {
         words[i] = read[i];
         values[i].text = HardwareValueText(HardwareRows[i], read[i], values[i].text);

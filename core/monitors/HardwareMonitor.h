@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/app/ControlState.h"
+#include "core/monitors/MonitorWindow.h"
 #include "core/procedures/Session.h"
 
 inline constexpr int HARDWARE_TIMER_MS = 2000;
@@ -43,7 +44,8 @@ public:
     std::string Caption;
     std::array<TextState, HARDWARE_VALUES> names, colons, values, units;
     std::array<std::uint16_t, HARDWARE_VALUES> words{};  // the ten words last read
-    bool busy = false;                                   // a read is running or its failure box is open
+    // `busy`: a read is running or its failure box is open. The window never closes itself.
+    SMonitorPoll poll{false, HARDWARE_TIMER_MS, false};
 
 private:
     CSession& session;

@@ -42,7 +42,10 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
 }
 
 // Reads both pipes until the child closed them, so that neither can fill up and stall it.
-void Collect(int outFd, int errFd, SCliRun& run, pid_t child) {
+// `interruptWhen`, when given, sends SIGINT once it holds.
+void Collect(int outFd, int errFd, SCliRun& run, pid_t child,
+             const std::function<bool(const SCliRun&)>& interruptWhen) {
+    bool interrupted = false;
     const auto deadline = std::chrono::steady_clock::now() + PROGRAM_LIMIT;
     pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
     std::string* sinks[2] = {&run.out, &run.err};
@@ -59,6 +62,10 @@ void Collect(int outFd, int errFd, SCliRun& run, pid_t child) {
             const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
             if (n > 0) {
                 sinks[i]->append(buffer, static_cast<std::size_t>(n));
+                if (interruptWhen && !interrupted && interruptWhen(run)) {
+                    kill(child, SIGINT);
+                    interrupted = true;
+                }
             } else {
                 fds[i].fd = -1;
                 --open;
@@ -69,8 +76,10 @@ void Collect(int outFd, int errFd, SCliRun& run, pid_t child) {
 
 }  // namespace
 
-SCliRun RunGwCliProgram(const std::vector<std::string>& args, const std::filesystem::path& configHome,
-                        int responseTimeoutMs) {
+namespace {
+
+SCliRun RunChild(const std::vector<std::string>& args, const std::filesystem::path& configHome,
+                 int responseTimeoutMs, const std::function<bool(const SCliRun&)>& interruptWhen) {
     std::vector<std::string> argvTexts{GWCLI_PROGRAM};
     argvTexts.insert(argvTexts.end(), args.begin(), args.end());
     std::vector<std::string> envTexts = ChildEnvironment(configHome, responseTimeoutMs);
@@ -91,13 +100,26 @@ SCliRun RunGwCliProgram(const std::vector<std::string>& args, const std::filesys
     }
     close(outPipe[1]);
     close(errPipe[1]);
-    if (child > 0) Collect(outPipe[0], errPipe[0], run, child);
+    if (child > 0) Collect(outPipe[0], errPipe[0], run, child, interruptWhen);
     close(outPipe[0]);
     close(errPipe[0]);
     int status = 0;
     if (child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status))
         run.status = WEXITSTATUS(status);
     return run;
+}
+
+}  // namespace
+
+SCliRun RunGwCliProgram(const std::vector<std::string>& args, const std::filesystem::path& configHome,
+                        int responseTimeoutMs) {
+    return RunChild(args, configHome, responseTimeoutMs, {});
+}
+
+SCliRun RunGwCliProgramInterrupted(const std::vector<std::string>& args,
+                                   const std::filesystem::path& configHome,
+                                   const std::function<bool(const SCliRun&)>& interruptWhen) {
+    return RunChild(args, configHome, 300, interruptWhen);
 }
 
 CTempFolder::CTempFolder() {

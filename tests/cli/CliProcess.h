@@ -1,6 +1,7 @@
 #pragma once
 // Runs the built gwcli as a child process with its own environment and collects what it printed.
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,10 @@ struct SCliRun {
 // and the reply time-out `responseTimeoutMs`; nothing else of the test's environment changes.
 SCliRun RunGwCliProgram(const std::vector<std::string>& args, const std::filesystem::path& configHome,
                         int responseTimeoutMs = 300);
+// The same, pressing Ctrl-C (SIGINT to the child) once `interruptWhen` holds for what it printed so far.
+SCliRun RunGwCliProgramInterrupted(const std::vector<std::string>& args,
+                                   const std::filesystem::path& configHome,
+                                   const std::function<bool(const SCliRun&)>& interruptWhen);
 
 // A temporary folder removed with everything in it when the object goes.
 class CTempFolder {

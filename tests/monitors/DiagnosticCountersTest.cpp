@@ -129,7 +129,7 @@ TEST_F(DiagnosticCountersOnSim, FailedResetShowsItsBoxAndTheMonitorGoesOn) {
     EXPECT_TRUE(Shown(MsgText[32]));
     EXPECT_EQ(host.boxes.back().style & MB_ICON_MASK, MB_ICON_ERROR);
     EXPECT_EQ(result, COMM_OK);
-    EXPECT_FALSE(monitor.closeRequested);
+    EXPECT_FALSE(monitor.poll.closeRequested);
     EXPECT_FALSE(monitor.resetRequested[3]);
 }
 
@@ -140,7 +140,7 @@ TEST_F(DiagnosticCountersOnSim, BusyCoversTheResetWritesAndTheRead) {
     monitor.ResetClick(ECounter::ERR_C);
     int nestedTicks = 0;
     host.onPump = [&] {
-        EXPECT_TRUE(monitor.busy);
+        EXPECT_TRUE(monitor.poll.busy);
         ++nestedTicks;
         monitor.Timer1Timer();
     };
@@ -148,7 +148,7 @@ TEST_F(DiagnosticCountersOnSim, BusyCoversTheResetWritesAndTheRead) {
     host.onPump = nullptr;
     EXPECT_GT(nestedTicks, 0);
     EXPECT_EQ(RequestsSince(0), (std::vector<std::pair<int, int>>{{0x10, 0xF189}, {0x03, 0xF187}}));
-    EXPECT_FALSE(monitor.busy);
+    EXPECT_FALSE(monitor.poll.busy);
 }
 
 TEST_F(DiagnosticCountersOnSim, FailedReadEndsTheMonitorAndDisablesTheMonitorMenu) {
@@ -164,10 +164,10 @@ TEST_F(DiagnosticCountersOnSim, FailedReadEndsTheMonitorAndDisablesTheMonitorMen
             FallSilent();
         }
         EXPECT_NE(monitor.Timer1Timer(), COMM_OK);
-        EXPECT_TRUE(monitor.closeRequested);
-        EXPECT_EQ(monitor.timer1Interval, 0);
+        EXPECT_TRUE(monitor.poll.closeRequested);
+        EXPECT_EQ(monitor.poll.timerInterval, 0);
         EXPECT_FALSE(session.form.MenuMoniter1.enabled);
-        EXPECT_FALSE(monitor.busy);
+        EXPECT_FALSE(monitor.poll.busy);
         EXPECT_FALSE(host.boxes.empty()) << "the transaction tells why";
         const std::size_t boxes = host.boxes.size();
         EXPECT_EQ(monitor.Timer1Timer(), COMM_OK) << "a stopped monitor does not poll";

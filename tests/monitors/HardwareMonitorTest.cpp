@@ -80,7 +80,7 @@ TEST_F(HardwareMonitorOnSim, FailedReadShowsTheBoxAndPollingGoesOn) {
         EXPECT_NE(monitor.Timer1Timer(), COMM_OK);
         EXPECT_EQ(host.boxes.back().text, MsgText[54]);
         EXPECT_EQ(host.boxes.back().style & MB_ICON_MASK, MB_ICON_INFORMATION);
-        EXPECT_FALSE(monitor.busy);
+        EXPECT_FALSE(monitor.poll.busy);
         EXPECT_TRUE(session.form.MenuMoniter1.enabled) << "this monitor leaves the menu alone";
         EXPECT_EQ(monitor.values[0].text, "24.1");
 
