@@ -46,6 +46,24 @@ TEST_F(SimStateFileTest, RoundTripKeepsEveryRegisterOfEveryUnit) {
     EXPECT_EQ(second.Ask("D103E0000001"), Reply("D10302BEEF"));
 }
 
+// A cleared alarm history stays empty over a restart of the simulator with the same state file, instead
+// of coming back with the records a fresh unit starts with.
+TEST_F(SimStateFileTest, ClearedAlarmHistoryStaysEmpty) {
+    CSimLine first(CSimLine::ConfigOf(GW_VOSK));
+    ASSERT_NE(first.core.Register(0, 0xF403), 0) << "a fresh unit has alarm records";
+    EXPECT_EQ(first.Ask("D045000F00000000"), Reply("D045000F"));
+    ASSERT_EQ(SaveSimState(first.core, path), 0);
+
+    CSimLine second(CSimLine::ConfigOf(GW_VOSK));
+    ASSERT_EQ(LoadSimState(second.core, path), 0);
+    for (int n = 0; n < SIM_ALARM_RECORDS; ++n) {
+        const auto firstWord = static_cast<std::uint16_t>(SIM_REG_ALARM_HISTORY + SIM_ALARM_RECORD_WORDS * n);
+        EXPECT_EQ(second.core.Register(0, static_cast<std::uint16_t>(firstWord + 2)), 0) << n;
+        EXPECT_EQ(second.core.Register(0, static_cast<std::uint16_t>(firstWord + 3)), 0) << n;
+        EXPECT_EQ(second.core.Register(0, static_cast<std::uint16_t>(firstWord + 1)), 0xFFFF) << n;
+    }
+}
+
 TEST_F(SimStateFileTest, LoadedUnitNumberGivesTheAddress) {
     std::ofstream(path) << "# saved by hand\nunit 0\nF201 0001\n";
     CSimLine line(CSimLine::ConfigOf(GW_VOSK_LC));
