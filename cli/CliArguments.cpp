@@ -22,7 +22,8 @@ struct SCommandRule {
 const std::map<std::string, SCommandRule, std::less<>> Commands = {
     {"search", {ECliCommand::Search, false}}, {"read", {ECliCommand::Read, true}},
     {"write", {ECliCommand::Write, true}},    {"check", {ECliCommand::Check, true}},
-    {"show", {ECliCommand::Show, true}},
+    {"show", {ECliCommand::Show, true}},      {"options", {ECliCommand::Options, true}},
+    {"edit", {ECliCommand::Edit, true}},      {"driver", {ECliCommand::Driver, false}},
 };
 
 std::optional<int> WholeNumber(std::string_view text) {
@@ -72,12 +73,13 @@ private:
             inlineValue = word.substr(eq + 1);
             word.resize(eq);
         }
-        if (word == "--extended" || word == "--restart" || word == "--force") {
+        if (word == "--extended" || word == "--restart" || word == "--force" || word == "--json") {
             if (inlineValue) return Fail("option " + word + " takes no value");
             TakeFlag(word);
             return;
         }
-        if (word != "--type" && word != "--port" && word != "--baud" && word != "--unit") {
+        if (word != "--type" && word != "--port" && word != "--baud" && word != "--unit" &&
+            word != "--option" && word != "--set") {
             return Fail("unknown option " + word);
         }
         if (!inlineValue) {
@@ -92,13 +94,17 @@ private:
         if (option == "--extended") a.extended = true;
         if (option == "--restart") a.restart = true;
         if (option == "--force") a.force = true;
-        if (option != "--extended") writeOnlyOption = option;
+        if (option == "--json") a.json = true;
+        if (option == "--restart") restartGiven = true;
+        if (option == "--force") writeOnlyOption = option;
     }
 
     void TakeValue(const std::string& option, const std::string& value) {
         if (option == "--type") return TakeType(value);
         if (option == "--port") return TakePort(value);
         if (option == "--baud") return TakeBaud(value);
+        if (option == "--option") return result.arguments.options.push_back(value);
+        if (option == "--set") return result.arguments.settings.push_back(value);
         TakeUnit(value);
     }
 
@@ -156,8 +162,26 @@ private:
         if (!writeOnlyOption.empty() && a.command != ECliCommand::Write) {
             return Fail(writeOnlyOption + " belongs to the write command");
         }
+        CheckAdvancedRules();
         CheckUnitRules();
         if (a.command == ECliCommand::Read) CheckSaveExtension();
+    }
+
+    // --restart, --option, --set and --json go with the commands that use them; driver is DRAVO's.
+    void CheckAdvancedRules() {
+        const auto& a = result.arguments;
+        if (restartGiven && a.command != ECliCommand::Write && a.command != ECliCommand::Driver)
+            return Fail("--restart belongs to the write and driver commands");
+        if (!a.options.empty() && a.command != ECliCommand::Edit)
+            return Fail("--option belongs to the edit command");
+        if (a.command == ECliCommand::Edit && a.options.empty())
+            return Fail("edit needs at least one --option");
+        if (!a.settings.empty() && a.command != ECliCommand::Driver)
+            return Fail("--set belongs to the driver command");
+        if (a.json && a.command != ECliCommand::Options && a.command != ECliCommand::Driver)
+            return Fail("--json belongs to the options and driver commands");
+        if (a.command == ECliCommand::Driver && a.type != GW_DRAVO)
+            return Fail("driver applies to DRAVO, not to " + std::string(GwUnitDataOf(a.type).name));
     }
 
     // Only the unit-numbered types have unit numbers to search for or to choose.
@@ -185,6 +209,7 @@ private:
     std::size_t next = 0;
     std::vector<std::string> positional;
     std::string writeOnlyOption;
+    bool restartGiven = false;
     SCliParseResult result;
 };
 

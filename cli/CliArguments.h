@@ -8,19 +8,22 @@
 
 #include "core/app/GwType.h"
 
-enum class ECliCommand { Help, Version, Search, Read, Write, Check, Show };
+enum class ECliCommand { Help, Version, Search, Read, Write, Check, Show, Options, Edit, Driver };
 
 struct SCliArguments {
     ECliCommand command = ECliCommand::Help;
     GwType type = GW_NONE;
-    std::optional<int> portNumber;  // --port given as a COM number
-    std::string portPath;           // --port given as a device path
-    std::optional<int> baudIndex;   // --baud as an index into BaudTable
-    std::optional<int> unitNo;      // --unit
-    bool extended = false;          // --extended: ExtendedMode for this run only
-    bool restart = false;           // write --restart
-    bool force = false;             // write --force
-    std::string file;               // FILE of read, write, check and show
+    std::optional<int> portNumber;      // --port given as a COM number
+    std::string portPath;               // --port given as a device path
+    std::optional<int> baudIndex;       // --baud as an index into BaudTable
+    std::optional<int> unitNo;          // --unit
+    bool extended = false;              // --extended: ExtendedMode for this run only
+    bool restart = false;               // write --restart, driver --restart
+    bool force = false;                 // write --force
+    bool json = false;                  // --json: options and driver print JSON
+    std::vector<std::string> options;   // edit --option "LABEL=CHOICE", in order
+    std::vector<std::string> settings;  // driver --set "NAME=VALUE", in order
+    std::string file;                   // FILE of read, write, check, show, options and edit
 };
 
 struct SCliParseResult {

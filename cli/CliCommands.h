@@ -16,3 +16,9 @@ int RunWriteCommand(const SCliArguments& arguments, CConsoleHost& host);
 int RunCheckCommand(const SCliArguments& arguments, CConsoleHost& host);
 // show FILE: Open FILE and print the parameter set on `out`.
 int RunShowCommand(const SCliArguments& arguments, CConsoleHost& host, std::FILE* out);
+// options FILE: Open FILE and print every option row the specialty / gateway parameter bit dialog shows.
+int RunOptionsCommand(const SCliArguments& arguments, CConsoleHost& host, std::FILE* out);
+// edit FILE --option "LABEL=CHOICE"...: Open FILE, choose the option rows' list texts, Save to FILE.
+int RunEditCommand(const SCliArguments& arguments, CConsoleHost& host, std::FILE* err);
+// driver [--set "NAME=VALUE"...] [--restart]: DRAVO's driver monitor parameters, read and written back.
+int RunDriverCommand(const SCliArguments& arguments, CConsoleHost& host, std::FILE* out, std::FILE* err);

@@ -27,6 +27,12 @@ int RunCommand(const SCliArguments& arguments, std::FILE* out, std::FILE* err) {
             return RunCheckCommand(arguments, host);
         case ECliCommand::Show:
             return RunShowCommand(arguments, host, out);
+        case ECliCommand::Options:
+            return RunOptionsCommand(arguments, host, out);
+        case ECliCommand::Edit:
+            return RunEditCommand(arguments, host, err);
+        case ECliCommand::Driver:
+            return RunDriverCommand(arguments, host, out, err);
         case ECliCommand::Help:
         case ECliCommand::Version:
             break;

@@ -33,7 +33,8 @@ void ApplyResponseTimeout(CCommUnit& link) {
 }
 
 bool NeedsUnit(ECliCommand command) {
-    return command == ECliCommand::Search || command == ECliCommand::Read || command == ECliCommand::Write;
+    return command == ECliCommand::Search || command == ECliCommand::Read || command == ECliCommand::Write ||
+           command == ECliCommand::Driver;
 }
 
 }  // namespace

@@ -6,6 +6,8 @@ constexpr std::string_view USAGE =
     "usage: gwcli --type TYPE [--port COM_NUMBER|DEVICE_PATH] [--baud BPS] [--unit 0|1] [--extended]\n"
     "             COMMAND [ARGS]\n"
     "commands: search | read FILE | write FILE [--restart] [--force] | check FILE | show FILE\n"
+    "          options FILE [--json] | edit FILE --option LABEL=CHOICE... |\n"
+    "          driver [--set NAME=VALUE...] [--restart] [--json]\n"
     "          gwcli --help | gwcli --version\n";
 
 constexpr std::string_view HELP =
@@ -25,6 +27,16 @@ constexpr std::string_view HELP =
     "  show FILE              print the parameter set readably: network, address, baud rate, sizes,\n"
     "                         one line per axis slot with its mode and reserve flag, unit block, option "
     "words\n"
+    "  options FILE [--json]  print every option row the specialty (KAVELIS) or gateway parameter bit\n"
+    "                         dialog shows for the file's set: the word it edits, label, choice, choices\n"
+    "  edit FILE --option \"LABEL=CHOICE\" [--option ...]\n"
+    "                         choose a list text in an option row by its label, as the dialog shows them\n"
+    "                         for the type, firmware and mode (\"PAGE:LABEL\" where a label stands on\n"
+    "                         more than one page); then save FILE with the checks of Save\n"
+    "  driver [--set \"NAME=VALUE\" ...] [--restart] [--json]\n"
+    "                         DRAVO with --extended: read and print the driver monitor parameters; with\n"
+    "                         --set (NAME the symbol, e.g. OMPV) write them all back, restart only with\n"
+    "                         --restart, and print them as read again\n"
     "  --help, --version\n"
     "\n"
     "options:\n"
@@ -43,7 +55,11 @@ constexpr std::string_view HELP =
     "Yes, because the command is the confirmation, except the restart question (Yes only with\n"
     "--restart) and the network type question (Yes only with --force).\n"
     "\n"
-    "exit status: 0 success; 1 the operation failed and its message was printed; 2 usage error.\n"
+    "--json prints the result of options and driver as one JSON object {\"rows\":[...]}.\n"
+    "\n"
+    "exit status: 0 success; 1 the operation failed and its message was printed (a driver value outside\n"
+    "its limits among them); 2 usage error (an option label or choice the dialog does not show, an\n"
+    "unknown or fixed driver parameter: the nearest names are printed).\n"
     "\n"
     "environment: GWCLI_RESPONSE_TIMEOUT_MS sets the reply time-out of the serial link in\n"
     "milliseconds (default 3000), XDG_CONFIG_HOME the folder of the settings file.\n";
