@@ -153,6 +153,8 @@ void CMainFormController::BuildCommands() {
         {"ToolButton2", [this] { ClosePort(); }},
         {"Button2", read},
         {"Button3", write},
+        {"MenuSpecial1", [this] { ShowSpecialParams(); }},
+        {"MenuDrvObsrv", [this] { ShowDriverMonitorParams(); }},
     };
     AddUnitServiceCommands();
     AddMonitorCommands();

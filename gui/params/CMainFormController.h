@@ -28,6 +28,9 @@ public:
     void ShowPortDialog();
     // The PIO pattern reminder (Help menu, and after a successful write unless hidden for the type).
     void ShowPioPattern();
+    // The Setting menu's specialty / gateway parameter bit dialog and the driver monitor parameters.
+    void ShowSpecialParams();
+    void ShowDriverMonitorParams();
     // The display refresh from the image.
     void RefreshDisplay();
     // Opens the parameter files named on the command line (one is opened, more are refused).
