@@ -19,8 +19,11 @@ struct SCliEdits {
     std::optional<int> unitNumber;
     std::optional<int> topAxis;
     std::optional<bool> multiDrop;
+    std::vector<std::string> options;  // --option "LABEL=CHOICE" of the option dialogs, in order
 
-    bool Any() const { return ip || mask || gateway || unitNumber || topAxis || multiDrop; }
+    bool Any() const {
+        return ip || mask || gateway || unitNumber || topAxis || multiDrop || !options.empty();
+    }
 };
 
 struct SCliArguments {
@@ -41,6 +44,10 @@ struct SCliArguments {
     std::optional<int> count;            // --count N readings
     std::string set;                     // registers --set +OFF=HEX[,+OFF=HEX...]
     bool fromGateway = false;            // axes --direction in
+    std::string csvFile;                 // alarms --csv FILE
+    bool clearAlarms = false;            // alarms --clear
+    std::string counterClear;            // counters --clear ERR_T|ERR_C|EMG|RTET|all
+    std::vector<std::string> settings;   // driver --set "NAME=VALUE", in order
     SCliEdits edits;                     // edit's changes
 };
 

@@ -3,9 +3,10 @@
 #include "cli/CliCommands.h"
 
 std::span<const SCliCommand* const> CliCommands() {
-    static constexpr std::array<const SCliCommand*, 9> commands = {
-        &SearchCommand, &ReadCommand,      &WriteCommand, &CheckCommand, &ShowCommand,
-        &TimeCommand,   &RegistersCommand, &AxesCommand,  &EditCommand,
+    static constexpr std::array<const SCliCommand*, 14> commands = {
+        &SearchCommand,   &ReadCommand,      &WriteCommand, &CheckCommand,  &ShowCommand,
+        &TimeCommand,     &RegistersCommand, &AxesCommand,  &AlarmsCommand, &CountersCommand,
+        &HardwareCommand, &OptionsCommand,   &EditCommand,  &DriverCommand,
     };
     return commands;
 }

@@ -10,4 +10,9 @@ extern const SCliCommand ShowCommand;       // Open FILE and print the parameter
 extern const SCliCommand TimeCommand;       // the time setting dialog's Confirm and Write
 extern const SCliCommand RegistersCommand;  // the register monitor and its RS485 SIO test write
 extern const SCliCommand AxesCommand;       // the axis monitor
+extern const SCliCommand AlarmsCommand;     // the alarm list, its Clear and its CSV
+extern const SCliCommand CountersCommand;   // the diagnostic counters monitor
+extern const SCliCommand HardwareCommand;   // the hardware monitor
+extern const SCliCommand OptionsCommand;    // the option dialogs' rows for a file
+extern const SCliCommand DriverCommand;     // the DRAVO driver monitor parameters
 extern const SCliCommand EditCommand;       // the unit number and EtherNet/IP dialogs on a file, then Save

@@ -73,7 +73,9 @@ void CConsoleHost::PrintDetail(std::string_view detail) {
 }
 
 int CConsoleHost::AnswerOf(std::string_view text) const {
-    if (text == MsgText[MSG_RESTART_QUESTION]) return answers.restart ? ID_YES : ID_NO;
+    // The restart question stands alone after a parameter write, and after the success note in one box
+    // after a write of the driver parameters.
+    if (text.ends_with(MsgText[MSG_RESTART_QUESTION])) return answers.restart ? ID_YES : ID_NO;
     if (text == MsgText[MSG_DIFFERENT_NETWORK_QUESTION]) return answers.differentNetwork ? ID_YES : ID_NO;
     return ID_YES;
 }

@@ -7,6 +7,7 @@
 #include "cli/CliFileArgument.h"
 #include "cli/CliFileContext.h"
 #include "cli/CliSessionSetup.h"
+#include "cli/OptionEdits.h"
 #include "core/service/EtherIpSet.h"
 #include "core/service/UnitParaSet.h"
 
@@ -71,6 +72,9 @@ void AddEditOptions(CLI::App& command, SCliArguments& arguments) {
             edits.multiDrop = value == "on";
         },
         "on|off");
+    command.add_option(
+        "--option", edits.options,
+        "\"LABEL=CHOICE\": choose a list text of an option row, as the option dialogs show it");
 }
 
 std::string EditProblem(const SCliArguments& arguments) {
@@ -119,7 +123,7 @@ int ApplyAddressEdits(const SCliEdits& edits, CSession& session, CConsoleHost& h
     return dialog.Button1Click() ? CLI_OK : CLI_FAILED;
 }
 
-int RunEdit(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput&) {
+int RunEdit(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput& output) {
     const SCliEdits& edits = arguments.edits;
     CSession session(host);
     PrepareFileSession(session, arguments);
@@ -137,6 +141,8 @@ int RunEdit(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput
     if (addresses) {
         if (const int status = ApplyAddressEdits(edits, session, host); status != CLI_OK) return status;
     }
+    if (const int status = ApplyOptionEdits(session, edits.options, output.err); status != CLI_OK)
+        return status;
     return SaveParameterFileCommand(file.context) == 0 ? CLI_OK : CLI_FAILED;
 }
 
@@ -145,8 +151,8 @@ int RunEdit(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput
 const SCliCommand EditCommand = {
     "edit",
     "edit FILE [--ip A.B.C.D] [--mask A.B.C.D] [--gateway A.B.C.D] [--unit-number N] [--top-axis N] "
-    "[--multidrop on|off]",
-    "change FILE as the unit number and EtherNet/IP dialogs would, then save it\n"
+    "[--multidrop on|off] [--option \"LABEL=CHOICE\" ...]",
+    "change FILE as the unit number, EtherNet/IP and option dialogs would, then save it\n"
     "with Save's checks (nothing is written when a check fails); an option the\n"
     "dialogs do not offer for the type or network exits 2, a value they refuse\n"
     "prints their message and exits 1\n",

@@ -54,7 +54,8 @@ class CliCheckMalformed : public CliTest, public ::testing::WithParamInterface<S
 std::string RefusedLineDetail(const std::string& file, const std::string& line, bool tooLong = false) {
     const std::string text = ReadWholeFile(file);
     int number = 1;
-    for (std::size_t pos = 0; text.compare(pos, line.size(), line) != 0; ++number) pos = text.find('\n', pos) + 1;
+    for (std::size_t pos = 0; text.compare(pos, line.size(), line) != 0; ++number)
+        pos = text.find('\n', pos) + 1;
     return "gwcli: File: " + file + "\ngwcli: Line " + std::to_string(number) +
            (tooLong ? " is longer than a parameter file line may be\n" : ": " + line + "\n");
 }

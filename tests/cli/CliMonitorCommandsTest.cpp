@@ -7,13 +7,6 @@
 
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
 TEST_F(CliOnSim, RegistersPrintsBothAreasAsTheWindowShowsThem) {
     Serve(SimOf(GW_VOSK));
     SetUnitRegister(0xF647, 0xABCD);

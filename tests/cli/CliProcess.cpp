@@ -100,7 +100,8 @@ SCliRun RunGwCliProgram(const std::vector<std::string>& args, const std::filesys
     return run;
 }
 
-SCliRun RunGwCliProgramInterrupted(const std::vector<std::string>& args, const std::filesystem::path& configHome,
+SCliRun RunGwCliProgramInterrupted(const std::vector<std::string>& args,
+                                   const std::filesystem::path& configHome,
                                    const std::string& interruptAfter) {
     std::vector<std::string> argvTexts{GWCLI_PROGRAM};
     argvTexts.insert(argvTexts.end(), args.begin(), args.end());

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,14 @@ inline std::size_t Occurrences(const std::string& haystack, const std::string& n
     for (auto at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + 1))
         ++count;
     return count;
+}
+
+// The lines of what a program printed.
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
 }
 
 inline std::string GoldenFile(std::string_view name) {

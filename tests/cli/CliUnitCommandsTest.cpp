@@ -169,7 +169,8 @@ TEST_F(CliTest, UnopenablePortGivesThePortMessage) {
         args.insert(args.begin(), {"--port", nowhere});
         const SCliRun run = Cli(type, args);
         EXPECT_EQ(run.status, 1) << args[2];
-        EXPECT_NE(run.err.find(Printed(CommonMsgText[50]) + "gwcli: Device: " + nowhere + "\ngwcli: No such device\n"),
+        EXPECT_NE(run.err.find(Printed(CommonMsgText[50]) + "gwcli: Device: " + nowhere +
+                               "\ngwcli: No such device\n"),
                   std::string::npos)
             << args[2] << run.err;
     }

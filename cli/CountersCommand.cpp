@@ -1,0 +1,81 @@
+#include <CLI/CLI.hpp>
+
+#include "cli/CliCommands.h"
+#include "cli/CliExitStatus.h"
+#include "cli/MonitorCommandRules.h"
+#include "cli/MonitorOptions.h"
+#include "cli/MonitorRowsReport.h"
+#include "cli/MonitorSessionSetup.h"
+#include "cli/MonitorWatch.h"
+#include "core/monitors/DiagnosticCounters.h"
+
+namespace {
+
+constexpr std::uint16_t KAVELIS_GVER_COUNTERS = 12;  // older KAVELIS firmware has no counters menu item
+
+void AddCountersOptions(CLI::App& command, SCliArguments& arguments) {
+    command.add_option_function<std::string>(
+        "--clear",
+        [&arguments](const std::string& value) {
+            if (!IsCounterClearName(value))
+                throw CLI::ValidationError("counters --clear takes ERR_T, ERR_C, EMG, RTET or all, not \"" +
+                                           value + "\"");
+            arguments.counterClear = value;
+        },
+        "ERR_T|ERR_C|EMG|RTET|all: press that Clear button before the reading");
+    AddWatchOptions(command, arguments);
+}
+
+// Presses the Clear buttons `--clear` names; false with the reason printed when the window would not
+// show that button for this unit.
+bool PressClearButtons(CDiagnosticCounters& monitor, const std::string& name, std::FILE* err) {
+    if (name.empty()) return true;
+    for (int i = 0; i < COUNTER_KINDS; ++i) {
+        const auto counter = static_cast<ECounter>(i);
+        ECounter named{};
+        const bool wanted = name == "all" || (CounterOfName(name, named) && named == counter);
+        if (!wanted) continue;
+        if (!monitor.ResetButton(counter).visible) {
+            if (name == "all") continue;
+            std::fprintf(err, "gwcli: counters: %s has no Clear button for this unit%s\n", name.c_str(),
+                         counter == ECounter::RTET ? " (it needs --extended)" : "");
+            return false;
+        }
+        monitor.ResetClick(counter);
+    }
+    return true;
+}
+
+int RunCounters(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput& output) {
+    CSession session(host);
+    if (!PrepareMonitorSession(session, host, arguments)) return CLI_FAILED;
+    if (session.program.SelectedGwType == GW_KAVELIS && session.image.Word(GVER) < KAVELIS_GVER_COUNTERS) {
+        std::fprintf(output.err,
+                     "gwcli: counters: the diagnostic counters need KAVELIS firmware 12 or later\n");
+        return CLI_USAGE;
+    }
+    CDiagnosticCounters monitor(session);
+    if (!PressClearButtons(monitor, arguments.counterClear, output.err)) return CLI_USAGE;
+    const bool watching = arguments.watchMs.has_value();
+    const bool ok = RunMonitorReadings(arguments.watchMs, arguments.count, [&] {
+        if (monitor.Timer1Timer() != 0) return false;
+        PrintMonitorReading(CountersReportOf(monitor), output, watching);
+        return true;
+    });
+    return ok ? CLI_OK : CLI_FAILED;
+}
+
+}  // namespace
+
+const SCliCommand CountersCommand = {
+    "counters",
+    "counters [--clear ERR_T|ERR_C|EMG|RTET|all] [--watch MS] [--count N]",
+    "scan time and error counters; the rows follow the type, its firmware and --extended\n"
+    "as in the window (RTET only with --extended); --clear resets before the reading;\n"
+    "--json: {\"rows\":[{\"name\",\"value\",\"raw\"}, ...]}, one line per reading\n",
+    AddCountersOptions,
+    nullptr,
+    RunCounters,
+    true,
+    true,
+};

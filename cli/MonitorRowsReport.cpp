@@ -1,0 +1,51 @@
+#include "cli/MonitorRowsReport.h"
+
+#include <algorithm>
+
+SMonitorReport CountersReportOf(const CDiagnosticCounters& monitor) {
+    SMonitorReport report;
+    const GridState& grid = monitor.StringGrid1;
+    for (int row = 0; row < grid.rowCount; ++row) {
+        const auto r = static_cast<std::size_t>(row);
+        report.rows.push_back({grid.Cell(0, row), grid.Cell(1, row),
+                               r < monitor.words.size() ? monitor.words[r] : std::uint16_t{0}, std::nullopt});
+    }
+    return report;
+}
+
+SMonitorReport HardwareReportOf(const CHardwareMonitor& monitor) {
+    SMonitorReport report;
+    for (std::size_t i = 0; i < monitor.names.size(); ++i) {
+        report.rows.push_back(
+            {monitor.names[i].text, monitor.values[i].text, monitor.words[i], monitor.units[i].text});
+    }
+    return report;
+}
+
+std::string MonitorReportText(const SMonitorReport& report) {
+    std::size_t width = 0;
+    for (const SMonitorReportRow& row : report.rows) width = std::max(width, row.name.size());
+    std::string text;
+    for (const SMonitorReportRow& row : report.rows) {
+        text += row.name + std::string(width - row.name.size() + 2, ' ') + row.value;
+        if (row.unit) text += " " + *row.unit;
+        text += "\n";
+    }
+    return text;
+}
+
+CliJson MonitorReportJson(const SMonitorReport& report) {
+    CliJson rows = CliJson::array();
+    for (const SMonitorReportRow& row : report.rows) {
+        CliJson item{{"name", row.name}, {"value", row.value}, {"raw", row.raw}};
+        if (row.unit) item["unit"] = *row.unit;
+        rows.push_back(item);
+    }
+    return {{"rows", rows}};
+}
+
+void PrintMonitorReading(const SMonitorReport& report, const SCliOutput& output, bool watching) {
+    if (output.json) return PrintJson(output, MonitorReportJson(report));
+    std::fputs((MonitorReportText(report) + (watching ? "\n" : "")).c_str(), output.out);
+    std::fflush(output.out);
+}
