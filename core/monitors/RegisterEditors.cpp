@@ -1,18 +1,13 @@
 #include "core/monitors/RegisterEditors.h"
 
+#include "core/app/HexTextToValue.h"
+
 namespace {
 
 constexpr int BIN_TEXT_LENGTH = 19;
 
 bool IsSeparator(int position) {
     return position == 4 || position == 9 || position == 14;
-}
-
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
 }
 
 }  // namespace
@@ -25,12 +20,8 @@ std::optional<char> HexEditorKey(char key) {
 
 std::optional<std::uint16_t> HexEditorValue(const std::string& text) {
     if (text.empty() || text.size() > 4) return std::nullopt;
-    unsigned value = 0;
-    for (const char c : text) {
-        const int digit = HexDigitValue(c);
-        if (digit < 0) return std::nullopt;
-        value = value * 16 + static_cast<unsigned>(digit);
-    }
+    std::uint32_t value = 0;
+    if (HexTextToValue(text, &value) != 0) return std::nullopt;
     return static_cast<std::uint16_t>(value);
 }
 
