@@ -78,8 +78,11 @@ std::string BuildUsage() {
 }
 
 std::string BuildHelp() {
-    // The usage first, as manual page generators expect it.
-    std::string text = "Usage: " + std::string(PROGRAM_LINE);
+    // The usage first and on one line, as manual page generators expect it.
+    std::string programLine(PROGRAM_LINE);
+    const std::size_t wrap = programLine.find("\n ");
+    programLine.replace(wrap, programLine.find_first_not_of(' ', wrap + 1) - wrap, " ");
+    std::string text = "Usage: " + programLine;
     text += "\n";
     text += INTRODUCTION;
     for (const SCliCommand* command : CliCommands()) text += CommandHelp(*command);
