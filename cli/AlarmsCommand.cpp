@@ -4,7 +4,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliExitStatus.h"
 #include "cli/MonitorCommandRules.h"
-#include "cli/MonitorSessionSetup.h"
+#include "cli/MonitorConnection.h"
 #include "core/monitors/AlarmList.h"
 
 namespace {
@@ -20,7 +20,7 @@ std::string AlarmsProblem(const SCliArguments& arguments) {
 
 int RunAlarms(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput& output) {
     CSession session(host);
-    if (!PrepareMonitorSession(session, host, arguments)) return CLI_FAILED;
+    if (ConnectForMonitor(session, host, arguments) != CLI_OK) return CLI_FAILED;
     CAlarmList list(session);
     // --clear is the Clear button: clear without asking, then read the list again.
     const int read = arguments.clearAlarms ? list.bClearClick() : list.ReadList();
@@ -49,5 +49,5 @@ const SCliCommand AlarmsCommand = {
     AlarmsProblem,
     RunAlarms,
     true,
-    true,
+    false,
 };

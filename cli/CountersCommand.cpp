@@ -3,9 +3,9 @@
 #include "cli/CliCommands.h"
 #include "cli/CliExitStatus.h"
 #include "cli/MonitorCommandRules.h"
+#include "cli/MonitorConnection.h"
 #include "cli/MonitorOptions.h"
 #include "cli/MonitorRowsReport.h"
-#include "cli/MonitorSessionSetup.h"
 #include "cli/MonitorWatch.h"
 #include "core/monitors/DiagnosticCounters.h"
 
@@ -48,7 +48,7 @@ bool PressClearButtons(CDiagnosticCounters& monitor, const std::string& name, st
 
 int RunCounters(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput& output) {
     CSession session(host);
-    if (!PrepareMonitorSession(session, host, arguments)) return CLI_FAILED;
+    if (ConnectForMonitor(session, host, arguments) != CLI_OK) return CLI_FAILED;
     if (session.program.SelectedGwType == GW_KAVELIS && session.image.Word(GVER) < KAVELIS_GVER_COUNTERS) {
         std::fprintf(output.err,
                      "gwcli: counters: the diagnostic counters need KAVELIS firmware 12 or later\n");
@@ -77,5 +77,5 @@ const SCliCommand CountersCommand = {
     nullptr,
     RunCounters,
     true,
-    true,
+    false,
 };

@@ -17,7 +17,8 @@ void AddDriverOptions(CLI::App& command, SCliArguments& arguments) {
 }
 
 std::string DriverProblem(const SCliArguments& arguments) {
-    if (arguments.type != GW_DRAVO) return "driver: the driver monitor parameters are offered for DRAVO only";
+    if (arguments.type != GW_DRAVO)
+        return "driver applies to DRAVO, not to " + std::string(GwUnitDataOf(arguments.type).name);
     return {};
 }
 

@@ -1,9 +1,9 @@
 #include "cli/CliCommands.h"
 #include "cli/CliExitStatus.h"
 #include "cli/MonitorCommandRules.h"
+#include "cli/MonitorConnection.h"
 #include "cli/MonitorOptions.h"
 #include "cli/MonitorRowsReport.h"
-#include "cli/MonitorSessionSetup.h"
 #include "cli/MonitorWatch.h"
 #include "core/monitors/HardwareMonitor.h"
 
@@ -15,7 +15,7 @@ std::string HardwareProblem(const SCliArguments& arguments) {
 
 int RunHardware(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput& output) {
     CSession session(host);
-    if (!PrepareMonitorSession(session, host, arguments)) return CLI_FAILED;
+    if (ConnectForMonitor(session, host, arguments) != CLI_OK) return CLI_FAILED;
     CHardwareMonitor monitor(session);
     const bool watching = arguments.watchMs.has_value();
     bool lastFailed = false;
@@ -41,5 +41,5 @@ const SCliCommand HardwareCommand = {
     HardwareProblem,
     RunHardware,
     true,
-    true,
+    false,
 };
