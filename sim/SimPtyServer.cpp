@@ -12,6 +12,7 @@
 
 #include "core/link/LineTiming.h"
 #include "sim/SimFrame.h"
+#include "sim/SimPacingPriority.h"
 #include "sim/SimStateFile.h"
 
 namespace {
@@ -108,6 +109,7 @@ void CSimPtyServer::RemoveLink() {
 }
 
 void CSimPtyServer::Serve() {
+    if (pace_) RaisePacingThreadPriority();
     std::vector<std::uint8_t> frame;
     std::chrono::steady_clock::time_point frameStart{};
     while (!stopping_) {
