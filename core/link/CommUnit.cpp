@@ -9,6 +9,7 @@
 #include "core/app/ComPortMapping.h"
 #include "core/link/Crc16Modbus.h"
 #include "core/link/LineTiming.h"
+#include "core/link/ReplyFrameLength.h"
 #include "core/link/TermiosPort.h"
 
 namespace {
@@ -215,6 +216,32 @@ int CCommUnit::FinishFrame(const std::uint8_t* buffer, std::size_t length) const
     return matches ? COMM_OK : COMM_CRC_ERROR;
 }
 
+// Appends what the driver holds, never past the frame limit: a read that would cross it only needs to
+// cross it by one byte to be refused. `got` says whether bytes came; their time is the last byte's.
+int CCommUnit::ReadAvailable(std::uint8_t* buffer, std::size_t& length, bool& got) {
+    got = false;
+    const long count = port->Read(buffer + length, std::min(RX_FRAME_LIMIT, RX_BUFFER_SIZE - length));
+    if (count < 0) return Failure(COMM_LINE_ERROR);
+    if (count == 0) return COMM_OK;
+    if (length + static_cast<std::size_t>(count) > RX_FRAME_LIMIT) return COMM_RX_OVERFLOW;
+    length += static_cast<std::size_t>(count);
+    lastByteAt = Clock::now();
+    got = true;
+    return COMM_OK;
+}
+
+// While the frame's header announces more bytes than have come, all but the last of them must still
+// cross the wire: until then there is nothing to wait for byte by byte. The last byte is awaited with a
+// poll again, so that the end of the frame is still seen at its silence.
+CCommUnit::Clock::time_point CCommUnit::AnnouncedRestOnWire(const std::uint8_t* frame,
+                                                            std::size_t length) const {
+    // Before the header is in, the shortest frame is all that is certain.
+    const std::size_t announced =
+        std::clamp(AnnouncedReplyLength(frame, length), SHORTEST_FRAME, RX_FRAME_LIMIT);
+    if (length == 0 || announced <= length + 1) return Clock::time_point::min();
+    return lastByteAt + WireTime(announced - length - 1, Bps());
+}
+
 // Collects bytes until the line has been silent for the end-of-frame gap after the last of them. Each
 // pass reads what is there and then waits once, until the gap would end, the time-out would run out or
 // the events are to be pumped, whichever comes first; new bytes end the wait at once.
@@ -230,21 +257,24 @@ int CCommUnit::Receive(std::uint8_t* buffer, std::size_t& length) {
         SLineErrors errors;
         const bool statusKnown = port->QueryLineErrors(errors) == 0;
         if (!statusKnown && port->DeviceGone()) return DropVanishedLink(COMM_LINE_ERROR);
+        bool got = false;
         if (statusKnown) {
             if (errors.Any()) return LineErrorCode(errors);
-            // Never past the buffer: a read that would cross the frame limit only needs to cross it by
-            // one byte to be refused.
-            const long got = port->Read(buffer + length, std::min(RX_FRAME_LIMIT, RX_BUFFER_SIZE - length));
-            if (got < 0) return Failure(COMM_LINE_ERROR);
-            if (got > 0) {
-                if (length + static_cast<std::size_t>(got) > RX_FRAME_LIMIT) return COMM_RX_OVERFLOW;
-                length += static_cast<std::size_t>(got);
-                frameLastByte = lastByteAt = Clock::now();
-            }
+            if (const int result = ReadAvailable(buffer, length, got); result != COMM_OK) return result;
+            if (got) frameLastByte = lastByteAt;
         }
         const auto now = Clock::now();
         const auto frameEnd = frameLastByte + gap;
         if (length >= SHORTEST_FRAME && now >= frameEnd) {
+            // The silence is judged on a clock read after the last read: bytes that came in between
+            // (this thread held up on a busy machine) belong to the frame, which then goes on.
+            if (statusKnown) {
+                if (const int result = ReadAvailable(buffer, length, got); result != COMM_OK) return result;
+                if (got) {
+                    frameLastByte = lastByteAt;
+                    continue;
+                }
+            }
             // The user interface sees every reply as it ends, however quickly it came.
             if (processPendingEvents) processPendingEvents();
             return FinishFrame(buffer, length);
@@ -255,6 +285,8 @@ int CCommUnit::Receive(std::uint8_t* buffer, std::size_t& length) {
             // Nothing can be read while the driver does not answer: sleep, but not for long.
             const auto pumpDue = PumpIfDue();
             SleepUntil(std::min({until, Clock::now() + EVENT_PUMP_INTERVAL, pumpDue}));
+        } else if (const auto restOnWire = AnnouncedRestOnWire(buffer, length); restOnWire > now) {
+            SleepUntil(std::min({deadline, restOnWire, PumpIfDue()}));
         } else if (WaitForInput(until) == PortWait::Gone) {
             return DropVanishedLink(COMM_LINE_ERROR);
         }

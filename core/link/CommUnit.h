@@ -90,6 +90,8 @@ private:
     // Waits until `until` (earlier when input comes, or when the events are to be pumped). Gone when
     // the device has gone.
     PortWait WaitForInput(Clock::time_point until);
+    int ReadAvailable(std::uint8_t* buffer, std::size_t& length, bool& got);
+    Clock::time_point AnnouncedRestOnWire(const std::uint8_t* frame, std::size_t length) const;
     void SleepUntil(Clock::time_point until);
     // Holds back until the line has been silent for the end-of-frame gap. COMM_FAILED when the device
     // has gone.

@@ -60,6 +60,29 @@ TEST(FrameEnd, FrameOfFourBytesNeverEnds) {
     EXPECT_EQ(line.Exchange(request), COMM_TIMEOUT);
 }
 
+// A reply whose header announces its length: the link sleeps through the bytes that must still be on
+// the wire instead of waking for each of them, and still ends the frame at the silence after its last
+// byte. A header that announces more than comes ends at that silence too, as a broken frame.
+TEST(FrameEnd, AnnouncedRestIsSleptThroughNotPolledByteByByte) {
+    Bytes longReply{0xD0, 0x03, 0x20};
+    for (std::uint8_t i = 0; i < 32; ++i) longReply.push_back(i);
+    longReply = WithCrc(longReply);
+    const auto byteTime = WireTime(1, 9600);
+    TimedReply paced;
+    for (std::size_t i = 0; i < longReply.size(); ++i)
+        paced.push_back({{longReply[i]}, milliseconds(5) + byteTime * static_cast<long>(i)});
+
+    SScriptedLink line(false);
+    line.port->replies = {paced, TimedReply(paced.begin(), paced.begin() + 6)};
+    Bytes frame;
+    EXPECT_EQ(line.Exchange(request, &frame), COMM_OK);
+    EXPECT_EQ(frame, longReply);
+    EXPECT_LE(line.port->waits.size(), 6u) << "not one wake-up for each of " << longReply.size() << " bytes";
+
+    EXPECT_EQ(line.Exchange(request, &frame), COMM_CRC_ERROR);
+    EXPECT_EQ(frame.size(), 6u);
+}
+
 // With a user interface, no wait is longer than the pump interval, and the events are pumped while a
 // silent line is waited out; without one, nothing is pumped at all.
 TEST(EventPump, LongWaitsAreCutIntoPumpIntervals) {

@@ -57,7 +57,14 @@ SimBytes ReceiveFrameAsTheTool(int fd, int bps) {
             lastByte = Clock::now();
         }
         const auto left = lastByte + gap - Clock::now();
-        if (left <= Clock::duration::zero()) return frame;
+        if (left <= Clock::duration::zero()) {
+            // Judged after the clock was read: what came meanwhile still belongs to the frame.
+            const ssize_t late = ::read(fd, buffer, sizeof buffer);
+            if (late <= 0) return frame;
+            frame.insert(frame.end(), buffer, buffer + late);
+            lastByte = Clock::now();
+            continue;
+        }
         pollfd wait{fd, POLLIN, 0};
         ::poll(&wait, 1, static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(left).count()));
     }
