@@ -59,9 +59,13 @@ std::string MissingPortReason(const SCliArguments& arguments) {
     return "no port: give --port, or choose the port once in the desktop tool";
 }
 
-std::vector<int> SearchUnits(CSession& session, CConsoleHost& host) {
+std::vector<int> SearchUnits(CSession& session, CConsoleHost& host, std::optional<int> onlyUnitNo) {
     CSearchUnit search(session.link, host, session.form.flags, session.program.Comm, session.unitAxisSlots);
-    search.Timer1Timer();
+    if (onlyUnitNo) {
+        search.ProbeOneUnit(*onlyUnitNo);
+    } else {
+        search.Timer1Timer();
+    }
     if (search.foundUnits.empty() && session.form.flags.portOpen)
         host.Print(MsgText[MSG_NO_UNIT], MB_ICON_ERROR);
     return search.foundUnits;
@@ -70,15 +74,12 @@ std::vector<int> SearchUnits(CSession& session, CConsoleHost& host) {
 SUnitChoice ChooseUnit(CSession& session, CConsoleHost& host, const SCliArguments& arguments) {
     SProgramValues& program = session.program;
     if ((program.SelectedGwType & GW_UNIT_NUMBERED_MASK) == 0) return {true, 0, 0};
-    const std::vector<int> found = SearchUnits(session, host);
-    for (const int unitNo : found) {
-        if (arguments.unitNo && *arguments.unitNo != unitNo) continue;
-        program.GwSlaveAddress = GwSlaveAddressOf(program.SelectedGwType, unitNo);
-        return {true, unitNo, session.unitAxisSlots[static_cast<std::size_t>(unitNo)]};
-    }
-    // The unit --unit names did not answer.
-    if (!found.empty()) host.Print(MsgText[MSG_NO_UNIT], MB_ICON_ERROR);
-    return {};
+    // --unit probes only the unit it names; without it the first unit that answers is taken.
+    const std::vector<int> found = SearchUnits(session, host, arguments.unitNo);
+    if (found.empty()) return {};
+    const int unitNo = found.front();
+    program.GwSlaveAddress = GwSlaveAddressOf(program.SelectedGwType, unitNo);
+    return {true, unitNo, session.unitAxisSlots[static_cast<std::size_t>(unitNo)]};
 }
 
 void LayOutMainWindow(CSession& session, int unitAxisSlots) {

@@ -2,6 +2,7 @@
 // Brings a tool session into the state the desktop tool reaches at start: the settings file's values
 // with the command line's port, speed and ExtendedMode over them, the unit chosen by the unit search,
 // and the main window laid out for the type.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,14 +19,14 @@ void ApplyRunSettings(CSession& session, const SCliArguments& arguments);
 // file names a port; empty when there is nothing to object to.
 std::string MissingPortReason(const SCliArguments& arguments);
 
-// The unit search of the start-up: the unit numbers that answered, in order. It opens the port and
-// leaves it open; when it found nothing on an open port, "Nothing GW Unit" has been printed (a port that
-// could not be opened was reported by the search itself).
-std::vector<int> SearchUnits(CSession& session, CConsoleHost& host);
+// The unit search of the start-up: the unit numbers that answered, in order; with `onlyUnitNo` just
+// that unit is probed. It opens the port and leaves it open; when it found nothing on an open port,
+// "Nothing GW Unit" has been printed (a port that could not be opened was reported by the search itself).
+std::vector<int> SearchUnits(CSession& session, CConsoleHost& host, std::optional<int> onlyUnitNo = {});
 
 // The unit the commands talk to. For the unit-numbered types the unit search runs (it opens the port
-// and leaves it open); `--unit` picks among the units found, otherwise the first. `found` is false after
-// the reason was printed.
+// and leaves it open); `--unit` probes only the unit it names, otherwise the first unit found is taken.
+// `found` is false after the reason was printed.
 struct SUnitChoice {
     bool found = false;
     int unitNo = 0;

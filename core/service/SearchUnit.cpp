@@ -64,11 +64,20 @@ std::array<std::string_view, 3> CSearchUnit::Label1Texts() {
 void CSearchUnit::Timer1Timer() {
     if (!timer1Enabled) return;
     timer1Enabled = false;
+    SearchFrom(0, SEARCHED_UNIT_COUNT - 1);
+}
+
+void CSearchUnit::ProbeOneUnit(int unitNo) {
+    timer1Enabled = false;
+    SearchFrom(unitNo, unitNo);
+}
+
+void CSearchUnit::SearchFrom(int firstUnitNo, int lastUnitNo) {
     if (!OpenPort() || !SwitchSpeed()) {
         EndWithoutUnits();
         return;
     }
-    for (int unitNo = 0; unitNo < SEARCHED_UNIT_COUNT; ++unitNo) TryUnit(unitNo);
+    for (int unitNo = firstUnitNo; unitNo <= lastUnitNo; ++unitNo) TryUnit(unitNo);
     ShowResult();
 }
 

@@ -37,6 +37,9 @@ public:
 
     // `Timer1`'s only tick: runs the whole search.
     void Timer1Timer();
+    // The same search for one unit number only (0 or 1), for callers that know which unit they want:
+    // no time-out is spent on the other one.
+    void ProbeOneUnit(int unitNo);
     // OK: the chosen unit and its axis slot count.
     SSearchUnitResult Button1Click() const;
 
@@ -57,6 +60,7 @@ public:
     std::function<void()> onChanged;
 
 private:
+    void SearchFrom(int firstUnitNo, int lastUnitNo);
     bool OpenPort();
     bool SwitchSpeed();
     void TryUnit(int unitNo);

@@ -133,17 +133,25 @@ TEST_F(CliOnSim, ReadThatTheDisplayHadToChangeIsNotSaved) {
     EXPECT_FALSE(std::filesystem::exists(file));
 }
 
-// --unit picks that unit among the units found; the other one is never read.
-TEST_F(CliOnSim, UnitOptionReadsTheChosenUnit) {
-    Serve(SimOf(GW_VOSK, {0, 1}));
-    SetUnitRegister(0xF10E, 0x0013, 1);
-    const std::string file = PathOf("unit1.vogw");
-    const SCliRun run = Cli(GW_VOSK, {"--unit", "1", "read", file});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(ReadWholeFile(file).find("F10E,0013\r\n"), std::string::npos);
-    for (const auto& frame : RequestLog()) {
-        if (frame.size() > 2 && frame[1] == FN_READ && frame[2] == 0xF1) {
-            EXPECT_EQ(frame[0], 0xD1);
+// --unit probes only the unit it names: the other unit number is never asked, so an absent one costs
+// no time-out, and the named unit's set is what is read.
+TEST_F(CliOnSim, UnitOptionTalksOnlyToTheNamedUnit) {
+    struct SCase {
+        std::vector<int> unitsOnLine;
+        int unitNo;
+    };
+    for (const SCase& c : {SCase{{0, 1}, 1}, SCase{{0}, 0}}) {
+        SCOPED_TRACE(c.unitNo);
+        Serve(SimOf(GW_VOSK, c.unitsOnLine));
+        SetUnitRegister(0xF10E, 0x0013, c.unitNo);
+        const std::string file = PathOf("unit" + std::to_string(c.unitNo) + ".vogw");
+        const SCliRun run = Cli(GW_VOSK, {"--unit", std::to_string(c.unitNo), "read", file});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(ReadWholeFile(file).find("F10E,0013\r\n"), std::string::npos);
+        const std::uint8_t address = static_cast<std::uint8_t>(0xD0 + c.unitNo);
+        for (const auto& frame : RequestLog()) {
+            if (frame[0] == 0) continue;  // the speed switch goes to every unit
+            EXPECT_EQ(frame[0], address) << "request to another unit";
         }
     }
 }
