@@ -68,6 +68,8 @@ void TCompareForm::FillTable(const GridState& grid) {
     sgDifferences->setSelectionBehavior(QAbstractItemView::SelectRows);
     sgDifferences->verticalHeader()->setVisible(false);
     sgDifferences->setWordWrap(false);
+    // Nothing in the table is edited or chosen: no cell shows a focus frame.
+    sgDifferences->setFocusPolicy(Qt::NoFocus);
     for (int col = 0; col < grid.colCount; ++col) {
         sgDifferences->setHorizontalHeaderItem(col, new QTableWidgetItem(ToQt(grid.Cell(col, 0))));
         for (int row = 1; row < grid.rowCount; ++row)
