@@ -38,6 +38,7 @@ struct SCliArguments {
     bool restart = false;                // write --restart
     bool force = false;                  // write --force
     std::string file;                    // FILE of read, write, check, show and edit
+    std::string secondFile;              // diff's FILE2
     std::optional<std::string> setTime;  // time --set VALUE
     bool bin = false;                    // registers --bin
     std::optional<int> watchMs;          // --watch MS (100..500) of the monitor commands

@@ -54,7 +54,11 @@ void ApplyRunSettings(CSession& session, const SCliArguments& arguments) {
 }
 
 std::string MissingPortReason(const SCliArguments& arguments) {
-    if (!arguments.command->talksToUnit || arguments.portNumber || !arguments.portPath.empty()) return {};
+    return arguments.command->talksToUnit ? NoPortReason(arguments) : std::string();
+}
+
+std::string NoPortReason(const SCliArguments& arguments) {
+    if (arguments.portNumber || !arguments.portPath.empty()) return {};
     if (LoadGwComConfig().comm.CurrentPortNum != 0) return {};
     return "no port: give --port, or choose the port once in the desktop tool";
 }

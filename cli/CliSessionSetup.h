@@ -18,6 +18,8 @@ void ApplyRunSettings(CSession& session, const SCliArguments& arguments);
 // The usage error of a command that talks to a unit while neither the command line nor the settings
 // file names a port; empty when there is nothing to object to.
 std::string MissingPortReason(const SCliArguments& arguments);
+// The same for any run that is to talk to a unit, whatever its command.
+std::string NoPortReason(const SCliArguments& arguments);
 
 // The unit search of the start-up: the unit numbers that answered, in order; with `onlyUnitNo` just
 // that unit is probed. It opens the port and leaves it open; when it found nothing on an open port,

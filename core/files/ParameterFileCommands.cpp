@@ -33,19 +33,6 @@ void RefreshDisplay(const SParameterFileContext& ctx) {
     if (ctx.hooks.refreshDisplay) ctx.hooks.refreshDisplay();
 }
 
-// Runs the dialog for the current type, starting in `LastFolder` (moved to the documents folder when
-// it is gone); the chosen path, or nothing when cancelled or empty.
-std::optional<std::string> AskPath(SParameterFileContext& ctx, EFileDialogKind kind) {
-    std::string& lastFolder = ctx.program.Comm.LastFolder;
-    const std::string documents = ctx.hooks.documentsFolder ? ctx.hooks.documentsFolder() : DocumentsFolder();
-    lastFolder = StartFolderOf(lastFolder, documents);
-    if (!ctx.hooks.askFilePath) return std::nullopt;
-    const auto path = ctx.hooks.askFilePath(
-        BuildFileDialogRequest(kind, ctx.program.SelectedGwType, lastFolder, ctx.files.currentFileName));
-    if (!path || path->empty()) return std::nullopt;
-    return path;
-}
-
 // The completeness and consistency checks, and that the file will open again; false after their
 // message was shown.
 bool ReadyToSave(SParameterFileContext& ctx) {
@@ -73,6 +60,17 @@ void ShowMenu(MenuItemState& item, bool on) {
 }
 
 }  // namespace
+
+std::optional<std::string> AskParameterFilePath(SParameterFileContext& ctx, EFileDialogKind kind) {
+    std::string& lastFolder = ctx.program.Comm.LastFolder;
+    const std::string documents = ctx.hooks.documentsFolder ? ctx.hooks.documentsFolder() : DocumentsFolder();
+    lastFolder = StartFolderOf(lastFolder, documents);
+    if (!ctx.hooks.askFilePath) return std::nullopt;
+    const auto path = ctx.hooks.askFilePath(
+        BuildFileDialogRequest(kind, ctx.program.SelectedGwType, lastFolder, ctx.files.currentFileName));
+    if (!path || path->empty()) return std::nullopt;
+    return path;
+}
 
 SParameterFileHooks DefaultParameterFileHooks() {
     SParameterFileHooks hooks;
@@ -141,7 +139,7 @@ int SaveParameterFileCommand(SParameterFileContext& ctx) {
     if (StationAddressRejected(ctx)) return -1;
     RefreshDisplay(ctx);
     if (!ReadyToSave(ctx)) return -1;
-    const auto path = AskPath(ctx, EFileDialogKind::Save);
+    const auto path = AskParameterFilePath(ctx, EFileDialogKind::Save);
     if (!path) return -1;
     if (WriteParameterFile(*path, ctx.image, ctx.program.SelectedGwType) != FILE_WRITE_OK) {
         ctx.host.ShowMessageBoxWithDetail(MsgText[MSG_CANNOT_SAVE], MB_ICON_ERROR,
@@ -158,27 +156,36 @@ int SaveParameterFileCommand(SParameterFileContext& ctx) {
 
 int OpenParameterFileCommand(SParameterFileContext& ctx) {
     if (StationAddressRejected(ctx)) return -1;
-    const auto path = AskPath(ctx, EFileDialogKind::Open);
+    const auto path = AskParameterFilePath(ctx, EFileDialogKind::Open);
     return path ? OpenParameterFileByName(ctx, *path) : -1;
 }
 
-int OpenParameterFileByName(SParameterFileContext& ctx, const std::string& path) {
-    int result = -1;
-    const GwType type = ctx.program.SelectedGwType;
-    if (!EqualIgnoringCase(ExtensionPart(path), GwUnitDataOf(type).extension)) {
-        ctx.host.ShowMessageBoxWithDetail(MsgText[MSG_CANNOT_OPEN], MB_ICON_ERROR,
-                                          FileDetail(path, std::string(DetailText::WRONG_EXTENSION) +
-                                                               std::string(GwUnitDataOf(type).extension)));
-    } else if (ReadParameterFile(path, type, ctx.image, ctx.host) == PFILE_LOADED) {
-        SetParameterFileTitle(ctx.form, ctx.files, path);
-        RefreshDisplay(ctx);
-        ctx.program.Comm.LastFolder = FolderPart(path);
-        MarkParameterSetReplaced(ctx.image, ctx.form, ctx.program);
-        result = 0;
-    }
+bool HasTypeExtension(HostServices& host, const std::string& path, GwType type) {
+    if (EqualIgnoringCase(ExtensionPart(path), GwUnitDataOf(type).extension)) return true;
+    host.ShowMessageBoxWithDetail(MsgText[MSG_CANNOT_OPEN], MB_ICON_ERROR,
+                                  FileDetail(path, std::string(DetailText::WRONG_EXTENSION) +
+                                                       std::string(GwUnitDataOf(type).extension)));
+    return false;
+}
+
+void AdoptOpenedFile(SParameterFileContext& ctx, const std::string& path) {
+    SetParameterFileTitle(ctx.form, ctx.files, path);
+    RefreshDisplay(ctx);
+    ctx.program.Comm.LastFolder = FolderPart(path);
+    MarkParameterSetReplaced(ctx.image, ctx.form, ctx.program);
     // The monitors need a unit read from the gateway, not a parameter set from a file.
     ctx.form.MenuMoniter1.enabled = false;
-    return result;
+}
+
+int OpenParameterFileByName(SParameterFileContext& ctx, const std::string& path) {
+    const GwType type = ctx.program.SelectedGwType;
+    if (HasTypeExtension(ctx.host, path, type) &&
+        ReadParameterFile(path, type, ctx.image, ctx.host) == PFILE_LOADED) {
+        AdoptOpenedFile(ctx, path);
+        return 0;
+    }
+    ctx.form.MenuMoniter1.enabled = false;
+    return -1;
 }
 
 int OpenDroppedFiles(SParameterFileContext& ctx, const std::vector<std::string>& paths) {

@@ -45,6 +45,10 @@ struct SParameterFileContext {
     SParameterFileHooks hooks;
 };
 
+// Runs the open or save dialog for the current type, starting in `LastFolder` (moved to the documents
+// folder when it is gone); the chosen path, or nothing when cancelled or empty.
+std::optional<std::string> AskParameterFilePath(SParameterFileContext& ctx, EFileDialogKind kind);
+
 // Save (`tbSaveFile`, `MenuSave1`). 0 when the file was written; -1 when the command ended early (a
 // rejected station address, a finding shown to the user, a cancelled dialog or a failed write).
 int SaveParameterFileCommand(SParameterFileContext& ctx);
@@ -55,6 +59,13 @@ int OpenParameterFileCommand(SParameterFileContext& ctx);
 // Open by name: checks the extension, reads the file, and on success sets the title, the marks and the
 // menus. The Monitor menu is disabled whatever the outcome. 0 when loaded, else -1 (already reported).
 int OpenParameterFileByName(SParameterFileContext& ctx, const std::string& path);
+
+// Whether `path` bears the file extension of `type`; otherwise the refusal has been shown.
+bool HasTypeExtension(HostServices& host, const std::string& path, GwType type);
+
+// What opening the file at `path` leaves behind once the image holds its set: the title, the display
+// refresh, the last folder, the marks and menus of a replaced set, and the Monitor menu disabled.
+void AdoptOpenedFile(SParameterFileContext& ctx, const std::string& path);
 
 // Files dropped on the main window: one is opened by name, more are refused with a message. While an
 // exchange with the gateway runs (`commBusy`) a drop is ignored.

@@ -4,6 +4,7 @@
 
 #include "core/app/StartupRules.h"
 #include "core/app/texts/CommonText.h"
+#include "core/app/texts/CompareText.h"
 #include "core/app/texts/MsgText.h"
 #include "core/app/texts/UiText.h"
 #include "core/params/DisplayFormat.h"
@@ -80,6 +81,8 @@ void SetMenuCaptions(SMainFormState& f, GwType type) {
     f.MenuOpen1.caption = Common(12);
     f.MenuSave1.caption = Ui(59);
     f.MenuExit1.caption = Common(19);
+    f.MenuCompareUnit.caption = CompareText::MENU_COMPARE_UNIT;
+    f.MenuCompareFile.caption = CompareText::MENU_COMPARE_FILE;
     f.MenuSet1.caption = Common(5);
     f.MenuSpecial1.caption = Ui(86);
     f.MenuPortConfig.caption = Ui(147);

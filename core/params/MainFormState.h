@@ -99,6 +99,7 @@ struct SMainFormState {
 
     // Menus.
     MenuItemState MenuFile1, MenuNew1, MenuOpen1, MenuSave1, MenuExit1;
+    MenuItemState MenuCompareUnit, MenuCompareFile;  // the window's set beside the unit's or a file's
     MenuItemState MenuSet1, MenuSpecial1, MenuPortConfig, MenuTimeSetting, MenuUnitNo, MenuEtherIp,
         MenuDrvObsrv;
     MenuItemState MenuMoniter1, MenuRegMoniter1, MenuAllIO, MenuErrTC_Moniter1, MenuRS485SIO1, MenuAlarmlist,

@@ -20,7 +20,9 @@ constexpr int MSG_FIRMWARE_BEFORE_11 = 25;
 constexpr int MSG_FIRMWARE_11 = 30;
 constexpr int UI_PROGRAM_TITLE = 0;
 
-bool IsKavelis(const CSession& s) { return s.program.SelectedGwType == GW_KAVELIS; }
+bool IsKavelis(const CSession& s) {
+    return s.program.SelectedGwType == GW_KAVELIS;
+}
 
 // The unit keeps a CC-Link station address in BCD: its hex digits read as a decimal number.
 std::uint16_t BcdToPlain(std::uint16_t bcd) {
@@ -43,76 +45,66 @@ std::uint32_t Long(const std::vector<std::uint16_t>& words, std::size_t first) {
     return (static_cast<std::uint32_t>(words[first]) << 16) | words[first + 1];
 }
 
-int ReadSlaveIdWord(CSession& s) {
+int ReadSlaveIdWord(CSession& s, ParameterImage& image) {
     std::vector<std::uint8_t> r;
     const int result = ReportSlaveId(s, r);
     if (result != COMM_OK) return result;
-    s.image.SlaveIdWord = (std::uint32_t{r[3]} << 24) | (std::uint32_t{r[5]} << 16) | (std::uint32_t{r[6]} << 8) | r[7];
+    image.SlaveIdWord =
+        (std::uint32_t{r[3]} << 24) | (std::uint32_t{r[5]} << 16) | (std::uint32_t{r[6]} << 8) | r[7];
     return COMM_OK;
 }
 
-int ReadConfigBlock(CSession& s) {
+int ReadConfigBlock(CSession& s, ParameterImage& image) {
     std::vector<std::uint16_t> words;
     const int result = ReadHoldingRegisters(s, REG_GW_CONFIG, 16, words);
     if (result != COMM_OK) return result;
-    std::copy(words.begin(), words.end(), s.image.GwConfigBlock.begin());
-    if (IsCcLink(s.image.Word(NTYP))) s.image.Word(DADR) = BcdToPlain(s.image.Word(DADR));
-    NormalizeConfigBlock(s.image);
+    std::copy(words.begin(), words.end(), image.GwConfigBlock.begin());
+    if (IsCcLink(image.Word(NTYP))) image.Word(DADR) = BcdToPlain(image.Word(DADR));
+    NormalizeConfigBlock(image);
     return COMM_OK;
 }
 
-int ReadUnitBlocks(CSession& s) {
+int ReadUnitBlocks(CSession& s, ParameterImage& image) {
     std::vector<std::uint16_t> words;
     if (!IsKavelis(s)) {
         if (int r = ReadHoldingRegisters(s, REG_EXT_PARAM, 2, words); r != COMM_OK) return r;
-        s.image.ExtParam1 = words[0];
-        s.image.ExtParam2 = words[1];
+        image.ExtParam1 = words[0];
+        image.ExtParam2 = words[1];
         if (int r = ReadHoldingRegisters(s, REG_UNIT_BLOCK, 13, words); r != COMM_OK) return r;
-        s.image.UnitNo = words[1];
-        s.image.TopAxisNo = words[3];
-        for (std::size_t i = 0; i < 3; ++i) s.image.NetAddress[i] = Long(words, 4 + 2 * i);
-        s.image.MDRP = Long(words, 10);
-    } else if (s.image.Word(GVER) >= 19) {
+        image.UnitNo = words[1];
+        image.TopAxisNo = words[3];
+        for (std::size_t i = 0; i < 3; ++i) image.NetAddress[i] = Long(words, 4 + 2 * i);
+        image.MDRP = Long(words, 10);
+    } else if (image.Word(GVER) >= 19) {
         if (int r = ReadHoldingRegisters(s, REG_KAV_NET_ADDRESS, 6, words); r != COMM_OK) return r;
-        for (std::size_t i = 0; i < 3; ++i) s.image.NetAddress[i] = Long(words, 2 * i);
+        for (std::size_t i = 0; i < 3; ++i) image.NetAddress[i] = Long(words, 2 * i);
     }
     return COMM_OK;
 }
 
-int ReadAxisBlocks(CSession& s) {
+int ReadAxisBlocks(CSession& s, ParameterImage& image) {
     std::vector<std::uint16_t> words;
     if (int r = ReadHoldingRegisters(s, REG_AXIS_MODE, 16, words); r != COMM_OK) return r;
-    std::copy(words.begin(), words.end(), s.image.AxisMode.begin());
+    std::copy(words.begin(), words.end(), image.AxisMode.begin());
     if (!IsKavelis(s)) {
         if (int r = ReadHoldingRegisters(s, REG_AXIS_MIRROR, 8, words); r != COMM_OK) return r;
-        std::copy(words.begin(), words.end(), s.image.AxisModeMirror.begin());
+        std::copy(words.begin(), words.end(), image.AxisModeMirror.begin());
     }
     return COMM_OK;
 }
 
-int ReadInformationBlocks(CSession& s) {
+int ReadInformationBlocks(CSession& s, ParameterImage& image) {
     std::vector<std::uint16_t> words;
-    if (!IsKavelis(s) || s.image.Word(GVER) >= 8) {
+    if (!IsKavelis(s) || image.Word(GVER) >= 8) {
         if (int r = ReadHoldingRegisters(s, REG_MODULE_INFO, 8, words); r != COMM_OK) return r;
-        std::copy(words.begin(), words.end(), s.image.ModuleInfo.begin());
+        std::copy(words.begin(), words.end(), image.ModuleInfo.begin());
     }
-    if (s.image.Word(NTYP) == NTYP_PROFINET_IO) {
+    if (image.Word(NTYP) == NTYP_PROFINET_IO) {
         if (int r = ReadHoldingRegisters(s, REG_PROFINET_INFO, 24, words); r != COMM_OK) return r;
-        for (std::size_t i = 0; i < s.image.ProfinetInfo.size(); ++i) s.image.ProfinetInfo[i] = Long(words, 2 * i);
+        for (std::size_t i = 0; i < image.ProfinetInfo.size(); ++i)
+            image.ProfinetInfo[i] = Long(words, 2 * i);
     }
     return COMM_OK;
-}
-
-int ReadAllBlocks(CSession& s) {
-    if (!IsKavelis(s)) {
-        if (int r = ReadSlaveIdWord(s); r != COMM_OK) return r;
-    }
-    if (int r = ReadConfigBlock(s); r != COMM_OK) return r;
-    s.host.AdvanceProgress(30);
-    if (int r = ReadUnitBlocks(s); r != COMM_OK) return r;
-    if (int r = ReadAxisBlocks(s); r != COMM_OK) return r;
-    s.host.AdvanceProgress(30);
-    return ReadInformationBlocks(s);
 }
 
 void ShowKavelisFirmwareNotes(CSession& s) {
@@ -136,14 +128,8 @@ void TakeEtherNetIpState(CSession& s) {
 void FinishSuccessfulRead(CSession& s) {
     s.host.AdvanceProgress(50);
     s.host.ShowMessageBox(MsgText[MSG_READ_SUCCEEDED], MB_ICON_INFORMATION);
-    s.form.flags.specialParamsModified = false;
-    s.form.MenuSpecial1.enabled = true;
-    s.image.GmodSnapshot = s.image.Word(GMOD);
-    TakeEtherNetIpState(s);
-    SetUnitServiceMenusAfterRead(s.form, s.program);
-    s.image.RecountPending = true;
+    AdoptReadParameters(s);
     ShowKavelisFirmwareNotes(s);
-    if (s.form.flags.portOpen) s.form.MenuMoniter1.enabled = true;
 }
 
 // The sequence after the window is locked and `commBusy` is set: 0 or the cause of the abort.
@@ -155,7 +141,7 @@ int RunRead(CSession& s) {
     }
     s.form.caption = UiText[UI_PROGRAM_TITLE];
     if (int r = s.SwitchSpeed([&s] { s.host.AdvanceProgress(5); }); r != COMM_OK) return r;
-    if (int r = ReadAllBlocks(s); r != COMM_OK) return r;
+    if (int r = ReadParameterBlocks(s, s.image); r != COMM_OK) return r;
     FinishSuccessfulRead(s);
     return COMM_OK;
 }
@@ -169,6 +155,28 @@ void EndRead(CSession& s, bool clearBusy) {
 }
 
 }  // namespace
+
+int ReadParameterBlocks(CSession& s, ParameterImage& image) {
+    if (!IsKavelis(s)) {
+        if (int r = ReadSlaveIdWord(s, image); r != COMM_OK) return r;
+    }
+    if (int r = ReadConfigBlock(s, image); r != COMM_OK) return r;
+    s.host.AdvanceProgress(30);
+    if (int r = ReadUnitBlocks(s, image); r != COMM_OK) return r;
+    if (int r = ReadAxisBlocks(s, image); r != COMM_OK) return r;
+    s.host.AdvanceProgress(30);
+    return ReadInformationBlocks(s, image);
+}
+
+void AdoptReadParameters(CSession& s) {
+    s.form.flags.specialParamsModified = false;
+    s.form.MenuSpecial1.enabled = true;
+    s.image.GmodSnapshot = s.image.Word(GMOD);
+    TakeEtherNetIpState(s);
+    SetUnitServiceMenusAfterRead(s.form, s.program);
+    s.image.RecountPending = true;
+    if (s.form.flags.portOpen) s.form.MenuMoniter1.enabled = true;
+}
 
 int ReadParameters(CSession& session) {
     LockMainWindow(session, false);

@@ -8,3 +8,14 @@
 // READ_REFUSED_BUSY when another exchange was running); the user has been told already.
 inline constexpr int READ_REFUSED_BUSY = -3;
 int ReadParameters(CSession& session);
+
+// The exchanges of a read without its frame: Report Slave ID (not for KAVELIS) and every register
+// block of the type, decoded into `image`, which may be another than the window's (a comparison reads
+// the unit beside the window's set). The port must be open and the gateway at the configured speed.
+// 0, or the failed exchange's result (already reported); `image` may then be partly filled.
+int ReadParameterBlocks(CSession& session, ParameterImage& image);
+
+// What a successful read leaves behind once `session.image` holds the unit's set: the modified-marks
+// cleared, the snapshots taken, the menus that follow the unit switched, and the recount requested for
+// the next display refresh.
+void AdoptReadParameters(CSession& session);

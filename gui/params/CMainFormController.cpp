@@ -158,6 +158,7 @@ void CMainFormController::BuildCommands() {
     };
     AddUnitServiceCommands();
     AddMonitorCommands();
+    AddCompareCommands();
 }
 
 // Each Monitor menu item that has a window runs it through the monitor rules of the main window.

@@ -79,6 +79,8 @@ private:
     // Shows a modal dialog from the Setting menu with the progress bar as the core has set it.
     void ExecSettingDialog(QDialog& dialog);
     void AddMonitorCommands();
+    // The File menu's comparisons with the unit and with a file.
+    void AddCompareCommands();
     SParameterFileContext FileContext();
     SMenuOpeningHooks MenuOpeningHooks();
     bool CommitAddressEdit();

@@ -122,6 +122,10 @@ void TGWParaCfgForm::BuildMenus() {
     menuItems_[fileShortcutItems_[0]] = &SMainFormState::MenuNew1;
     menuItems_[fileShortcutItems_[1]] = &SMainFormState::MenuOpen1;
     menuItems_[fileShortcutItems_[2]] = &SMainFormState::MenuSave1;
+    MenuFile1->addSeparator();
+    menuItems_[NewMenuItem(MenuFile1, "MenuCompareUnit")] = &SMainFormState::MenuCompareUnit;
+    menuItems_[NewMenuItem(MenuFile1, "MenuCompareFile")] = &SMainFormState::MenuCompareFile;
+    MenuFile1->addSeparator();
     menuItems_[NewMenuItem(MenuFile1, "MenuExit1")] = &SMainFormState::MenuExit1;
 
     MenuSet1 = newMenu("MenuSet1", &CMainFormEvents::MenuSet1Open);

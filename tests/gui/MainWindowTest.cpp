@@ -68,7 +68,8 @@ TEST(gui_MainWindow, FrameMenusAndAxisAreaFollowTheGatewayType) {
         for (const QAction* a : w.menuBar()->actions()) tops.push_back(a->text().toStdString());
         EXPECT_EQ(tops, (std::vector<std::string>{"&File", "&Setting", "&Monitor", "&Help"}));
         EXPECT_EQ(ItemTexts(f.Find<QMenu>("MenuFile1")),
-                  (std::vector<std::string>{"&New file", "&Open...", "&Save", "E&xit"}));
+                  (std::vector<std::string>{"&New file", "&Open...", "&Save", "", "Compare with &unit...",
+                                            "Compare with &file...", "", "E&xit"}));
         EXPECT_EQ(ItemTexts(f.Find<QMenu>("MenuSet1")),
                   (std::vector<std::string>{"&Specialty Parameter", "Port &Config", "TimeSetting(&T)",
                                             "Unit No.(&U)", "EtherNet/IP Setting(&I)",
