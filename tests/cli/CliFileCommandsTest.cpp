@@ -229,6 +229,10 @@ struct SRefreshChangeCase {
     std::string shownLine;             // a line of show's text, as the refresh left the set
 };
 
+void PrintTo(const SRefreshChangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class CliRefreshChanges : public CliTest, public ::testing::WithParamInterface<SRefreshChangeCase> {};
 
 std::string ChangeLines(const std::vector<std::string>& changes) {
