@@ -3,12 +3,11 @@
 #include <cstdio>
 
 #include "core/app/texts/UiText.h"
-#include "core/params/AxisModeTable.h"
 #include "core/params/NetworkTypeTable.h"
 
 namespace {
 
-constexpr std::uint16_t UNNAMED_TEXT = 26;
+const std::string NOTHING_SHOWN = "-";
 
 template <class... Values>
 std::string Format(const char* format, Values... values) {
@@ -17,9 +16,18 @@ std::string Format(const char* format, Values... values) {
     return text;
 }
 
+std::string OrDash(const std::string& shown) {
+    return shown.empty() ? NOTHING_SHOWN : shown;
+}
+
 std::string Dotted(std::uint32_t address) {
     return Format("%u.%u.%u.%u", address >> 24, (address >> 16) & 0xFF, (address >> 8) & 0xFF,
                   address & 0xFF);
+}
+
+std::string TypeLine(const SMainFormState& form, GwType type) {
+    return "type: " + std::string(GwUnitDataOf(type).name) + ", firmware version " + OrDash(form.lGver.text) +
+           "\n";
 }
 
 std::string NetworkLine(const ParameterImage& image) {
@@ -38,22 +46,62 @@ std::string StationLine(const ParameterImage& image) {
 
 std::string BaudLine(const ParameterImage& image, const SMainFormState& form) {
     const std::string shown = form.cbDBPS.visible ? form.cbDBPS.Selected() : std::string();
-    return Format("baud rate: %s (DBPS %04Xh)\n", shown.empty() ? "-" : shown.c_str(), image.Word(DBPS));
+    return Format("baud rate: %s (DBPS %04Xh)\n", OrDash(shown).c_str(), image.Word(DBPS));
 }
 
-std::string SizeLine(const ParameterImage& image) {
-    return Format("sizes: output %d bytes, input %d bytes (DSZO %04Xh, DSZI %04Xh), %d axes, %d I/O axes\n",
-                  image.OutBytes, image.InBytes, image.Word(DSZO), image.Word(DSZI), image.AxisCount,
-                  image.IoAxisCount);
+// The rows of the information box as the window shows them ("Out 36 byte", "Mode Ver.1 mode"), and the
+// MECHATROLINK III data size list when it is shown.
+std::string ShownSizes(const SMainFormState& form) {
+    std::string shown;
+    const auto add = [&shown](const std::string& name, const std::string& value) {
+        if (name.empty()) return;
+        shown += (shown.empty() ? "" : ", ") + name + " " + OrDash(value);
+    };
+    if (form.gbInfoConfig.visible) {
+        add(form.Label1.text, form.Label12.text);
+        add(form.Label2.text, form.Label13.text);
+        add(form.Label3.text, form.Label14.text);
+    }
+    if (form.cbDSZ.visible) add(form.lDSZ.text, form.cbDSZ.Selected());
+    return OrDash(shown);
 }
 
-std::string AxisLines(const ParameterImage& image, GwType type) {
+std::string SizeLine(const ParameterImage& image, const SMainFormState& form) {
+    return "sizes: " + ShownSizes(form) +
+           Format(" (DSZO %04Xh, DSZI %04Xh), %d axes, %d I/O axes\n", image.Word(DSZO), image.Word(DSZI),
+                  image.AxisCount, image.IoAxisCount);
+}
+
+bool IsMark(const std::string& cell) {
+    return !cell.empty() && cell != " " && cell != "-";
+}
+
+SShownAxisMode GridMode(const GridState& grid, int slot) {
+    const int row = slot + 1;
+    if (row >= grid.rowCount) return {NOTHING_SHOWN, ""};
+    for (int col = 1; col < grid.colCount; ++col) {
+        if (IsMark(grid.Cell(col, row))) return {grid.Cell(col, 0), grid.Cell(col, row)};
+    }
+    return {NOTHING_SHOWN, ""};
+}
+
+SShownAxisMode DriveUnitMode(const SMainFormState& form, int slot) {
+    for (const SDriveUnitPanel& unit : form.DriveUnits) {
+        for (std::size_t box = 0; box < unit.slots.size(); ++box) {
+            if (unit.slots[box] != slot) continue;
+            const bool ticked = box < unit.chkRsvAxis.size() && unit.chkRsvAxis[box].checked;
+            return {OrDash(unit.cbAxisCtrl.Selected()), ticked ? unit.chkRsvAxis[box].text : ""};
+        }
+    }
+    return {NOTHING_SHOWN, ""};
+}
+
+std::string AxisLines(const ParameterImage& image, const SMainFormState& form, GwType type) {
     std::string text = Format("axis slots: %d\n", image.SlotCount);
     for (int slot = 0; slot < image.SlotCount && slot < static_cast<int>(image.AxisMode.size()); ++slot) {
-        const std::uint16_t word = image.AxisMode[static_cast<std::size_t>(slot)];
-        const bool reserved = word != AXIS_NO_SLOT && IsReservedAxis(word);
-        text += Format("slot %2d: %-24s %s (%04Xh)\n", slot, AxisModeName(word, type).c_str(),
-                       reserved ? "rsv" : "   ", word);
+        const SShownAxisMode mode = ShownAxisMode(form, type, slot);
+        text += Format("slot %2d: %-28s %-10s (%04Xh)\n", slot, mode.name.c_str(), mode.mark.c_str(),
+                       image.AxisMode[static_cast<std::size_t>(slot)]);
     }
     return text;
 }
@@ -74,24 +122,20 @@ std::string OptionLine(const ParameterImage& image) {
 
 }  // namespace
 
-std::string AxisModeName(std::uint16_t word, GwType type) {
-    if (word == AXIS_NO_SLOT) return "(none)";
-    const std::uint16_t code = AxisModeCode(word);
-    if (code == AXIS_EMPTY_4W || code == AXIS_EMPTY_2W || code == AXIS_NOT_SET || code == AXIS_NOT_SET_ALT) {
-        return "(empty)";
+SShownAxisMode ShownAxisMode(const SMainFormState& form, GwType type, int slot) {
+    switch (type) {
+        case GW_DRAVO:
+            return DriveUnitMode(form, slot);
+        case GW_VOSK_ML3:
+            return GridMode(form.StringGrid2, slot);
+        case GW_VOSK_LC:
+            return {NOTHING_SHOWN, ""};
+        default:
+            return GridMode(form.StringGrid1, slot);
     }
-    const SAxisModeEntry* named = nullptr;
-    for (const SAxisModeEntry& entry : AxisModeTable) {
-        if (entry.code != code || entry.textIndex == UNNAMED_TEXT) continue;
-        if (named == nullptr || (entry.gwTypes & type) != 0) named = &entry;
-    }
-    if (named == nullptr) return Format("mode %04Xh", code);
-    return std::string(UiText[named->textIndex]);
 }
 
 std::string ParameterSetText(const ParameterImage& image, const SMainFormState& form, GwType type) {
-    return Format("type: %s, firmware version %u\n", std::string(GwUnitDataOf(type).name).c_str(),
-                  image.Word(GVER)) +
-           NetworkLine(image) + StationLine(image) + BaudLine(image, form) + SizeLine(image) +
-           AxisLines(image, type) + UnitLines(image, type) + OptionLine(image);
+    return TypeLine(form, type) + NetworkLine(image) + StationLine(image) + BaudLine(image, form) +
+           SizeLine(image, form) + AxisLines(image, form, type) + UnitLines(image, type) + OptionLine(image);
 }

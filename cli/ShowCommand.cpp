@@ -7,6 +7,7 @@
 #include "cli/CliJson.h"
 #include "cli/CliSessionSetup.h"
 #include "cli/ParameterSetText.h"
+#include "cli/RefreshChanges.h"
 #include "core/files/ParameterFileWriter.h"
 
 namespace {
@@ -35,22 +36,34 @@ CliJson TextLines(const std::string& text) {
     return lines;
 }
 
+CliJson ChangeList(const std::vector<SRefreshChange>& changes) {
+    CliJson list = CliJson::array();
+    for (const SRefreshChange& change : changes)
+        list.push_back({{"field", change.field}, {"file", change.inFile}, {"kept", change.kept}});
+    return list;
+}
+
+// The set as the window shows it after the refresh; when the refresh changed the file's set, what it
+// changed follows on standard error and the command fails, since the file does not stand as it is.
 int RunShow(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput& output) {
     CSession session(host);
     PrepareFileSession(session, arguments);
     SCliFileContext file(session, arguments.file);
-    if (!OpenFileAsItStands(file, host, arguments.file)) return CLI_FAILED;
+    const SFileOpening opening = OpenFileWatchingRefresh(file, host, arguments.file);
+    if (opening.result == EFileOpening::Refused) return CLI_FAILED;
     const GwType type = session.program.SelectedGwType;
     const std::string text = ParameterSetText(session.image, session.form, type);
     if (output.json) {
         PrintJson(output, {{"type", std::string(GwUnitDataOf(type).name)},
                            {"registers", FileRegisters(session)},
-                           {"lines", TextLines(text)}});
-        return CLI_OK;
+                           {"lines", TextLines(text)},
+                           {"changes", ChangeList(opening.changes)}});
+    } else {
+        std::fputs(text.c_str(), output.out);
+        std::fflush(output.out);
     }
-    std::fputs(text.c_str(), output.out);
-    std::fflush(output.out);
-    return CLI_OK;
+    PrintRefreshChanges(output.err, opening.changes);
+    return opening.result == EFileOpening::AsItStands ? CLI_OK : CLI_FAILED;
 }
 
 }  // namespace
@@ -58,9 +71,12 @@ int RunShow(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput
 const SCliCommand ShowCommand = {
     "show",
     "show FILE",
-    "print the parameter set readably: network, address, baud rate, sizes,\n"
-    "one line per axis slot with its mode and reserve flag, unit block, option words;\n"
-    "with --json: {\"type\", \"registers\" (as the file writes them), \"lines\" (the text)}\n",
+    "print the parameter set as the window shows it: firmware version, network, address,\n"
+    "baud rate, sizes, one line per axis slot with its mode as the window names it, unit\n"
+    "block, option words; what the window's refresh changed in the file goes to standard\n"
+    "error, one line per field, and the command fails;\n"
+    "with --json: {\"type\", \"registers\" (as the file writes them), \"lines\" (the text),\n"
+    "\"changes\" ([{\"field\", \"file\", \"kept\"}])}\n",
     AddShowOptions,
     nullptr,
     RunShow,

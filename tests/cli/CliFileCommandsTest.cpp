@@ -113,14 +113,11 @@ TEST_F(CliTest, ShowPrintsTheSetReadably) {
     const SCliRun run = Cli(GW_VOSK, {"show", GoldenFile("vosk.vogw")});
     ASSERT_EQ(run.status, 0) << run.err;
     for (const char* line : {
-             "type: VOSK, firmware version 0\n",
+             "type: VOSK, firmware version -\n",
              "network: EtherNet/IP (NTYP 0085h, NMOD 000Ch)\n",
              "station address: -\n",
              "baud rate: Auto (DBPS 0000h)\n",
              "axis slots: 8\n",
-             "slot  0: Positioner1                  (0001h)\n",
-             "slot  3: Positioner2              rsv (8010h)\n",
-             "slot  7: (none)                       (FFFFh)\n",
              "unit: number 0, top axis 0, IP address 192.168.1.10, subnet mask 255.255.255.0, default "
              "gateway "
              "192.168.1.1, multi-drop off (MDRP 00000000h)\n",
@@ -129,6 +126,49 @@ TEST_F(CliTest, ShowPrintsTheSetReadably) {
         EXPECT_NE(run.out.find(line), std::string::npos) << line << "\nin:\n" << run.out;
     }
     EXPECT_EQ(Occurrences(run.out, "\nslot "), 8u);
+}
+
+// What the window shows: the firmware version as four hexadecimal digits, the information box's sizes
+// (KAVELIS its data size, the axis types their bytes and the 16 header bytes, PROFINET IO in modules of
+// 4 words) and each slot's mode under the name of its grid column or drive-unit list entry.
+TEST_F(CliTest, ShowPrintsVersionSizesAndModesAsTheWindowShowsThem) {
+    const struct {
+        const char* file;
+        GwType type;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"kavelis.pkgw",
+         GW_KAVELIS,
+         {"type: KAVELIS, firmware version 0013\n", "sizes: Out 72 byte, In 72 byte (",
+          "slot  2: Point1                       (*)        (8001h)\n",
+          "slot  3: Full                         *          (0003h)\n",
+          "slot  4: -                                       (0004h)\n"}},
+        {"vosk.vogw",
+         GW_VOSK,
+         {"sizes: Out 40 byte, In 40 byte (", "slot  0: Point1                       *          (0001h)\n",
+          "slot  3: Point2                       (*)        (8010h)\n",
+          "slot  7: -                                       (FFFFh)\n"}},
+        {"nub3gw.nugw", GW_NUB3GW, {"slot  3: Point3                       (*)        (8020h)\n"}},
+        {"vosk-mliii.vmgw",
+         GW_VOSK_ML3,
+         {"sizes: Date Size 32byte (", "slot  0: ML-IIIServo                  A          (0040h)\n"}},
+        {"dravo.dvgw",
+         GW_DRAVO,
+         {"sizes: Number of 4W modules(Out) 9, Number of 4W modules(In) 9 (",
+          "slot  0: Positioner1(Size:4W)                    (0001h)\n",
+          "slot  3: Direct Indication2(Size:8W)  Axis3 Rsv  (8005h)\n"}},
+        {"vosk-lc.volc", GW_VOSK_LC, {"sizes: Out 8 byte, In 8 byte ("}},
+    };
+    for (const auto& c : cases) {
+        const SCliRun run = Cli(c.type, {"show", GoldenFile(c.file)});
+        EXPECT_EQ(run.status, 0) << c.file << run.err;
+        for (const std::string& line : c.lines)
+            EXPECT_NE(run.out.find(line), std::string::npos) << line << "\nin:\n" << run.out;
+    }
+    // A version the window shows in hexadecimal: 0012h is "0012", never 18.
+    const std::string twelve = EditedGolden("kavelis.pkgw", "twelve.pkgw", {";KGW=00000012"});
+    const SCliRun run = Cli(GW_KAVELIS, {"show", twelve});
+    EXPECT_NE(run.out.find("firmware version 0012\n"), std::string::npos) << run.out;
 }
 
 // The JSON form: the registers as the file writes them, and the readable lines.
@@ -168,7 +208,7 @@ TEST_F(CliTest, CheckAndShowKeepEveryAxisOfTheFile) {
     EXPECT_EQ(show.status, 0);
     EXPECT_EQ(show.err, "");
     EXPECT_EQ(Occurrences(show.out, "\nslot "), 8u) << show.out;
-    EXPECT_NE(show.out.find("slot  7: Positioner3 "), std::string::npos) << show.out;
+    EXPECT_NE(show.out.find("slot  7: Positioner3(Size:1W) "), std::string::npos) << show.out;
 }
 
 TEST_F(CliTest, ShowOfAMalformedFilePrintsOnlyTheMessage) {
@@ -177,6 +217,115 @@ TEST_F(CliTest, ShowOfAMalformedFilePrintsOnlyTheMessage) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, Printed(MsgText[22]) + RefusedLineDetail(file, "F104,00G5"));
+}
+
+struct SRefreshChangeCase {
+    const char* name;
+    const char* golden;
+    GwType type;
+    std::vector<std::string> edits;
+    std::string warning;               // what the refresh itself printed, "" for a silent change
+    std::vector<std::string> changes;  // "field: file value in the file, kept value kept"
+    std::string shownLine;             // a line of show's text, as the refresh left the set
+};
+
+void PrintTo(const SRefreshChangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class CliRefreshChanges : public CliTest, public ::testing::WithParamInterface<SRefreshChangeCase> {};
+
+std::string ChangeLines(const std::vector<std::string>& changes) {
+    std::string lines;
+    for (const std::string& change : changes) lines += "gwcli: " + change + "\n";
+    return lines;
+}
+
+// A file the window's refresh changes on opening: check names every change and fails; show prints the
+// set as the window keeps it, the refresh's warning and the same changes, and fails as well.
+TEST_P(CliRefreshChanges, CheckAndShowSayWhatTheRefreshChanged) {
+    const SRefreshChangeCase& c = GetParam();
+    const std::string file = EditedGolden(
+        c.golden, std::string("changed.") + std::string(GwUnitDataOf(c.type).extension).substr(1), c.edits);
+    const std::string before = ReadWholeFile(file);
+    const std::string expectedErr = c.warning + ChangeLines(c.changes);
+
+    const SCliRun check = Cli(c.type, {"check", file});
+    EXPECT_EQ(check.status, 1);
+    EXPECT_EQ(check.out, "");
+    EXPECT_EQ(check.err, expectedErr);
+
+    const SCliRun show = Cli(c.type, {"show", file});
+    EXPECT_EQ(show.status, 1);
+    EXPECT_EQ(show.err, expectedErr);
+    EXPECT_NE(show.out.find(c.shownLine), std::string::npos) << show.out;
+    EXPECT_EQ(ReadWholeFile(file), before) << "neither command writes the file";
+}
+
+const SRefreshChangeCase RefreshChangeCases[] = {
+    {"StationAddressOutOfTheNetworksRange",
+     "vosk.vogw",
+     GW_VOSK,
+     {"F103,0005", "F107,0000"},
+     "",
+     {"Address: 0 in the file, 1 kept"},
+     "station address: 1\n"},
+    {"Rs485BaudCodeUnknown",
+     "vosk.vogw",
+     GW_VOSK,
+     {"F103,F485", "F108,0007"},
+     "",
+     {"Baud Rate: 0007h in the file, 0004h kept"},
+     "baud rate: 9600bps (DBPS 0004h)\n"},
+    {"AxisCountBeyondTheSlots",
+     "vosk.vogw",
+     GW_VOSK,
+     {"F10A,000A"},
+     "",
+     {"Size 1W: 10 in the file, 4 kept"},
+     "sizes: Out 40 byte, In 40 byte ("},
+    {"DravoUnitBreakingTheRules",
+     "dravo.dvgw",
+     GW_DRAVO,
+     {"F112,0001"},
+     Printed(Joined(MsgText[72], MsgText[68])),
+     {"FINX: 5 in the file, 0 kept", "Axis Type: 6 in the file, 0 kept",
+      "Axis0: 0001h in the file, FFFFh kept", "Axis1: 0001h in the file, FFFFh kept",
+      "Axis2: 0001h in the file, FFFFh kept", "Axis3: 8005h in the file, FFFFh kept",
+      "Axis4: 0020h in the file, FFFFh kept", "Axis5: 0020h in the file, FFFFh kept"},
+     "slot  5: Undefined                               (FFFFh)\n"},
+};
+INSTANTIATE_TEST_SUITE_P(Table, CliRefreshChanges, ::testing::ValuesIn(RefreshChangeCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The JSON form keeps its keys and adds the changes; the refresh's changes still go to standard error.
+TEST_F(CliTest, ShowAsJsonListsTheRefreshChanges) {
+    const std::string file = EditedGolden("vosk.vogw", "changed.vogw", {"F103,0005", "F107,0000"});
+    const SCliRun run = Cli(GW_VOSK, {"--json", "show", file});
+    EXPECT_EQ(run.status, 1);
+    const nlohmann::json document = nlohmann::json::parse(run.out);
+    EXPECT_EQ(document["registers"]["F107"], "0001") << "the set as the window keeps it";
+    ASSERT_EQ(document["changes"].size(), 1u);
+    EXPECT_EQ(document["changes"][0]["field"], "Address");
+    EXPECT_EQ(document["changes"][0]["file"], "0");
+    EXPECT_EQ(document["changes"][0]["kept"], "1");
+    EXPECT_EQ(run.err, "gwcli: Address: 0 in the file, 1 kept\n");
+
+    const SCliRun golden = Cli(GW_VOSK, {"--json", "show", GoldenFile("vosk.vogw")});
+    EXPECT_EQ(nlohmann::json::parse(golden.out)["changes"], nlohmann::json::array());
+}
+
+// An EtherCAT set too large for the type (eight Full axes on DRAVO): the refresh changes nothing but
+// raises its data error; show still prints the set with the window's "Data size over." and fails.
+TEST_F(CliTest, ShowOfASetTheRefreshRefusesPrintsItWithTheWarning) {
+    std::vector<std::string> edits = {"F103,0087", "F109,0007", "F10A,0008"};
+    for (int slot = 0; slot < 8; ++slot) edits.push_back("F11" + std::to_string(slot) + ",0003");
+    const std::string file = EditedGolden("dravo.dvgw", "large.dvgw", edits);
+    const SCliRun run = Cli(GW_DRAVO, {"show", file});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, Printed(MsgText[48]));
+    EXPECT_NE(run.out.find("sizes: Out Data size over., In Data size over. ("), std::string::npos) << run.out;
+    EXPECT_EQ(Occurrences(run.out, "\nslot "), 8u) << run.out;
 }
 
 }  // namespace

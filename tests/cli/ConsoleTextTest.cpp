@@ -106,14 +106,38 @@ TEST(ConsoleHost, QuestionsAreKnownByTheirExactText) {
     EXPECT_EQ(declining.ShowMessageBox(MsgText[24], WARNING_QUESTION), ID_NO);
 }
 
-TEST(ParameterSetText, AxisWordsAreNamedWithTheirMode) {
-    EXPECT_EQ(AxisModeName(0xFFFF, GW_VOSK), "(none)");
-    for (std::uint16_t empty : {0x3FFF, 0x4FFF, 0x5FFF, 0x6FFF, 0xBFFF}) {
-        EXPECT_EQ(AxisModeName(empty, GW_KAVELIS), "(empty)") << empty;
+// A slot is named by the title of the grid column that holds its mark, with the mark as the grid shows
+// it; a row without a mark has no mode. A DRAVO slot is named by its unit's list entry and reserve box.
+TEST(ParameterSetText, AxisModesAreNamedAsTheWindowShowsThem) {
+    SMainFormState form;
+    form.StringGrid1.Resize(4, 4);
+    const std::vector<std::vector<std::string>> rows = {{"Axis", "Simple", "Point1", "TEV I/O"},
+                                                        {"0", " ", "(*)", "-"},
+                                                        {"1", "-", "-", "(A)"},
+                                                        {"2", " ", " ", "-"}};
+    form.StringGrid1.cells = rows;
+    const struct {
+        int slot;
+        const char* name;
+        const char* mark;
+    } cases[] = {{0, "Point1", "(*)"}, {1, "TEV I/O", "(A)"}, {2, "-", ""}, {3, "-", ""}, {9, "-", ""}};
+    for (const auto& c : cases) {
+        const SShownAxisMode mode = ShownAxisMode(form, GW_VOSK, c.slot);
+        EXPECT_EQ(mode.name, c.name) << c.slot;
+        EXPECT_EQ(mode.mark, c.mark) << c.slot;
     }
-    EXPECT_EQ(AxisModeName(0x0001, GW_VOSK), "Positioner1");
-    EXPECT_EQ(AxisModeName(0x8001, GW_VOSK), "Positioner1");
-    EXPECT_EQ(AxisModeName(0x0123, GW_VOSK), "mode 0123h");
+
+    SDriveUnitPanel unit;
+    unit.slots = {2, 3};
+    unit.cbAxisCtrl.items = {"Undefined", "Positioner1(Size:4W)"};
+    unit.cbAxisCtrl.index = 1;
+    unit.chkRsvAxis.resize(2);
+    unit.chkRsvAxis[1] = {{}, "Axis3 Rsv", true};
+    form.DriveUnits = {unit};
+    EXPECT_EQ(ShownAxisMode(form, GW_DRAVO, 2).name, "Positioner1(Size:4W)");
+    EXPECT_EQ(ShownAxisMode(form, GW_DRAVO, 2).mark, "");
+    EXPECT_EQ(ShownAxisMode(form, GW_DRAVO, 3).mark, "Axis3 Rsv");
+    EXPECT_EQ(ShownAxisMode(form, GW_DRAVO, 4).name, "-");
 }
 
 }  // namespace
