@@ -1,6 +1,7 @@
 #include "cli/CliSessionSetup.h"
 
 #include <charconv>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -84,6 +85,18 @@ SUnitChoice ChooseUnit(CSession& session, CConsoleHost& host, const SCliArgument
     const int unitNo = found.front();
     program.GwSlaveAddress = GwSlaveAddressOf(program.SelectedGwType, unitNo);
     return {true, unitNo, session.unitAxisSlots[static_cast<std::size_t>(unitNo)]};
+}
+
+std::string UnitDescription(const CSession& session, const SUnitChoice& unit) {
+    char text[64];
+    const unsigned address = session.program.GwSlaveAddress;
+    if ((session.program.SelectedGwType & GW_UNIT_NUMBERED_MASK) == 0) {
+        std::snprintf(text, sizeof text, "unit at %02Xh", address);
+    } else {
+        std::snprintf(text, sizeof text, "unit %d (%02Xh), %d axis slots", unit.unitNo, address,
+                      unit.axisSlots);
+    }
+    return text;
 }
 
 void LayOutMainWindow(CSession& session, int unitAxisSlots) {

@@ -36,6 +36,10 @@ struct SUnitChoice {
 };
 SUnitChoice ChooseUnit(CSession& session, CConsoleHost& host, const SCliArguments& arguments);
 
+// Which unit a command talks to, as gwcli names it: "unit 0 (D0h), 8 axis slots", or "unit at 3Fh" for
+// the types without unit numbers.
+std::string UnitDescription(const CSession& session, const SUnitChoice& unit);
+
 // The window's creation for the session's type: the layout with the unit's slot count, then the
 // display refresh from the empty image.
 void LayOutMainWindow(CSession& session, int unitAxisSlots);

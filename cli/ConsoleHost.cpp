@@ -73,6 +73,7 @@ void CConsoleHost::PrintDetail(std::string_view detail) {
 }
 
 int CConsoleHost::AnswerOf(std::string_view text) const {
+    if (interruption != nullptr && interruption->Raised()) return ID_NO;
     // The restart question stands alone after a parameter write, and after the success note in one box
     // after a write of the driver parameters.
     if (text.ends_with(MsgText[MSG_RESTART_QUESTION])) return answers.restart ? ID_YES : ID_NO;

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/InterruptFlag.h"
 #include "core/app/HostServices.h"
 
 struct SConsoleAnswers {
@@ -28,6 +29,12 @@ public:
 
     // Prints a text the way a box of `style` is printed, without asking anything.
     void Print(std::string_view text, unsigned style);
+    // gwcli's own remark on standard error, each line starting with "gwcli: ".
+    void Note(std::string_view text) { PrintDetail(text); }
+
+    // From the first Ctrl-C on, every question is answered No: the procedure ends at its next question
+    // without going further (a write is not followed by a restart).
+    void AnswerNoOnceInterrupted(const CInterruptFlag& flag) { interruption = &flag; }
 
     // A mark in the texts shown so far, for `ProblemShownSince`.
     std::size_t Mark() const { return shownProblems.size(); }
@@ -42,7 +49,8 @@ private:
     SConsoleAnswers answers;
     std::FILE* out;
     std::FILE* err;
-    std::vector<bool> shownProblems;  // per text printed: whether it was a warning or an error
+    std::vector<bool> shownProblems;
+    const CInterruptFlag* interruption = nullptr;  // per text printed: whether it was a warning or an error
 };
 
 // The text as a terminal shows it cleanly: every CR LF becomes a line feed.

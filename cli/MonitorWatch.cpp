@@ -1,40 +1,11 @@
 #include "cli/MonitorWatch.h"
 
 #include <chrono>
-#include <csignal>
 #include <thread>
 
+#include "cli/InterruptFlag.h"
+
 namespace {
-
-volatile std::sig_atomic_t interrupted = 0;
-
-void OnInterrupt(int) {
-    interrupted = 1;
-}
-
-// Ctrl-C sets a flag while the readings run; the previous handler comes back afterwards.
-class CInterruptFlag {
-public:
-    CInterruptFlag() {
-        interrupted = 0;
-        struct sigaction action {};
-        action.sa_handler = OnInterrupt;
-        sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &previousInt_);
-        sigaction(SIGTERM, &action, &previousTerm_);
-    }
-    ~CInterruptFlag() {
-        sigaction(SIGINT, &previousInt_, nullptr);
-        sigaction(SIGTERM, &previousTerm_, nullptr);
-    }
-    CInterruptFlag(const CInterruptFlag&) = delete;
-    CInterruptFlag& operator=(const CInterruptFlag&) = delete;
-    bool Raised() const { return interrupted != 0; }
-
-private:
-    struct sigaction previousInt_ {};
-    struct sigaction previousTerm_ {};
-};
 
 constexpr auto WAIT_STEP = std::chrono::milliseconds(10);
 

@@ -3,12 +3,15 @@
 #include "cli/CliFileArgument.h"
 #include "cli/CliFileContext.h"
 #include "cli/CliSessionSetup.h"
+#include "cli/InterruptFlag.h"
 #include "core/app/texts/MsgText.h"
+#include "core/files/FileProblem.h"
 #include "core/procedures/ReadParameters.h"
 
 namespace {
 
 constexpr std::size_t MSG_SAVING_ABORTED = 77;
+constexpr std::size_t MSG_CANNOT_SAVE = 17;
 
 bool EndsWithIgnoringCase(std::string_view text, std::string_view tail) {
     if (text.size() < tail.size()) return false;
@@ -29,13 +32,28 @@ std::string ReadProblem(const SCliArguments& arguments) {
 }
 
 int RunRead(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput&) {
+    // A file that could not be saved is found out before the unit is asked for anything.
+    if (const std::string problem = FileWriteProblem(arguments.file); !problem.empty()) {
+        host.ShowMessageBoxWithDetail(MsgText[MSG_CANNOT_SAVE], MB_ICON_ERROR,
+                                      FileDetail(arguments.file, problem));
+        return CLI_FAILED;
+    }
     CSession session(host);
     ApplyRunSettings(session, arguments);
+    // Ctrl-C ends the read at its next question and saves nothing.
+    const CInterruptFlag interruption;
+    host.AnswerNoOnceInterrupted(interruption);
     const SUnitChoice unit = ChooseUnit(session, host, arguments);
-    if (!unit.found) return CLI_FAILED;
+    if (!unit.found) return interruption.Raised() ? CLI_INTERRUPTED : CLI_FAILED;
+    host.Note(UnitDescription(session, unit));
     LayOutMainWindow(session, unit.axisSlots);
     const std::size_t mark = host.Mark();
-    if (ReadParameters(session) != 0) return CLI_FAILED;
+    const int readResult = ReadParameters(session);
+    if (interruption.Raised()) {
+        host.Note("stopped by Ctrl-C: nothing was saved");
+        return CLI_INTERRUPTED;
+    }
+    if (readResult != 0) return CLI_FAILED;
     // A value the display refresh had to put back to its default (its warning is printed) would make
     // the file differ from the unit.
     if (host.ProblemShownSince(mark)) {

@@ -5,6 +5,7 @@
 #include "cli/CliFileArgument.h"
 #include "cli/CliFileContext.h"
 #include "cli/CliSessionSetup.h"
+#include "cli/InterruptFlag.h"
 #include "cli/PioReminderText.h"
 #include "core/app/texts/MsgText.h"
 #include "core/procedures/WriteParameters.h"
@@ -18,6 +19,19 @@ void AddWriteOptions(CLI::App& command, SCliArguments& arguments) {
     command.add_flag("--restart", arguments.restart, "answer Yes to the restart question");
     command.add_flag("--force", arguments.force,
                      "with --extended: answer Yes to the question about a different network type");
+}
+
+constexpr const char* FIRST_INTERRUPT_NOTE =
+    "gwcli: Ctrl-C: the transmission is finished first, then gwcli stops without a restart; "
+    "Ctrl-C again stops at once\n";
+constexpr const char* SECOND_INTERRUPT_NOTE =
+    "gwcli: stopped during the write: the unit may hold a mixed set of old and new parameters; "
+    "write the file again before the unit is restarted\n";
+
+std::string WriteProblem(const SCliArguments& arguments) {
+    if (arguments.force && !arguments.extended)
+        return "write: --force needs --extended (only the extended mode writes a different network type)";
+    return {};
 }
 
 // The file passes every reader check: opened once in a session of its own before any unit is asked.
@@ -38,6 +52,7 @@ int RunWrite(const SCliArguments& arguments, CConsoleHost& host, const SCliOutpu
     };
     const SUnitChoice unit = ChooseUnit(session, host, arguments);
     if (!unit.found) return CLI_FAILED;
+    host.Note(UnitDescription(session, unit));
     LayOutMainWindow(session, unit.axisSlots);
     SCliFileContext file(session, arguments.file);
     // Laid out for this unit's axis slots, the set may no longer be the file's: then nothing is sent.
@@ -45,7 +60,18 @@ int RunWrite(const SCliArguments& arguments, CConsoleHost& host, const SCliOutpu
         host.Print(MsgText[MSG_TRANSMISSION_ABORTED], MB_ICON_ERROR);
         return CLI_FAILED;
     }
+    // From here a Ctrl-C lets the blocks already begun go out as a whole set.
+    const CInterruptFlag interruption(FIRST_INTERRUPT_NOTE, SECOND_INTERRUPT_NOTE);
+    host.AnswerNoOnceInterrupted(interruption);
     const SWriteResult result = WriteParameters(session);
+    if (interruption.Raised()) {
+        host.Note(result.transmitted
+                      ? "stopped by Ctrl-C after the whole set was written; the unit was not restarted"
+                      : "stopped by Ctrl-C before the set was written");
+        return CLI_INTERRUPTED;
+    }
+    if (result.transmitted && !arguments.restart)
+        host.Note("the parameters take effect after a restart of the unit (write --restart)");
     if (result.transmitted) return !arguments.restart || result.readBack ? CLI_OK : CLI_FAILED;
     // The procedure's silent ends before its success message (a declined question, a failed exchange)
     // say in the tool's words that the transmission was aborted.
@@ -62,7 +88,7 @@ const SCliCommand WriteCommand = {
     "restart it only with --restart; a different network type on the unit is\n"
     "written only with --force and --extended, as the desktop tool asks\n",
     AddWriteOptions,
-    nullptr,
+    WriteProblem,
     RunWrite,
     true,
     false,

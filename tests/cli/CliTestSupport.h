@@ -131,6 +131,12 @@ protected:
     std::unique_ptr<CSimPtyServer> sim;
 };
 
+// How read and write name the unit they talk to: unit 0 of a simulated line with its default 8 slots.
+inline const std::string UNIT0_LINE = "gwcli: unit 0 (D0h), 8 axis slots\n";
+// What a write without --restart adds after the set went out.
+inline const std::string RESTART_HINT_LINE =
+    "gwcli: the parameters take effect after a restart of the unit (write --restart)\n";
+
 inline constexpr std::uint8_t FN_READ = 0x03;
 inline constexpr std::uint8_t FN_COIL = 0x05;
 inline constexpr std::uint8_t FN_WRITE = 0x10;

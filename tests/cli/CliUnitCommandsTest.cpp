@@ -88,6 +88,7 @@ TEST_F(CliOnSim, WriteWithoutRestartLeavesTheUnitRunning) {
     const SCliRun write = Cli(GW_VOSK, {"write", file});
     EXPECT_EQ(write.status, 0) << write.err;
     EXPECT_NE(write.out.find(Printed(MsgText[14]) + "No\n"), std::string::npos) << write.out;
+    EXPECT_EQ(write.err, UNIT0_LINE + RESTART_HINT_LINE);
     EXPECT_EQ(RequestsWithFunction(FN_COIL), 0u);
     EXPECT_GE(RequestsWithFunction(FN_WRITE), 2u);
 }
@@ -105,7 +106,7 @@ TEST_F(CliOnSim, WriteToAUnitInAutoModeFails) {
     const SCliRun write = Cli(GW_VOSK, {"write", file, "--restart"});
     EXPECT_EQ(write.status, 1);
     EXPECT_EQ(Occurrences(write.out, Printed(MsgText[43])), 3u) << write.out;
-    EXPECT_EQ(write.err, Printed(MsgText[16]));
+    EXPECT_EQ(write.err, UNIT0_LINE + Printed(MsgText[16]));
     EXPECT_EQ(write.out.find(Printed(MsgText[9])), std::string::npos);
     EXPECT_EQ(RequestsWithFunction(FN_COIL), 0u);
     EXPECT_EQ(UnitRegister(0xF103), ntypBefore);

@@ -46,6 +46,7 @@ const SUsageCase UsageCases[] = {
     {"PortZero", {"--type", "vosk", "--port", "0", "search"}, "no COM number 0"},
     {"RestartWithRead", {"--type", "vosk", "read", "a.vogw", "--restart"}, "--restart belongs to the write"},
     {"ForceWithCheck", {"--type", "vosk", "--force", "check", "a.vogw"}, "--force belongs to the write"},
+    {"ForceWithoutExtended", {"--type", "vosk", "write", "a.vogw", "--force"}, "--force needs --extended"},
     {"ExtendedWithValue", {"--type", "vosk", "--extended=1", "search"}, "--extended takes no value"},
     {"UnitForKavelis",
      {"--type", "kavelis", "--unit", "0", "read", "a.pkgw"},

@@ -49,7 +49,7 @@ TEST_F(CliWriteGuard, FileFailingTheWriteChecksIsNotWritten) {
     const std::string file = Edited(ServeAndRead(), {"F110,0030", "F280,0030"});
     const SCliRun run = Cli(GW_VOSK, {"write", file, "--restart"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, Printed(Joined(MsgText[72], MsgText[76])));
+    EXPECT_EQ(run.err, UNIT0_LINE + Printed(Joined(MsgText[72], MsgText[76])));
     EXPECT_EQ(RequestsWithFunction(FN_WRITE), 0u);
     EXPECT_EQ(RequestsWithFunction(FN_COIL), 0u);
 }
@@ -98,10 +98,15 @@ TEST_P(CliNetworkTypeRule, DifferentNetworkTypeIsWrittenOnlyWhenForced) {
 }
 
 const SNetworkCase NetworkCases[] = {
-    {"Refused", {}, 1, Printed(MsgText[27]) + Printed(MsgText[76])},
-    {"RefusedEvenWithForce", {"--force"}, 1, Printed(MsgText[27]) + Printed(MsgText[76])},
-    {"AskedAndDeclined", {"--extended"}, 1, Printed(MsgText[24]) + "No\n" + Printed(MsgText[76])},
-    {"AskedAndConfirmed", {"--extended", "--force"}, 0, Printed(MsgText[24]) + "Yes\n"},
+    {"Refused", {}, 1, UNIT0_LINE + Printed(MsgText[27]) + Printed(MsgText[76])},
+    {"AskedAndDeclined",
+     {"--extended"},
+     1,
+     UNIT0_LINE + Printed(MsgText[24]) + "No\n" + Printed(MsgText[76])},
+    {"AskedAndConfirmed",
+     {"--extended", "--force"},
+     0,
+     UNIT0_LINE + Printed(MsgText[24]) + "Yes\n" + RESTART_HINT_LINE},
 };
 INSTANTIATE_TEST_SUITE_P(Table, CliNetworkTypeRule, ::testing::ValuesIn(NetworkCases),
                          [](const auto& info) { return std::string(info.param.name); });
