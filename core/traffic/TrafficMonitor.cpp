@@ -24,6 +24,11 @@ std::string FunctionKeyOf(const SFrameDecoding& decoding, const std::vector<std:
 
 }  // namespace
 
+std::string FrameCountText(std::size_t shown, std::size_t kept) {
+    return std::to_string(shown) + " of " + std::to_string(kept) + " frames shown (the newest " +
+           std::to_string(TRAFFIC_FRAMES_KEPT) + " are kept)";
+}
+
 CTrafficMonitor::CTrafficMonitor() : recorder([this](const STrafficFrame& frame) { Add(frame); }) {}
 
 void CTrafficMonitor::Changed() {

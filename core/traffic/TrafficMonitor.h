@@ -42,6 +42,9 @@ struct STrafficMonitorTexts {
 };
 inline constexpr STrafficMonitorTexts TrafficMonitorTexts{};
 
+// "12 of 240 frames shown (the newest 10000 are kept)".
+std::string FrameCountText(std::size_t shown, std::size_t kept);
+
 class CTrafficMonitor {
 public:
     CTrafficMonitor();

@@ -67,7 +67,7 @@ TTrafficMonitorForm::TTrafficMonitorForm(CSession& session, QWidget* parent)
     connect(&refreshTimer_, &QTimer::timeout, this, &TTrafficMonitorForm::Render);
     refreshTimer_.start(REFRESH_MS);
     Render();
-    resize(1100, 600);
+    resize(1180, 620);
 }
 
 TTrafficMonitorForm::~TTrafficMonitorForm() {
@@ -99,7 +99,7 @@ void TTrafficMonitorForm::BuildControls() {
     gridFrames->verticalHeader()->setDefaultSectionSize(gridFrames->fontMetrics().height() + 4);
     gridFrames->horizontalHeader()->setStretchLastSection(false);
     gridFrames->setWordWrap(false);
-    const int widths[TRAFFIC_COLUMNS] = {90, 36, 70, 70, 420, 300, 70, 80, 110};
+    const int widths[TRAFFIC_COLUMNS] = {80, 32, 76, 60, 400, 218, 64, 76, 120};
     for (std::size_t c = 0; c < TRAFFIC_COLUMNS; ++c)
         gridFrames->setColumnWidth(static_cast<int>(c), widths[c]);
 
@@ -117,8 +117,6 @@ void TTrafficMonitorForm::BuildControls() {
     bar->addSpacing(8);
     bar->addWidget(chkFailuresOnly);
     bar->addStretch();
-    bar->addWidget(lblFrameCount);
-    bar->addSpacing(8);
     for (QPushButton* button : {btnPause, btnClear, btnSaveText, btnSavePcap}) bar->addWidget(button);
 
     auto* splitter = named(new QSplitter(Qt::Vertical, this), "splitFrames");
@@ -129,6 +127,7 @@ void TTrafficMonitorForm::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(splitter);
+    layout->addWidget(lblFrameCount);
 
     connect(cbFunction, &QComboBox::currentIndexChanged, this, &TTrafficMonitorForm::FilterChanged);
     connect(cbSlave, &QComboBox::currentIndexChanged, this, &TTrafficMonitorForm::FilterChanged);
@@ -169,8 +168,7 @@ void TTrafficMonitorForm::Render() {
     if (selected >= 0) gridFrames->selectRow(selected);
     if (following) gridFrames->scrollToBottom();
     btnPause->setText(ToQt(monitor_.Paused() ? T().resume : T().pause));
-    lblFrameCount->setText(QString::number(monitor_.RowCount()) + " / " +
-                           QString::number(monitor_.KeptCount()));
+    lblFrameCount->setText(ToQt(FrameCountText(monitor_.RowCount(), monitor_.KeptCount())));
     RenderDecoding();
     renderedRevision_ = monitor_.Revision();
     rendering_ = false;

@@ -84,6 +84,8 @@ TEST_F(TrafficWindow, ShowsAReadWithAFailedReceiveWhileItRuns) {
         }
         if (faultCleared && !shot && monitor.KeptCount() >= 9) {
             form->Render();
+            auto* grid = form->findChild<QTableView*>("gridFrames");
+            grid->setCurrentIndex(grid->model()->index(RowWithVerdict(grid, "CRC error"), 0));
             SaveScreenshot(*form, "traffic_monitor_during_read.png");
             shot = true;
         }
