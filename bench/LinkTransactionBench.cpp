@@ -14,9 +14,8 @@
 #include <vector>
 
 #include "bench/BenchCpuTime.h"
-#include "core/app/SilentHost.h"
+#include "bench/PacedSimLine.h"
 #include "core/link/CommUnit.h"
-#include "core/link/GatewaySpeedSwitch.h"
 #include "core/link/LineTiming.h"
 #include "core/link/ModbusTransaction.h"
 #include "sim/SimPtyServer.h"
@@ -25,7 +24,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int BENCH_COM_NUMBER = 7;
 constexpr int SLAVE = 0xD0;
 constexpr int READ_REGISTER = 0xF100;
 constexpr int READ_COUNT = 16;
@@ -62,33 +60,6 @@ double FloorMs(const SExchangeShape& shape, int bps) {
     const auto wire = WireTime(shape.requestBytes + shape.replyBytes, bps);
     return static_cast<double>(wire.count()) / 1000.0 + EndOfFrameGapMs(bps);
 }
-
-// A paced simulated VOSK unit 0 whose line has been switched to `baudIndex`.
-struct SPacedLine {
-    explicit SPacedLine(int baudIndex) : sim(Config()) {
-        ok = sim.Start() == 0;
-        link.SetPortOverrides({{BENCH_COM_NUMBER, sim.DevicePath()}});
-        ok = ok && link.Open(BENCH_COM_NUMBER, 0) == COMM_OK;
-        const TransactFunction transact = [this](std::string_view text, std::uint8_t* reply,
-                                                 std::size_t& length) {
-            return ModbusTransact(link, host, busy, text, reply, length);
-        };
-        ok = ok && SwitchGatewaySpeed(transact, link, baudIndex) == COMM_OK;
-    }
-    static SSimConfig Config() {
-        SSimConfig config;
-        config.type = GW_VOSK;
-        config.units = {0};
-        config.pace = true;
-        return config;
-    }
-
-    CSimPtyServer sim;
-    CSilentHost host;
-    CCommUnit link{host};
-    bool busy = true;
-    bool ok = false;
-};
 
 struct SPerTransaction {
     double ms = -1;  // median wall time

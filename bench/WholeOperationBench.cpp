@@ -45,8 +45,16 @@ public:
 };
 
 // The frames the link exchanged, with the bit rate of each, turned into the exchanges' part of the floor.
-class CFloorLog {
+class CFloorLog : public CLinkFrameObserver {
 public:
+    void OnLinkFrame(const SLinkFrameEvent& frame) override {
+        if (frame.direction == FrameDirection::Request) {
+            Sent(frame.bytes, frame.length, frame.bps);
+        } else if (frame.result == COMM_OK || frame.result == COMM_CRC_ERROR) {
+            Received(frame.length);
+        }
+    }
+
     void Sent(const std::uint8_t* frame, std::size_t length, int bps) {
         CloseExchange();
         open = true;
@@ -97,13 +105,7 @@ struct SOperationLine {
         session.program.Comm.ToolFlags = TOOLFLAG_VALID;
         session.program.GwSlaveAddress = GwSlaveAddressOf(type, 0);
         LayoutMainForm(session.form, session.image, session.program, BENCH_AXES);
-        session.link.SetFrameTap([this](bool sent, const std::uint8_t* frame, std::size_t length) {
-            if (sent) {
-                floor.Sent(frame, length, session.link.Bps());
-            } else {
-                floor.Received(length);
-            }
-        });
+        session.link.AddFrameObserver(floor);
     }
     static SSimConfig Config(GwType type, std::vector<int> units) {
         SSimConfig config;

@@ -71,6 +71,8 @@ private:
         app.add_option("--unit", texts.unit);
         app.add_flag("--extended", result.arguments.extended);
         app.add_flag("--json", result.arguments.json);
+        app.add_option("--trace", result.arguments.tracePath);
+        app.add_option("--pcap", result.arguments.pcapPath);
         for (const SCliCommand* command : CliCommands()) {
             CLI::App* sub = app.add_subcommand(command->name, command->description);
             sub->fallthrough();
@@ -253,6 +255,16 @@ private:
                         ", which has no unit number");
         }
         if (a.command->usageProblem) Fail(a.command->usageProblem(a));
+        CheckCaptureFiles();
+    }
+
+    void CheckCaptureFiles() {
+        const auto& a = result.arguments;
+        if ((!a.tracePath.empty() || !a.pcapPath.empty()) && !a.command->talksToUnit) {
+            return Fail("--trace and --pcap record the line; " + std::string(a.command->name) +
+                        " does not talk to a unit");
+        }
+        if (!a.tracePath.empty() && a.tracePath == a.pcapPath) Fail("--trace and --pcap name the same file");
     }
 
     const std::vector<std::string>& words;

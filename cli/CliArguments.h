@@ -1,7 +1,7 @@
 #pragma once
 // The command line of gwcli:
 //   gwcli --type TYPE [--port COM_NUMBER|DEVICE_PATH] [--baud BPS] [--unit 0|1] [--extended] [--json]
-//         COMMAND [ARGS]
+//         [--trace FILE] [--pcap FILE] COMMAND [ARGS]
 // parsed (with CLI11) into one record, or refused with a one-line reason. Options may stand before or
 // after the command.
 #include <array>
@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "core/app/GwType.h"
+
+class CLinkFrameObserver;
 
 struct SCliCommand;
 
@@ -35,6 +37,9 @@ struct SCliArguments {
     std::optional<int> unitNo;           // --unit
     bool extended = false;               // --extended: ExtendedMode for this run only
     bool json = false;                   // --json: one JSON document on standard output instead of the text
+    std::string tracePath;               // --trace FILE: every frame on the line, one decoded line each
+    std::string pcapPath;                // --pcap FILE: every frame on the line as a capture file
+    CLinkFrameObserver* linkObserver = nullptr;  // sees the link's frames while the command runs
     bool restart = false;                // write --restart
     bool force = false;                  // write --force
     std::string file;                    // FILE of read, write, check, show and edit

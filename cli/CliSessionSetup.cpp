@@ -37,6 +37,7 @@ void ApplyResponseTimeout(CCommUnit& link) {
 }  // namespace
 
 void ApplyRunSettings(CSession& session, const SCliArguments& arguments) {
+    if (arguments.linkObserver != nullptr) session.link.AddFrameObserver(*arguments.linkObserver);
     SGwComConfig config = LoadGwComConfig();
     SProgramValues& program = session.program;
     program.Comm = config.comm;

@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::string_view PROGRAM_LINE =
     "gwcli --type TYPE [--port COM_NUMBER|DEVICE_PATH] [--baud BPS] [--unit 0|1] [--extended]\n"
-    "             [--json] COMMAND [ARGS]\n";
+    "             [--json] [--trace FILE] [--pcap FILE] COMMAND [ARGS]\n";
 
 constexpr std::string_view INTRODUCTION =
     "gwcli: read, write and check the parameters of a gateway unit from a script.\n\n";
@@ -27,6 +27,10 @@ constexpr std::string_view OPTIONS =
     "  --extended     run with ExtendedMode on for this run only (the settings file is not changed)\n"
     "  --json         print one JSON document on standard output instead of the text; the messages\n"
     "                 of the boxes are printed as without it\n"
+    "  --trace FILE   write every frame on the line to FILE as it goes, one line each: time, direction,\n"
+    "                 bytes, the frame decoded into the gateway's register names, gap and verdict\n"
+    "  --pcap FILE    write every frame on the line to FILE as a PCAP capture for Wireshark (link type\n"
+    "                 USER0, decoded as Modbus RTU: see the README, \"Traffic capture\")\n"
     "\n"
     "Every message the desktop tool shows in a box is printed with its text as it stands, each CR LF\n"
     "printed as a line feed, and a line feed after it: information and questions on standard output,\n"

@@ -18,6 +18,15 @@ using std::chrono::milliseconds;
 
 constexpr std::size_t SHORTEST_FRAME = 5;  // address, function, one data byte and the CRC
 
+// A request's last byte is placed by its time on the wire at the nominal speed; on a line that is faster
+// (a pseudo-terminal, a converter that buffers) the reply may come before that. No time between two
+// frames is then shorter than none.
+std::chrono::microseconds TimeBetween(std::chrono::steady_clock::time_point from,
+                                      std::chrono::steady_clock::time_point to) {
+    return std::max(std::chrono::microseconds(0),
+                    std::chrono::duration_cast<std::chrono::microseconds>(to - from));
+}
+
 std::function<void()> EventPumpOf(HostServices& host) {
     if (!host.PumpsEvents()) return {};
     return [&host] { host.ProcessPendingEvents(); };
@@ -45,8 +54,47 @@ void CCommUnit::SetLinkLostHandler(std::function<void()> handler) {
     linkLost = std::move(handler);
 }
 
-void CCommUnit::SetFrameTap(FrameTap tap) {
-    frameTap = std::move(tap);
+void CCommUnit::AddFrameObserver(CLinkFrameObserver& observer) {
+    if (std::find(observers.begin(), observers.end(), &observer) == observers.end())
+        observers.push_back(&observer);
+}
+
+void CCommUnit::RemoveFrameObserver(CLinkFrameObserver& observer) {
+    std::erase(observers, &observer);
+}
+
+void CCommUnit::Report(SLinkFrameEvent& frame) {
+    frame.attempt = attempt;
+    frame.bps = Bps();
+    if (lastFrameEnd != Clock::time_point{}) frame.silenceBefore = TimeBetween(lastFrameEnd, frame.firstByte);
+    lastFrameEnd = frame.lastByte;
+    for (CLinkFrameObserver* observer : observers) observer->OnLinkFrame(frame);
+}
+
+void CCommUnit::ReportRequest(const std::uint8_t* bytes, std::size_t length, Clock::time_point start) {
+    SLinkFrameEvent frame;
+    frame.direction = FrameDirection::Request;
+    frame.bytes = bytes;
+    frame.length = length;
+    frame.firstByte = start;
+    frame.lastByte = start + WireTime(length, Bps());
+    lastRequestEnd = frame.lastByte;
+    Report(frame);
+}
+
+// A receive that got nothing is placed at the moment it gave up, so that its response time is the
+// time waited.
+void CCommUnit::ReportReceive(const std::uint8_t* bytes, std::size_t length, int result) {
+    SLinkFrameEvent frame;
+    frame.direction = FrameDirection::Reply;
+    frame.bytes = bytes;
+    frame.length = length;
+    frame.result = result;
+    frame.lastByte = length > 0 ? lastByteAt : Clock::now();
+    frame.firstByte = length > 0 ? frameFirstByte : frame.lastByte;
+    if (lastRequestEnd != Clock::time_point{})
+        frame.responseTime = TimeBetween(lastRequestEnd, frame.firstByte);
+    Report(frame);
 }
 
 int CCommUnit::Open(int portNum, int baudIndex) {
@@ -181,14 +229,15 @@ int CCommUnit::Write(const std::uint8_t* bytes, std::size_t length) {
     // Bytes that came in before the request cannot be its reply: waiting for the silence reads and
     // discards them, so the input queue is empty when the request goes out.
     if (WaitForLineSilence() != COMM_OK) return COMM_FAILED;
-    const auto giveUp = Clock::now() + milliseconds(WRITE_LIMIT_MS);
+    const auto start = Clock::now();
+    const auto giveUp = start + milliseconds(WRITE_LIMIT_MS);
     std::size_t sent = 0;
     while (true) {
         const long accepted = port->Write(bytes + sent, length - sent);
         if (accepted < 0) return Failure(COMM_FAILED);
         sent += static_cast<std::size_t>(accepted);
         if (sent >= length) {
-            if (frameTap) frameTap(true, bytes, length);
+            if (!observers.empty()) ReportRequest(bytes, length, start);
             return COMM_OK;
         }
         const auto now = Clock::now();
@@ -210,7 +259,6 @@ int CCommUnit::LineErrorCode(const SLineErrors& errors) const {
 }
 
 int CCommUnit::FinishFrame(const std::uint8_t* buffer, std::size_t length) const {
-    if (frameTap) frameTap(false, buffer, length);
     const std::uint16_t crc = Crc16Modbus(buffer, length - 2);
     const bool matches = buffer[length - 2] == (crc >> 8) && buffer[length - 1] == (crc & 0xFF);
     return matches ? COMM_OK : COMM_CRC_ERROR;
@@ -223,9 +271,12 @@ int CCommUnit::ReadAvailable(std::uint8_t* buffer, std::size_t& length, bool& go
     const long count = port->Read(buffer + length, std::min(RX_FRAME_LIMIT, RX_BUFFER_SIZE - length));
     if (count < 0) return Failure(COMM_LINE_ERROR);
     if (count == 0) return COMM_OK;
-    if (length + static_cast<std::size_t>(count) > RX_FRAME_LIMIT) return COMM_RX_OVERFLOW;
-    length += static_cast<std::size_t>(count);
-    lastByteAt = Clock::now();
+    const auto now = Clock::now();
+    if (length == 0) frameFirstByte = now;
+    lastByteAt = now;
+    arrived = length + static_cast<std::size_t>(count);
+    if (arrived > RX_FRAME_LIMIT) return COMM_RX_OVERFLOW;
+    length = arrived;
     got = true;
     return COMM_OK;
 }
@@ -242,10 +293,18 @@ CCommUnit::Clock::time_point CCommUnit::AnnouncedRestOnWire(const std::uint8_t* 
     return lastByteAt + WireTime(announced - length - 1, Bps());
 }
 
+int CCommUnit::Receive(std::uint8_t* buffer, std::size_t& length) {
+    arrived = 0;
+    const int result = ReceiveFrame(buffer, length);
+    // An overflowing frame is reported with every byte the buffer took, one more than a reply may have.
+    if (!observers.empty()) ReportReceive(buffer, arrived, result);
+    return result;
+}
+
 // Collects bytes until the line has been silent for the end-of-frame gap after the last of them. Each
 // pass reads what is there and then waits once, until the gap would end, the time-out would run out or
 // the events are to be pumped, whichever comes first; new bytes end the wait at once.
-int CCommUnit::Receive(std::uint8_t* buffer, std::size_t& length) {
+int CCommUnit::ReceiveFrame(std::uint8_t* buffer, std::size_t& length) {
     const auto gap = FrameGap();
     length = 0;
     std::memset(buffer, 0, RX_BUFFER_SIZE);

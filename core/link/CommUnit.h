@@ -9,10 +9,12 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "core/app/HostServices.h"
 #include "core/link/BaudTable.h"
 #include "core/link/CommResult.h"
+#include "core/link/LinkFrameEvent.h"
 #include "core/link/SerialPort.h"
 
 inline constexpr std::size_t RX_FRAME_LIMIT = 1024;  // longest reply frame accepted
@@ -41,10 +43,13 @@ public:
     // "open" flag can clear it and the next operation opens the port again.
     void SetLinkLostHandler(std::function<void()> handler);
 
-    // Sees every request frame handed to the driver (`sent` true) and every reply frame the receive
-    // ended, whatever its CRC; for traffic views and measurements.
-    using FrameTap = std::function<void(bool sent, const std::uint8_t* frame, std::size_t length)>;
-    void SetFrameTap(FrameTap tap);
+    // Observers see every request frame handed to the driver and every receive, whatever its outcome,
+    // with its timing (LinkFrameEvent.h). Without observers the link does no extra work. An observer
+    // stays attached until it is removed and must outlive its attachment.
+    void AddFrameObserver(CLinkFrameObserver& observer);
+    void RemoveFrameObserver(CLinkFrameObserver& observer);
+    // The transaction's attempt that the next frames belong to (1 for its first try).
+    void SetAttempt(int attempt) { this->attempt = attempt; }
 
     // 0 or COMM_OPEN_FAILED (768); then OpenFailureReason() says why, for the user. A link that is
     // already open is refused and left as it is.
@@ -84,6 +89,10 @@ private:
 
     int LineErrorCode(const SLineErrors& errors) const;
     int FinishFrame(const std::uint8_t* buffer, std::size_t length) const;
+    int ReceiveFrame(std::uint8_t* buffer, std::size_t& length);
+    void ReportRequest(const std::uint8_t* bytes, std::size_t length, Clock::time_point start);
+    void ReportReceive(const std::uint8_t* bytes, std::size_t length, int result);
+    void Report(SLinkFrameEvent& frame);
     std::chrono::microseconds FrameGap() const;
     // Pumps the events when the interval has passed; returns when the next pump is due.
     Clock::time_point PumpIfDue();
@@ -104,7 +113,13 @@ private:
     std::unique_ptr<CSerialPort> port;
     std::function<void()> processPendingEvents;
     std::function<void()> linkLost;
-    FrameTap frameTap;
+    std::vector<CLinkFrameObserver*> observers;
+    int attempt = 1;
+    Clock::time_point receiveStart{};    // when the current receive began
+    std::size_t arrived = 0;             // bytes the current receive has put in its buffer
+    Clock::time_point frameFirstByte{};  // when the first byte of the current receive came in
+    Clock::time_point lastFrameEnd{};    // last byte of the frame reported last
+    Clock::time_point lastRequestEnd{};  // last byte of the request reported last
     Clock::time_point nextPump{};
     Clock::time_point lastByteAt{};  // when the last byte came in
     std::map<int, std::string> portOverrides;

@@ -59,7 +59,9 @@ int Transact(const STransactPolicy& policy, CCommUnit& link, HostServices& host,
 
     int sendBudget = policy.sendBudget;
     int receiveBudget = policy.receiveBudget;
+    int attempt = 0;
     while (true) {
+        link.SetAttempt(++attempt);
         if (link.Write(frame.data(), frameLength) != COMM_OK) {
             if (--sendBudget > 0) {
                 host.ProcessPendingEvents();

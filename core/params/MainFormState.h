@@ -104,6 +104,8 @@ struct SMainFormState {
         MenuDrvObsrv;
     MenuItemState MenuMoniter1, MenuRegMoniter1, MenuAllIO, MenuErrTC_Moniter1, MenuRS485SIO1, MenuAlarmlist,
         MenuHardmonitor;
+    // The traffic monitor: always there, since it only watches the line and needs no unit.
+    MenuItemState MenuTrafficMonitor{{}, "Traffic Monitor"};
     MenuItemState MenuHelp1, MenuPIO1;
 
     // The window's state flags.

@@ -17,6 +17,7 @@
 #include "gui/app/TCommunicationSetting.h"
 #include "gui/files/TNewFileForm.h"
 #include "gui/monitors/MonitorWindows.h"
+#include "gui/monitors/TTrafficMonitorForm.h"
 #include "gui/params/TAddressEdit.h"
 #include "gui/params/TGWParaCfgForm.h"
 
@@ -155,6 +156,7 @@ void CMainFormController::BuildCommands() {
         {"Button3", write},
         {"MenuSpecial1", [this] { ShowSpecialParams(); }},
         {"MenuDrvObsrv", [this] { ShowDriverMonitorParams(); }},
+        {"MenuTrafficMonitor", [this] { if (window_ != nullptr) ShowTrafficMonitor(s_.core, window_); }},
     };
     AddUnitServiceCommands();
     AddMonitorCommands();

@@ -143,6 +143,8 @@ void TGWParaCfgForm::BuildMenus() {
     menuItems_[NewMenuItem(MenuMoniter1, "MenuRS485SIO1")] = &SMainFormState::MenuRS485SIO1;
     menuItems_[NewMenuItem(MenuMoniter1, "MenuAlarmlist")] = &SMainFormState::MenuAlarmlist;
     menuItems_[NewMenuItem(MenuMoniter1, "MenuHardmonitor")] = &SMainFormState::MenuHardmonitor;
+    MenuMoniter1->addSeparator();
+    menuItems_[NewMenuItem(MenuMoniter1, "MenuTrafficMonitor")] = &SMainFormState::MenuTrafficMonitor;
 
     MenuHelp1 = newMenu("MenuHelp1", &CMainFormEvents::MenuHelp1Open);
     menuItems_[NewMenuItem(MenuHelp1, "MenuPIO1")] = &SMainFormState::MenuPIO1;
@@ -579,6 +581,12 @@ void TGWParaCfgForm::RenderMenus() {
         menu->setTitle(ToQt(item->caption));
         menu->menuAction()->setEnabled(item->enabled);
         menu->menuAction()->setVisible(item->visible);
+    }
+    // The traffic monitor needs no unit: its item keeps the Monitor menu open while the monitors are
+    // locked, and only it can be chosen then.
+    if (!state_.MenuMoniter1.enabled && state_.MenuTrafficMonitor.enabled) {
+        for (QAction* item : MenuMoniter1->actions()) item->setEnabled(item->objectName() == "MenuTrafficMonitor");
+        MenuMoniter1->menuAction()->setEnabled(true);
     }
     // A locked File menu takes its keys with it: no New, Open or Save during a transfer.
     if (!state_.MenuFile1.enabled) {

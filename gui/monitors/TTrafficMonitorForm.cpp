@@ -1,0 +1,218 @@
+#include "gui/monitors/TTrafficMonitorForm.h"
+
+#include <QBrush>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "gui/app/QtText.h"
+
+namespace {
+
+constexpr int REFRESH_MS = 200;
+constexpr const char* FORM_NAME = "TTrafficMonitorForm";
+const QColor FAILED_ROW_COLOUR(255, 220, 220);
+
+const STrafficMonitorTexts& T() {
+    return TrafficMonitorTexts;
+}
+
+}  // namespace
+
+CTrafficTableModel::CTrafficTableModel(const CTrafficMonitor& monitor, QObject* parent)
+    : QAbstractTableModel(parent), monitor_(monitor) {}
+
+int CTrafficTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(monitor_.RowCount());
+}
+
+int CTrafficTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(TRAFFIC_COLUMNS);
+}
+
+QVariant CTrafficTableModel::data(const QModelIndex& index, int role) const {
+    const auto row = static_cast<std::size_t>(index.row());
+    if (role == Qt::DisplayRole) return ToQt(monitor_.Cell(row, static_cast<ETrafficColumn>(index.column())));
+    if (role == Qt::BackgroundRole && monitor_.RowFailed(row)) return QBrush(FAILED_ROW_COLOUR);
+    return {};
+}
+
+QVariant CTrafficTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
+    return ToQt(T().columns[static_cast<std::size_t>(section)]);
+}
+
+void CTrafficTableModel::Reset() {
+    beginResetModel();
+    endResetModel();
+}
+
+TTrafficMonitorForm::TTrafficMonitorForm(CSession& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session) {
+    setObjectName(FORM_NAME);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(ToQt(T().caption));
+    BuildControls();
+    session_.link.AddFrameObserver(monitor_.Recorder());
+    connect(&refreshTimer_, &QTimer::timeout, this, &TTrafficMonitorForm::Render);
+    refreshTimer_.start(REFRESH_MS);
+    Render();
+    resize(1180, 620);
+}
+
+TTrafficMonitorForm::~TTrafficMonitorForm() {
+    session_.link.RemoveFrameObserver(monitor_.Recorder());
+}
+
+void TTrafficMonitorForm::BuildControls() {
+    auto named = [](auto* widget, const char* name) {
+        widget->setObjectName(name);
+        return widget;
+    };
+    cbFunction = named(new QComboBox(this), "cbFunction");
+    cbSlave = named(new QComboBox(this), "cbSlave");
+    cbFunction->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cbSlave->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    chkFailuresOnly = named(new QCheckBox(ToQt(T().failuresOnly), this), "chkFailuresOnly");
+    btnPause = named(new QPushButton(this), "btnPause");
+    btnClear = named(new QPushButton(ToQt(T().clear), this), "btnClear");
+    btnSaveText = named(new QPushButton(ToQt(T().saveText), this), "btnSaveText");
+    btnSavePcap = named(new QPushButton(ToQt(T().savePcap), this), "btnSavePcap");
+    lblFrameCount = named(new QLabel(this), "lblFrameCount");
+
+    gridFrames = named(new QTableView(this), "gridFrames");
+    gridFrames->setModel(&model_);
+    gridFrames->setSelectionBehavior(QAbstractItemView::SelectRows);
+    gridFrames->setSelectionMode(QAbstractItemView::SingleSelection);
+    gridFrames->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    gridFrames->verticalHeader()->hide();
+    gridFrames->verticalHeader()->setDefaultSectionSize(gridFrames->fontMetrics().height() + 4);
+    gridFrames->horizontalHeader()->setStretchLastSection(false);
+    gridFrames->setWordWrap(false);
+    const int widths[TRAFFIC_COLUMNS] = {80, 32, 76, 60, 400, 218, 64, 76, 120};
+    for (std::size_t c = 0; c < TRAFFIC_COLUMNS; ++c)
+        gridFrames->setColumnWidth(static_cast<int>(c), widths[c]);
+
+    memoDecoding = named(new QPlainTextEdit(this), "memoDecoding");
+    memoDecoding->setReadOnly(true);
+    memoDecoding->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    memoDecoding->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(new QLabel(ToQt(T().functionLabel), this));
+    bar->addWidget(cbFunction);
+    bar->addSpacing(8);
+    bar->addWidget(new QLabel(ToQt(T().slaveLabel), this));
+    bar->addWidget(cbSlave);
+    bar->addSpacing(8);
+    bar->addWidget(chkFailuresOnly);
+    bar->addStretch();
+    for (QPushButton* button : {btnPause, btnClear, btnSaveText, btnSavePcap}) bar->addWidget(button);
+
+    auto* splitter = named(new QSplitter(Qt::Vertical, this), "splitFrames");
+    splitter->addWidget(gridFrames);
+    splitter->addWidget(memoDecoding);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(splitter);
+    layout->addWidget(lblFrameCount);
+
+    connect(cbFunction, &QComboBox::currentIndexChanged, this, &TTrafficMonitorForm::FilterChanged);
+    connect(cbSlave, &QComboBox::currentIndexChanged, this, &TTrafficMonitorForm::FilterChanged);
+    connect(chkFailuresOnly, &QCheckBox::toggled, this, &TTrafficMonitorForm::FilterChanged);
+    connect(btnPause, &QPushButton::clicked, this, [this] {
+        monitor_.SetPaused(!monitor_.Paused());
+        Render();
+    });
+    connect(btnClear, &QPushButton::clicked, this, [this] {
+        monitor_.Clear();
+        Render();
+    });
+    connect(btnSaveText, &QPushButton::clicked, this, [this] { Save(ECaptureFormat::Text); });
+    connect(btnSavePcap, &QPushButton::clicked, this, [this] { Save(ECaptureFormat::Pcap); });
+    connect(gridFrames->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &TTrafficMonitorForm::SelectionChanged);
+}
+
+void TTrafficMonitorForm::RenderFilterChoices(QComboBox* combo, const std::vector<std::string>& choices) {
+    const QString current = combo->currentIndex() > 0 ? combo->currentText() : QString();
+    combo->clear();
+    combo->addItem(ToQt(T().allChoices));
+    for (const std::string& choice : choices) combo->addItem(ToQt(choice));
+    const int index = current.isEmpty() ? 0 : combo->findText(current);
+    combo->setCurrentIndex(index < 0 ? 0 : index);
+}
+
+// Rows come and go only here; a view scrolled to its end follows the newest frame.
+void TTrafficMonitorForm::Render() {
+    if (monitor_.Revision() == renderedRevision_) return;
+    rendering_ = true;
+    QScrollBar* scroll = gridFrames->verticalScrollBar();
+    const bool following = scroll->value() == scroll->maximum();
+    model_.Reset();
+    RenderFilterChoices(cbFunction, monitor_.FunctionChoices());
+    RenderFilterChoices(cbSlave, monitor_.SlaveChoices());
+    const int selected = monitor_.SelectedRow();
+    if (selected >= 0) gridFrames->selectRow(selected);
+    if (following) gridFrames->scrollToBottom();
+    btnPause->setText(ToQt(monitor_.Paused() ? T().resume : T().pause));
+    lblFrameCount->setText(ToQt(FrameCountText(monitor_.RowCount(), monitor_.KeptCount())));
+    RenderDecoding();
+    renderedRevision_ = monitor_.Revision();
+    rendering_ = false;
+}
+
+void TTrafficMonitorForm::RenderDecoding() {
+    QString text;
+    for (const std::string& line : monitor_.SelectedDecoding()) text += ToQt(line) + '\n';
+    memoDecoding->setPlainText(text);
+}
+
+void TTrafficMonitorForm::SelectionChanged() {
+    if (rendering_) return;
+    monitor_.Select(gridFrames->currentIndex().row());
+    RenderDecoding();
+}
+
+void TTrafficMonitorForm::FilterChanged() {
+    if (rendering_) return;
+    monitor_.SetFunctionFilter(cbFunction->currentIndex() > 0 ? cbFunction->currentText().toStdString() : "");
+    monitor_.SetSlaveFilter(cbSlave->currentIndex() > 0 ? cbSlave->currentText().toStdString() : "");
+    monitor_.SetFailuresOnly(chkFailuresOnly->isChecked());
+    Render();
+}
+
+void TTrafficMonitorForm::Save(ECaptureFormat format) {
+    const bool pcap = format == ECaptureFormat::Pcap;
+    QFileDialog dialog(this);
+    dialog.setObjectName(pcap ? "SavePcapDialog" : "SaveTextDialog");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(ToQt(pcap ? T().pcapFilter : T().textFilter));
+    dialog.setDefaultSuffix(pcap ? "pcap" : "txt");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    std::string detail;
+    const std::string path = dialog.selectedFiles().front().toStdString();
+    if (monitor_.SaveShown(path, format, detail) != 0) {
+        session_.host.ShowMessageBoxWithDetail(T().saveFailed, MB_OK_ONLY | MB_ICON_ERROR, detail);
+    }
+}
+
+void ShowTrafficMonitor(CSession& session, QWidget* owner) {
+    auto* form = owner->findChild<TTrafficMonitorForm*>(FORM_NAME, Qt::FindDirectChildrenOnly);
+    if (form == nullptr) form = new TTrafficMonitorForm(session, owner);
+    form->show();
+    form->raise();
+    form->activateWindow();
+}
