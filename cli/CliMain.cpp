@@ -1,5 +1,7 @@
 #include "cli/CliMain.h"
 
+#include <unistd.h>
+
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
 #include "cli/CliExitStatus.h"
@@ -44,6 +46,7 @@ int RunGwCli(const std::vector<std::string>& words, std::FILE* out, std::FILE* e
     // error.
     const bool messagesOnStderr = arguments.json || arguments.command->readingsOnStdout;
     CConsoleHost host({arguments.restart, arguments.force}, messagesOnStderr ? err : out, err);
+    host.DrawProgress(::isatty(::fileno(err)) == 1);
     const int status = arguments.command->run(arguments, host, {out, err, arguments.json});
     if (capture.WritesSucceeded()) return status;
     std::fprintf(err, "gwcli: the capture files could not be written completely\n");

@@ -31,6 +31,7 @@ CConsoleHost::CConsoleHost(SConsoleAnswers answers, std::FILE* out, std::FILE* e
     : answers(answers), out(out), err(err) {}
 
 void CConsoleHost::Print(std::string_view text, unsigned style) {
+    progress.Clear();
     const bool problem = IsProblem(style);
     std::FILE* stream = problem ? err : out;
     std::string line = TerminalText(text);
@@ -61,6 +62,7 @@ int CConsoleHost::ShowMessageBoxWithDetail(std::string_view text, unsigned style
 }
 
 void CConsoleHost::PrintDetail(std::string_view detail) {
+    progress.Clear();
     std::string_view rest = detail;
     while (!rest.empty()) {
         const std::size_t end = std::min(rest.find('\n'), rest.size());

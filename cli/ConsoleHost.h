@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/InterruptFlag.h"
+#include "cli/TerminalProgress.h"
 #include "core/app/HostServices.h"
 
 struct SConsoleAnswers {
@@ -24,8 +25,10 @@ public:
     int ShowMessageBoxWithDetail(std::string_view text, unsigned style, std::string_view detail) override;
     void ProcessPendingEvents() override {}
     bool PumpsEvents() const override { return false; }
-    void AdvanceProgress(int) override {}
-    void SetProgress(int) override {}
+    void AdvanceProgress(int step) override { progress.Advance(step); }
+    void SetProgress(int value) override { progress.Set(value); }
+    // The progress bar as a line on standard error, for a terminal there.
+    void DrawProgress(bool onTerminal) { progress = CTerminalProgress(err, onTerminal); }
 
     // Prints a text the way a box of `style` is printed, without asking anything.
     void Print(std::string_view text, unsigned style);
@@ -50,7 +53,8 @@ private:
     std::FILE* out;
     std::FILE* err;
     std::vector<bool> shownProblems;
-    const CInterruptFlag* interruption = nullptr;  // per text printed: whether it was a warning or an error
+    const CInterruptFlag* interruption = nullptr;
+    CTerminalProgress progress{nullptr, false};  // per text printed: whether it was a warning or an error
 };
 
 // The text as a terminal shows it cleanly: every CR LF becomes a line feed.

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 extern char** environ;
@@ -41,8 +42,9 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
     return out;
 }
 
-// Reads both pipes until the child closed them, so that neither can fill up and stall it.
-void Collect(int outFd, int errFd, SCliRun& run, pid_t child) {
+// Reads both pipes until the child closed them, so that neither can fill up and stall it. `watch`, when
+// given, runs every few milliseconds with the child's process ID.
+void Collect(int outFd, int errFd, SCliRun& run, pid_t child, const std::function<void(pid_t)>& watch) {
     const auto deadline = std::chrono::steady_clock::now() + PROGRAM_LIMIT;
     pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
     std::string* sinks[2] = {&run.out, &run.err};
@@ -52,7 +54,8 @@ void Collect(int outFd, int errFd, SCliRun& run, pid_t child) {
             kill(child, SIGKILL);
             break;
         }
-        if (poll(fds, 2, 100) <= 0) continue;
+        if (watch) watch(child);
+        if (poll(fds, 2, watch ? 2 : 100) <= 0) continue;
         for (int i = 0; i < 2; ++i) {
             if (fds[i].fd < 0 || (fds[i].revents & (POLLIN | POLLHUP)) == 0) continue;
             char buffer[4096];
@@ -67,10 +70,8 @@ void Collect(int outFd, int errFd, SCliRun& run, pid_t child) {
     }
 }
 
-}  // namespace
-
-SCliRun RunGwCliProgram(const std::vector<std::string>& args, const std::filesystem::path& configHome,
-                        int responseTimeoutMs) {
+SCliRun RunWatched(const std::vector<std::string>& args, const std::filesystem::path& configHome,
+                   int responseTimeoutMs, const std::function<void(pid_t)>& watch) {
     std::vector<std::string> argvTexts{GWCLI_PROGRAM};
     argvTexts.insert(argvTexts.end(), args.begin(), args.end());
     std::vector<std::string> envTexts = ChildEnvironment(configHome, responseTimeoutMs);
@@ -91,13 +92,32 @@ SCliRun RunGwCliProgram(const std::vector<std::string>& args, const std::filesys
     }
     close(outPipe[1]);
     close(errPipe[1]);
-    if (child > 0) Collect(outPipe[0], errPipe[0], run, child);
+    if (child > 0) Collect(outPipe[0], errPipe[0], run, child, watch);
     close(outPipe[0]);
     close(errPipe[0]);
     int status = 0;
     if (child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status))
         run.status = WEXITSTATUS(status);
     return run;
+}
+
+}  // namespace
+
+SCliRun RunGwCliProgram(const std::vector<std::string>& args, const std::filesystem::path& configHome,
+                        int responseTimeoutMs) {
+    return RunWatched(args, configHome, responseTimeoutMs, {});
+}
+
+SCliRun RunGwCliProgramInterruptedWhen(const std::vector<std::string>& args,
+                                       const std::filesystem::path& configHome,
+                                       const std::function<bool()>& due, int interrupts) {
+    int sent = 0;
+    return RunWatched(args, configHome, 300, [&](pid_t child) {
+        if (sent < interrupts && due()) {
+            kill(child, SIGINT);
+            ++sent;
+        }
+    });
 }
 
 SCliRun RunGwCliProgramInterrupted(const std::vector<std::string>& args,

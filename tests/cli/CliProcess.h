@@ -1,6 +1,7 @@
 #pragma once
 // Runs the built gwcli as a child process with its own environment and collects what it printed.
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,15 @@ SCliRun RunGwCliProgram(const std::vector<std::string>& args, const std::filesys
                         int responseTimeoutMs = 300);
 
 // The same, with Ctrl-C (SIGINT) sent to the program once its standard output holds `interruptAfter`.
-SCliRun RunGwCliProgramInterrupted(const std::vector<std::string>& args, const std::filesystem::path& configHome,
+SCliRun RunGwCliProgramInterrupted(const std::vector<std::string>& args,
+                                   const std::filesystem::path& configHome,
                                    const std::string& interruptAfter);
+
+// The same, with Ctrl-C (SIGINT) sent `interrupts` times, each as soon as `due()` holds (polled every few
+// milliseconds while the program runs).
+SCliRun RunGwCliProgramInterruptedWhen(const std::vector<std::string>& args,
+                                       const std::filesystem::path& configHome,
+                                       const std::function<bool()>& due, int interrupts);
 
 // A temporary folder removed with everything in it when the object goes.
 class CTempFolder {

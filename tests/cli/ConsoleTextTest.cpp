@@ -53,6 +53,30 @@ TEST(ConsoleHost, InformationOnStdoutProblemsOnStderrEachEndingWithOneLineFeed) 
         "parameter is permissible only in the MANU mode.\n");
 }
 
+// The progress bar on a terminal: one line redrawn in place, cleared before any other text and when the
+// procedure puts the bar back to 0; nothing at all when standard error is not a terminal.
+TEST(ConsoleHost, ProgressIsOneLineOnATerminalOnly) {
+    CMemoryStream out, err;
+    CConsoleHost host({}, out.stream, err.stream);
+    host.DrawProgress(true);
+    host.AdvanceProgress(30);
+    host.ShowMessageBox(MsgText[57], MB_ICON_ERROR);
+    host.AdvanceProgress(140);  // beyond the bar's maximum
+    host.SetProgress(0);
+    EXPECT_EQ(err.Text(),
+              "\r\033[Kgwcli: [#########.....................]  30 %"
+              "\r\033[KNothing GW Unit\n"
+              "\r\033[Kgwcli: [##############################] 100 %"
+              "\r\033[K");
+
+    CMemoryStream quietErr;
+    CConsoleHost quiet({}, out.stream, quietErr.stream);
+    quiet.DrawProgress(false);
+    quiet.AdvanceProgress(30);
+    quiet.SetProgress(0);
+    EXPECT_EQ(quietErr.Text(), "");
+}
+
 // The detail of a box follows it on standard error, each line starting with "gwcli: ", also when the
 // box itself is an information on standard output; a question is still answered after it.
 TEST(ConsoleHost, DetailLinesFollowOnStderrWithTheProgramName) {
