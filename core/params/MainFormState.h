@@ -101,6 +101,7 @@ struct SMainFormState {
     MenuItemState MenuFile1, MenuNew1, MenuOpen1, MenuSave1, MenuExit1;
     MenuItemState MenuSet1, MenuSpecial1, MenuPortConfig, MenuTimeSetting, MenuUnitNo, MenuEtherIp,
         MenuDrvObsrv;
+    MenuItemState MenuCheckConnection;  // Setting > Check connection...
     MenuItemState MenuMoniter1, MenuRegMoniter1, MenuAllIO, MenuErrTC_Moniter1, MenuRS485SIO1, MenuAlarmlist,
         MenuHardmonitor;
     MenuItemState MenuHelp1, MenuPIO1;
