@@ -3,10 +3,10 @@
 #include "cli/CliCommands.h"
 
 std::span<const SCliCommand* const> CliCommands() {
-    static constexpr std::array<const SCliCommand*, 14> commands = {
+    static constexpr std::array<const SCliCommand*, 15> commands = {
         &SearchCommand,   &ReadCommand,      &WriteCommand, &CheckCommand,  &ShowCommand,
         &TimeCommand,     &RegistersCommand, &AxesCommand,  &AlarmsCommand, &CountersCommand,
-        &HardwareCommand, &OptionsCommand,   &EditCommand,  &DriverCommand,
+        &HardwareCommand, &OptionsCommand,   &EditCommand,  &DriverCommand, &DoctorCommand,
     };
     return commands;
 }
