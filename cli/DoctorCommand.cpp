@@ -68,9 +68,10 @@ int RunDoctor(const SCliArguments& arguments, CConsoleHost& host, const SCliOutp
 const SCliCommand DoctorCommand = {
     "doctor",
     "doctor",
-    "check the connection to the unit step by step without changing anything on it: the device, opening\n"
-    "it, Report Slave ID at the configured speed and, when nothing answers, at the other speeds; prints\n"
-    "each step, the verdict and the fix, and exits 0 only when the unit answers\n",
+    "check the connection step by step, changing nothing on the unit: the device, opening it,\n"
+    "Report Slave ID at the configured speed and, when nothing answers, at the other speeds;\n"
+    "prints each step, the verdict and the fix; exits 0 only for ok; --json: {\"verdict\",\n"
+    "\"steps\":[{\"step\",\"result\",\"detail\"}, ...],\"fix\"}\n",
     nullptr,
     nullptr,
     RunDoctor,

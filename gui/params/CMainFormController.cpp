@@ -15,6 +15,7 @@
 #include "gui/advanced/TParaAndPIOForm.h"
 #include "gui/app/QtText.h"
 #include "gui/app/TCommunicationSetting.h"
+#include "gui/diagnosis/TConnectionCheckForm.h"
 #include "gui/files/TNewFileForm.h"
 #include "gui/monitors/MonitorWindows.h"
 #include "gui/params/TAddressEdit.h"
@@ -155,6 +156,7 @@ void CMainFormController::BuildCommands() {
         {"Button3", write},
         {"MenuSpecial1", [this] { ShowSpecialParams(); }},
         {"MenuDrvObsrv", [this] { ShowDriverMonitorParams(); }},
+        {"MenuCheckConnection", [this] { TConnectionCheckForm(s_.core, window_).exec(); }},
     };
     AddUnitServiceCommands();
     AddMonitorCommands();
