@@ -67,7 +67,7 @@ inline constexpr std::string_view FIX_OK =
     "The unit answers at the configured port, speed and address. The connection is in order.";
 inline constexpr std::string_view FIX_NO_DEVICE =
     "The port names no device that is there. Plug the USB adapter in (or check its cable), or choose "
-    "another port in Setting > Communication port; a device name that is not the standard one can be "
+    "another port in Setting > Port Config; a device name that is not the standard one can be "
     "mapped to a COM number in the [Ports] section of the settings file.";
 inline constexpr std::string_view FIX_NOT_A_TTY =
     "The port's path is not a serial port (a file, a folder or another kind of device). Choose the "
@@ -91,7 +91,7 @@ inline constexpr std::string_view FIX_ECHO =
     "or use an adapter that does not receive while it transmits.";
 inline constexpr std::string_view FIX_GARBLED =
     "Bytes came back, but broken: the unit most likely runs at another speed, or the line lacks its "
-    "termination or picks up noise. Check the speed in Setting > Communication port, the terminating "
+    "termination or picks up noise. Check the speed in Setting > Port Config, the terminating "
     "resistor at the end of the RS485 line, and the cable's shield and route.";
 inline constexpr std::string_view FIX_WRONG_ADDRESS =
     "A unit answered, but from another address than the one asked. Check the gateway type chosen and "
