@@ -9,20 +9,18 @@
 
 #include "core/app/ComPortMapping.h"
 #include "core/app/SerialDevicePresence.h"
+#include "core/app/StartupRules.h"
 #include "core/app/texts/ConnectionCheckText.h"
 #include "core/app/texts/DetailText.h"
 #include "core/diagnosis/ReplyClassification.h"
 #include "core/diagnosis/UsbAdapterFacts.h"
 #include "core/link/Crc16Modbus.h"
 #include "core/link/PortOpenDiagnosis.h"
+#include "core/procedures/RegisterExchange.h"
 
 namespace Text = ConnectionCheckText;
 
 namespace {
-constexpr std::uint8_t FN_REPORT_SLAVE_ID = 0x11;
-constexpr std::uint8_t KAVELIS_ADDRESS = 0x3F;
-constexpr std::uint8_t FIRST_UNIT_ADDRESS = 0xD0;
-constexpr std::uint8_t SECOND_UNIT_ADDRESS = 0xD1;
 constexpr std::size_t IDENTIFICATION_OFFSET = 3;
 
 std::string HexByte(std::uint8_t value) {
@@ -319,9 +317,8 @@ private:
 }  // namespace
 
 std::vector<std::uint8_t> CheckedAddresses(GwType type) {
-    if (type == GW_KAVELIS) return {KAVELIS_ADDRESS};
-    if (type == GW_NUB3GW) return {FIRST_UNIT_ADDRESS};
-    return {FIRST_UNIT_ADDRESS, SECOND_UNIT_ADDRESS};
+    if ((type & GW_UNIT_NUMBERED_MASK) == 0) return {GwSlaveAddressOf(type, 0)};
+    return {GwSlaveAddressOf(type, 0), GwSlaveAddressOf(type, 1)};
 }
 
 SConnectionCheckResult RunConnectionCheck(const SConnectionCheckSetup& setup, CCommUnit& link,
