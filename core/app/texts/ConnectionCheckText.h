@@ -102,7 +102,7 @@ inline constexpr std::string_view FIX_EXCEPTION =
     "switch it to MANU mode and run the check again. Other exceptions mean the unit refuses the request; "
     "check the gateway type chosen.";
 inline constexpr std::string_view FIX_OTHER_SPEED =
-    "The unit answers, but at another speed than the one configured. Choose that speed in Setting > "
-    "Communication port, or read or write the parameters once: the tool then sets the unit's speed to the "
+    "The unit answers, but at another speed than the one configured. Choose that speed in Setting > Port "
+    "Config, or read or write the parameters once: the tool then sets the unit's speed to the "
     "configured one.";
 }  // namespace ConnectionCheckText
