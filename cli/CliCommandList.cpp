@@ -3,10 +3,11 @@
 #include "cli/CliCommands.h"
 
 std::span<const SCliCommand* const> CliCommands() {
-    static constexpr std::array<const SCliCommand*, 15> commands = {
-        &SearchCommand,   &ReadCommand,      &WriteCommand, &CheckCommand,  &ShowCommand,
-        &TimeCommand,     &RegistersCommand, &AxesCommand,  &AlarmsCommand, &CountersCommand,
-        &HardwareCommand, &OptionsCommand,   &EditCommand,  &DriverCommand, &DiffCommand,
+    static constexpr std::array<const SCliCommand*, 16> commands = {
+        &SearchCommand, &ReadCommand,     &WriteCommand,     &CheckCommand,
+        &ShowCommand,   &TimeCommand,     &RegistersCommand, &AxesCommand,
+        &AlarmsCommand, &CountersCommand, &HardwareCommand,  &OptionsCommand,
+        &EditCommand,   &DriverCommand,   &DiffCommand,      &DoctorCommand,
     };
     return commands;
 }

@@ -15,5 +15,6 @@ extern const SCliCommand CountersCommand;   // the diagnostic counters monitor
 extern const SCliCommand HardwareCommand;   // the hardware monitor
 extern const SCliCommand OptionsCommand;    // the option dialogs' rows for a file
 extern const SCliCommand DriverCommand;     // the DRAVO driver monitor parameters
+extern const SCliCommand DoctorCommand;    // Setting > Check connection...
 extern const SCliCommand EditCommand;       // the unit number and EtherNet/IP dialogs on a file, then Save
 extern const SCliCommand DiffCommand;       // a file compared with the unit or a second file

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "sim/SimFaultOption.h"
 #include "sim/SimTypeName.h"
 
 namespace {
@@ -13,6 +14,7 @@ constexpr int MAX_AXES = 255;             // the slot count is one byte of FA0Fh
 
 constexpr std::string_view USAGE =
     "Usage: gwsim --type TYPE [--link PATH] [--units N[,N]] [--axes N] [--auto] [--state FILE] [--pace]\n"
+    "             [--fault NAME]...\n"
     "       gwsim --help\n"
     "\n"
     "A simulated gateway unit: a Modbus RTU slave on a pseudo-terminal. Prints one line\n"
@@ -32,6 +34,14 @@ constexpr std::string_view USAGE =
     "  --pace          send replies at the line's bit rate (10 bits per byte); the serving thread\n"
     "                  asks for real-time priority so that a busy machine does not split a reply\n"
     "  --help          show this text\n"
+    "  --fault NAME    start with a fault (the option may be repeated):\n"
+    "                    echo             each request comes back before the reply (adapter echo)\n"
+    "                    silent           no request is answered\n"
+    "                    other-address    replies name another slave address\n"
+    "                    busy             every request is refused with exception 06 (AUTO mode)\n"
+    "                    exception=CODE   every request is refused with this exception code\n"
+    "                    reply-speed=BPS  replies leave at BPS, garbled at the master's speed\n"
+    "                    unit-speed=BPS   the unit stays at BPS; other speeds are garbled both ways\n"
     "\n"
     "Exit status: 0 after a clean stop, 1 when the pseudo-terminal cannot be set up, 2 for a\n"
     "usage error.\n";
@@ -62,7 +72,7 @@ int ParseSimCommandLine(const std::vector<std::string_view>& args, SSimOptions& 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view option = args[i];
         const bool takesValue = option == "--type" || option == "--link" || option == "--units" ||
-                                option == "--axes" || option == "--state";
+                                option == "--axes" || option == "--state" || option == "--fault";
         if (takesValue && i + 1 >= args.size()) {
             error = "option " + std::string(option) + " needs a value";
             return USAGE_ERROR;
@@ -94,6 +104,8 @@ int ParseSimCommandLine(const std::vector<std::string_view>& args, SSimOptions& 
             options.config.stateFile = value;
         } else if (option == "--auto") {
             options.config.autoMode = true;
+        } else if (option == "--fault") {
+            if (!ApplySimFaultOption(value, options.faults, error)) return USAGE_ERROR;
         } else if (option == "--pace") {
             options.config.pace = true;
         } else {

@@ -5,11 +5,13 @@
 #include <vector>
 
 #include "sim/SimConfig.h"
+#include "sim/SimFaults.h"
 
 struct SSimOptions {
     SSimConfig config;
     std::string linkPath;  // empty: no symlink, the ready line names the device itself
     bool help = false;
+    SSimFaults faults;  // --fault: the faults the unit starts with
 };
 
 // 0 and the options; or 2 (a usage error) with `error` saying what is wrong.

@@ -12,6 +12,7 @@
 
 #include "core/link/LineTiming.h"
 #include "sim/SimFrame.h"
+#include "sim/SimLineFaults.h"
 #include "sim/SimPacingPriority.h"
 #include "sim/SimStateFile.h"
 
@@ -163,13 +164,23 @@ void CSimPtyServer::Answer(const std::vector<std::uint8_t>& request) {
     std::vector<std::uint8_t> reply;
     SSimFaults faults;
     int bps = 0;
+    const int masterBps = TerminalBps(slave_.Get());
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        reply = core_.Handle(request, CGwSimCore::Clock::now());
         faults = core_.Faults();
+        const std::vector<std::uint8_t> heard = RequestAsUnitHearsIt(request, faults, masterBps);
+        if (!heard.empty()) reply = core_.Handle(heard, CGwSimCore::Clock::now());
         bps = core_.LineBps();
     }
-    if (!reply.empty()) SendReply(reply, faults, bps);
+    if (faults.echo && !EchoRequest(request, bps)) return;
+    if (!reply.empty()) SendReply(ReplyAsMasterHearsIt(reply, faults, masterBps), faults, bps);
+}
+
+// The adapter's echo: the request goes back at once, and the unit's reply follows after a silence long
+// enough for the master to see the echo as a frame of its own.
+bool CSimPtyServer::EchoRequest(const std::vector<std::uint8_t>& request, int bps) {
+    if (!WriteBytes(request.data(), request.size(), bps)) return false;
+    return !WaitForStop(ECHO_TURNAROUND_MS);
 }
 
 void CSimPtyServer::SendReply(const std::vector<std::uint8_t>& reply, const SSimFaults& faults, int bps) {

@@ -38,6 +38,8 @@ public:
     // Extra silence, on top of the line's end-of-frame gap, that ends a request frame. A pseudo-terminal
     // has no real timing, so the gap is generous.
     static constexpr int FRAME_GAP_MARGIN_MS = 2;
+    // With the echo fault: the silence between the echoed request and the unit's reply.
+    static constexpr int ECHO_TURNAROUND_MS = 20;
 
 private:
     int OpenPseudoTerminal();
@@ -47,6 +49,7 @@ private:
     // Appends what the line holds to `frame`; false when the line is down.
     bool ReadInto(std::vector<std::uint8_t>& frame);
     void Answer(const std::vector<std::uint8_t>& request);
+    bool EchoRequest(const std::vector<std::uint8_t>& request, int bps);  // false when stopping or down
     void SendReply(const std::vector<std::uint8_t>& reply, const SSimFaults& faults, int bps);
     bool WriteBytes(const std::uint8_t* bytes, std::size_t count, int bps);
     bool WriteAll(const std::uint8_t* bytes, std::size_t count);

@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     SetClocksFromHost(server);
+    server.WithCore([&options](CGwSimCore& core) { core.Faults() = options.faults; });
     std::printf("ready %s\n",
                 options.linkPath.empty() ? server.DevicePath().c_str() : options.linkPath.c_str());
     std::fflush(stdout);

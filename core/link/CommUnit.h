@@ -38,6 +38,7 @@ public:
 
     // COM numbers mapped to device paths by the settings file; the others follow the standard rule.
     void SetPortOverrides(std::map<int, std::string> overrides);
+    const std::map<int, std::string>& PortOverrides() const { return portOverrides; }
 
     // Runs when the link closes itself because its device has gone, so that the owner of the port's
     // "open" flag can clear it and the next operation opens the port again.

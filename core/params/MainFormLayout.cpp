@@ -5,6 +5,7 @@
 #include "core/app/StartupRules.h"
 #include "core/app/texts/CommonText.h"
 #include "core/app/texts/CompareText.h"
+#include "core/app/texts/ConnectionCheckText.h"
 #include "core/app/texts/MsgText.h"
 #include "core/app/texts/UiText.h"
 #include "core/params/DisplayFormat.h"
@@ -90,6 +91,7 @@ void SetMenuCaptions(SMainFormState& f, GwType type) {
     f.MenuUnitNo.caption = Ui(262);
     f.MenuEtherIp.caption = Ui(264);
     f.MenuDrvObsrv.caption = Ui(355);
+    f.MenuCheckConnection.caption = std::string(ConnectionCheckText::MENU_CAPTION);
     f.MenuMoniter1.caption = Common(4);
     f.MenuRegMoniter1.caption = Ui(85);
     f.MenuAllIO.caption = Ui(174);
@@ -233,6 +235,7 @@ extern const std::array<SMenuOrderEntry, MAIN_MENU_ITEMS> MainMenuOrder = {{
     {"MenuUnitNo", &SMainFormState::MenuUnitNo, "MenuSet1"},
     {"MenuEtherIp", &SMainFormState::MenuEtherIp, "MenuSet1"},
     {"MenuDrvObsrv", &SMainFormState::MenuDrvObsrv, "MenuSet1"},
+    {"MenuCheckConnection", &SMainFormState::MenuCheckConnection, "MenuSet1"},
     {"MenuMoniter1", &SMainFormState::MenuMoniter1, ""},
     {"MenuRegMoniter1", &SMainFormState::MenuRegMoniter1, "MenuMoniter1"},
     {"MenuAllIO", &SMainFormState::MenuAllIO, "MenuMoniter1"},

@@ -18,7 +18,7 @@ struct SMenuOrderEntry {
     std::string_view parent;
 };
 
-inline constexpr std::size_t MAIN_MENU_ITEMS = 21;
+inline constexpr std::size_t MAIN_MENU_ITEMS = 22;
 extern const std::array<SMenuOrderEntry, MAIN_MENU_ITEMS> MainMenuOrder;
 
 // A column-group title panel above `StringGrid1` and the grid columns it spans.

@@ -102,6 +102,7 @@ struct SMainFormState {
     MenuItemState MenuCompareUnit, MenuCompareFile;  // the window's set beside the unit's or a file's
     MenuItemState MenuSet1, MenuSpecial1, MenuPortConfig, MenuTimeSetting, MenuUnitNo, MenuEtherIp,
         MenuDrvObsrv;
+    MenuItemState MenuCheckConnection;  // Setting > Check connection...
     MenuItemState MenuMoniter1, MenuRegMoniter1, MenuAllIO, MenuErrTC_Moniter1, MenuRS485SIO1, MenuAlarmlist,
         MenuHardmonitor;
     // The traffic monitor: always there, since it only watches the line and needs no unit.

@@ -15,6 +15,7 @@
 #include "gui/advanced/TParaAndPIOForm.h"
 #include "gui/app/QtText.h"
 #include "gui/app/TCommunicationSetting.h"
+#include "gui/diagnosis/TConnectionCheckForm.h"
 #include "gui/files/TNewFileForm.h"
 #include "gui/monitors/MonitorWindows.h"
 #include "gui/monitors/TTrafficMonitorForm.h"
@@ -157,6 +158,7 @@ void CMainFormController::BuildCommands() {
         {"MenuSpecial1", [this] { ShowSpecialParams(); }},
         {"MenuDrvObsrv", [this] { ShowDriverMonitorParams(); }},
         {"MenuTrafficMonitor", [this] { if (window_ != nullptr) ShowTrafficMonitor(s_.core, window_); }},
+        {"MenuCheckConnection", [this] { TConnectionCheckForm(s_.core, window_).exec(); }},
     };
     AddUnitServiceCommands();
     AddMonitorCommands();

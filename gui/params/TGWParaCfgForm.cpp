@@ -135,6 +135,7 @@ void TGWParaCfgForm::BuildMenus() {
     menuItems_[NewMenuItem(MenuSet1, "MenuUnitNo")] = &SMainFormState::MenuUnitNo;
     menuItems_[NewMenuItem(MenuSet1, "MenuEtherIp")] = &SMainFormState::MenuEtherIp;
     menuItems_[NewMenuItem(MenuSet1, "MenuDrvObsrv")] = &SMainFormState::MenuDrvObsrv;
+    menuItems_[NewMenuItem(MenuSet1, "MenuCheckConnection")] = &SMainFormState::MenuCheckConnection;
 
     MenuMoniter1 = newMenu("MenuMoniter1", &CMainFormEvents::MenuMoniter1Open);
     menuItems_[NewMenuItem(MenuMoniter1, "MenuRegMoniter1")] = &SMainFormState::MenuRegMoniter1;

@@ -73,7 +73,7 @@ TEST(gui_MainWindow, FrameMenusAndAxisAreaFollowTheGatewayType) {
         EXPECT_EQ(ItemTexts(f.Find<QMenu>("MenuSet1")),
                   (std::vector<std::string>{"&Specialty Parameter", "Port &Config", "TimeSetting(&T)",
                                             "Unit No.(&U)", "EtherNet/IP Setting(&I)",
-                                            "Driver Monitor Parameter Setting(&D)"}));
+                                            "Driver Monitor Parameter Setting(&D)", "Check co&nnection..."}));
         EXPECT_EQ(ItemTexts(f.Find<QMenu>("MenuMoniter1")),
                   (std::vector<std::string>{"&I/O data", "&All axis I/O", "&Diagnostic Information",
                                             "&RS485SIO TEST", "AlarmList(&L)", "Hardware Monitor(&H)", "",

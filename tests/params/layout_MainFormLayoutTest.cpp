@@ -32,7 +32,7 @@ TEST(LayoutMenus, CaptionsInMenuOrder) {
     const std::vector<std::string> expected = {
         "&File", "&New file", "&Open...", "&Save", "E&xit", "&Setting", "&Specialty Parameter", "Port &Config",
         "TimeSetting(&T)", "Unit No.(&U)", "EtherNet/IP Setting(&I)", "Driver Monitor Parameter Setting(&D)",
-        "&Monitor", "&I/O data", "&All axis I/O", "&Diagnostic Information", "&RS485SIO TEST", "AlarmList(&L)",
+        "Check co&nnection...", "&Monitor", "&I/O data", "&All axis I/O", "&Diagnostic Information", "&RS485SIO TEST", "AlarmList(&L)",
         "Hardware Monitor(&H)", "&Help", "corresponding PIO &Pattern"};
     for (const GwType type : allTypes) {
         SLaidOut w(type);
@@ -47,8 +47,8 @@ TEST(LayoutMenus, MenuTreeOrder) {
     for (const auto& entry : MainMenuOrder)
         if (entry.parent.empty()) topLevel.emplace_back(entry.name);
     EXPECT_EQ(topLevel, (std::vector<std::string>{"MenuFile1", "MenuSet1", "MenuMoniter1", "MenuHelp1"}));
-    EXPECT_EQ(MainMenuOrder[20].parent, "MenuHelp1");
-    EXPECT_EQ(MainMenuOrder[13].parent, "MenuMoniter1");
+    EXPECT_EQ(MainMenuOrder[21].parent, "MenuHelp1");
+    EXPECT_EQ(MainMenuOrder[14].parent, "MenuMoniter1");
 }
 
 struct SMenuStateCase {

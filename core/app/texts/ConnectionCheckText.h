@@ -1,0 +1,108 @@
+#pragma once
+// The texts of the connection check: the names of its steps, the lines that say what a step found, and
+// for each verdict one paragraph that explains it and says what to do.
+#include <string_view>
+
+namespace ConnectionCheckText {
+// The dialog and its menu item.
+inline constexpr std::string_view MENU_CAPTION = "Check co&nnection...";
+inline constexpr std::string_view DIALOG_CAPTION = "Check connection";
+inline constexpr std::string_view VERDICT_LABEL = "Verdict: ";
+inline constexpr std::string_view CHECKING = "Checking...";
+inline constexpr std::string_view CHECK_AGAIN = "Check &again";
+inline constexpr std::string_view CLOSE = "&Close";
+inline constexpr std::string_view COLUMN_STEP = "Step";
+inline constexpr std::string_view COLUMN_RESULT = "Result";
+inline constexpr std::string_view COLUMN_FOUND = "Found";
+
+// Step names, as the dialog lists them and gwcli prints them.
+inline constexpr std::string_view STEP_DEVICE = "device";
+inline constexpr std::string_view STEP_OPEN = "open";
+inline constexpr std::string_view STEP_LINE = "line";
+inline constexpr std::string_view STEP_SPEEDS = "other speeds";
+
+// Step results.
+inline constexpr std::string_view RESULT_RUNNING = "running";
+inline constexpr std::string_view RESULT_OK = "ok";
+inline constexpr std::string_view RESULT_FAILED = "failed";
+
+// What a step found.
+inline constexpr std::string_view COM_NAMES_NO_DEVICE = " names no serial device";
+inline constexpr std::string_view NO_SUCH_DEVICE = ": no such device";
+inline constexpr std::string_view NOT_A_CHARACTER_DEVICE = ": not a character device";
+inline constexpr std::string_view NOT_A_TTY = ": a character device, but no terminal (tty)";
+inline constexpr std::string_view TTY_FOUND = ": serial terminal";
+inline constexpr std::string_view MAPPED_BY_PORTS = " (mapped in [Ports])";
+inline constexpr std::string_view ADAPTER = "USB adapter: ";
+inline constexpr std::string_view SERIAL_NUMBER = ", serial number ";
+inline constexpr std::string_view BY_ID = "Stable name: ";
+inline constexpr std::string_view OPENED_AT = "opened at ";
+inline constexpr std::string_view BPS = " bps";
+inline constexpr std::string_view PERMISSION_DENIED = "permission denied; the device belongs to the group ";
+inline constexpr std::string_view IN_USE_BY = "in use by ";
+inline constexpr std::string_view PROCESS = " (process ";
+inline constexpr std::string_view IN_USE_UNKNOWN = "in use by another program";
+inline constexpr std::string_view DEVICE_WENT_AWAY = "the device went away during the check";
+inline constexpr std::string_view REPORT_SLAVE_ID_TO = "Report Slave ID to ";
+inline constexpr std::string_view VALID_REPLY = ": valid reply, identification ";
+inline constexpr std::string_view NO_REPLY = ": no reply";
+inline constexpr std::string_view ECHO = ": the request came back unchanged (echo)";
+inline constexpr std::string_view GARBLED = ": bytes with a bad CRC or broken framing: ";
+inline constexpr std::string_view OTHER_ADDRESS = ": a reply from address ";
+inline constexpr std::string_view EXCEPTION = ": exception ";
+inline constexpr std::string_view NO_ANSWER_AT_ANY_SPEED = "no answer at any other speed";
+inline constexpr std::string_view ANSWERS_AT = "the unit answers at ";
+
+// Exception names (Modbus exception codes 01h-0Bh).
+inline constexpr std::string_view EXCEPTION_ILLEGAL_FUNCTION = "illegal function";
+inline constexpr std::string_view EXCEPTION_ILLEGAL_ADDRESS = "illegal data address";
+inline constexpr std::string_view EXCEPTION_ILLEGAL_VALUE = "illegal data value";
+inline constexpr std::string_view EXCEPTION_DEVICE_FAILURE = "slave device failure";
+inline constexpr std::string_view EXCEPTION_ACKNOWLEDGE = "acknowledge";
+inline constexpr std::string_view EXCEPTION_BUSY = "slave device busy: the unit is in AUTO mode";
+inline constexpr std::string_view EXCEPTION_OTHER = "unknown exception";
+
+// Each verdict: what it means and what to do.
+inline constexpr std::string_view FIX_OK =
+    "The unit answers at the configured port, speed and address. The connection is in order.";
+inline constexpr std::string_view FIX_NO_DEVICE =
+    "The port names no device that is there. Plug the USB adapter in (or check its cable), or choose "
+    "another port in Setting > Port Config; a device name that is not the standard one can be "
+    "mapped to a COM number in the [Ports] section of the settings file.";
+inline constexpr std::string_view FIX_NOT_A_TTY =
+    "The port's path is not a serial port (a file, a folder or another kind of device). Choose the "
+    "port of the serial adapter, or correct its path in the [Ports] section of the settings file.";
+inline constexpr std::string_view FIX_PERMISSION =
+    "This user may not use the serial device. Add the user to the group that owns it with the command "
+    "shown, then log out and in again.";
+inline constexpr std::string_view FIX_IN_USE =
+    "Another program holds the port open. Close that program (a terminal program, another instance of "
+    "this tool, a modem manager) and run the check again.";
+inline constexpr std::string_view FIX_OPEN_FAILED =
+    "The system refused to open the port for the reason shown. Check the adapter and its driver, then "
+    "run the check again.";
+inline constexpr std::string_view FIX_NO_REPLY =
+    "Nothing came back at any speed. Check that the unit is powered, that the cable is connected to the "
+    "unit's tool port, that the RS485 wires are not swapped (A/B), and that the gateway type chosen "
+    "matches the unit.";
+inline constexpr std::string_view FIX_ECHO =
+    "The adapter sends back every byte it transmits, so the tool reads its own request as the reply. "
+    "Switch the adapter's echo off (on many RS485 adapters a switch or jumper named ECHO or RX ENABLE), "
+    "or use an adapter that does not receive while it transmits.";
+inline constexpr std::string_view FIX_GARBLED =
+    "Bytes came back, but broken: the unit most likely runs at another speed, or the line lacks its "
+    "termination or picks up noise. Check the speed in Setting > Port Config, the terminating "
+    "resistor at the end of the RS485 line, and the cable's shield and route.";
+inline constexpr std::string_view FIX_WRONG_ADDRESS =
+    "A unit answered, but from another address than the one asked. Check the gateway type chosen and "
+    "the unit's number (unit-numbered types answer at D0h plus the unit number), and that no second "
+    "device on the line answers in its place.";
+inline constexpr std::string_view FIX_EXCEPTION =
+    "The unit answered with a Modbus exception. Exception 06 (busy) means the unit is in AUTO mode: "
+    "switch it to MANU mode and run the check again. Other exceptions mean the unit refuses the request; "
+    "check the gateway type chosen.";
+inline constexpr std::string_view FIX_OTHER_SPEED =
+    "The unit answers, but at another speed than the one configured. Choose that speed in Setting > Port "
+    "Config, or read or write the parameters once: the tool then sets the unit's speed to the "
+    "configured one.";
+}  // namespace ConnectionCheckText

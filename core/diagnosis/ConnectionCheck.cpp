@@ -1,0 +1,331 @@
+#include "core/diagnosis/ConnectionCheck.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+
+#include "core/app/ComPortMapping.h"
+#include "core/app/SerialDevicePresence.h"
+#include "core/app/StartupRules.h"
+#include "core/app/texts/ConnectionCheckText.h"
+#include "core/app/texts/DetailText.h"
+#include "core/diagnosis/ReplyClassification.h"
+#include "core/diagnosis/UsbAdapterFacts.h"
+#include "core/link/Crc16Modbus.h"
+#include "core/link/PortOpenDiagnosis.h"
+#include "core/procedures/RegisterExchange.h"
+
+namespace Text = ConnectionCheckText;
+
+namespace {
+constexpr std::size_t IDENTIFICATION_OFFSET = 3;
+
+std::string HexByte(std::uint8_t value) {
+    char text[4];
+    std::snprintf(text, sizeof text, "%02X", value);
+    return text;
+}
+
+std::string AddressText(std::uint8_t address) {
+    return HexByte(address) + "h";
+}
+
+std::string HexBytes(const std::vector<std::uint8_t>& bytes) {
+    std::string text;
+    for (const std::uint8_t byte : bytes) text += (text.empty() ? "" : " ") + HexByte(byte);
+    return text;
+}
+
+std::string ExceptionName(std::uint8_t code) {
+    using namespace ConnectionCheckText;
+    switch (code) {
+        case 1:
+            return std::string(EXCEPTION_ILLEGAL_FUNCTION);
+        case 2:
+            return std::string(EXCEPTION_ILLEGAL_ADDRESS);
+        case 3:
+            return std::string(EXCEPTION_ILLEGAL_VALUE);
+        case 4:
+            return std::string(EXCEPTION_DEVICE_FAILURE);
+        case 5:
+            return std::string(EXCEPTION_ACKNOWLEDGE);
+        case 6:
+            return std::string(EXCEPTION_BUSY);
+        default:
+            return std::string(EXCEPTION_OTHER);
+    }
+}
+
+std::vector<std::uint8_t> ReportSlaveIdFrame(std::uint8_t address) {
+    std::vector<std::uint8_t> frame{address, FN_REPORT_SLAVE_ID};
+    const std::uint16_t crc = Crc16Modbus(frame.data(), frame.size());
+    frame.push_back(static_cast<std::uint8_t>(crc >> 8));
+    frame.push_back(static_cast<std::uint8_t>(crc & 0xFF));
+    return frame;
+}
+
+void AddLine(std::string& detail, const std::string& line) {
+    if (!detail.empty()) detail += "\n";
+    detail += line;
+}
+
+// One Report Slave ID exchange: what came back and how it classifies.
+struct SExchange {
+    std::vector<std::uint8_t> received;
+    SReplyClass reply;
+    bool deviceGone = false;
+};
+
+class CConnectionCheck {
+public:
+    CConnectionCheck(const SConnectionCheckSetup& setup, CCommUnit& link,
+                     const ConnectionCheckObserver& observer)
+        : setup_(setup), link_(link), observer_(observer) {}
+
+    SConnectionCheckResult Run() {
+        const std::uint32_t formerTimeout = link_.GetResponseTimeout();
+        link_.SetResponseTimeout(setup_.responseTimeoutMs);
+        if (CheckDevice() && OpenPort() && CheckLine()) ListenAtOtherSpeeds();
+        if (link_.IsOpen()) link_.Close();
+        link_.SetResponseTimeout(formerTimeout);
+        result_.finished = true;
+        Notify();
+        return result_;
+    }
+
+private:
+    void Notify() {
+        if (observer_) observer_(result_);
+    }
+
+    SConnectionCheckStep& Begin(std::string_view name) {
+        result_.steps.push_back({std::string(name), std::string(Text::RESULT_RUNNING), {}});
+        Notify();
+        return result_.steps.back();
+    }
+
+    SConnectionCheckStep& Current() { return result_.steps.back(); }
+
+    void Report(const std::string& line) {
+        AddLine(Current().detail, line);
+        Notify();
+    }
+
+    // Ends the current step: true when it passed, false when `verdict` ends the check.
+    bool End(std::optional<EConnectionVerdict> verdict) {
+        Current().result = std::string(verdict ? Text::RESULT_FAILED : Text::RESULT_OK);
+        if (verdict) result_.verdict = *verdict;
+        Notify();
+        return !verdict;
+    }
+
+    bool CheckDevice() {
+        Begin(Text::STEP_DEVICE);
+        const std::string com = "COM" + std::to_string(setup_.portNum);
+        devicePath_ = ComPortDevicePath(setup_.portNum, setup_.ports);
+        if (devicePath_.empty()) {
+            Report(com + std::string(Text::COM_NAMES_NO_DEVICE));
+            return End(EConnectionVerdict::NoDevice);
+        }
+        const bool mapped = setup_.ports.count(setup_.portNum) != 0;
+        Report(com + " = " + devicePath_ + (mapped ? std::string(Text::MAPPED_BY_PORTS) : ""));
+        facts_ = GatherPortFacts(devicePath_, setup_.procRoot, setup_.sysRoot);
+        struct stat st {};
+        if (!facts_.exists || ::stat(devicePath_.c_str(), &st) != 0) {
+            Report(devicePath_ + std::string(Text::NO_SUCH_DEVICE));
+            return End(EConnectionVerdict::NoDevice);
+        }
+        if (!S_ISCHR(st.st_mode)) {
+            Report(devicePath_ + std::string(Text::NOT_A_CHARACTER_DEVICE));
+            return End(EConnectionVerdict::NotATty);
+        }
+        if (!facts_.terminal) {
+            Report(devicePath_ + std::string(Text::NOT_A_TTY));
+            return End(EConnectionVerdict::NotATty);
+        }
+        if (!DescribeSerialDevice(devicePath_, setup_.sysRoot)) {
+            Report(devicePath_ + std::string(Text::NO_SUCH_DEVICE));
+            return End(EConnectionVerdict::NoDevice);
+        }
+        Report(devicePath_ + std::string(Text::TTY_FOUND));
+        ReportUsbAdapter();
+        return End(std::nullopt);
+    }
+
+    void ReportUsbAdapter() {
+        const std::optional<SUsbAdapterFacts> usb =
+            GatherUsbAdapterFacts(devicePath_, setup_.sysRoot, setup_.devRoot);
+        if (!usb) return;
+        std::string name = usb->maker.empty() || usb->model.empty() ? usb->maker + usb->model
+                                                                    : usb->maker + " " + usb->model;
+        if (!usb->serialNumber.empty()) name += std::string(Text::SERIAL_NUMBER) + usb->serialNumber;
+        Report(std::string(Text::ADAPTER) + name);
+        if (!usb->byIdPath.empty()) Report(std::string(Text::BY_ID) + usb->byIdPath);
+    }
+
+    bool OpenPort() {
+        Begin(Text::STEP_OPEN);
+        if (!facts_.accessible) return EndWithPermission();
+        link_.SetPortOverrides(setup_.ports);
+        if (link_.Open(setup_.portNum, setup_.baudIndex) == 0) {
+            Report(std::string(Text::OPENED_AT) + std::to_string(link_.Bps()) + std::string(Text::BPS));
+            return End(std::nullopt);
+        }
+        facts_ = GatherPortFacts(devicePath_, setup_.procRoot, setup_.sysRoot);
+        if (!facts_.exists) {
+            Report(devicePath_ + std::string(Text::NO_SUCH_DEVICE));
+            return End(EConnectionVerdict::NoDevice);
+        }
+        if (!facts_.accessible) return EndWithPermission();
+        const std::string holders = OtherHolders();
+        if (!holders.empty()) {
+            Report(std::string(Text::IN_USE_BY) + holders);
+            return End(EConnectionVerdict::InUse);
+        }
+        Report(link_.OpenFailureReason());
+        return End(EConnectionVerdict::OpenFailed);
+    }
+
+    bool EndWithPermission() {
+        Report(std::string(Text::PERMISSION_DENIED) + facts_.group);
+        Report(std::string(DetailText::JOIN_GROUP) + facts_.group + " " + facts_.user +
+               std::string(DetailText::THEN_LOG_IN));
+        return End(EConnectionVerdict::Permission);
+    }
+
+    // The processes holding the device, this one left out (it may hold the other side of a test line).
+    std::string OtherHolders() const {
+        std::string text;
+        for (const SPortFacts::SHolder& holder : facts_.holders) {
+            if (holder.pid == ::getpid()) continue;
+            if (!text.empty()) text += ", ";
+            text += holder.name + std::string(Text::PROCESS) + std::to_string(holder.pid) + ")";
+        }
+        return text;
+    }
+
+    SExchange Exchange(std::uint8_t address) {
+        SExchange exchange;
+        const std::vector<std::uint8_t> request = ReportSlaveIdFrame(address);
+        std::uint8_t buffer[RX_BUFFER_SIZE];
+        std::size_t length = 0;
+        const int sent = link_.Write(request.data(), request.size());
+        const int received = sent == COMM_OK ? link_.Receive(buffer, length) : sent;
+        exchange.deviceGone = !link_.IsOpen();
+        exchange.received.assign(buffer, buffer + (sent == COMM_OK ? length : 0));
+        exchange.reply = ClassifyReply(request, exchange.received, received);
+        // The unit's own reply may follow an echo: collect it so that it is not taken for the next one.
+        if (exchange.reply.kind == EReplyKind::Echo && !exchange.deviceGone && exchange.received == request) {
+            link_.Receive(buffer, length);
+            exchange.deviceGone = !link_.IsOpen();
+        }
+        return exchange;
+    }
+
+    std::string DescribeExchange(std::uint8_t address, const SExchange& exchange) const {
+        const std::string head = std::string(Text::REPORT_SLAVE_ID_TO) + AddressText(address);
+        switch (exchange.reply.kind) {
+            case EReplyKind::Valid:
+                return head + std::string(Text::VALID_REPLY) + Identification(exchange);
+            case EReplyKind::None:
+                return head + std::string(Text::NO_REPLY);
+            case EReplyKind::Echo:
+                return head + std::string(Text::ECHO);
+            case EReplyKind::Garbled:
+                return head + std::string(Text::GARBLED) + HexBytes(exchange.received);
+            case EReplyKind::OtherAddress:
+                return head + std::string(Text::OTHER_ADDRESS) + AddressText(exchange.reply.address);
+            case EReplyKind::Exception:
+                return head + std::string(Text::EXCEPTION) + HexByte(exchange.reply.exceptionCode) + "h (" +
+                       ExceptionName(exchange.reply.exceptionCode) + ")";
+        }
+        return head;
+    }
+
+    static std::string Identification(const SExchange& exchange) {
+        const std::vector<std::uint8_t>& bytes = exchange.received;
+        if (bytes.size() <= IDENTIFICATION_OFFSET + 2) return {};
+        return HexBytes({bytes.begin() + IDENTIFICATION_OFFSET, bytes.end() - 2});
+    }
+
+    bool EndWithDeviceGone() {
+        Report(std::string(Text::DEVICE_WENT_AWAY));
+        return End(EConnectionVerdict::NoDevice);
+    }
+
+    // True when nothing at all came back, so that the other speeds are worth a try.
+    bool CheckLine() {
+        Begin(Text::STEP_LINE);
+        std::vector<EReplyKind> kinds;
+        for (const std::uint8_t address : CheckedAddresses(setup_.type)) {
+            const SExchange exchange = Exchange(address);
+            if (exchange.deviceGone) return EndWithDeviceGone();
+            Report(DescribeExchange(address, exchange));
+            kinds.push_back(exchange.reply.kind);
+        }
+        const std::optional<EConnectionVerdict> verdict = LineVerdict(kinds);
+        End(verdict);
+        return verdict == EConnectionVerdict::NoReply;
+    }
+
+    // A valid reply from any address is a working line; otherwise the most telling finding names it.
+    static std::optional<EConnectionVerdict> LineVerdict(const std::vector<EReplyKind>& kinds) {
+        const auto any = [&kinds](EReplyKind kind) {
+            return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
+        };
+        if (any(EReplyKind::Valid)) return std::nullopt;
+        if (any(EReplyKind::Echo)) return EConnectionVerdict::Echo;
+        if (any(EReplyKind::Exception)) return EConnectionVerdict::Exception;
+        if (any(EReplyKind::OtherAddress)) return EConnectionVerdict::WrongAddress;
+        if (any(EReplyKind::Garbled)) return EConnectionVerdict::Garbled;
+        return EConnectionVerdict::NoReply;
+    }
+
+    void ListenAtOtherSpeeds() {
+        Begin(Text::STEP_SPEEDS);
+        link_.SetResponseTimeout(setup_.scanTimeoutMs);
+        for (int index = 0; index < static_cast<int>(BaudTable.size()); ++index) {
+            if (index == setup_.baudIndex || link_.ChangeBaud(index) != COMM_OK) continue;
+            for (const std::uint8_t address : CheckedAddresses(setup_.type)) {
+                const SExchange exchange = Exchange(address);
+                if (exchange.deviceGone) {
+                    EndWithDeviceGone();
+                    return;
+                }
+                if (exchange.reply.kind != EReplyKind::Valid && exchange.reply.kind != EReplyKind::Exception)
+                    continue;
+                Report(std::string(Text::ANSWERS_AT) + std::to_string(link_.Bps()) + std::string(Text::BPS) +
+                       " (" + DescribeExchange(address, exchange) + ")");
+                End(EConnectionVerdict::OtherSpeed);
+                return;
+            }
+        }
+        Report(std::string(Text::NO_ANSWER_AT_ANY_SPEED));
+        End(EConnectionVerdict::NoReply);
+    }
+
+    const SConnectionCheckSetup& setup_;
+    CCommUnit& link_;
+    const ConnectionCheckObserver& observer_;
+    SConnectionCheckResult result_;
+    std::string devicePath_;
+    SPortFacts facts_;
+};
+}  // namespace
+
+std::vector<std::uint8_t> CheckedAddresses(GwType type) {
+    if ((type & GW_UNIT_NUMBERED_MASK) == 0) return {GwSlaveAddressOf(type, 0)};
+    return {GwSlaveAddressOf(type, 0), GwSlaveAddressOf(type, 1)};
+}
+
+SConnectionCheckResult RunConnectionCheck(const SConnectionCheckSetup& setup, CCommUnit& link,
+                                          const ConnectionCheckObserver& observer) {
+    return CConnectionCheck(setup, link, observer).Run();
+}
+
+std::string ConnectionCheckFix(const SConnectionCheckResult& result) {
+    return std::string(VerdictFix(result.verdict));
+}

@@ -1,0 +1,49 @@
+#include "core/diagnosis/ConnectionVerdict.h"
+
+#include "core/app/texts/ConnectionCheckText.h"
+
+namespace {
+struct SVerdictText {
+    std::string_view keyword;
+    std::string_view fix;
+};
+
+SVerdictText TextOf(EConnectionVerdict verdict) {
+    using namespace ConnectionCheckText;
+    switch (verdict) {
+        case EConnectionVerdict::Ok:
+            return {"ok", FIX_OK};
+        case EConnectionVerdict::NoDevice:
+            return {"no-device", FIX_NO_DEVICE};
+        case EConnectionVerdict::NotATty:
+            return {"not-a-tty", FIX_NOT_A_TTY};
+        case EConnectionVerdict::Permission:
+            return {"permission", FIX_PERMISSION};
+        case EConnectionVerdict::InUse:
+            return {"in-use", FIX_IN_USE};
+        case EConnectionVerdict::OpenFailed:
+            return {"open-failed", FIX_OPEN_FAILED};
+        case EConnectionVerdict::NoReply:
+            return {"no-reply", FIX_NO_REPLY};
+        case EConnectionVerdict::Echo:
+            return {"echo", FIX_ECHO};
+        case EConnectionVerdict::Garbled:
+            return {"garbled", FIX_GARBLED};
+        case EConnectionVerdict::WrongAddress:
+            return {"wrong-address", FIX_WRONG_ADDRESS};
+        case EConnectionVerdict::Exception:
+            return {"exception", FIX_EXCEPTION};
+        case EConnectionVerdict::OtherSpeed:
+            return {"other-speed", FIX_OTHER_SPEED};
+    }
+    return {"open-failed", FIX_OPEN_FAILED};
+}
+}  // namespace
+
+std::string_view VerdictKeyword(EConnectionVerdict verdict) {
+    return TextOf(verdict).keyword;
+}
+
+std::string_view VerdictFix(EConnectionVerdict verdict) {
+    return TextOf(verdict).fix;
+}

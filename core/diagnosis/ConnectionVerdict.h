@@ -1,0 +1,24 @@
+#pragma once
+// The verdicts of the connection check: what stopped the unit from answering, as a keyword for scripts
+// and a paragraph that explains it and says what to do.
+#include <string_view>
+
+enum class EConnectionVerdict {
+    Ok,
+    NoDevice,
+    NotATty,
+    Permission,
+    InUse,
+    OpenFailed,
+    NoReply,
+    Echo,
+    Garbled,
+    WrongAddress,
+    Exception,
+    OtherSpeed,
+};
+
+// "ok", "no-device", "not-a-tty", ...
+std::string_view VerdictKeyword(EConnectionVerdict verdict);
+// The explanation and fix of a verdict.
+std::string_view VerdictFix(EConnectionVerdict verdict);

@@ -1,0 +1,27 @@
+#include "core/diagnosis/SessionConnectionCheck.h"
+
+#include <algorithm>
+
+SConnectionCheckSetup ConnectionCheckSetupOf(const CSession& session) {
+    SConnectionCheckSetup setup;
+    setup.type = session.program.SelectedGwType;
+    setup.portNum = session.program.Comm.CurrentPortNum;
+    setup.baudIndex = session.program.Comm.CurrentBaudIndex;
+    setup.ports = session.link.PortOverrides();
+    setup.responseTimeoutMs = session.link.GetResponseTimeout();
+    setup.scanTimeoutMs = std::min(setup.scanTimeoutMs, setup.responseTimeoutMs);
+    return setup;
+}
+
+SConnectionCheckResult CheckSessionConnection(CSession& session, const ConnectionCheckObserver& observer) {
+    SMainFlags& flags = session.form.flags;
+    if (flags.portOpen) {
+        session.link.Close();
+        flags.portOpen = false;
+    }
+    flags.commBusy = true;
+    const SConnectionCheckResult result =
+        RunConnectionCheck(ConnectionCheckSetupOf(session), session.link, observer);
+    flags.commBusy = false;
+    return result;
+}

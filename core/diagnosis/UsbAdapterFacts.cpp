@@ -1,0 +1,55 @@
+#include "core/diagnosis/UsbAdapterFacts.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+constexpr int USB_DEVICE_LEVELS = 4;  // port, interface, device (and one spare) above the tty
+
+std::string FirstLineOf(const fs::path& file) {
+    std::ifstream in(file);
+    std::string line;
+    std::getline(in, line);
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\r')) line.pop_back();
+    return line;
+}
+
+// The USB device folder above the tty: the first one up the chain that has a vendor id.
+std::optional<fs::path> UsbDeviceFolder(const fs::path& ttyClassEntry) {
+    std::error_code ec;
+    fs::path dir = fs::canonical(ttyClassEntry / "device", ec);
+    if (ec) return std::nullopt;
+    for (int level = 0; level < USB_DEVICE_LEVELS && !dir.empty(); ++level, dir = dir.parent_path()) {
+        if (fs::exists(dir / "idVendor", ec)) return dir;
+    }
+    return std::nullopt;
+}
+
+// The by-id link whose target is the device, compared by the name it resolves to under `devRoot`.
+std::string ByIdLinkOf(const std::string& deviceName, const fs::path& devRoot) {
+    std::error_code ec;
+    for (const fs::directory_entry& entry : fs::directory_iterator(devRoot / "serial" / "by-id", ec)) {
+        std::error_code linkError;
+        const fs::path target = fs::read_symlink(entry.path(), linkError);
+        if (!linkError && target.filename() == deviceName) return entry.path().string();
+    }
+    return {};
+}
+}  // namespace
+
+std::optional<SUsbAdapterFacts> GatherUsbAdapterFacts(const std::string& devicePath,
+                                                      const std::string& sysRoot,
+                                                      const std::string& devRoot) {
+    std::error_code ec;
+    // A [Ports] mapping may name a link (by-id itself, or a udev alias): the tty is what it resolves to.
+    fs::path device = fs::canonical(devicePath, ec);
+    if (ec) device = devicePath;
+    const std::string name = device.filename().string();
+    if (name.empty()) return std::nullopt;
+    const std::optional<fs::path> usb = UsbDeviceFolder(fs::path(sysRoot) / "class" / "tty" / name);
+    if (!usb) return std::nullopt;
+    return SUsbAdapterFacts{FirstLineOf(*usb / "manufacturer"), FirstLineOf(*usb / "product"),
+                            FirstLineOf(*usb / "serial"), ByIdLinkOf(name, devRoot)};
+}
