@@ -1,7 +1,8 @@
 #include "core/app/SerialDevicePresence.h"
 
 #include <filesystem>
-#include <fstream>
+
+#include "core/app/SysfsFirstLine.h"
 
 namespace fs = std::filesystem;
 
@@ -11,14 +12,6 @@ constexpr std::string_view UART_PREFIX = "ttyS";
 constexpr std::string_view PORT_TYPE_UNKNOWN = "0";
 constexpr int USB_DEVICE_LEVELS = 4;  // port, interface, device (and one spare) above the tty
 
-std::string FirstLineOf(const fs::path& file) {
-    std::ifstream in(file);
-    std::string line;
-    std::getline(in, line);
-    while (!line.empty() && (line.back() == ' ' || line.back() == '\r')) line.pop_back();
-    return line;
-}
-
 bool IsRuleDevice(std::string_view name) {
     return name.starts_with("ttyS") || name.starts_with("ttyUSB") || name.starts_with("ttyACM");
 }
@@ -26,7 +19,7 @@ bool IsRuleDevice(std::string_view name) {
 bool UartFound(const fs::path& ttyDir) {
     std::error_code ec;
     if (!fs::exists(ttyDir / "device" / "driver", ec)) return false;
-    const std::string type = FirstLineOf(ttyDir / "type");
+    const std::string type = SysfsFirstLine(ttyDir / "type");
     return !type.empty() && type != PORT_TYPE_UNKNOWN;
 }
 
@@ -36,8 +29,8 @@ std::string AdapterName(const fs::path& ttyDir) {
     fs::path dir = fs::canonical(ttyDir / "device", ec);
     if (ec) return {};
     for (int level = 0; level < USB_DEVICE_LEVELS && !dir.empty(); ++level, dir = dir.parent_path()) {
-        const std::string maker = FirstLineOf(dir / "manufacturer");
-        const std::string model = FirstLineOf(dir / "product");
+        const std::string maker = SysfsFirstLine(dir / "manufacturer");
+        const std::string model = SysfsFirstLine(dir / "product");
         if (maker.empty() && model.empty()) continue;
         return maker.empty() || model.empty() ? maker + model : maker + " " + model;
     }

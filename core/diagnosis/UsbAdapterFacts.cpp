@@ -1,20 +1,13 @@
 #include "core/diagnosis/UsbAdapterFacts.h"
 
 #include <filesystem>
-#include <fstream>
+
+#include "core/app/SysfsFirstLine.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 constexpr int USB_DEVICE_LEVELS = 4;  // port, interface, device (and one spare) above the tty
-
-std::string FirstLineOf(const fs::path& file) {
-    std::ifstream in(file);
-    std::string line;
-    std::getline(in, line);
-    while (!line.empty() && (line.back() == ' ' || line.back() == '\r')) line.pop_back();
-    return line;
-}
 
 // The USB device folder above the tty: the first one up the chain that has a vendor id.
 std::optional<fs::path> UsbDeviceFolder(const fs::path& ttyClassEntry) {
@@ -50,6 +43,6 @@ std::optional<SUsbAdapterFacts> GatherUsbAdapterFacts(const std::string& deviceP
     if (name.empty()) return std::nullopt;
     const std::optional<fs::path> usb = UsbDeviceFolder(fs::path(sysRoot) / "class" / "tty" / name);
     if (!usb) return std::nullopt;
-    return SUsbAdapterFacts{FirstLineOf(*usb / "manufacturer"), FirstLineOf(*usb / "product"),
-                            FirstLineOf(*usb / "serial"), ByIdLinkOf(name, devRoot)};
+    return SUsbAdapterFacts{SysfsFirstLine(*usb / "manufacturer"), SysfsFirstLine(*usb / "product"),
+                            SysfsFirstLine(*usb / "serial"), ByIdLinkOf(name, devRoot)};
 }

@@ -209,4 +209,33 @@ TEST_F(CliOnSim, SilentUnitGivesItsMessage) {
     EXPECT_FALSE(std::filesystem::exists(PathOf("a.pkgw")));
 }
 
+// write --restart of a set that gives the unit another unit number while a unit already answers at that
+// number's address: two units would share it after the restart, so nothing is written; with no unit
+// there the same write goes through.
+TEST_F(CliOnSim, RestartOntoTheAddressOfAnotherUnitIsRefused) {
+    Serve(SimOf(GW_VOSK, {0, 1}));
+    const std::string file = PathOf("plant.vogw");
+    ASSERT_EQ(Cli(GW_VOSK, {"--unit", "0", "read", file}).status, 0);
+    std::string text = ReadWholeFile(file);
+    const auto at = text.find("F200,00000000");
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, 13, "F200,00000001");
+    const std::string renumbered = PathOf("renumbered.vogw");
+    WriteWholeFile(renumbered, text);
+
+    const SCliRun refused = Cli(GW_VOSK, {"--unit", "0", "write", renumbered, "--restart"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find(
+                  "gwcli: the file gives the unit the unit number 1, and unit 1 (D1h) already answers"),
+              std::string::npos)
+        << refused.err;
+    EXPECT_EQ(RequestsWithFunction(FN_WRITE), 0u);
+    EXPECT_EQ(RequestsWithFunction(FN_COIL), 0u);
+
+    Serve(SimOf(GW_VOSK, {0}));
+    const SCliRun written = Cli(GW_VOSK, {"--unit", "0", "write", renumbered, "--restart"});
+    EXPECT_EQ(written.status, 0) << written.err;
+    EXPECT_GE(RequestsWithFunction(FN_WRITE), 2u);
+}
+
 }  // namespace
