@@ -1,6 +1,6 @@
 #pragma once
-// A link to a paced simulated VOSK unit 0 on a pseudo-terminal, switched to the speed the bench asks
-// for, as the benchmarks of single transactions use it.
+// A link to a simulated VOSK unit 0 on a pseudo-terminal (paced unless asked otherwise), switched to the
+// speed the bench asks for, as the benchmarks of single transactions use it.
 #include <string_view>
 
 #include "core/app/SilentHost.h"
@@ -12,7 +12,7 @@
 inline constexpr int BENCH_COM_NUMBER = 7;
 
 struct SPacedLine {
-    explicit SPacedLine(int baudIndex) : sim(Config()) {
+    explicit SPacedLine(int baudIndex, bool pace = true) : sim(Config(pace)) {
         ok = sim.Start() == 0;
         link.SetPortOverrides({{BENCH_COM_NUMBER, sim.DevicePath()}});
         ok = ok && link.Open(BENCH_COM_NUMBER, 0) == COMM_OK;
@@ -22,11 +22,11 @@ struct SPacedLine {
         };
         ok = ok && SwitchGatewaySpeed(transact, link, baudIndex) == COMM_OK;
     }
-    static SSimConfig Config() {
+    static SSimConfig Config(bool pace) {
         SSimConfig config;
         config.type = GW_VOSK;
         config.units = {0};
-        config.pace = true;
+        config.pace = pace;
         return config;
     }
 

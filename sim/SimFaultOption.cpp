@@ -7,6 +7,8 @@ constexpr int EX_BUSY = 6;
 constexpr int MAX_EXCEPTION_CODE = 0x7F;
 constexpr int MIN_BPS = 1200;
 constexpr int MAX_BPS = 921600;
+constexpr int MAX_USB_LATENCY_MS = 255;  // the largest latency timer a USB serial adapter takes
+constexpr int MAX_PAUSE_MS = 10000;
 
 bool ParseNumber(std::string_view text, int min, int max, int& value) {
     const char* end = text.data() + text.size();
@@ -20,7 +22,8 @@ bool ApplySimFaultOption(std::string_view text, SSimFaults& faults, std::string&
     const std::string_view name = text.substr(0, equals);
     const std::string_view value =
         equals == std::string_view::npos ? std::string_view{} : text.substr(equals + 1);
-    const bool wantsValue = name == "exception" || name == "reply-speed" || name == "unit-speed";
+    const bool wantsValue = name == "exception" || name == "reply-speed" || name == "unit-speed" ||
+                            name == "usb-latency" || name == "pause";
     if (wantsValue == (equals == std::string_view::npos)) {
         error = "--fault " + std::string(name) + (wantsValue ? " needs =VALUE" : " takes no value");
         return false;
@@ -40,6 +43,10 @@ bool ApplySimFaultOption(std::string_view text, SSimFaults& faults, std::string&
         valid = ParseNumber(value, MIN_BPS, MAX_BPS, faults.replyBps);
     } else if (name == "unit-speed") {
         valid = ParseNumber(value, MIN_BPS, MAX_BPS, faults.unitBps);
+    } else if (name == "usb-latency") {
+        valid = ParseNumber(value, 1, MAX_USB_LATENCY_MS, faults.usbLatencyMs);
+    } else if (name == "pause") {
+        valid = ParseNumber(value, 1, MAX_PAUSE_MS, faults.midReplyPauseMs);
     } else {
         error = "unknown fault: " + std::string(text);
         return false;

@@ -5,6 +5,7 @@
 
 #include "sim/SimFaults.h"
 
-// Applies "echo", "silent", "other-address", "busy", "exception=CODE", "reply-speed=BPS" or
-// "unit-speed=BPS" to `faults`: true, or false with `error` saying what is wrong.
+// Applies "echo", "silent", "other-address", "busy", "exception=CODE", "reply-speed=BPS",
+// "unit-speed=BPS", "usb-latency=MS" or "pause=MS" to `faults`: true, or false with `error` saying what
+// is wrong.
 bool ApplySimFaultOption(std::string_view text, SSimFaults& faults, std::string& error);

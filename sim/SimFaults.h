@@ -18,6 +18,8 @@ struct SSimFaults {
     int chunkPauseMs = 0;                // shell: the pause between two chunks
     std::vector<std::uint8_t> trailing;  // bytes sent after the reply's CRC
     int delayMs = 0;                     // shell: the wait before the reply leaves
+    int midReplyPauseMs = 0;             // shell: the reply's second half follows its first after this pause
+    int usbLatencyMs = 0;  // shell: the reply is handed over as a USB adapter with this latency timer does
     // Faults of the line rather than the unit, made by the shell (SimLineFaults.h):
     bool echo = false;  // each request comes back on the line before the reply (an adapter's own echo)
     int replyBps = 0;   // non-zero: replies leave at this speed, garbled as the master's speed hears them

@@ -13,7 +13,7 @@
 #include "core/link/LineTiming.h"
 #include "sim/SimFrame.h"
 #include "sim/SimLineFaults.h"
-#include "sim/SimPacingPriority.h"
+#include "sim/SimReplyDelivery.h"
 #include "sim/SimStateFile.h"
 
 namespace {
@@ -110,7 +110,6 @@ void CSimPtyServer::RemoveLink() {
 }
 
 void CSimPtyServer::Serve() {
-    if (pace_) RaisePacingThreadPriority();
     std::vector<std::uint8_t> frame;
     std::chrono::steady_clock::time_point frameStart{};
     while (!stopping_) {
@@ -179,23 +178,37 @@ void CSimPtyServer::Answer(const std::vector<std::uint8_t>& request) {
 // The adapter's echo: the request goes back at once, and the unit's reply follows after a silence long
 // enough for the master to see the echo as a frame of its own.
 bool CSimPtyServer::EchoRequest(const std::vector<std::uint8_t>& request, int bps) {
-    if (!WriteBytes(request.data(), request.size(), bps)) return false;
+    if (!WriteBytes(request.data(), request.size(), pace_ ? bps : 0)) return false;
     return !WaitForStop(ECHO_TURNAROUND_MS);
 }
 
 void CSimPtyServer::SendReply(const std::vector<std::uint8_t>& reply, const SSimFaults& faults, int bps) {
     if (faults.delayMs > 0 && WaitForStop(faults.delayMs)) return;
-    const std::size_t chunk = faults.chunkSize > 0 ? faults.chunkSize : reply.size();
-    for (std::size_t offset = 0; offset < reply.size(); offset += chunk) {
-        if (offset > 0 && faults.chunkPauseMs > 0 && WaitForStop(faults.chunkPauseMs)) return;
-        const std::size_t count = std::min(chunk, reply.size() - offset);
-        if (!WriteBytes(reply.data() + offset, count, bps)) return;
+    const auto start = std::chrono::steady_clock::now();
+    // An adapter's bursts carry bytes that have crossed the wire already: they leave together.
+    const bool pacedBytes = pace_ && faults.usbLatencyMs == 0;
+    std::size_t offset = 0;
+    for (const SSimBurst& burst :
+         ReplyBursts(reply.size(), faults, bps, pace_, LatencyTimerPhase(start, faults))) {
+        if (WaitForStopUntil(start + burst.at)) return;
+        if (!WriteBytes(reply.data() + offset, burst.count, pacedBytes ? bps : 0)) return;
+        offset += burst.count;
     }
 }
 
-// Paced: each byte leaves when the one before it has had its time on the wire.
+// An adapter's latency timer runs on its own clock: the reply starts anywhere within one of its periods.
+std::chrono::microseconds CSimPtyServer::LatencyTimerPhase(std::chrono::steady_clock::time_point start,
+                                                           const SSimFaults& faults) {
+    using std::chrono::microseconds;
+    if (faults.usbLatencyMs <= 0) return microseconds(0);
+    const microseconds period = std::chrono::milliseconds(faults.usbLatencyMs);
+    const microseconds sinceEpoch = std::chrono::duration_cast<microseconds>(start.time_since_epoch());
+    return period - sinceEpoch % period;
+}
+
+// Paced (`bps` non-zero): each byte leaves when the one before it has had its time on the wire.
 bool CSimPtyServer::WriteBytes(const std::uint8_t* bytes, std::size_t count, int bps) {
-    if (!pace_) return WriteAll(bytes, count);
+    if (bps <= 0) return WriteAll(bytes, count);
     const auto start = std::chrono::steady_clock::now();
     for (std::size_t i = 0; i < count; ++i) {
         if (!WriteAll(bytes + i, 1)) return false;

@@ -1,7 +1,8 @@
 #pragma once
 // The simulated gateway on a pseudo-terminal: a serving thread collects request frames from the line
 // (a frame ends after a silence), hands them to the core and writes the replies back, optionally at
-// the speed of the wire and with the shell's faults (delay, chunks with pauses).
+// the speed of the wire and with the shell's faults (delay, chunks with pauses, a pause mid-reply, a USB
+// adapter's bursts).
 #include <atomic>
 #include <chrono>
 #include <mutex>
@@ -51,7 +52,9 @@ private:
     void Answer(const std::vector<std::uint8_t>& request);
     bool EchoRequest(const std::vector<std::uint8_t>& request, int bps);  // false when stopping or down
     void SendReply(const std::vector<std::uint8_t>& reply, const SSimFaults& faults, int bps);
-    bool WriteBytes(const std::uint8_t* bytes, std::size_t count, int bps);
+    static std::chrono::microseconds LatencyTimerPhase(std::chrono::steady_clock::time_point start,
+                                                       const SSimFaults& faults);
+    bool WriteBytes(const std::uint8_t* bytes, std::size_t count, int bps);  // bps 0: all at once
     bool WriteAll(const std::uint8_t* bytes, std::size_t count);
     bool WaitForStop(int ms);  // true when the server is stopping
     bool WaitForStopUntil(std::chrono::steady_clock::time_point until);

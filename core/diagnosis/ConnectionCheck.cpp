@@ -164,6 +164,15 @@ private:
         if (!usb->serialNumber.empty()) name += std::string(Text::SERIAL_NUMBER) + usb->serialNumber;
         Report(std::string(Text::ADAPTER) + name);
         if (!usb->byIdPath.empty()) Report(std::string(Text::BY_ID) + usb->byIdPath);
+        if (usb->latencyTimerMs) ReportLatencyTimer(*usb->latencyTimerMs, usb->latencyTimerFile);
+    }
+
+    // Above 1 ms the adapter holds received bytes back until its timer runs out: replies come in bursts.
+    void ReportLatencyTimer(int ms, const std::string& file) {
+        Report(std::string(Text::LATENCY_TIMER) + std::to_string(ms) + std::string(Text::MS));
+        if (ms <= 1) return;
+        Report(std::string(Text::LATENCY_BURSTS) + std::string(Text::LATENCY_SET_PREFIX) + file +
+               std::string(Text::LATENCY_SET_SUFFIX));
     }
 
     bool OpenPort() {

@@ -1,5 +1,6 @@
 #include "core/diagnosis/UsbAdapterFacts.h"
 
+#include <charconv>
 #include <filesystem>
 
 #include "core/app/SysfsFirstLine.h"
@@ -30,6 +31,14 @@ std::string ByIdLinkOf(const std::string& deviceName, const fs::path& devRoot) {
     }
     return {};
 }
+// The driver's latency timer (ftdi_sio and others keep it beside the tty's port device).
+std::optional<int> LatencyTimerMs(const fs::path& file) {
+    const std::string text = SysfsFirstLine(file);
+    int ms = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), ms);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return ms;
+}
 }  // namespace
 
 std::optional<SUsbAdapterFacts> GatherUsbAdapterFacts(const std::string& devicePath,
@@ -41,8 +50,15 @@ std::optional<SUsbAdapterFacts> GatherUsbAdapterFacts(const std::string& deviceP
     if (ec) device = devicePath;
     const std::string name = device.filename().string();
     if (name.empty()) return std::nullopt;
-    const std::optional<fs::path> usb = UsbDeviceFolder(fs::path(sysRoot) / "class" / "tty" / name);
+    const fs::path ttyEntry = fs::path(sysRoot) / "class" / "tty" / name;
+    const std::optional<fs::path> usb = UsbDeviceFolder(ttyEntry);
     if (!usb) return std::nullopt;
-    return SUsbAdapterFacts{SysfsFirstLine(*usb / "manufacturer"), SysfsFirstLine(*usb / "product"),
-                            SysfsFirstLine(*usb / "serial"), ByIdLinkOf(name, devRoot)};
+    const fs::path latencyFile = ttyEntry / "device" / "latency_timer";
+    const std::optional<int> latency = LatencyTimerMs(latencyFile);
+    return SUsbAdapterFacts{SysfsFirstLine(*usb / "manufacturer"),
+                            SysfsFirstLine(*usb / "product"),
+                            SysfsFirstLine(*usb / "serial"),
+                            ByIdLinkOf(name, devRoot),
+                            latency,
+                            latency ? latencyFile.string() : std::string()};
 }

@@ -1,6 +1,7 @@
 #pragma once
 // What sysfs and udev's by-id links say about the USB serial adapter behind a device: its maker, model,
-// serial number and the stable name under /dev/serial/by-id that survives re-plugging.
+// serial number, the stable name under /dev/serial/by-id that survives re-plugging, and the latency
+// timer of the drivers that have one (the adapter hands received bytes over when it runs out).
 #include <optional>
 #include <string>
 
@@ -9,6 +10,8 @@ struct SUsbAdapterFacts {
     std::string model;
     std::string serialNumber;
     std::string byIdPath;  // the /dev/serial/by-id link that names the device, "" when there is none
+    std::optional<int> latencyTimerMs;  // nothing when the driver has no latency timer
+    std::string latencyTimerFile;       // the sysfs attribute that sets it
 };
 
 // Nothing when the device is no USB device (a built-in UART, a pseudo-terminal, a missing device).

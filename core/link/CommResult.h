@@ -11,6 +11,7 @@ enum CommResult : int {
     COMM_OVERRUN = 0x303,      // 771: character overrun
     COMM_FRAMING = 0x304,      // 772: framing error
     COMM_LINE_ERROR = 0x305,   // 773: any other line error, or a read that failed outright
+    COMM_INCOMPLETE = 0x306,   // 774: the reply broke off before the length its header announced
     COMM_CRC_ERROR = 0x307,    // 775: the frame's CRC does not match
     COMM_BAD_REPLY = 0x308,    // 776: the reply does not answer the request
     COMM_BUSY = 0xFFF,         // 4095: the gateway answered exception 06 (slave device busy)

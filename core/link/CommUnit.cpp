@@ -264,6 +264,15 @@ int CCommUnit::FinishFrame(const std::uint8_t* buffer, std::size_t length) const
     return matches ? COMM_OK : COMM_CRC_ERROR;
 }
 
+// A frame that stopped short of the length its header announced and has been given up on. When its
+// bytes still end in a matching CRC, the unit sent a whole frame whose byte count is wrong: it goes up as
+// it came, and the reply checks refuse it as they refuse any read reply that does not fit its request.
+// Otherwise the frame broke off.
+int CCommUnit::BrokenFrameResult(const std::uint8_t* buffer, std::size_t length) const {
+    if (length >= SHORTEST_FRAME && FinishFrame(buffer, length) == COMM_OK) return COMM_OK;
+    return COMM_INCOMPLETE;
+}
+
 // Appends what the driver holds, never past the frame limit: a read that would cross it only needs to
 // cross it by one byte to be refused. `got` says whether bytes came; their time is the last byte's.
 int CCommUnit::ReadAvailable(std::uint8_t* buffer, std::size_t& length, bool& got) {
@@ -282,15 +291,36 @@ int CCommUnit::ReadAvailable(std::uint8_t* buffer, std::size_t& length, bool& go
 }
 
 // While the frame's header announces more bytes than have come, all but the last of them must still
-// cross the wire: until then there is nothing to wait for byte by byte. The last byte is awaited with a
-// poll again, so that the end of the frame is still seen at its silence.
+// cross the wire: until then there is nothing to wait for byte by byte. A line that hands bytes over in
+// bursts only finds more of them waiting after the sleep.
 CCommUnit::Clock::time_point CCommUnit::AnnouncedRestOnWire(const std::uint8_t* frame,
                                                             std::size_t length) const {
-    // Before the header is in, the shortest frame is all that is certain.
-    const std::size_t announced =
-        std::clamp(AnnouncedReplyLength(frame, length), SHORTEST_FRAME, RX_FRAME_LIMIT);
-    if (length == 0 || announced <= length + 1) return Clock::time_point::min();
-    return lastByteAt + WireTime(announced - length - 1, Bps());
+    const SReplyLength announced = ReplyLengthOf(frame, length);
+    if (announced.kind != ReplyLengthKind::Announced || announced.length <= length + 1)
+        return Clock::time_point::min();
+    return lastByteAt + WireTime(announced.length - length - 1, Bps());
+}
+
+// A frame whose header announces its length is complete when that many bytes are in and the
+// end-of-frame silence follows (bytes glued to it make it too long, and its CRC then fails). Until then
+// only a gap longer than the inter-byte limit ends it, as broken. A frame that announces no length ends
+// at a silence that a burst of a USB adapter does not break; shorter than the shortest frame, it never
+// ends and runs into the time-out.
+CCommUnit::SFrameEnd CCommUnit::FrameEnd(const std::uint8_t* frame, std::size_t length) const {
+    constexpr SFrameEnd NEVER{Clock::time_point::max(), COMM_TIMEOUT};
+    if (length == 0) return NEVER;
+    const SReplyLength announced = ReplyLengthOf(frame, length);
+    switch (announced.kind) {
+        case ReplyLengthKind::Announced:
+            if (length >= announced.length) return {lastByteAt + FrameGap(), COMM_OK};
+            break;
+        case ReplyLengthKind::Unannounced:
+            if (length < SHORTEST_FRAME) return NEVER;
+            return {lastByteAt + UnannouncedFrameSilence(Bps()), COMM_OK};
+        case ReplyLengthKind::HeaderIncomplete:
+            break;
+    }
+    return {lastByteAt + INTER_BYTE_LIMIT, COMM_INCOMPLETE};
 }
 
 int CCommUnit::Receive(std::uint8_t* buffer, std::size_t& length) {
@@ -301,17 +331,15 @@ int CCommUnit::Receive(std::uint8_t* buffer, std::size_t& length) {
     return result;
 }
 
-// Collects bytes until the line has been silent for the end-of-frame gap after the last of them. Each
-// pass reads what is there and then waits once, until the gap would end, the time-out would run out or
-// the events are to be pumped, whichever comes first; new bytes end the wait at once.
+// Collects bytes until the frame ends (FrameEnd). Each pass reads what is there and then waits once,
+// until the frame would end, the time-out would run out or the events are to be pumped, whichever comes
+// first; new bytes end the wait at once.
 int CCommUnit::ReceiveFrame(std::uint8_t* buffer, std::size_t& length) {
-    const auto gap = FrameGap();
     length = 0;
     std::memset(buffer, 0, RX_BUFFER_SIZE);
     const auto start = Clock::now();
     const auto deadline = start + milliseconds(GetResponseTimeout());
     nextPump = start;  // the user interface runs before the first wait
-    auto frameLastByte = start;
     while (true) {
         SLineErrors errors;
         const bool statusKnown = port->QueryLineErrors(errors) == 0;
@@ -320,32 +348,28 @@ int CCommUnit::ReceiveFrame(std::uint8_t* buffer, std::size_t& length) {
         if (statusKnown) {
             if (errors.Any()) return LineErrorCode(errors);
             if (const int result = ReadAvailable(buffer, length, got); result != COMM_OK) return result;
-            if (got) frameLastByte = lastByteAt;
         }
         const auto now = Clock::now();
-        const auto frameEnd = frameLastByte + gap;
-        if (length >= SHORTEST_FRAME && now >= frameEnd) {
-            // The silence is judged on a clock read after the last read: bytes that came in between
-            // (this thread held up on a busy machine) belong to the frame, which then goes on.
+        const SFrameEnd end = FrameEnd(buffer, length);
+        if (now >= end.at) {
+            // The end is judged on a clock read after the last read: bytes that came in between (this
+            // thread held up on a busy machine) belong to the frame, which then goes on.
             if (statusKnown) {
                 if (const int result = ReadAvailable(buffer, length, got); result != COMM_OK) return result;
-                if (got) {
-                    frameLastByte = lastByteAt;
-                    continue;
-                }
+                if (got) continue;
             }
             // The user interface sees every reply as it ends, however quickly it came.
             if (processPendingEvents) processPendingEvents();
-            return FinishFrame(buffer, length);
+            return end.result == COMM_OK ? FinishFrame(buffer, length) : BrokenFrameResult(buffer, length);
         }
         if (now >= deadline) return COMM_TIMEOUT;
-        const auto until = length >= SHORTEST_FRAME ? std::min(deadline, frameEnd) : deadline;
+        const auto until = std::min(deadline, end.at);
         if (!statusKnown) {
             // Nothing can be read while the driver does not answer: sleep, but not for long.
             const auto pumpDue = PumpIfDue();
             SleepUntil(std::min({until, Clock::now() + EVENT_PUMP_INTERVAL, pumpDue}));
         } else if (const auto restOnWire = AnnouncedRestOnWire(buffer, length); restOnWire > now) {
-            SleepUntil(std::min({deadline, restOnWire, PumpIfDue()}));
+            SleepUntil(std::min({until, restOnWire, PumpIfDue()}));
         } else if (WaitForInput(until) == PortWait::Gone) {
             return DropVanishedLink(COMM_LINE_ERROR);
         }

@@ -1,6 +1,6 @@
 #pragma once
 // The one serial link of the tool: opens the COM port, sends a request frame and collects the reply
-// frame, whose end is the RTU silence of 3.5 characters and whose CRC is checked here.
+// frame, whose end its header's length (or, without one, a silence) marks and whose CRC is checked here.
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -67,8 +67,9 @@ public:
     // 0 when the whole frame was handed to the driver, COMM_FAILED otherwise. The frame goes out only
     // after the end-of-frame silence that follows the last byte received.
     int Write(const std::uint8_t* bytes, std::size_t length);
-    // One whole reply frame, CRC included; `buffer` must hold RX_BUFFER_SIZE bytes. The frame ends at
-    // the end-of-frame silence after its last byte.
+    // One whole reply frame, CRC included; `buffer` must hold RX_BUFFER_SIZE bytes. A frame whose header
+    // announces its length ends when that many bytes are in, across pauses shorter than INTER_BYTE_LIMIT
+    // (LineTiming.h); any other frame ends at the silence after its last byte.
     int Receive(std::uint8_t* buffer, std::size_t& length);
 
     void SetResponseTimeout(std::uint32_t ms);
@@ -90,6 +91,7 @@ private:
 
     int LineErrorCode(const SLineErrors& errors) const;
     int FinishFrame(const std::uint8_t* buffer, std::size_t length) const;
+    int BrokenFrameResult(const std::uint8_t* buffer, std::size_t length) const;
     int ReceiveFrame(std::uint8_t* buffer, std::size_t& length);
     void ReportRequest(const std::uint8_t* bytes, std::size_t length, Clock::time_point start);
     void ReportReceive(const std::uint8_t* bytes, std::size_t length, int result);
@@ -102,6 +104,12 @@ private:
     PortWait WaitForInput(Clock::time_point until);
     int ReadAvailable(std::uint8_t* buffer, std::size_t& length, bool& got);
     Clock::time_point AnnouncedRestOnWire(const std::uint8_t* frame, std::size_t length) const;
+    // When the frame collected so far ends, and with which result (COMM_OK: its CRC decides).
+    struct SFrameEnd {
+        Clock::time_point at;
+        int result;
+    };
+    SFrameEnd FrameEnd(const std::uint8_t* frame, std::size_t length) const;
     void SleepUntil(Clock::time_point until);
     // Holds back until the line has been silent for the end-of-frame gap. COMM_FAILED when the device
     // has gone.

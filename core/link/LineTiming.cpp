@@ -18,3 +18,8 @@ std::chrono::microseconds WireTime(std::size_t byteCount, int bps) {
     const long long bits = static_cast<long long>(byteCount) * BITS_PER_BYTE;
     return std::chrono::microseconds((bits * 1000000 + bps - 1) / bps);
 }
+
+std::chrono::microseconds UnannouncedFrameSilence(int bps) {
+    return std::max<std::chrono::microseconds>(std::chrono::milliseconds(EndOfFrameGapMs(bps)),
+                                               UNANNOUNCED_SILENCE_FLOOR);
+}

@@ -95,6 +95,8 @@ std::string ResultText(int result) {
             return "time-out";
         case COMM_CRC_ERROR:
             return "CRC error";
+        case COMM_INCOMPLETE:
+            return "incomplete frame";
         case COMM_FRAMING:
             return "framing error";
         case COMM_OVERRUN:

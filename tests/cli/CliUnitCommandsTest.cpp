@@ -1,6 +1,7 @@
 // search, read and write of the built program against the simulated gateway over a pseudo-terminal.
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <tuple>
 
 #include "core/app/texts/CommonMsgText.h"
 #include "core/app/texts/MsgText.h"
@@ -236,6 +237,26 @@ TEST_F(CliOnSim, RestartOntoTheAddressOfAnotherUnitIsRefused) {
     const SCliRun written = Cli(GW_VOSK, {"--unit", "0", "write", renumbered, "--restart"});
     EXPECT_EQ(written.status, 0) << written.err;
     EXPECT_GE(RequestsWithFunction(FN_WRITE), 2u);
+}
+
+// A read through a USB adapter that hands the replies over in 16 ms bursts, and through a line that
+// pauses each reply for 20 ms, at the speed every link set-up starts at: the same file as on a clean line.
+TEST_F(CliOnSim, ReadThroughABurstyLineGivesTheSameFile) {
+    Serve(SimOf(GW_VOSK));
+    const std::string clean = PathOf("clean.vogw");
+    ASSERT_EQ(Cli(GW_VOSK, {"--unit", "0", "--baud", "9600", "read", clean}).status, 0);
+    for (const auto& [what, usbMs, pauseMs] :
+         {std::tuple{"USB latency 16 ms", 16, 0}, std::tuple{"20 ms pause mid-reply", 0, 20}}) {
+        SCOPED_TRACE(what);
+        SSimFaults faults;
+        faults.usbLatencyMs = usbMs;
+        faults.midReplyPauseMs = pauseMs;
+        SetFaults(faults);
+        const std::string bursty = PathOf("bursty" + std::to_string(usbMs) + ".vogw");
+        const SCliRun run = Cli(GW_VOSK, {"--unit", "0", "--baud", "9600", "read", bursty});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(LinesWithoutStamp(ReadWholeFile(bursty)), LinesWithoutStamp(ReadWholeFile(clean)));
+    }
 }
 
 }  // namespace

@@ -240,6 +240,34 @@ INSTANTIATE_TEST_SUITE_P(
                      {"the unit answers at 38400 bps (Report Slave ID to D0h: valid reply"}}),
     [](const ::testing::TestParamInfo<SVerdictCase>& info) { return std::string(info.param.name); });
 
+// A USB adapter whose driver has a latency timer: the device step names it, and above 1 ms says that
+// replies come in bursts and gives the command that sets 1 ms for that very device.
+TEST_F(ConnectionCheckTest, UsbAdapterLatencyTimerIsReportedWithItsFix) {
+    Serve(GW_VOSK);
+    const std::string ttyName = fs::path(sim->DevicePath()).filename().string();
+    const fs::path usb = fs::path(folder) / "sys/devices/usb1/1-2";
+    const fs::path port = usb / "1-2:1.0" / ttyName;
+    fs::create_directories(port);
+    std::ofstream(usb / "idVendor") << "0403\n";
+    std::ofstream(usb / "product") << "RS485 Cable\n";
+    fs::create_directories(fs::path(folder) / "sys/class/tty");
+    fs::create_directory_symlink(port, fs::path(folder) / "sys/class/tty" / ttyName);
+    fs::create_directory_symlink(port, port / "device");
+    setup.sysRoot = folder + "/sys";
+    const std::string attribute = setup.sysRoot + "/class/tty/" + ttyName + "/device/latency_timer";
+    for (const int ms : {16, 1}) {
+        SCOPED_TRACE(ms);
+        std::ofstream(port / "latency_timer") << ms << "\n";
+        const SConnectionCheckResult result = Check();
+        ASSERT_FALSE(result.steps.empty());
+        const std::string& found = result.steps.front().detail;
+        EXPECT_NE(found.find("USB latency timer: " + std::to_string(ms) + " ms"), std::string::npos) << found;
+        const bool advised = found.find("echo 1 | sudo tee " + attribute) != std::string::npos;
+        EXPECT_EQ(advised, ms > 1) << found;
+        EXPECT_EQ(found.find("bursts") != std::string::npos, ms > 1) << found;
+    }
+}
+
 TEST_F(ConnectionCheckTest, PortHeldByAnotherProcessNamesIt) {
     Serve(GW_VOSK);
     CPortHolder holder(sim->DevicePath());

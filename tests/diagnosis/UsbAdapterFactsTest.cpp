@@ -60,6 +60,20 @@ TEST_F(UsbAdapterFactsTest, AdapterWithoutByIdLinkStillNamed) {
     EXPECT_EQ(facts->byIdPath, "");
 }
 
+TEST_F(UsbAdapterFactsTest, LatencyTimerOfTheDriverWhenItHasOne) {
+    EXPECT_FALSE(
+        GatherUsbAdapterFacts("/dev/ttyUSB0", sys.string(), dev.string())->latencyTimerMs.has_value());
+    const fs::path attribute = sys / "class/tty/ttyUSB0/device/latency_timer";
+    for (const auto& [text, expected] : std::vector<std::pair<std::string, std::optional<int>>>{
+             {"16\n", 16}, {"1\n", 1}, {"fast\n", std::nullopt}, {"\n", std::nullopt}}) {
+        Write(attribute, text);
+        const auto facts = GatherUsbAdapterFacts("/dev/ttyUSB0", sys.string(), dev.string());
+        ASSERT_TRUE(facts.has_value());
+        EXPECT_EQ(facts->latencyTimerMs, expected) << text;
+        EXPECT_EQ(facts->latencyTimerFile, expected ? attribute.string() : "") << text;
+    }
+}
+
 TEST_F(UsbAdapterFactsTest, NoUsbFactsForUartsAndUnknownDevices) {
     EXPECT_FALSE(GatherUsbAdapterFacts("/dev/ttyS0", sys.string(), dev.string()).has_value());
     EXPECT_FALSE(GatherUsbAdapterFacts("/dev/ttyUSB7", sys.string(), dev.string()).has_value());

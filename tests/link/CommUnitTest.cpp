@@ -110,19 +110,33 @@ TEST_F(LinkOverPty, BytesThatCameBeforeTheRequestAreNotTakenForTheReply) {
     EXPECT_EQ(Bytes(buffer.begin(), buffer.begin() + static_cast<long>(length)), readReply);
 }
 
-// A reply of four bytes never ends: the receive runs into the full response time-out, counted from
-// its start.
-TEST_F(LinkOverPty, FourByteReplyRunsIntoTheTimeOut) {
+// A reply that stops short: one that announces no length and has four bytes never ends and runs into
+// the full response time-out, counted from its start; one whose header promised 37 bytes of which 6
+// came ends as broken after the inter-byte limit, before the time-out.
+TEST_F(LinkOverPty, ReplyThatStopsShort) {
     link.SetResponseTimeout(DEFAULT_RESPONSE_TIMEOUT_MS);
-    peer.Serve({{{{0xD0, 0x03, 0x00, 0x00}}}});
-    std::array<std::uint8_t, RX_BUFFER_SIZE> buffer{};
-    std::size_t length = 0;
-    ASSERT_EQ(link.Write(readRequest.data(), readRequest.size()), COMM_OK);
-    const auto start = Clock::now();
-    EXPECT_EQ(link.Receive(buffer.data(), length), COMM_TIMEOUT);
-    const auto elapsed = Clock::now() - start;
-    EXPECT_GE(elapsed, milliseconds(DEFAULT_RESPONSE_TIMEOUT_MS));
-    EXPECT_LT(elapsed, milliseconds(DEFAULT_RESPONSE_TIMEOUT_MS + 500));
+    struct SCase {
+        const char* what;
+        Bytes bytes;
+        int result;
+    };
+    const SCase cases[] = {
+        {"four bytes of the vendor function", {0xD0, 0x45, 0x00, 0x00}, COMM_TIMEOUT},
+        {"6 of 37 announced bytes", {0xD0, 0x03, 0x20, 0x00, 0x01, 0x00}, COMM_INCOMPLETE},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        peer.Serve({{{c.bytes}}});
+        std::array<std::uint8_t, RX_BUFFER_SIZE> buffer{};
+        std::size_t length = 0;
+        ASSERT_EQ(link.Write(readRequest.data(), readRequest.size()), COMM_OK);
+        const auto start = Clock::now();
+        EXPECT_EQ(link.Receive(buffer.data(), length), c.result);
+        const auto elapsed = Clock::now() - start;
+        peer.Finish();
+        EXPECT_GE(elapsed,
+                  c.result == COMM_TIMEOUT ? milliseconds(DEFAULT_RESPONSE_TIMEOUT_MS) : INTER_BYTE_LIMIT);
+    }
 }
 
 TEST_F(LinkOverPty, OpensTheDeviceTheComNumberIsMappedTo) {

@@ -54,8 +54,8 @@ TEST(SimLineSpeed, UnitSpeedGarblesBothWaysReplySpeedOnlyTheReply) {
 TEST(SimFaultOption, NamesSetTheirFaults) {
     SSimFaults faults;
     std::string error;
-    for (const char* option :
-         {"echo", "other-address", "busy", "reply-speed=19200", "unit-speed=38400", "silent"})
+    for (const char* option : {"echo", "other-address", "busy", "reply-speed=19200", "unit-speed=38400",
+                               "silent", "usb-latency=16", "pause=20"})
         EXPECT_TRUE(ApplySimFaultOption(option, faults, error)) << option << ": " << error;
     EXPECT_TRUE(faults.echo);
     EXPECT_TRUE(faults.wrongSlave);
@@ -63,6 +63,8 @@ TEST(SimFaultOption, NamesSetTheirFaults) {
     EXPECT_EQ(faults.replyBps, 19200);
     EXPECT_EQ(faults.unitBps, 38400);
     EXPECT_TRUE(faults.silent);
+    EXPECT_EQ(faults.usbLatencyMs, 16);
+    EXPECT_EQ(faults.midReplyPauseMs, 20);
     EXPECT_TRUE(ApplySimFaultOption("exception=2", faults, error));
     EXPECT_EQ(faults.exceptionCode, 2);
 }
@@ -74,6 +76,8 @@ TEST(SimFaultOption, BadFaultsAreRefusedWithTheirReason) {
         {"unit-speed", "--fault unit-speed needs =VALUE"},
         {"reply-speed=fast", "--fault reply-speed wants a number: fast"},
         {"exception=0", "--fault exception wants a number: 0"},
+        {"usb-latency=256", "--fault usb-latency wants a number: 256"},
+        {"pause", "--fault pause needs =VALUE"},
     };
     for (const auto& [option, message] : cases) {
         SSimFaults faults;

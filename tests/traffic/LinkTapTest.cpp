@@ -104,7 +104,7 @@ TEST_F(LinkTap, FailedReceivesCarryTheBytesThatArrived) {
         EXPECT_EQ(DecodeFrame(reply).summary, "not decoded: CRC does not match, 9 bytes");
     }
 
-    // Three bytes, then a pause longer than the response time-out.
+    // Three bytes, then a pause longer than the inter-byte limit: an incomplete frame.
     frames.clear();
     SSimFaults split;
     split.chunkSize = 3;
@@ -114,9 +114,9 @@ TEST_F(LinkTap, FailedReceivesCarryTheBytesThatArrived) {
     EXPECT_NE(ReadHoldingRegisters(session, 0xF100, 2, words), COMM_OK);
     replies = Only(FrameDirection::Reply);
     ASSERT_FALSE(replies.empty());
-    EXPECT_EQ(replies[0].result, COMM_TIMEOUT);
+    EXPECT_EQ(replies[0].result, COMM_INCOMPLETE);
     EXPECT_EQ(replies[0].bytes.size(), 3u);
-    EXPECT_EQ(DecodeFrame(replies[0]).verdict, "time-out");
+    EXPECT_EQ(DecodeFrame(replies[0]).verdict, "incomplete frame");
 }
 
 TEST(LinkTapOverflow, AnOverflowingReceiveReportsEveryByteItTook) {

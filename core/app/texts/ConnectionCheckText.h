@@ -36,6 +36,13 @@ inline constexpr std::string_view MAPPED_BY_PORTS = " (mapped in [Ports])";
 inline constexpr std::string_view ADAPTER = "USB adapter: ";
 inline constexpr std::string_view SERIAL_NUMBER = ", serial number ";
 inline constexpr std::string_view BY_ID = "Stable name: ";
+inline constexpr std::string_view LATENCY_TIMER = "USB latency timer: ";
+inline constexpr std::string_view MS = " ms";
+inline constexpr std::string_view LATENCY_BURSTS =
+    "replies reach the PC in bursts up to the latency timer apart; the tool waits for the whole reply, "
+    "but each exchange takes up to that much longer. For faster polling set 1 ms: ";
+inline constexpr std::string_view LATENCY_SET_PREFIX = "echo 1 | sudo tee ";
+inline constexpr std::string_view LATENCY_SET_SUFFIX = " (until the adapter is plugged in again)";
 inline constexpr std::string_view OPENED_AT = "opened at ";
 inline constexpr std::string_view BPS = " bps";
 inline constexpr std::string_view PERMISSION_DENIED = "permission denied; the device belongs to the group ";
