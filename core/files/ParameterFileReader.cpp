@@ -240,8 +240,8 @@ private:
     std::string_view gatewayTag_;
     std::uint16_t ntypInEffect_;  // the network type the station address rule follows
     SLoadedSet set_;
-    int lineNumber_ = 0;           // of the line being read
-    bool ownTagSeen_ = false;      // the header carries this type's gateway tag
+    int lineNumber_ = 0;             // of the line being read
+    bool ownTagSeen_ = false;        // the header carries this type's gateway tag
     SParameterTextRefusal foreign_;  // the first header line carrying another type's tag
 };
 

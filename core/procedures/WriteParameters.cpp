@@ -65,7 +65,7 @@ struct SBlockCount {
 
 // The register blocks a write sends to a unit of this type and firmware version.
 int RegisterBlocksOf(const CSession& s, std::uint16_t unitVersion) {
-    if (!IsKavelis(s)) return 6;  // F103h, F10Eh, F380h, F200h, F110h, F280h
+    if (!IsKavelis(s)) return 6;       // F103h, F10Eh, F380h, F200h, F110h, F280h
     return unitVersion >= 19 ? 4 : 3;  // F103h, F10Eh, (F120h,) F110h
 }
 

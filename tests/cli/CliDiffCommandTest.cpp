@@ -44,9 +44,10 @@ TEST_F(CliTest, DiffListsABitNoFieldShows) {
 
     const SCliRun json = Cli(GW_VOSK, {"--json", "diff", golden, changed});
     EXPECT_EQ(json.status, 1) << json.err;
-    EXPECT_EQ(nlohmann::json::parse(json.out),
-              nlohmann::json::parse(
-                  R"({"equal":false,"differences":[{"field":"Bit 0","register":"F10F","left":"0","right":"1"}]})"));
+    EXPECT_EQ(
+        nlohmann::json::parse(json.out),
+        nlohmann::json::parse(
+            R"({"equal":false,"differences":[{"field":"Bit 0","register":"F10F","left":"0","right":"1"}]})"));
 }
 
 // A file that cannot be compared ends with the reader's message and status 2, whichever side it is.

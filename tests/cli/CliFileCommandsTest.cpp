@@ -51,7 +51,8 @@ TEST_F(CliTest, CheckRefusesAFileOfAnotherTypeRenamed) {
         std::string clash;
     } cases[] = {
         {"dravo.dvgw", GW_VOSK, "dravo.vogw", "This is a parameter file of DRAVO, not of VOSK"},
-        {"vosk.vogw", GW_KAVELIS, "vosk.pkgw", "This is a parameter file of VOSK or VOSK(MLIII), not of KAVELIS"},
+        {"vosk.vogw", GW_KAVELIS, "vosk.pkgw",
+         "This is a parameter file of VOSK or VOSK(MLIII), not of KAVELIS"},
         {"kavelis.pkgw", GW_NUB3GW, "kavelis.nugw", "This is a parameter file of KAVELIS, not of NUB3 GW"},
     };
     for (const auto& c : cases) {

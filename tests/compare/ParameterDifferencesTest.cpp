@@ -184,16 +184,29 @@ TEST(ParameterDifferences, DifferencesNoFieldShowsAreListedByRegisterAndBit) {
         std::vector<SParameterDifference> expected;
     };
     const std::vector<SUnshownCase> cases = {
-        {"VOSK GMOD bit 0", GW_VOSK, "vosk.vogw", [](ParameterImage& i) { i.Word(GMOD) ^= 0x0001; },
+        {"VOSK GMOD bit 0",
+         GW_VOSK,
+         "vosk.vogw",
+         [](ParameterImage& i) { i.Word(GMOD) ^= 0x0001; },
          {{"Bit 0", "F10F", "0", "1"}}},
-        {"NUB3 GW ExtParam2 bits 0 and 15", GW_NUB3GW, "nub3gw.nugw",
+        {"NUB3 GW ExtParam2 bits 0 and 15",
+         GW_NUB3GW,
+         "nub3gw.nugw",
          [](ParameterImage& i) { i.ExtParam2 ^= 0x8001; },
          {{"Bit 0", "F381", "0", "1"}, {"Bit 15", "F381", "0", "1"}}},
-        {"reserved word F102", GW_VOSK, "vosk.vogw", [](ParameterImage& i) { i.Word(GCFG_F102) = 0x0001; },
+        {"reserved word F102",
+         GW_VOSK,
+         "vosk.vogw",
+         [](ParameterImage& i) { i.Word(GCFG_F102) = 0x0001; },
          {{"Register", "F102", "0000", "0001"}}},
-        {"axis mirror", GW_DRAVO, "dravo.dvgw", [](ParameterImage& i) { i.AxisModeMirror[7] = 0x0020; },
+        {"axis mirror",
+         GW_DRAVO,
+         "dravo.dvgw",
+         [](ParameterImage& i) { i.AxisModeMirror[7] = 0x0020; },
          {{"Register", "F287", "FFFF", "0020"}}},
-        {"status and version describe the unit", GW_KAVELIS, "kavelis.pkgw",
+        {"status and version describe the unit",
+         GW_KAVELIS,
+         "kavelis.pkgw",
          [](ParameterImage& i) {
              i.Word(GSTS) ^= 0x8000;
              i.Word(GVER) += 1;
@@ -207,7 +220,8 @@ TEST(ParameterDifferences, DifferencesNoFieldShowsAreListedByRegisterAndBit) {
         c.change(other);
         const auto differences = Compare(w, other);
         std::string expected;
-        for (const auto& d : c.expected) expected += d.field + " " + d.reg + ": " + d.left + " | " + d.right + "\n";
+        for (const auto& d : c.expected)
+            expected += d.field + " " + d.reg + ": " + d.left + " | " + d.right + "\n";
         EXPECT_EQ(Listed(differences), expected);
         const SCompareFormState window = CreateCompareFormState(ECompareSource::File, differences);
         EXPECT_EQ(window.btnTake.visible, !c.expected.empty());

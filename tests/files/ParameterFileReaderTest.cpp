@@ -183,8 +183,8 @@ const SReadCase ReadCases[] = {
     {"VoskFileAsKavelis", GW_KAVELIS, VoskText, PFILE_CANNOT_OPEN},
     {"KavelisFileAsVosk", GW_VOSK, KavelisText, PFILE_CANNOT_OPEN},
     {"VoskFileAsVoskLc", GW_VOSK_LC, VoskText, PFILE_CANNOT_OPEN},
-    {"VoskFileWithoutItsTagAsDravo", GW_DRAVO, [] { return Vosk([](CFileLines& l) { l.Remove(";VOSKGW="); }); },
-     PFILE_LOADED},
+    {"VoskFileWithoutItsTagAsDravo", GW_DRAVO,
+     [] { return Vosk([](CFileLines& l) { l.Remove(";VOSKGW="); }); }, PFILE_LOADED},
 };
 
 class ReadCaseTest : public testing::TestWithParam<SReadCase> {};

@@ -1,5 +1,3 @@
-#include "core/procedures/WriteParameters.h"
-
 #include <algorithm>
 #include <chrono>
 
@@ -9,6 +7,7 @@
 #include "core/link/CommResult.h"
 #include "core/procedures/ReadParameters.h"
 #include "core/procedures/WriteFailureMessages.h"
+#include "core/procedures/WriteParameters.h"
 #include "tests/procedures/SessionOnSim.h"
 
 namespace {
