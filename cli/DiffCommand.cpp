@@ -86,7 +86,9 @@ const SCliCommand DiffCommand = {
     "diff FILE [FILE2]",
     "compare FILE with the unit's parameters (or with FILE2), field by field as the main window\n"
     "names and shows them; one line per differing field: FIELD (REGISTER): FILE's value | the unit's\n"
-    "(or FILE2's); exit status 0 when equal, 1 when different, 2 when they could not be compared;\n"
+    "(or FILE2's); a difference no field shows is listed as Register (F102) or, in the option\n"
+    "words, Bit N (F10F); exit status 0 when every register the files carry is equal, 1 when\n"
+    "different, 2 when they could not be compared;\n"
     "--json: {\"equal\":bool,\"differences\":[{\"field\",\"register\",\"left\",\"right\"}, ...]}\n",
     AddDiffOptions,
     nullptr,

@@ -8,6 +8,8 @@
 #include "cli/CliFileContext.h"
 #include "cli/CliSessionSetup.h"
 #include "cli/OptionEdits.h"
+#include "core/files/ParameterFileChangedLines.h"
+#include "core/files/ParameterFileIo.h"
 #include "core/service/EtherIpSet.h"
 #include "core/service/UnitParaSet.h"
 
@@ -123,12 +125,22 @@ int ApplyAddressEdits(const SCliEdits& edits, CSession& session, CConsoleHost& h
     return dialog.Button1Click() ? CLI_OK : CLI_FAILED;
 }
 
+// The save writes anew only the lines of the registers the edits change: every other line of the file
+// keeps what it holds, also values the reader does not take into the set (F101 of a unit file).
+void KeepUnchangedLines(SCliFileContext& file, const CSession& session, const std::string& path) {
+    file.context.hooks.fileText = [fileText = ReadParameterFileBytes(path), opened = session.image,
+                                   type = session.program.SelectedGwType](const ParameterImage& edited) {
+        return ChangedLinesOnly(fileText, opened, edited, type, LocalFileStamp());
+    };
+}
+
 int RunEdit(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput& output) {
     const SCliEdits& edits = arguments.edits;
     CSession session(host);
     PrepareFileSession(session, arguments);
     SCliFileContext file(session, arguments.file);
     if (!OpenFileAsItStands(file, host, arguments.file)) return CLI_FAILED;
+    KeepUnchangedLines(file, session, arguments.file);
     const bool addresses = edits.ip || edits.mask || edits.gateway;
     const bool unit = edits.unitNumber || edits.topAxis || edits.multiDrop;
     if (addresses && !Offered(session.form.MenuEtherIp))
@@ -153,7 +165,8 @@ const SCliCommand EditCommand = {
     "edit FILE [--ip A.B.C.D] [--mask A.B.C.D] [--gateway A.B.C.D] [--unit-number N] [--top-axis N] "
     "[--multidrop on|off] [--option \"LABEL=CHOICE\" ...]",
     "change FILE as the unit number, EtherNet/IP and option dialogs would, then save it\n"
-    "with Save's checks (nothing is written when a check fails); an option the\n"
+    "with Save's checks (nothing is written when a check fails); only the lines of the\n"
+    "registers that change are written anew, every other line keeps its value; an option the\n"
     "dialogs do not offer for the type or network exits 2, a value they refuse\n"
     "prints their message and exits 1\n",
     AddEditOptions,

@@ -36,7 +36,9 @@ const SCliCommand HardwareCommand = {
     "hardware",
     "hardware [--watch MS] [--count N]",
     "supply voltages, fan speed and driver board temperatures (VOSK, VOSK(MLIII) and\n"
-    "VOSK-LC); --json: {\"rows\":[{\"name\",\"value\",\"raw\",\"unit\"}, ...]}, one line per reading\n",
+    "VOSK-LC); a voltage the unit reports as 0 keeps the value shown before and is marked\n"
+    "\"(held)\"; --json: {\"rows\":[{\"name\",\"value\",\"raw\",\"unit\"[,\"held\":true]}, ...]},\n"
+    "one line per reading\n",
     AddWatchOptions,
     HardwareProblem,
     RunHardware,

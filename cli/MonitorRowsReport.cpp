@@ -2,6 +2,13 @@
 
 #include <algorithm>
 
+namespace {
+
+// After a value that is the one shown before, not a reading: the unit reported 0.
+constexpr const char* HELD_MARK = " (held)";
+
+}  // namespace
+
 SMonitorReport CountersReportOf(const CDiagnosticCounters& monitor) {
     SMonitorReport report;
     const GridState& grid = monitor.StringGrid1;
@@ -16,8 +23,8 @@ SMonitorReport CountersReportOf(const CDiagnosticCounters& monitor) {
 SMonitorReport HardwareReportOf(const CHardwareMonitor& monitor) {
     SMonitorReport report;
     for (std::size_t i = 0; i < monitor.names.size(); ++i) {
-        report.rows.push_back(
-            {monitor.names[i].text, monitor.values[i].text, monitor.words[i], monitor.units[i].text});
+        report.rows.push_back({monitor.names[i].text, monitor.values[i].text, monitor.words[i],
+                               monitor.units[i].text, monitor.held[i]});
     }
     return report;
 }
@@ -29,6 +36,7 @@ std::string MonitorReportText(const SMonitorReport& report) {
     for (const SMonitorReportRow& row : report.rows) {
         text += row.name + std::string(width - row.name.size() + 2, ' ') + row.value;
         if (row.unit) text += " " + *row.unit;
+        if (row.held) text += HELD_MARK;
         text += "\n";
     }
     return text;
@@ -39,6 +47,7 @@ CliJson MonitorReportJson(const SMonitorReport& report) {
     for (const SMonitorReportRow& row : report.rows) {
         CliJson item{{"name", row.name}, {"value", row.value}, {"raw", row.raw}};
         if (row.unit) item["unit"] = *row.unit;
+        if (row.held) item["held"] = true;
         rows.push_back(item);
     }
     return {{"rows", rows}};

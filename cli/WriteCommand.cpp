@@ -90,8 +90,9 @@ int RunWrite(const SCliArguments& arguments, CConsoleHost& host, const SCliOutpu
         host.Note("the parameters take effect after a restart of the unit (write --restart)");
     if (result.transmitted) return !arguments.restart || result.readBack ? CLI_OK : CLI_FAILED;
     // The procedure's silent ends before its success message (a declined question, a failed exchange)
-    // say in the tool's words that the transmission was aborted.
-    if (result.code == 0) host.Print(MsgText[MSG_TRANSMISSION_ABORTED], MB_ICON_ERROR);
+    // say in the tool's words that the transmission was aborted; a write cut off mid-way has said it
+    // already, with the mixed set the unit now holds.
+    if (result.code == 0 && !result.mixedSet) host.Print(MsgText[MSG_TRANSMISSION_ABORTED], MB_ICON_ERROR);
     return CLI_FAILED;
 }
 

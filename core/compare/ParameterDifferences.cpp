@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/app/texts/CompareText.h"
+#include "core/compare/UnshownDifferences.h"
 
 namespace {
 
@@ -39,6 +40,11 @@ std::vector<SParameterDifference> CompareParameterSets(const ParameterImage& lef
                                                        const ParameterImage& right,
                                                        const SMainFormState& laidOut,
                                                        const SProgramValues& program) {
-    return DifferingFields(ShownParameterFields(left, laidOut, program),
-                           ShownParameterFields(right, laidOut, program));
+    const std::vector<SShownField> leftFields = ShownParameterFields(left, laidOut, program);
+    std::vector<SParameterDifference> differences =
+        DifferingFields(leftFields, ShownParameterFields(right, laidOut, program));
+    for (SParameterDifference& unshown :
+         UnshownDifferences(left, right, leftFields, differences, laidOut, program))
+        differences.push_back(std::move(unshown));
+    return differences;
 }

@@ -15,7 +15,8 @@ struct SParameterDifference {
 
 // Every field whose shown text differs between `left` and `right`, once each, in window order. A field
 // the window shows for one set only (the data size list of one network, a grid row of one unit) counts
-// as shown with "(none)" for the other.
+// as shown with "(none)" for the other. Then every difference of the registers the parameter files
+// carry that no shown field covers (UnshownDifferences.h): no difference means the sets are equal.
 std::vector<SParameterDifference> CompareParameterSets(const ParameterImage& left,
                                                        const ParameterImage& right,
                                                        const SMainFormState& laidOut,

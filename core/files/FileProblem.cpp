@@ -22,6 +22,18 @@ std::string FolderOf(const std::string& path) {
 bool Denied(const std::string& path, int mode) {
     return ::access(path.c_str(), mode) != 0 && errno == EACCES;
 }
+
+// "This is a parameter file of DRAVO, not of VOSK"; a tag two types share names both.
+std::string TypeClash(GwType fileTypes, GwType readAs) {
+    std::string names;
+    for (const SGwUnitData& unit : GwTypeTable) {
+        if (unit.code == GW_NONE || (fileTypes & unit.code) == 0) continue;
+        if (!names.empty()) names += DetailText::OR;
+        names += unit.name;
+    }
+    return Text(DetailText::FILE_OF_TYPE) + names + Text(DetailText::NOT_OF_TYPE) +
+           std::string(GwUnitDataOf(readAs).name);
+}
 }  // namespace
 
 std::string FileReadProblem(const std::string& path) {
@@ -61,6 +73,7 @@ std::string ReaderRefusalDetail(const std::string& path, int result, const SPara
     if (refusal.lineNumber > 0) {
         std::string reason = Text(LINE) + std::to_string(refusal.lineNumber);
         reason += refusal.tooLong ? Text(LINE_TOO_LONG) : ": " + refusal.line;
+        if (refusal.fileTypes != GW_NONE) reason += "\n" + TypeClash(refusal.fileTypes, refusal.readAs);
         return FileDetail(path, reason);
     }
     if (result == PFILE_INVALID_DATA || result == PFILE_NEW_FORMAT)

@@ -141,7 +141,9 @@ int SaveParameterFileCommand(SParameterFileContext& ctx) {
     if (!ReadyToSave(ctx)) return -1;
     const auto path = AskParameterFilePath(ctx, EFileDialogKind::Save);
     if (!path) return -1;
-    if (WriteParameterFile(*path, ctx.image, ctx.program.SelectedGwType) != FILE_WRITE_OK) {
+    const int written = ctx.hooks.fileText ? ReplaceFileContents(*path, ctx.hooks.fileText(ctx.image))
+                                           : WriteParameterFile(*path, ctx.image, ctx.program.SelectedGwType);
+    if (written != FILE_WRITE_OK) {
         ctx.host.ShowMessageBoxWithDetail(MsgText[MSG_CANNOT_SAVE], MB_ICON_ERROR,
                                           FileDetail(*path, FileWriteProblem(*path)));
         return -1;

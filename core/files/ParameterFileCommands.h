@@ -31,6 +31,8 @@ struct SParameterFileHooks {
     std::function<int(ParameterImage&, SMainFormState&, const SProgramValues&)> prepareAndValidate;
     // The documents folder, where the dialogs start when `LastFolder` is gone.
     std::function<std::string()> documentsFolder;
+    // The whole text a save writes for the image; when unset, the writer's text of the image.
+    std::function<std::string(const ParameterImage&)> fileText;
 };
 
 // Hooks with the tool's own checks and documents folder; the window fills in the rest.

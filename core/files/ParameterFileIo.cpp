@@ -13,11 +13,7 @@
 #include "core/files/SafeFileReplace.h"
 #include "core/files/UniqueFd.h"
 
-namespace {
-
-// The whole file, or nothing when it cannot be opened or read, is not a regular file (a folder, a pipe
-// or a device would block or never end) or is too large.
-std::string ReadWholeFile(const std::string& path) {
+std::string ReadParameterFileBytes(const std::string& path) {
     CUniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat st {};
     if (!file.Valid() || ::fstat(file.Get(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
@@ -34,8 +30,6 @@ std::string ReadWholeFile(const std::string& path) {
     }
 }
 
-}  // namespace
-
 int WriteParameterFile(const std::string& path, const ParameterImage& image, GwType type) {
     return ReplaceFileContents(path, FormatParameterText(image, type, LocalFileStamp()));
 }
@@ -43,7 +37,7 @@ int WriteParameterFile(const std::string& path, const ParameterImage& image, GwT
 int ReadParameterFile(const std::string& path, GwType type, ParameterImage& image, HostServices& host) {
     // A file that cannot be read counts as one without characters.
     SParameterTextRefusal refusal;
-    const int result = LoadParameterText(ReadWholeFile(path), type, image, &refusal);
+    const int result = LoadParameterText(ReadParameterFileBytes(path), type, image, &refusal);
     if (result != PFILE_LOADED) {
         host.ShowMessageBoxWithDetail(MsgText[static_cast<std::size_t>(result)], MB_ICON_ERROR,
                                       ReaderRefusalDetail(path, result, refusal));

@@ -64,29 +64,15 @@ struct SLoadedSet {
 class CParameterTextReader {
 public:
     CParameterTextReader(GwType type, std::uint16_t ntyp)
-        : isKavelis_(type == GW_KAVELIS), gatewayTag_(GatewayTagOf(type)), ntypInEffect_(ntyp) {}
+        : type_(type), isKavelis_(type == GW_KAVELIS), gatewayTag_(GatewayTagOf(type)), ntypInEffect_(ntyp) {}
 
+    // The result of reading `text`; a file of another type is refused as such, whatever else is wrong
+    // with it as a file of this type.
     int Read(std::string_view text, SParameterTextRefusal& refusal) {
-        if (text.empty()) return PFILE_CANNOT_OPEN;
-        std::size_t pos = 0;
-        for (int lineNumber = 1;; ++lineNumber) {
-            std::size_t end = pos;
-            while (end < text.size() && text[end] != '\n' && text[end] != CTRL_Z) ++end;
-            const bool endsAtLineFeed = end < text.size() && text[end] == '\n';
-            std::string_view line = text.substr(pos, end - pos);
-            if (end - pos > PFILE_LINE_CHARS_MAX) {
-                refusal = {lineNumber, std::string(line.substr(0, PFILE_LINE_CHARS_MAX)), true};
-                return PFILE_CANNOT_OPEN;
-            }
-            if (endsAtLineFeed && line.ends_with('\r')) line.remove_suffix(1);
-            if (const int result = ReadLine(line)) {
-                refusal = {lineNumber, std::string(line), false};
-                return result;
-            }
-            if (!endsAtLineFeed) break;  // Ctrl-Z or the end of the bytes ends the text
-            pos = end + 1;
-        }
-        return CheckRequiredLines();
+        const int result = ReadLines(text, refusal);
+        if (foreign_.fileTypes == GW_NONE || ownTagSeen_) return result;
+        refusal = foreign_;
+        return PFILE_CANNOT_OPEN;
     }
 
     void LoadInto(ParameterImage& image) const {
@@ -108,6 +94,30 @@ public:
     }
 
 private:
+    int ReadLines(std::string_view text, SParameterTextRefusal& refusal) {
+        if (text.empty()) return PFILE_CANNOT_OPEN;
+        std::size_t pos = 0;
+        for (int lineNumber = 1;; ++lineNumber) {
+            std::size_t end = pos;
+            while (end < text.size() && text[end] != '\n' && text[end] != CTRL_Z) ++end;
+            const bool endsAtLineFeed = end < text.size() && text[end] == '\n';
+            std::string_view line = text.substr(pos, end - pos);
+            if (end - pos > PFILE_LINE_CHARS_MAX) {
+                refusal = {lineNumber, std::string(line.substr(0, PFILE_LINE_CHARS_MAX)), true};
+                return PFILE_CANNOT_OPEN;
+            }
+            if (endsAtLineFeed && line.ends_with('\r')) line.remove_suffix(1);
+            lineNumber_ = lineNumber;
+            if (const int result = ReadLine(line)) {
+                refusal = {lineNumber, std::string(line), false};
+                return result;
+            }
+            if (!endsAtLineFeed) break;  // Ctrl-Z or the end of the bytes ends the text
+            pos = end + 1;
+        }
+        return CheckRequiredLines();
+    }
+
     int ReadLine(std::string_view line) {
         if (line.starts_with(';')) return ReadHeaderLine(line);
         if (StartsWithAddress(line)) return ReadDataLine(line);
@@ -130,7 +140,23 @@ private:
             if (!valueAfter(FormatTag())) return PFILE_CANNOT_OPEN;
             if (value != 0) return PFILE_NEW_FORMAT;
         }
+        NoteGatewayTag(line);
         return PFILE_LOADED;
+    }
+
+    // Which gateway type the line's tag names: this type's own, or another's, remembered with the first
+    // line that named one.
+    void NoteGatewayTag(std::string_view line) {
+        if (StartsWithTag(line, gatewayTag_)) {
+            ownTagSeen_ = true;
+            return;
+        }
+        GwType named = GW_NONE;
+        for (const SGwUnitData& unit : GwTypeTable) {
+            if (unit.code != GW_NONE && StartsWithTag(line, GatewayTagOf(unit.code))) named |= unit.code;
+        }
+        if (named == GW_NONE || foreign_.fileTypes != GW_NONE) return;
+        foreign_ = {lineNumber_, std::string(line), false, named, type_};
     }
 
     int ReadDataLine(std::string_view line) {
@@ -209,10 +235,14 @@ private:
         return PFILE_LOADED;
     }
 
+    GwType type_;
     bool isKavelis_;
     std::string_view gatewayTag_;
     std::uint16_t ntypInEffect_;  // the network type the station address rule follows
     SLoadedSet set_;
+    int lineNumber_ = 0;             // of the line being read
+    bool ownTagSeen_ = false;        // the header carries this type's gateway tag
+    SParameterTextRefusal foreign_;  // the first header line carrying another type's tag
 };
 
 }  // namespace

@@ -25,11 +25,16 @@ struct SParameterTextRefusal {
     int lineNumber = 0;
     std::string line;
     bool tooLong = false;  // the line is longer than a parameter file line may be
+    // A file of another gateway type: the types whose tag its header line carries (two types share
+    // one tag), and the type it was read as.
+    GwType fileTypes = GW_NONE;
+    GwType readAs = GW_NONE;
 };
 
 // Reads the bytes of a parameter file of gateway type `type` into the image. `SlaveIdWord` is cleared
 // first; apart from that the image changes only when the whole file is valid: then the parameter set
-// replaces the image's and `RecountPending` is set. Shows nothing.
+// replaces the image's and `RecountPending` is set. A file whose header carries another type's tag and
+// not its own is a file of that type and refused as one that cannot be opened. Shows nothing.
 // A refusal is described in `refusal` when given.
 int LoadParameterText(std::string_view bytes, GwType type, ParameterImage& image,
                       SParameterTextRefusal* refusal = nullptr);

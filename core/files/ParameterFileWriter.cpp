@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "core/files/CarriedRegisters.h"
 #include "core/files/ParameterFileTags.h"
 
 namespace {
@@ -50,27 +51,15 @@ void WriteHeader(CParameterTextBuilder& b, const ParameterImage& image, GwType t
     b.Header(FormatTag(), Format("%08lX", 0ul));
 }
 
-void WriteConfigAndAxisWords(CParameterTextBuilder& b, const ParameterImage& image) {
-    for (unsigned i = 0; i < image.GwConfigBlock.size(); ++i)
-        b.WordLine(REG_GW_CONFIG + i, image.GwConfigBlock[i]);
-    for (unsigned i = 0; i < image.AxisMode.size(); ++i) b.WordLine(REG_AXIS_MODE + i, image.AxisMode[i]);
-}
-
-void WriteKavelisNetAddress(CParameterTextBuilder& b, const ParameterImage& image) {
-    for (unsigned i = 0; i < image.NetAddress.size(); ++i)
-        b.LongLine(REG_KAV_NET_ADDRESS + 2 * i, image.NetAddress[i]);
-}
-
-void WriteUnitBlock(CParameterTextBuilder& b, const ParameterImage& image) {
-    b.LongLine(REG_UNIT_BLOCK, image.UnitNo);
-    b.LongLine(REG_UNIT_BLOCK + 2, image.TopAxisNo);
-    for (unsigned i = 0; i < image.NetAddress.size(); ++i)
-        b.LongLine(REG_UNIT_BLOCK + 4 + 2 * i, image.NetAddress[i]);
-    b.LongLine(REG_UNIT_BLOCK + 0xA, image.MDRP);
-    for (unsigned i = 0; i < image.AxisModeMirror.size(); ++i)
-        b.WordLine(REG_AXIS_MIRROR + i, image.AxisModeMirror[i]);
-    b.WordLine(REG_EXT_PARAM, image.ExtParam1);
-    b.WordLine(REG_EXT_PARAM + 1, image.ExtParam2);
+void WriteRegisterLines(CParameterTextBuilder& b, const ParameterImage& image, GwType type) {
+    for (const SCarriedRegister& reg : CarriedRegisters(type)) {
+        const std::uint32_t value = CarriedValue(image, reg.address);
+        if (reg.longLine) {
+            b.LongLine(reg.address, value);
+        } else {
+            b.WordLine(reg.address, static_cast<std::uint16_t>(value));
+        }
+    }
 }
 
 }  // namespace
@@ -85,10 +74,6 @@ SFileStamp LocalFileStamp() {
 std::string FormatParameterText(const ParameterImage& image, GwType type, const SFileStamp& stamp) {
     CParameterTextBuilder b;
     WriteHeader(b, image, type, stamp);
-    WriteConfigAndAxisWords(b, image);
-    if (type == GW_KAVELIS)
-        WriteKavelisNetAddress(b, image);
-    else
-        WriteUnitBlock(b, image);
+    WriteRegisterLines(b, image, type);
     return b.Take();
 }

@@ -6,6 +6,7 @@
 #include "core/app/GwType.h"
 #include "core/app/texts/MsgText.h"
 #include "core/app/texts/UiText.h"
+#include "core/files/FileProblem.h"
 #include "core/files/SafeFileReplace.h"
 #include "core/link/CommResult.h"
 #include "core/procedures/RegisterExchange.h"
@@ -113,7 +114,8 @@ std::string CAlarmList::CsvText(const SLocalDateTime& savedAt) const {
 
 int CAlarmList::SaveCsv(const std::string& path, const SLocalDateTime& savedAt) {
     if (ReplaceFileContents(path, CsvText(savedAt)) != FILE_WRITE_OK) {
-        session.host.ShowMessageBox(MsgText[MSG_SAVE_FAILED], MB_ICON_ERROR);
+        session.host.ShowMessageBoxWithDetail(MsgText[MSG_SAVE_FAILED], MB_ICON_ERROR,
+                                              FileDetail(path, FileWriteProblem(path)));
         return COMM_FAILED;
     }
     session.host.ShowMessageBox(MsgText[MSG_SAVE_DONE], MB_ICON_INFORMATION);

@@ -32,7 +32,8 @@ public:
     int bClearClick();
     // Writes the grid as the CSV file `path`, replacing any old file only once the new one is complete;
     // `savedAt` is the moment the user asked to save. Shows "Finished to save the alarm list." or
-    // "Failed to save the alarm list."; returns 0 or COMM_FAILED.
+    // "Failed to save the alarm list." with the file and why it could not be written; returns 0 or
+    // COMM_FAILED.
     int SaveCsv(const std::string& path, const SLocalDateTime& savedAt);
     // The CSV file's contents as a save would write them now.
     std::string CsvText(const SLocalDateTime& savedAt) const;

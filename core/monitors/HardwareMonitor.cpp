@@ -30,10 +30,14 @@ const std::array<SHardwareRow, HARDWARE_VALUES> HardwareRows{{
     {"Label10", "Label20", "lDB3_Temp_Data", "Label40", 261, EHardwareScale::Units, "deg C"},
 }};
 
+bool HardwareValueHeld(const SHardwareRow& row, std::uint16_t word) {
+    return row.scale == EHardwareScale::Tenths && word == 0;
+}
+
 std::string HardwareValueText(const SHardwareRow& row, std::uint16_t word, const std::string& shown) {
     switch (row.scale) {
         case EHardwareScale::Tenths:
-            return word == 0 ? shown : TenthsText(word);
+            return HardwareValueHeld(row, word) ? shown : TenthsText(word);
         case EHardwareScale::Tens:
             return ScaledDecimalText(word, FAN_FACTOR);
         case EHardwareScale::Units:
@@ -60,7 +64,7 @@ int CHardwareMonitor::Timer1Timer() {
         // Ticks arriving during the read or while its failure box is open stay idle; the next one
         // after the box tries again.
         const CMonitorBusy busy(poll);
-        const int result = ReadHoldingRegisters(session, HARDWARE_FIRST_REGISTER, HARDWARE_VALUES, read);
+        const int result = ReadValues(read);
         if (result != COMM_OK) {
             session.host.ShowMessageBox(MsgText[MSG_READ_FAILURE], MB_ICON_INFORMATION);
             return result;
@@ -68,7 +72,19 @@ int CHardwareMonitor::Timer1Timer() {
     }
     for (std::size_t i = 0; i < HardwareRows.size(); ++i) {
         words[i] = read[i];
+        held[i] = HardwareValueHeld(HardwareRows[i], read[i]);
         values[i].text = HardwareValueText(HardwareRows[i], read[i], values[i].text);
     }
     return COMM_OK;
+}
+
+int CHardwareMonitor::ReadValues(std::vector<std::uint16_t>& read) {
+    // The window polls for as long as it is open: a link whose device went away (the adapter unplugged
+    // and plugged in again) is opened anew and the unit brought to the configured speed, as every
+    // other operation does, instead of failing every tick from then on.
+    if (!session.form.flags.portOpen || !session.link.StillConnected()) {
+        if (const int result = session.OpenPortIfClosed(); result != COMM_OK) return result;
+        if (const int result = session.SwitchSpeed(); result != COMM_OK) return result;
+    }
+    return ReadHoldingRegisters(session, HARDWARE_FIRST_REGISTER, HARDWARE_VALUES, read);
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/app/ControlState.h"
 #include "core/monitors/MonitorWindow.h"
@@ -29,8 +30,9 @@ struct SHardwareRow {
 };
 extern const std::array<SHardwareRow, HARDWARE_VALUES> HardwareRows;
 
-// The text a value label shows for `word`, or the text it had when the word is 0 and the row is a
-// voltage (a voltage of 0 is not a reading).
+// Whether the row keeps the text it showed instead of showing `word`: a voltage of 0 is not a reading.
+bool HardwareValueHeld(const SHardwareRow& row, std::uint16_t word);
+// The text a value label shows for `word`, or `shown` when the row holds it.
 std::string HardwareValueText(const SHardwareRow& row, std::uint16_t word, const std::string& shown);
 
 class CHardwareMonitor {
@@ -44,9 +46,13 @@ public:
     std::string Caption;
     std::array<TextState, HARDWARE_VALUES> names, colons, values, units;
     std::array<std::uint16_t, HARDWARE_VALUES> words{};  // the ten words last read
+    std::array<bool, HARDWARE_VALUES> held{};  // the label kept its earlier text: the unit reported 0
     // `busy`: a read is running or its failure box is open. The window never closes itself.
     SMonitorPoll poll{false, HARDWARE_TIMER_MS, false};
 
 private:
+    // Reads the ten words, opening the link again first when its device went away.
+    int ReadValues(std::vector<std::uint16_t>& read);
+
     CSession& session;
 };

@@ -65,8 +65,9 @@ void ShowNetworkMenusAndColours(const ParameterImage& image, SMainFormState& for
     form.cbW1N.grey = ntyp == NTYP_PIO || ntyp == NTYP_MECHATROLINK3;
     if (form.cbW1N.grey) form.cbW1N.enabled = false;
     const bool etherIp = ntyp == NTYP_ETHERNET_IP || (ntyp == NTYP_PROFINET_IO && program.ExtendedMode());
+    // `etherIpModified` stays: addresses changed in the dialog are not in effect until a write with a
+    // restart, and the close question must still ask about them after any refresh.
     form.MenuEtherIp.enabled = form.MenuEtherIp.visible = etherIp;
-    form.flags.etherIpModified = false;
     if (program.ExtendedMode()) form.MenuMoniter1.enabled = true;
 }
 

@@ -1,8 +1,10 @@
 #include "core/procedures/DriverMonitorParameters.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/app/StartupRules.h"
 #include "core/app/texts/CommonMsgText.h"
 #include "core/app/texts/MsgText.h"
 #include "core/link/CommResult.h"
@@ -21,6 +23,7 @@ constexpr int COMMON_MSG_PORT_OPEN_ERROR = 50;
 constexpr int MODE_READINGS = 4;
 constexpr std::uint16_t GSTS_MANU_MODE = 0x8000;
 constexpr int RESTART_WAIT_MS = 3000;
+constexpr std::uint16_t UNIT_NUMBER_WORDS = 2;  // F200h..F201h, the number in the low word
 
 // Opens the port when it is closed and brings the unit to the configured speed.
 int PrepareLink(CSession& s) {
@@ -63,6 +66,16 @@ bool RestartWanted(CSession& s) {
     return s.host.ShowMessageBox(question, MB_YES_NO | MB_ICON_QUESTION | MB_SECOND_DEFAULT) == ID_YES;
 }
 
+// The slave address the unit answers at after a restart: that of the unit number it holds now. A
+// number written earlier without a restart counts, whatever the window's set says.
+std::optional<std::uint8_t> AddressAfterRestart(CSession& s) {
+    const GwType type = s.program.SelectedGwType;
+    if ((type & GW_UNIT_NUMBERED_MASK) == 0) return s.program.GwSlaveAddress;
+    std::vector<std::uint16_t> words;
+    if (ReadHoldingRegisters(s, REG_UNIT_BLOCK, UNIT_NUMBER_WORDS, words) != COMM_OK) return std::nullopt;
+    return GwSlaveAddressOf(type, words[1] & 0xFF);
+}
+
 int WriteAll(CSession& s, const DriverRegisters& registers, SDriverWriteResult& result) {
     if (int r = PrepareLink(s); r != COMM_OK) return r;
     if (int r = AwaitManuMode(s); r != COMM_OK) return r;
@@ -73,10 +86,13 @@ int WriteAll(CSession& s, const DriverRegisters& registers, SDriverWriteResult& 
     }
     result.written = true;
     if (!RestartWanted(s)) return COMM_OK;
+    const std::optional<std::uint8_t> address = AddressAfterRestart(s);
+    if (!address) return DRIVER_EXCHANGE_FAILED;
     if (SendWrite(s, RegisterRequestText(slave, FN_WRITE_COIL, COIL_RESTART, COIL_ON)) != COMM_OK) {
         return DRIVER_EXCHANGE_FAILED;
     }
     s.WaitPumping(RESTART_WAIT_MS);
+    s.program.GwSlaveAddress = *address;
     if (int r = PrepareLink(s); r != COMM_OK) return r;
     result.restarted = true;
     return COMM_OK;

@@ -20,6 +20,6 @@ struct SDriverWriteResult {
 };
 
 // Writes the registers after the unit is seen in MANU mode (three reminders, then the AUTO-mode
-// warning); then asks whether to restart the unit, and on Yes restarts it, waits 3 s and prepares the
-// link again. The unit keeps its number, so the slave address stays as it is.
+// warning); then asks whether to restart the unit, and on Yes reads the unit number the unit holds,
+// restarts it, waits 3 s, takes the slave address of that number and prepares the link again.
 SDriverWriteResult WriteDriverParameters(CSession& session, const DriverRegisters& registers);

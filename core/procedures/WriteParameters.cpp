@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/advanced/ParaAndPioState.h"
+#include "core/app/texts/DetailText.h"
 #include "core/app/texts/MsgText.h"
 #include "core/link/CommResult.h"
 #include "core/link/PortOpenDiagnosis.h"
@@ -26,6 +27,7 @@ constexpr int MSG_DIFFERENT_NETWORK_REFUSED = 27;
 constexpr int MSG_AUTO_MODE_REMINDER = 43;
 constexpr int MSG_LATCH_IN_ERR_TC = 44;
 constexpr int MSG_LATCH_AFTER_SERVO_OFF = 46;
+constexpr int MSG_TRANSMISSION_ABORTED = 76;
 
 constexpr unsigned QUESTION_NO_DEFAULT = MB_YES_NO | MB_ICON_QUESTION | MB_SECOND_DEFAULT;
 constexpr unsigned WARNING_QUESTION_NO_DEFAULT = MB_YES_NO | MB_ICON_WARNING | MB_SECOND_DEFAULT;
@@ -55,18 +57,33 @@ bool IsSolenoidCode(std::uint16_t word) {
     return word != AXIS_NO_SLOT && (code == MODE_SOL1 || code == MODE_SOL2);
 }
 
+// How many of the register blocks of this write the unit took, and how many there are.
+struct SBlockCount {
+    int sent = 0;
+    int total = 0;
+};
+
+// The register blocks a write sends to a unit of this type and firmware version.
+int RegisterBlocksOf(const CSession& s, std::uint16_t unitVersion) {
+    if (!IsKavelis(s)) return 6;       // F103h, F10Eh, F380h, F200h, F110h, F280h
+    return unitVersion >= 19 ? 4 : 3;  // F103h, F10Eh, (F120h,) F110h
+}
+
 // A write whose transaction failed ends with 4095 when the unit answered busy, silently otherwise.
-void Send(CSession& s, const std::string& request) {
+void Send(CSession& s, SBlockCount& blocks, const std::string& request) {
     const int result = SendWrite(s, request);
     if (result == COMM_BUSY) throw SAbort{WRITE_UNIT_IN_AUTO_MODE};
     if (result != COMM_OK) throw SAbort{WRITE_ABORTED_SILENTLY};
+    ++blocks.sent;
 }
 
 // An axis write: any failure ends silently.
-void SendAxisWords(CSession& s, std::uint16_t firstReg, std::span<const std::uint16_t> words) {
+void SendAxisWords(CSession& s, SBlockCount& blocks, std::uint16_t firstReg,
+                   std::span<const std::uint16_t> words) {
     if (SendWrite(s, WriteWordsText(s.program.GwSlaveAddress, firstReg, words)) != COMM_OK) {
         throw SAbort{WRITE_ABORTED_SILENTLY};
     }
+    ++blocks.sent;
 }
 
 std::vector<std::uint16_t> Read(CSession& s, std::uint16_t firstReg, std::uint16_t count) {
@@ -177,33 +194,34 @@ std::string ConfigWordsRequest(const CSession& s) {
     return WriteWordsText(s.program.GwSlaveAddress, REG_GW_CONFIG + NTYP, words);
 }
 
-void WriteUnitBlocks(CSession& s, std::uint16_t unitVersion) {
+void WriteUnitBlocks(CSession& s, SBlockCount& blocks, std::uint16_t unitVersion) {
     const std::uint8_t slave = s.program.GwSlaveAddress;
     const auto& net = s.image.NetAddress;
     if (!IsKavelis(s)) {
         s.WaitPumping(WRITE_PAUSE_MS);
         const std::array<std::uint16_t, 2> ext{s.image.ExtParam1, s.image.ExtParam2};
-        Send(s, WriteWordsText(slave, REG_EXT_PARAM, ext));
+        Send(s, blocks, WriteWordsText(slave, REG_EXT_PARAM, ext));
         s.WaitPumping(WRITE_PAUSE_MS);
         const std::array<std::uint32_t, 6> unit{s.image.UnitNo, s.image.TopAxisNo, net[0], net[1], net[2],
                                                 s.image.MDRP};
-        Send(s, WriteLongsText(slave, REG_UNIT_BLOCK, unit));
+        Send(s, blocks, WriteLongsText(slave, REG_UNIT_BLOCK, unit));
     } else if (unitVersion >= 19) {
-        Send(s, WriteLongsText(slave, REG_KAV_NET_ADDRESS, net));
+        Send(s, blocks, WriteLongsText(slave, REG_KAV_NET_ADDRESS, net));
     }
 }
 
-void WriteRegisterBlocks(CSession& s, std::uint16_t unitVersion) {
+void WriteRegisterBlocks(CSession& s, SBlockCount& blocks, std::uint16_t unitVersion) {
     const std::uint8_t slave = s.program.GwSlaveAddress;
-    Send(s, ConfigWordsRequest(s));
+    blocks.total = RegisterBlocksOf(s, unitVersion);
+    Send(s, blocks, ConfigWordsRequest(s));
     s.host.AdvanceProgress(30);
     const std::array<std::uint16_t, 2> tpAndMode{s.image.Word(TBPS), s.image.Word(GMOD)};
-    Send(s, WriteWordsText(slave, REG_GW_CONFIG + TBPS, tpAndMode));
-    WriteUnitBlocks(s, unitVersion);
+    Send(s, blocks, WriteWordsText(slave, REG_GW_CONFIG + TBPS, tpAndMode));
+    WriteUnitBlocks(s, blocks, unitVersion);
     s.host.AdvanceProgress(20);
-    SendAxisWords(s, REG_AXIS_MODE, s.image.AxisMode);
+    SendAxisWords(s, blocks, REG_AXIS_MODE, s.image.AxisMode);
     if (!IsKavelis(s)) {
-        SendAxisWords(s, REG_AXIS_MIRROR, std::span<const std::uint16_t>(s.image.AxisMode).first(8));
+        SendAxisWords(s, blocks, REG_AXIS_MIRROR, std::span<const std::uint16_t>(s.image.AxisMode).first(8));
     }
     s.host.AdvanceProgress(30);
 }
@@ -240,7 +258,7 @@ void TakeStateAfterRestart(CSession& s) {
 }
 
 // The procedure from the completeness check to the read-back.
-void RunWrite(CSession& s, SWriteResult& result) {
+void RunWrite(CSession& s, SWriteResult& result, SBlockCount& blocks) {
     CheckAndPrepare(s);
     ConnectAtConfiguredSpeed(s);
     RemindUntilManuMode(s);
@@ -249,7 +267,7 @@ void RunWrite(CSession& s, SWriteResult& result) {
     if (IsKavelis(s)) CheckKavelisFirmware(s, unitVersion);
     s.host.AdvanceProgress(10);
     CheckNetworkType(s, unit[NTYP]);
-    WriteRegisterBlocks(s, unitVersion);
+    WriteRegisterBlocks(s, blocks, unitVersion);
     result.transmitted = true;
     s.host.ShowMessageBox(MsgText[MSG_WRITE_SUCCEEDED], MB_ICON_INFORMATION);
     s.host.SetProgress(0);
@@ -277,10 +295,30 @@ bool ConfirmWrite(CSession& s) {
     return s.host.ShowMessageBox(MsgText[MSG_WRITE_QUESTION], QUESTION_NO_DEFAULT) == ID_YES;
 }
 
+// "<sent> of <total> register blocks reached the unit: ...".
+std::string MixedSetDetail(const SBlockCount& blocks) {
+    return std::to_string(blocks.sent) + " of " + std::to_string(blocks.total) +
+           std::string(DetailText::MIXED_SET);
+}
+
+// The abort's message; when the unit took some of the blocks but not all, the user also learns that it
+// now holds a mixed set, on the abort's own box or on "Transmission is aborted.".
+void ShowAbort(CSession& s, int code, bool mixedSet, const SBlockCount& blocks) {
+    const std::string detail = mixedSet ? MixedSetDetail(blocks) : std::string();
+    if (code == COMM_OPEN_FAILED) {
+        ShowPortOpenError(s.host, s.link, MB_ICON_ERROR);
+    } else if (const auto message = WriteFailureMessageOf(code)) {
+        s.host.ShowMessageBoxWithDetail(message->text, message->style, detail);
+        return;
+    }
+    if (mixedSet) s.host.ShowMessageBoxWithDetail(MsgText[MSG_TRANSMISSION_ABORTED], MB_ICON_WARNING, detail);
+}
+
 }  // namespace
 
 SWriteResult WriteParameters(CSession& session) {
     SWriteResult result;
+    SBlockCount blocks;
     LockMainWindow(session, false);
     try {
         // A declined question leaves `commBusy` alone: this write has not taken it yet.
@@ -288,14 +326,11 @@ SWriteResult WriteParameters(CSession& session) {
         session.form.MenuMoniter1.enabled = false;
         if (session.form.flags.commBusy) throw SAbort{WRITE_ABORTED_SILENTLY, true};
         session.form.flags.commBusy = true;
-        RunWrite(session, result);
+        RunWrite(session, result, blocks);
         EndWrite(session, true);
     } catch (const SAbort& abort) {
-        if (abort.code == COMM_OPEN_FAILED) {
-            ShowPortOpenError(session.host, session.link, MB_ICON_ERROR);
-        } else if (const auto message = WriteFailureMessageOf(abort.code)) {
-            session.host.ShowMessageBox(message->text, message->style);
-        }
+        result.mixedSet = blocks.sent > 0 && !result.transmitted;
+        ShowAbort(session, abort.code, result.mixedSet, blocks);
         EndWrite(session, !abort.keepBusy);
         result.code = abort.code;
     }

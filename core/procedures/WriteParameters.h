@@ -12,7 +12,10 @@ struct SWriteResult {
     bool transmitted = false;  // every register block reached the unit
     bool restarted = false;    // the restart coil was accepted
     bool readBack = false;     // the read after the restart succeeded
+    bool mixedSet = false;     // some register blocks reached the unit, not all: it holds old and new words
 };
 
 // `WriteParameters`, the handler of `Button3` (and of the transmit prompt after the advanced dialogs).
+// A write cut off after some of its register blocks also tells the user that the unit now holds a mixed
+// set of old and new parameters.
 SWriteResult WriteParameters(CSession& session);

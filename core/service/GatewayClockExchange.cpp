@@ -14,7 +14,9 @@ constexpr unsigned FN_VENDOR = 0x45;
 constexpr unsigned SUB_SET_CLOCK = 0x18;
 constexpr std::uint8_t STATUS_NOT_MANU = 0x2E;
 constexpr std::uint8_t STATUS_BAD_TIME = 0x11;
-constexpr std::size_t SET_CLOCK_REPLY_LENGTH = 6;  // slave, 45h, status, sub-function, CRC
+// The shortest reply that holds the status: slave, 45h, status, CRC. Units that add the sub-function
+// before the CRC send six bytes.
+constexpr std::size_t SET_CLOCK_REPLY_MIN_LENGTH = 5;
 
 constexpr int MSG_TIME_SENT = 50;
 constexpr int MSG_TIME_SEND_FAILED = 51;
@@ -45,7 +47,7 @@ EClockSetOutcome SendGatewayTime(CSession& session, std::uint32_t seconds) {
     const int result = UnderCommBusy(session, [&] {
         return session.Transact(SetClockText(session.program.GwSlaveAddress, seconds), reply.data(), length);
     });
-    if (result != COMM_OK || length < SET_CLOCK_REPLY_LENGTH) return EClockSetOutcome::Failed;
+    if (result != COMM_OK || length < SET_CLOCK_REPLY_MIN_LENGTH) return EClockSetOutcome::Failed;
     if (reply[2] == STATUS_NOT_MANU) return EClockSetOutcome::NotManu;
     if (reply[2] == STATUS_BAD_TIME) return EClockSetOutcome::BadTime;
     return EClockSetOutcome::Done;

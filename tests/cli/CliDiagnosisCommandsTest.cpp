@@ -116,6 +116,29 @@ TEST_F(CliMonitors, AlarmsClearEmptiesTheHistoryAndShowsItEmpty) {
     EXPECT_EQ(Occurrences(run.out, "----"), 5u * 64u);
 }
 
+// --clear with --csv keeps the history in the file before the unit forgets it; a file that cannot be
+// written leaves the history on the unit and names the path and the reason.
+TEST_F(CliMonitors, AlarmsClearWithCsvSavesTheHistoryBeforeClearingIt) {
+    Serve(SimOf(GW_VOSK));
+    const SCliRun refused = Cli(GW_VOSK, {"alarms", "--clear", "--csv", "/nonexistent/a.csv"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_FALSE(HistoryEmpty());
+    EXPECT_EQ(RequestsWithFunction(0x45), 0u) << "no clear request";
+    EXPECT_NE(refused.err.find(Printed(MsgText[86])), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("gwcli: File: /nonexistent/a.csv\ngwcli: The folder does not exist\n"),
+              std::string::npos)
+        << refused.err;
+
+    const std::string path = PathOf("history.csv");
+    const SCliRun run = Cli(GW_VOSK, {"alarms", "--clear", "--csv", path});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(HistoryEmpty());
+    const std::string text = ReadWholeFile(path);
+    EXPECT_NE(text.find("\n3,123,undefined,0001,0001,12:34:56,\n"), std::string::npos) << text;
+    EXPECT_LT(run.out.find(Printed(MsgText[85])), run.out.find(Printed(MsgText[58]))) << run.out;
+    EXPECT_EQ(Occurrences(run.out, "----"), 5u * 64u) << "the list printed is the cleared one";
+}
+
 TEST_F(CliMonitors, CountersFollowTheTypeAndExtendedMode) {
     Serve(SimOf(GW_VOSK));
     FreezeLiveValues();
@@ -188,6 +211,26 @@ TEST_F(CliMonitors, HardwareWatchTakesTheCountedReadings) {
     ASSERT_EQ(text.status, 0) << text.err;
     EXPECT_NE(text.out.find("Motor Voltage"), std::string::npos);
     EXPECT_NE(text.out.find("24.1 V\n"), std::string::npos);
+}
+
+// A voltage of 0 is no reading: the value shown before stays, and gwcli says it is held.
+TEST_F(CliMonitors, HardwareMarksHeldVoltages) {
+    Serve(SimOf(GW_VOSK));
+    FreezeLiveValues();
+    const std::uint16_t words[10] = {0, 240, 59, 58, 68, 0, 38, 40, 36, 41};
+    for (int i = 0; i < 10; ++i) SetUnitRegister(static_cast<std::uint16_t>(0xF900 + i), words[i]);
+    const SCliRun run = Cli(GW_VOSK, {"hardware", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const json rows = json::parse(run.out).at("rows");
+    EXPECT_EQ(rows[0],
+              json({{"name", "Motor Voltage"}, {"value", "0.0"}, {"raw", 0}, {"unit", "V"}, {"held", true}}));
+    EXPECT_FALSE(rows[1].contains("held"));
+    EXPECT_FALSE(rows[5].contains("held")) << "a fan at 0 rpm is a reading";
+
+    const SCliRun text = Cli(GW_VOSK, {"hardware"});
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("0.0 V (held)\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("24 V\n"), std::string::npos) << text.out;
 }
 
 // Ctrl-C during --watch ends the command with status 0 and gives the port back: the next command can

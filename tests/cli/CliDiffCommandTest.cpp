@@ -33,6 +33,23 @@ TEST_F(CliTest, DiffOfTwoFilesNamesEachDifferingFieldOnce) {
               nlohmann::json::parse(R"({"equal":true,"differences":[]})"));
 }
 
+// A bit the option dialog does not show (bit 0 of GMOD on VOSK) still makes the files differ: it is
+// listed by register and bit, as text and as JSON.
+TEST_F(CliTest, DiffListsABitNoFieldShows) {
+    const std::string golden = GoldenFile("vosk.vogw");
+    const std::string changed = EditedGolden("vosk.vogw", "bit0.vogw", {"F10F,0011"});
+    const SCliRun text = Cli(GW_VOSK, {"diff", golden, changed});
+    EXPECT_EQ(text.status, 1) << text.err;
+    EXPECT_EQ(text.out, "Bit 0 (F10F): 0 | 1\n");
+
+    const SCliRun json = Cli(GW_VOSK, {"--json", "diff", golden, changed});
+    EXPECT_EQ(json.status, 1) << json.err;
+    EXPECT_EQ(
+        nlohmann::json::parse(json.out),
+        nlohmann::json::parse(
+            R"({"equal":false,"differences":[{"field":"Bit 0","register":"F10F","left":"0","right":"1"}]})"));
+}
+
 // A file that cannot be compared ends with the reader's message and status 2, whichever side it is.
 TEST_F(CliTest, DiffOfAnUnreadableFileGivesTheReadersMessageAndStatus2) {
     const std::string golden = GoldenFile("vosk.vogw");

@@ -40,6 +40,46 @@ TEST_F(CliEdit, EditedFilePassesCheckAndMovesTheUnitWhenWrittenWithRestart) {
     EXPECT_EQ(Cli(GW_VOSK, {"search"}).out, "unit 1 slots 8\n");
 }
 
+// Edit writes anew only the line of the register it changes: every other line keeps what the file
+// held, also a value the reader does not take into the set (F101 of a unit file) and a comment.
+TEST_F(CliTest, EditRewritesOnlyTheChangedRegister) {
+    const struct {
+        const char* golden;
+        GwType type;
+        std::vector<std::string> edit;
+        std::string changedLine;
+    } cases[] = {
+        {"kavelis.pkgw", GW_KAVELIS, {"--option", "Latch in ERR_T/C=valid"}, "F10F,"},
+        {"vosk.vogw", GW_VOSK, {"--unit-number", "1"}, "F200,00000001"},
+        {"vosk-mliii.vmgw", GW_VOSK_ML3, {"--unit-number", "1"}, "F200,00000001"},
+        {"vosk-lc.volc", GW_VOSK_LC, {"--unit-number", "0"}, "F200,00000000"},
+        {"dravo.dvgw", GW_DRAVO, {"--unit-number", "1"}, "F200,00000001"},
+        {"nub3gw.nugw", GW_NUB3GW, {"--option", "Latch in ERR_T/C=valid"}, "F10F,"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.golden);
+        const std::string file =
+            EditedGolden(c.golden, std::string("edited-") + c.golden, {"F101,0020", ";a comment line"});
+        const std::vector<std::string> before = Lines(ReadWholeFile(file));
+        std::vector<std::string> args = {"edit", file};
+        args.insert(args.end(), c.edit.begin(), c.edit.end());
+        const SCliRun run = Cli(c.type, args);
+        ASSERT_EQ(run.status, 0) << run.out << run.err;
+        const std::vector<std::string> after = Lines(ReadWholeFile(file));
+        ASSERT_EQ(after.size(), before.size());
+        int changed = 0;
+        for (std::size_t n = 0; n < before.size(); ++n) {
+            if (before[n].starts_with(";DATE=") || before[n].starts_with(";TIME=")) continue;
+            if (after[n] == before[n]) continue;
+            ++changed;
+            EXPECT_EQ(after[n].substr(0, c.changedLine.size()), c.changedLine) << before[n];
+        }
+        EXPECT_EQ(changed, 1);
+        EXPECT_NE(std::find(after.begin(), after.end(), "F101,0020\r"), after.end());
+        EXPECT_EQ(Cli(c.type, {"check", file}).status, 0);
+    }
+}
+
 struct SRefusedEdit {
     const char* name;
     std::vector<std::string> options;

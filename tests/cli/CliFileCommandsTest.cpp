@@ -41,6 +41,32 @@ TEST_F(CliTest, CheckRefusesMixedIoModesAsSaveDoes) {
     EXPECT_EQ(run.err, Printed(Joined(MsgText[72], MsgText[77])));
 }
 
+// A file of another gateway type under this type's extension is refused by the reader, as the wrong
+// type it is, before any network type could tell the two apart.
+TEST_F(CliTest, CheckRefusesAFileOfAnotherTypeRenamed) {
+    const struct {
+        const char* golden;
+        GwType readAs;
+        const char* renamed;
+        std::string clash;
+    } cases[] = {
+        {"dravo.dvgw", GW_VOSK, "dravo.vogw", "This is a parameter file of DRAVO, not of VOSK"},
+        {"vosk.vogw", GW_KAVELIS, "vosk.pkgw",
+         "This is a parameter file of VOSK or VOSK(MLIII), not of KAVELIS"},
+        {"kavelis.pkgw", GW_NUB3GW, "kavelis.nugw", "This is a parameter file of KAVELIS, not of NUB3 GW"},
+    };
+    for (const auto& c : cases) {
+        const std::string file = PathOf(c.renamed);
+        WriteWholeFile(file, ReadWholeFile(GoldenFile(c.golden)));
+        const SCliRun run = Cli(c.readAs, {"check", file});
+        EXPECT_EQ(run.status, 1) << c.renamed;
+        EXPECT_EQ(run.out, "");
+        const std::string tagLine = Lines(ReadWholeFile(file))[2];
+        EXPECT_EQ(run.err, Printed(MsgText[18]) + "gwcli: File: " + file + "\ngwcli: Line 3: " +
+                               tagLine.substr(0, tagLine.size() - 1) + "\ngwcli: " + c.clash + "\n");
+    }
+}
+
 struct SMalformedCase {
     const char* name;
     std::vector<std::string> edits;  // lines replaced in (or added to) vosk.vogw

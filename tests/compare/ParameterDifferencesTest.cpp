@@ -7,6 +7,7 @@
 
 #include "core/advanced/OptionRows.h"
 #include "core/app/texts/CompareText.h"
+#include "core/compare/CompareFormState.h"
 #include "core/compare/ParameterDifferences.h"
 #include "core/files/ParameterFileReader.h"
 #include "core/params/MainFormLayout.h"
@@ -168,6 +169,66 @@ TEST(ParameterDifferences, OptionRowsAreNamedByTheirLabel) {
         EXPECT_EQ(differences[0].reg, c.reg);
         EXPECT_EQ(differences[0].left, c.windowChoice);
         EXPECT_EQ(differences[0].right, c.choice);
+    }
+}
+
+// Two sets are equal only when every register their files carry is: a difference no field of the
+// window shows is listed by its register, and by bit in the option words; the compare window lists it
+// among the differing fields.
+TEST(ParameterDifferences, DifferencesNoFieldShowsAreListedByRegisterAndBit) {
+    struct SUnshownCase {
+        const char* what;
+        GwType type;
+        const char* file;
+        std::function<void(ParameterImage&)> change;
+        std::vector<SParameterDifference> expected;
+    };
+    const std::vector<SUnshownCase> cases = {
+        {"VOSK GMOD bit 0",
+         GW_VOSK,
+         "vosk.vogw",
+         [](ParameterImage& i) { i.Word(GMOD) ^= 0x0001; },
+         {{"Bit 0", "F10F", "0", "1"}}},
+        {"NUB3 GW ExtParam2 bits 0 and 15",
+         GW_NUB3GW,
+         "nub3gw.nugw",
+         [](ParameterImage& i) { i.ExtParam2 ^= 0x8001; },
+         {{"Bit 0", "F381", "0", "1"}, {"Bit 15", "F381", "0", "1"}}},
+        {"reserved word F102",
+         GW_VOSK,
+         "vosk.vogw",
+         [](ParameterImage& i) { i.Word(GCFG_F102) = 0x0001; },
+         {{"Register", "F102", "0000", "0001"}}},
+        {"axis mirror",
+         GW_DRAVO,
+         "dravo.dvgw",
+         [](ParameterImage& i) { i.AxisModeMirror[7] = 0x0020; },
+         {{"Register", "F287", "FFFF", "0020"}}},
+        {"status and version describe the unit",
+         GW_KAVELIS,
+         "kavelis.pkgw",
+         [](ParameterImage& i) {
+             i.Word(GSTS) ^= 0x8000;
+             i.Word(GVER) += 1;
+         },
+         {}},
+    };
+    for (const SUnshownCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        SWindowOf w(c.type, c.file);
+        ParameterImage other = w.image;
+        c.change(other);
+        const auto differences = Compare(w, other);
+        std::string expected;
+        for (const auto& d : c.expected)
+            expected += d.field + " " + d.reg + ": " + d.left + " | " + d.right + "\n";
+        EXPECT_EQ(Listed(differences), expected);
+        const SCompareFormState window = CreateCompareFormState(ECompareSource::File, differences);
+        EXPECT_EQ(window.btnTake.visible, !c.expected.empty());
+        if (!c.expected.empty()) {
+            EXPECT_EQ(window.sgDifferences.Cell(0, 1), c.expected[0].field);
+            EXPECT_EQ(window.sgDifferences.Cell(1, 1), c.expected[0].reg);
+        }
     }
 }
 

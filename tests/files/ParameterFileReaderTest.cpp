@@ -178,6 +178,13 @@ const SReadCase ReadCases[] = {
     {"CtrlZEndsText", GW_VOSK, [] { return Vosk([](CFileLines& l) { l.InsertBefore("F381", "\x1A"); }); },
      PFILE_INVALID_DATA},
     {"CtrlZAfterLastLine", GW_VOSK, [] { return VoskText() + "\x1A" + std::string(200, 'X'); }, PFILE_LOADED},
+    // A file whose header carries another type's tag, and not this type's, is a file of that type.
+    {"DravoFileAsVosk", GW_VOSK, [] { return ReadBytes(GoldenPath("dravo.dvgw")); }, PFILE_CANNOT_OPEN},
+    {"VoskFileAsKavelis", GW_KAVELIS, VoskText, PFILE_CANNOT_OPEN},
+    {"KavelisFileAsVosk", GW_VOSK, KavelisText, PFILE_CANNOT_OPEN},
+    {"VoskFileAsVoskLc", GW_VOSK_LC, VoskText, PFILE_CANNOT_OPEN},
+    {"VoskFileWithoutItsTagAsDravo", GW_DRAVO,
+     [] { return Vosk([](CFileLines& l) { l.Remove(";VOSKGW="); }); }, PFILE_LOADED},
 };
 
 class ReadCaseTest : public testing::TestWithParam<SReadCase> {};

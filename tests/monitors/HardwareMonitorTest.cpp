@@ -1,3 +1,7 @@
+#include <unistd.h>
+
+#include <filesystem>
+
 #include "core/app/texts/MsgText.h"
 #include "core/link/CommResult.h"
 #include "core/monitors/HardwareMonitor.h"
@@ -89,6 +93,57 @@ TEST_F(HardwareMonitorOnSim, FailedReadShowsTheBoxAndPollingGoesOn) {
             ASSERT_EQ(monitor.Timer1Timer(), COMM_OK) << "the next tick tries again";
         }
     }
+}
+
+// The adapter vanished and came back under the same path: after the failed tick the next one opens
+// the link again, brings the unit to the configured speed and reads.
+TEST_F(HardwareMonitorOnSim, TickAfterTheDeviceCameBackOpensTheLinkAgain) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("gw-hardware-recovery-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string linkPath = (folder / "COM7").string();
+    const auto serveAtLinkPath = [&] {
+        sim.reset();
+        sim = std::make_unique<CSimPtyServer>(SimOf(GW_VOSK));
+        ASSERT_EQ(sim->Start(linkPath), 0);
+        session.link.SetPortOverrides({{SESSION_SIM_COM, linkPath}});
+    };
+    StartMonitor(SimOf(GW_VOSK));
+    serveAtLinkPath();
+    session.link.Close();
+    session.form.flags.portOpen = false;
+    ASSERT_EQ(session.OpenPortIfClosed(), 0);
+    ASSERT_EQ(session.SwitchSpeed(), 0);
+    CHardwareMonitor monitor(session);
+    ASSERT_EQ(monitor.Timer1Timer(), COMM_OK);
+
+    sim.reset();
+    EXPECT_NE(monitor.Timer1Timer(), COMM_OK);
+    EXPECT_EQ(host.boxes.back().text, MsgText[54]);
+    serveAtLinkPath();
+    SetWords({241, 240, 59, 58, 68, 300, 38, 40, 36, 41});
+    host.boxes.clear();
+    EXPECT_EQ(monitor.Timer1Timer(), COMM_OK);
+    EXPECT_EQ(monitor.values[0].text, "24.1");
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_EQ(monitor.Timer1Timer(), COMM_OK);
+    EXPECT_EQ(RequestsSince(0).back(), (std::pair<int, int>{0x03, 0xF900}));
+    sim.reset();
+    std::filesystem::remove_all(folder);
+}
+
+// A voltage the unit reports as 0 keeps the text shown before: the monitor says which texts are held.
+TEST_F(HardwareMonitorOnSim, HeldVoltagesAreMarked) {
+    StartMonitor(SimOf(GW_VOSK));
+    CHardwareMonitor monitor(session);
+    SetWords({241, 240, 59, 58, 68, 300, 38, 40, 36, 41});
+    ASSERT_EQ(monitor.Timer1Timer(), COMM_OK);
+    EXPECT_EQ(monitor.held, (std::array<bool, 10>{}));
+    SetWords({0, 240, 59, 58, 0, 0, 0, 40, 36, 41});
+    ASSERT_EQ(monitor.Timer1Timer(), COMM_OK);
+    EXPECT_EQ(monitor.values[0].text, "24.1");
+    EXPECT_EQ(monitor.held,
+              (std::array<bool, 10>{true, false, false, false, true, false, false, false, false, false}));
 }
 
 TEST_F(HardwareMonitorOnSim, TicksDuringTheReadOrItsFailureBoxDoNothing) {

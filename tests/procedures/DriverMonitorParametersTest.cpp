@@ -95,6 +95,27 @@ TEST_F(DriverParametersOnSim, WriteWithRestartThenReadBack) {
     EXPECT_EQ(again, UnitDriverRegisters());
 }
 
+// A unit number written earlier without a restart takes effect with this restart: the unit comes
+// back at the address of the number it holds, whatever the window's set says, and the tool follows it.
+TEST_F(DriverParametersOnSim, RestartFollowsTheUnitNumberTheUnitHolds) {
+    DriverRegisters registers{};
+    ASSERT_EQ(ReadDriverParameters(session, registers), 0);
+    SetUnitRegister(0xF201, 1);
+    session.image.UnitNo = 0;
+    registers[1] = 460;  // OMPV low word
+    host.answers = {ID_YES};
+    const SDriverWriteResult result = WriteDriverParameters(session, registers);
+    EXPECT_EQ(result.code, 0);
+    EXPECT_TRUE(result.restarted);
+    EXPECT_EQ(session.program.GwSlaveAddress, 0xD1);
+    EXPECT_EQ(sim->WithCore([](CGwSimCore& core) { return core.SlaveAddress(0); }), 0xD1);
+    host.boxes.clear();
+    DriverRegisters again{};
+    EXPECT_EQ(ReadDriverParameters(session, again), 0);
+    EXPECT_EQ(again[1], 460);
+    EXPECT_TRUE(host.boxes.empty());
+}
+
 TEST_F(DriverParametersOnSim, NoToTheRestartLeavesTheUnitRunningWithTheNewValues) {
     DriverRegisters registers{};
     ASSERT_EQ(ReadDriverParameters(session, registers), 0);

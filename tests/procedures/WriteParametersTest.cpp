@@ -1,13 +1,13 @@
-#include "core/procedures/WriteParameters.h"
-
 #include <algorithm>
 #include <chrono>
 
+#include "core/app/MainWindowPrompts.h"
 #include "core/app/texts/CommonMsgText.h"
 #include "core/app/texts/MsgText.h"
 #include "core/link/CommResult.h"
 #include "core/procedures/ReadParameters.h"
 #include "core/procedures/WriteFailureMessages.h"
+#include "core/procedures/WriteParameters.h"
 #include "tests/procedures/SessionOnSim.h"
 
 namespace {
@@ -192,6 +192,54 @@ TEST_F(WriteOnSim, DeclinedConfirmationWritesNothing) {
     EXPECT_EQ(RequestLog().size(), before);
     EXPECT_TRUE(session.windowEnabled);
     EXPECT_FALSE(session.form.flags.commBusy);
+}
+
+// The unit stops answering after the second of its six register blocks: the user learns that it now
+// holds a mixed set, with the transmission's own abort message.
+TEST_F(WriteOnSim, WriteCutOffMidWaySaysTheUnitHoldsAMixedSet) {
+    StartAndRead(SimOf(GW_VOSK));
+    const std::size_t before = RequestLog().size();
+    host.onPump = [&] {
+        if (WritesSince(before) == 2) {
+            SSimFaults silent{};
+            silent.silent = true;
+            SetFaults(silent);
+        }
+    };
+    EXPECT_EQ(Write({ID_YES}), 0);
+    host.onPump = nullptr;
+    EXPECT_FALSE(last.transmitted);
+    EXPECT_TRUE(last.mixedSet);
+    ASSERT_FALSE(host.boxes.empty());
+    EXPECT_EQ(host.boxes.back().text, MsgText[76]);
+    EXPECT_EQ(host.boxes.back().style & MB_ICON_MASK, MB_ICON_WARNING);
+    EXPECT_EQ(host.boxes.back().detail,
+              "2 of 6 register blocks reached the unit: it may now hold a mixed set of old and new "
+              "parameters.\nWrite the parameters again before the unit is restarted.");
+
+    // A write that fails before its first block leaves the unit's set whole, and says nothing of it.
+    host.boxes.clear();
+    EXPECT_EQ(Write({ID_YES}), 0);
+    EXPECT_FALSE(last.mixedSet);
+    EXPECT_EQ(CountBoxes(host, MsgText[76]), 0);
+}
+
+// EtherNet/IP addresses written without the restart are not in effect yet: the close question keeps
+// asking about them until the unit was restarted, whatever the display refreshes in between.
+TEST_F(WriteOnSim, DeclinedRestartKeepsTheAddressesMarkedUntilTheUnitIsRestarted) {
+    StartAndRead(SimOf(GW_VOSK));
+    session.image.NetAddress = {0xC0A8010Au, 0xFFFFFF00u, 0xC0A80101u};
+    session.form.flags.etherIpModified = true;
+    EXPECT_EQ(Write({RESTART_DECLINED}), 0);
+    EXPECT_TRUE(last.transmitted);
+    EXPECT_TRUE(session.form.flags.etherIpModified);
+    Show();
+    EXPECT_TRUE(session.form.flags.etherIpModified);
+    EXPECT_TRUE(UntransmittedChanges(session.form.flags));
+
+    EXPECT_EQ(Write({ID_YES, ID_YES}), 0);
+    EXPECT_TRUE(last.restarted);
+    EXPECT_FALSE(session.form.flags.etherIpModified);
 }
 
 TEST_F(WriteOnSim, FailuresAtEachStepLeaveTheToolUsable) {

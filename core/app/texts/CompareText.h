@@ -22,6 +22,8 @@ inline constexpr std::string_view TAKE_FILE = "Take the file's set";
 inline constexpr std::string_view KEEP_WINDOW = "Keep the window's set";
 inline constexpr std::string_view CLOSE = "Close";
 inline constexpr std::string_view NOT_SHOWN = "(none)";
+inline constexpr std::string_view REGISTER = "Register";  // a register difference no field shows
+inline constexpr std::string_view BIT = "Bit %d";         // ... a bit of an option word
 inline constexpr std::string_view ON = "on";
 inline constexpr std::string_view OFF = "off";
 }  // namespace CompareText

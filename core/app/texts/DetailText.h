@@ -28,4 +28,10 @@ inline constexpr std::string_view FILE_NOT_WRITABLE = "The file is write-protect
 inline constexpr std::string_view LINE = "Line ";
 inline constexpr std::string_view LINE_TOO_LONG = " is longer than a parameter file line may be";
 inline constexpr std::string_view REQUIRED_LINE_MISSING = "A data line the gateway type needs is missing";
+inline constexpr std::string_view FILE_OF_TYPE = "This is a parameter file of ";
+inline constexpr std::string_view NOT_OF_TYPE = ", not of ";
+inline constexpr std::string_view OR = " or ";
+inline constexpr std::string_view MIXED_SET =
+    " register blocks reached the unit: it may now hold a mixed set of old and new parameters.\n"
+    "Write the parameters again before the unit is restarted.";
 }  // namespace DetailText
