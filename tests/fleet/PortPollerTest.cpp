@@ -57,17 +57,17 @@ protected:
     }
     std::string LinePath() const { return (folder / "COM7").string(); }
 
-    void Watch(std::vector<SGatewayPlan> plans) {
+    void Watch(std::vector<SGatewayPlan> plans, std::uint32_t toolFlags = TOOLFLAG_VALID) {
         gateways = std::move(plans);
         store = std::make_unique<CFleetReadings>(gateways.size());
         const std::string line = LinePath();
         poller = std::make_unique<CPortPoller>(PortsOf(gateways).front(), gateways, *store,
-                                               [line](CSession& session, const SPortPlan&) {
+                                               [line, toolFlags](CSession& session, const SPortPlan&) {
                                                    session.link.SetPortOverrides({{SIM_COM, line}});
                                                    session.link.SetResponseTimeout(SHORT_TIMEOUT_MS);
                                                    session.program.Comm.CurrentPortNum = SIM_COM;
                                                    session.program.Comm.CurrentBaudIndex = BAUD_115200;
-                                                   session.program.Comm.ToolFlags = TOOLFLAG_VALID;
+                                                   session.program.Comm.ToolFlags = toolFlags;
                                                });
     }
     SGatewayReadings Readings(std::size_t gateway) const { return store->Snapshot()[gateway]; }
@@ -128,6 +128,18 @@ TEST_F(PortPollerOnSim, TwoUnitsOnOnePortAreReadAsTheyHoldTheirValues) {
               8u);  // identity, slave ID, 4 alarm blocks, counters, hardware
     EXPECT_EQ(first.link.Exchanges(EExchangeResult::Timeout), 0u);
     EXPECT_TRUE(first.lastSuccess.has_value());
+}
+
+// As the window shows them: RTET only in the settings file's ExtendedMode.
+TEST_F(PortPollerOnSim, ExtendedModeAddsTheRtetCounter) {
+    Serve(SimOf(GW_VOSK));
+    SetUnitRegister(SIM_REG_COUNTERS + 3, 9);
+    Watch({Gateway("press-1", GW_VOSK)}, TOOLFLAG_VALID | TOOLFLAG_EXTENDED_MODE);
+    poller->PollDue(Clock::now());
+    const SGatewayReadings r = Readings(0);
+    ASSERT_TRUE(r.up) << r.downReason;
+    ASSERT_EQ(r.counters->value.counters.size(), 4u);
+    EXPECT_EQ(r.counters->value.counters[3], 9);
 }
 
 TEST_F(PortPollerOnSim, EachKindIsReadWhenItsIntervalIsDue) {
