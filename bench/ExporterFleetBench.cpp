@@ -4,7 +4,9 @@
 // hour's worth of rounds, and scraped over HTTP once per round while the ports poll.
 // Prints: processor time of the exporter per polling round and per scrape, scrape latency, and the
 // resident memory after the first round, a tenth of the rounds and all of them.
-//   gw_exporter_bench [ROUNDS]   (default 360: one hour at 10 s)
+//   gw_exporter_bench [ROUNDS [unpaced]]   (default 360 rounds: one hour at 10 s; paced lines)
+// Paced lines send each byte from a real-time thread (as a UART would); 16 of them on a small machine
+// hold ordinary threads back, the scrapes among them: "unpaced" lines answer at once instead.
 #include <httplib.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -53,7 +55,7 @@ struct SLine {
     std::string path;
 };
 
-SLine StartLine(const std::filesystem::path& folder, int index) {
+SLine StartLine(const std::filesystem::path& folder, int index, bool paced) {
     SLine line;
     line.path = (folder / ("line" + std::to_string(index))).string();
     int out[2];
@@ -61,8 +63,8 @@ SLine StartLine(const std::filesystem::path& folder, int index) {
     line.pid = fork();
     if (line.pid == 0) {
         dup2(out[1], STDOUT_FILENO);
-        execl(GWSIM_PROGRAM, GWSIM_PROGRAM, "--type", "VOSK", "--units", "0,1", "--pace", "--link",
-              line.path.c_str(), static_cast<char*>(nullptr));
+        execl(GWSIM_PROGRAM, GWSIM_PROGRAM, "--type", "VOSK", "--units", "0,1", "--link", line.path.c_str(),
+              paced ? "--pace" : static_cast<char*>(nullptr), static_cast<char*>(nullptr));
         _exit(127);
     }
     close(out[1]);
@@ -99,10 +101,11 @@ double Percentile(std::vector<double> values, double share) {
 
 int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::stoi(argv[1]) : 360;
+    const bool paced = !(argc > 2 && std::string(argv[2]) == "unpaced");
     char pattern[] = "/tmp/gw-exporter-bench-XXXXXX";
     const std::filesystem::path folder = mkdtemp(pattern);
     std::vector<SLine> lines;
-    for (int i = 0; i < PORTS; ++i) lines.push_back(StartLine(folder, i));
+    for (int i = 0; i < PORTS; ++i) lines.push_back(StartLine(folder, i, paced));
 
     const std::vector<SGatewayPlan> gateways = Plant(lines);
     CFleetReadings readings(gateways.size());
@@ -151,16 +154,21 @@ int main(int argc, char** argv) {
 
     // Processor time of a scrape alone, with the ports quiet.
     constexpr int SCRAPES = 1000;
+    std::vector<double> quietLatency;
     const double scrapeCpuBefore = ProcessCpuSeconds();
-    for (int i = 0; i < SCRAPES; ++i) client.Get("/metrics");
+    for (int i = 0; i < SCRAPES; ++i) {
+        const Clock::time_point scrapeStart = Clock::now();
+        client.Get("/metrics");
+        quietLatency.push_back(std::chrono::duration<double, std::milli>(Clock::now() - scrapeStart).count());
+    }
     const double scrapeCpu = (ProcessCpuSeconds() - scrapeCpuBefore) / SCRAPES;
 
     std::size_t up = 0;
     for (const SGatewayReadings& r : readings.Snapshot()) up += r.up;
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("exporter: %zu gateways on %d ports, %d rounds of 10 s simulated (%zu up at the end)\n",
-                gateways.size(), PORTS, rounds, up);
+    std::printf("exporter: %zu gateways on %d %s ports, %d rounds of 10 s simulated (%zu up at the end)\n",
+                gateways.size(), PORTS, paced ? "paced" : "unpaced", rounds, up);
     std::printf("CPU per polling round: median %.2f ms, p99 %.2f ms (all 16 ports; wall median %.0f ms)\n",
                 1000 * Percentile(roundCpu, 0.5), 1000 * Percentile(roundCpu, 0.99),
                 1000 * Percentile(roundWall, 0.5));
@@ -169,6 +177,8 @@ int main(int argc, char** argv) {
     std::printf("scrape latency while polling: median %.2f ms, p99 %.2f ms, max %.2f ms\n",
                 Percentile(scrapeLatency, 0.5), Percentile(scrapeLatency, 0.99),
                 Percentile(scrapeLatency, 1.0));
+    std::printf("scrape latency with the ports quiet: median %.2f ms, p99 %.2f ms\n",
+                Percentile(quietLatency, 0.5), Percentile(quietLatency, 0.99));
     std::printf(
         "resident memory: after round 1 %.2f MiB, round %d %.2f MiB, round %d %.2f MiB; peak %.1f MiB\n",
         residentFirst, rounds / 10 + 1, residentTenth, rounds, residentLast, usage.ru_maxrss / 1024.0);
