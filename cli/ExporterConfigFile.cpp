@@ -120,6 +120,8 @@ void ReadLabels(const YAML::Node& node, SeriesLabels& labels) {
                        "\" is no label name (letters, digits and _, not first a digit, not __ first)");
         if (std::find(OWN_LABELS.begin(), OWN_LABELS.end(), name) != OWN_LABELS.end())
             Refuse(entry.first, "labels: \"" + name + "\" is a label the exporter sets itself");
+        if (std::any_of(labels.begin(), labels.end(), [&](const auto& label) { return label.first == name; }))
+            Refuse(entry.first, "labels: \"" + name + "\" is given twice");
         labels.emplace_back(name, ScalarOf(entry.second, "labels: " + name));
     }
 }

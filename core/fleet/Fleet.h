@@ -21,8 +21,6 @@ public:
 
     // The last readings in the Prometheus text exposition format.
     std::string MetricsText() const;
-    const std::vector<SGatewayPlan>& Gateways() const { return gateways; }
-    std::vector<SGatewayReadings> Readings() const { return readings.Snapshot(); }
 
 private:
     std::vector<SGatewayPlan> gateways;

@@ -90,6 +90,7 @@ TEST_F(ExporterConfig, UnusableFileIsRefusedWithLineAndReason) {
          "5: labels: \"2nd\" is no label name (letters, digits and _, not first a digit, not __ first)"},
         {head + "    labels: {gateway: x}\n", "5: labels: \"gateway\" is a label the exporter sets itself"},
         {head + "    labels: [a]\n", "5: labels must be a map such as {line: A}"},
+        {head + "    labels:\n      line: A\n      line: B\n", "7: labels: \"line\" is given twice"},
         {head + "    intervals: {alarms: 10}\n",
          "5: intervals: alarms: \"10\" is no duration (such as 10s, 1m30s or 500ms)"},
         {head + "    intervals: {counters: 500ms}\n", "5: intervals: counters: 500ms is shorter than 1s"},
