@@ -249,7 +249,7 @@ private:
 
     void CheckWhole() {
         const auto& a = result.arguments;
-        if (a.type == GW_NONE) return Fail("--type is required");
+        if (a.type == GW_NONE && a.command->needsType) return Fail("--type is required");
         if (a.unitNo && (a.type & GW_UNIT_NUMBERED_MASK) == 0) {
             return Fail("--unit does not apply to " + std::string(GwUnitDataOf(a.type).name) +
                         ", which has no unit number");

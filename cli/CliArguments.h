@@ -51,6 +51,7 @@ struct SCliArguments {
     std::string set;                     // registers --set +OFF=HEX[,+OFF=HEX...]
     bool fromGateway = false;            // axes --direction in
     std::string csvFile;                 // alarms --csv FILE
+    std::string listen;                  // exporter --listen ADDR:PORT
     bool clearAlarms = false;            // alarms --clear
     std::string counterClear;            // counters --clear ERR_T|ERR_C|EMG|RTET|all
     std::vector<std::string> settings;   // driver --set "NAME=VALUE", in order

@@ -32,6 +32,7 @@ struct SCliCommand {
     int (*run)(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput& output);
     bool talksToUnit;       // needs a port
     bool readingsOnStdout;  // standard output holds only its readings: every message goes to standard error
+    bool needsType = true;  // works on the one gateway type --type names
 };
 
 // Every command, in the order the help lists them.

@@ -18,3 +18,4 @@ extern const SCliCommand DriverCommand;     // the DRAVO driver monitor paramete
 extern const SCliCommand DoctorCommand;    // Setting > Check connection...
 extern const SCliCommand EditCommand;       // the unit number and EtherNet/IP dialogs on a file, then Save
 extern const SCliCommand DiffCommand;       // a file compared with the unit or a second file
+extern const SCliCommand ExporterCommand;   // many gateways watched for Prometheus

@@ -6,8 +6,7 @@
 namespace {
 
 constexpr int MSG_PORT_OPEN_ERROR = 50;
-// KAVELIS firmware that offers the diagnostic counters and the register monitor.
-constexpr std::uint16_t KAVELIS_GVER_DIAGNOSTICS = 12;
+// KAVELIS firmware that offers the register monitor.
 constexpr std::uint16_t KAVELIS_GVER_REGISTER_MONITOR = 9;
 
 // True when the address field held a rejected value: the menu rules do not run then.

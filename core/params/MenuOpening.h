@@ -9,6 +9,9 @@
 #include "core/params/MainFormState.h"
 #include "core/params/ParameterImage.h"
 
+// KAVELIS firmware that offers the diagnostic counters.
+inline constexpr std::uint16_t KAVELIS_GVER_DIAGNOSTICS = 12;
+
 struct SMenuOpeningHooks {
     // The exit handling of `edDADR`, run when the field has the focus; true when the typed value was
     // rejected and the field restored, which stops the menu rules.
