@@ -24,6 +24,7 @@ EExchangeResult ExchangeResultOf(const SLinkFrameEvent& receive) {
         case COMM_TIMEOUT:
             return EExchangeResult::Timeout;
         case COMM_CRC_ERROR:
+        case COMM_INCOMPLETE:  // a frame that broke off: bytes came, but no whole frame
             return EExchangeResult::Crc;
         default:
             return EExchangeResult::LineError;
