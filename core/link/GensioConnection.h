@@ -1,0 +1,54 @@
+#pragma once
+// One client connection to a serial device server through the gensio library (the library the ser2net
+// server is built on): TCP, optionally with a Telnet layer that speaks RFC 2217 COM port control. The
+// library runs callbacks; this class turns them into the polled operations the link uses. Received
+// bytes wait in a buffer of its own until they are read. Everything runs on the caller's thread.
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+struct sergensio;
+
+class CGensioConnection {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    CGensioConnection();
+    ~CGensioConnection();
+    CGensioConnection(const CGensioConnection&) = delete;
+    CGensioConnection& operator=(const CGensioConnection&) = delete;
+
+    // Connects TCP to `host`:`port` within `limit`. 0, or -1 with Reason() saying why.
+    int Connect(const std::string& host, int port, std::chrono::milliseconds limit);
+    // Puts a Telnet layer with RFC 2217 on the open connection; its negotiation must end within
+    // `limit`. 0, or -1 with Reason() (the connection is then closed).
+    int StartRfc2217(std::chrono::milliseconds limit);
+    void Close();
+    bool IsOpen() const;
+
+    // Bytes received, at most `length`; 0 when none are there. -1 once the connection has failed.
+    long Read(std::uint8_t* buffer, std::size_t length);
+    // Bytes accepted for sending (0 when the library's queue is full), or -1 once it has failed.
+    long Write(const std::uint8_t* bytes, std::size_t length);
+    // Runs the library until bytes are there (true) or `limit` has passed or the connection failed.
+    bool WaitForInput(std::chrono::microseconds limit);
+    // Runs the library until it takes more output (true) or `limit` has passed or it failed.
+    bool WaitForRoom(std::chrono::microseconds limit);
+    void DiscardInput();
+
+    // True once the server closed the connection or it broke: it can never work again.
+    bool Failed() const;
+    // Why the last connect or the connection failed, in the user's words.
+    const std::string& Reason() const;
+
+    // The COM port control of an RFC 2217 connection, null on raw TCP.
+    sergensio* Serial() const;
+    // Runs the library until `done` is set, at most `limit`. True when it was set.
+    bool RunUntil(const bool& done, std::chrono::milliseconds limit);
+
+private:
+    struct SLibraryState;  // the library's objects and what its callbacks reported
+    std::unique_ptr<SLibraryState> state_;
+};
