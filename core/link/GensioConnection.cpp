@@ -4,6 +4,9 @@
 #include <gensio/gensio_os_funcs.h>
 #include <gensio/sergensio.h>
 
+#include <pthread.h>
+#include <signal.h>
+
 #include <algorithm>
 #include <deque>
 
@@ -32,6 +35,37 @@ std::string ReasonOfError(int error) {
             return gensio_err_to_str(error);
     }
 }
+
+// The library writes to its sockets with plain writes: a server that has closed the connection would
+// raise SIGPIPE, whose default ends the program. While the library runs, SIGPIPE is held back for this
+// thread, and one it raised is taken away before the hold ends; the program's own handling is unchanged.
+class CSigpipeHold {
+public:
+    CSigpipeHold() {
+        sigemptyset(&pipe_);
+        sigaddset(&pipe_, SIGPIPE);
+        sigset_t pending;
+        sigpending(&pending);
+        wasPending_ = sigismember(&pending, SIGPIPE) == 1;
+        pthread_sigmask(SIG_BLOCK, &pipe_, &former_);
+    }
+    ~CSigpipeHold() {
+        sigset_t pending;
+        sigpending(&pending);
+        if (!wasPending_ && sigismember(&pending, SIGPIPE) == 1) {
+            const timespec none{0, 0};
+            sigtimedwait(&pipe_, nullptr, &none);
+        }
+        pthread_sigmask(SIG_SETMASK, &former_, nullptr);
+    }
+    CSigpipeHold(const CSigpipeHold&) = delete;
+    CSigpipeHold& operator=(const CSigpipeHold&) = delete;
+
+private:
+    sigset_t pipe_{};
+    sigset_t former_{};
+    bool wasPending_ = false;
+};
 
 // The library's single-threaded operating system handler, shared by every connection of the program.
 gensio_os_funcs* SharedOsFuncs() {
@@ -97,6 +131,7 @@ struct CGensioConnection::SLibraryState {
     }
 
     void RunFor(std::chrono::microseconds limit) {
+        const CSigpipeHold hold;
         gensio_time timeout = GensioTimeOf(limit);
         gensio_os_funcs_wait(os, waiter, 1, &timeout);
     }
@@ -133,6 +168,7 @@ struct CGensioConnection::SLibraryState {
 
     void Release() {
         if (io == nullptr) return;
+        const CSigpipeHold hold;
         gensio_set_read_callback_enable(io, false);
         gensio_close_s(io);
         gensio_free(io);
@@ -205,6 +241,7 @@ long CGensioConnection::Write(const std::uint8_t* bytes, std::size_t length) {
     SLibraryState& s = *state_;
     if (s.io == nullptr || s.failed) return -1;
     gensiods accepted = 0;
+    const CSigpipeHold hold;
     if (const int error = gensio_write(s.io, &accepted, bytes, length, nullptr); error != 0) {
         s.Fail(error);
         return -1;
@@ -215,12 +252,13 @@ long CGensioConnection::Write(const std::uint8_t* bytes, std::size_t length) {
 bool CGensioConnection::WaitForInput(std::chrono::microseconds limit) {
     SLibraryState& s = *state_;
     if (s.io == nullptr) return false;
+    if (!s.input.empty()) return true;
+    // One pass even without time, so that what has arrived (or a closed connection) is seen.
     const auto end = Clock::now() + limit;
-    while (s.input.empty() && !s.failed) {
-        const auto now = Clock::now();
-        if (now >= end) break;
-        s.RunFor(std::chrono::duration_cast<std::chrono::microseconds>(end - now));
-    }
+    do {
+        const auto left = std::max(end - Clock::now(), Clock::duration(0));
+        s.RunFor(std::chrono::duration_cast<std::chrono::microseconds>(left));
+    } while (s.input.empty() && !s.failed && Clock::now() < end);
     return !s.input.empty();
 }
 
