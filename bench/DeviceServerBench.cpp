@@ -12,18 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "core/app/SilentHost.h"
-#include "core/link/CommUnit.h"
-#include "core/link/GatewaySpeedSwitch.h"
-#include "core/link/ModbusTransaction.h"
-#include "sim/SimPtyServer.h"
+#include "bench/PacedSimLine.h"
 #include "tests/net/DeviceServer.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int COM_NUMBER = 7;
 constexpr int BAUD_115200 = 4;
 constexpr int LINE_SPEED = 115200;
 constexpr int TRANSACTIONS = 300;
@@ -39,7 +34,7 @@ double Percentile(std::vector<double> values, double fraction) {
 
 // The paced simulated unit, with ser2net in front of it, for one run.
 struct SLines {
-    SLines() : sim(Config()) {
+    SLines() : sim(SPacedLine::Config()) {
         char pattern[] = "/tmp/gw-bench-net-XXXXXX";
         folder = ::mkdtemp(pattern);
         ok = sim.Start() == 0;
@@ -49,13 +44,6 @@ struct SLines {
     ~SLines() {
         server.reset();
         std::filesystem::remove_all(folder);
-    }
-    static SSimConfig Config() {
-        SSimConfig config;
-        config.type = GW_VOSK;
-        config.units = {0};
-        config.pace = true;
-        return config;
     }
     std::string PortName(EPortUnderTest kind) const {
         switch (kind) {
@@ -81,11 +69,11 @@ void Read16OverPort(benchmark::State& state) {
     CSilentHost host;
     CCommUnit link(host);
     bool busy = true;
-    link.SetPortOverrides({{COM_NUMBER, lines.PortName(kind)}});
+    link.SetPortOverrides({{BENCH_COM_NUMBER, lines.PortName(kind)}});
     const TransactFunction transact = [&](std::string_view text, std::uint8_t* reply, std::size_t& length) {
         return ModbusTransact(link, host, busy, text, reply, length);
     };
-    if (!lines.ok || link.Open(COM_NUMBER, BAUD_115200) != COMM_OK ||
+    if (!lines.ok || link.Open(BENCH_COM_NUMBER, BAUD_115200) != COMM_OK ||
         SwitchGatewaySpeed(transact, link, BAUD_115200) != COMM_OK) {
         state.SkipWithError("line not ready");
         return;

@@ -1,25 +1,16 @@
 #include "core/diagnosis/ServerProbe.h"
 
-#include <array>
-#include <cctype>
+#include <thread>
 
 #include "core/link/GensioConnection.h"
+#include "core/link/TcpPort.h"
 
 namespace {
 
-// The lines of text among the bytes: Telnet negotiation and other control bytes left out.
-std::string PrintableText(const std::string& bytes) {
-    std::string text;
-    for (const char c : bytes) {
-        if (std::isprint(static_cast<unsigned char>(c))) text += c;
-    }
-    return text;
-}
+using Clock = CGensioConnection::Clock;
 
-}  // namespace
-
-SServerProbe ProbeServer(const SPortAddress& server, std::chrono::milliseconds connectLimit,
-                         std::chrono::milliseconds listenTime) {
+SServerProbe ProbeOnce(const SPortAddress& server, std::chrono::milliseconds connectLimit,
+                       std::chrono::milliseconds listenTime) {
     SServerProbe probe;
     CGensioConnection connection;
     if (connection.Connect(server.host, server.port, connectLimit) != 0) {
@@ -27,17 +18,26 @@ SServerProbe ProbeServer(const SPortAddress& server, std::chrono::milliseconds c
         return probe;
     }
     probe.connected = true;
-    std::string received;
-    const auto end = CGensioConnection::Clock::now() + listenTime;
-    while (!connection.Failed() && CGensioConnection::Clock::now() < end) {
-        const auto left = std::chrono::duration_cast<std::chrono::microseconds>(end - CGensioConnection::Clock::now());
-        connection.WaitForInput(left);
-        std::array<std::uint8_t, 256> chunk{};
-        long got = 0;
-        while ((got = connection.Read(chunk.data(), chunk.size())) > 0) received.append(chunk.begin(), chunk.begin() + got);
+    const auto end = Clock::now() + listenTime;
+    while (!connection.Failed() && Clock::now() < end) {
+        connection.WaitForInput(std::chrono::duration_cast<std::chrono::microseconds>(end - Clock::now()));
+        probe.said += connection.TakeInputText();
     }
     probe.closedAtOnce = connection.Failed();
     if (probe.closedAtOnce) probe.reason = connection.Reason();
-    probe.said = PrintableText(received);
     return probe;
+}
+
+}  // namespace
+
+// A server that has just let the last client go may still hold its line for a moment: a connection it
+// closes at once is tried again, as the port's own open does, before the server counts as busy.
+SServerProbe ProbeServer(const SPortAddress& server, std::chrono::milliseconds connectLimit,
+                         std::chrono::milliseconds listenTime) {
+    const auto giveUp = Clock::now() + SERVER_BUSY_RETRY_TIME;
+    while (true) {
+        SServerProbe probe = ProbeOnce(server, connectLimit, listenTime);
+        if (!probe.closedAtOnce || Clock::now() >= giveUp) return probe;
+        std::this_thread::sleep_for(SERVER_SETTLE_TIME);
+    }
 }

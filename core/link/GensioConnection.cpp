@@ -8,6 +8,7 @@
 #include <signal.h>
 
 #include <algorithm>
+#include <cctype>
 #include <deque>
 
 namespace {
@@ -84,6 +85,7 @@ struct CGensioConnection::SLibraryState {
     gensio* io = nullptr;
     std::deque<std::uint8_t> input;
     bool failed = false;
+    int lastError = 0;  // the library's error that ended the last connect or the connection
     bool writable = false;
     bool opened = false;
     int openError = 0;
@@ -92,7 +94,10 @@ struct CGensioConnection::SLibraryState {
     void Wake() { gensio_os_funcs_wake(os, waiter); }
 
     void Fail(int error) {
-        if (!failed) reason = ReasonOfError(error);
+        if (!failed) {
+            reason = ReasonOfError(error);
+            lastError = error;
+        }
         failed = true;
         Wake();
     }
@@ -150,6 +155,7 @@ struct CGensioConnection::SLibraryState {
     int Open(gensio* candidate, bool withChild, std::chrono::milliseconds limit, const std::string& late) {
         opened = false;
         openError = 0;
+        lastError = 0;
         io = candidate;
         const int started = withChild ? gensio_open(io, OnOpened, this) : gensio_open_nochild(io, OnOpened, this);
         if (started != 0) {
@@ -158,7 +164,13 @@ struct CGensioConnection::SLibraryState {
             return -1;
         }
         if (!RunUntil(opened, limit) || openError != 0) {
-            reason = opened ? ReasonOfError(openError) : late;
+            if (opened) {
+                reason = ReasonOfError(openError);
+                lastError = openError;
+            } else if (!failed) {
+                reason = late;
+                lastError = GE_TIMEDOUT;
+            }
             Release();
             return -1;
         }
@@ -187,6 +199,7 @@ int CGensioConnection::Connect(const std::string& host, int port, std::chrono::m
     SLibraryState& s = *state_;
     Close();
     s.failed = false;
+    s.lastError = 0;
     s.reason.clear();
     s.input.clear();
     if (s.waiter == nullptr) {
@@ -276,8 +289,21 @@ void CGensioConnection::DiscardInput() {
     state_->input.clear();
 }
 
+std::string CGensioConnection::TakeInputText() {
+    std::string text;
+    for (const std::uint8_t byte : state_->input) {
+        if (std::isprint(byte)) text += static_cast<char>(byte);
+    }
+    state_->input.clear();
+    return text;
+}
+
 bool CGensioConnection::Failed() const {
     return state_->failed;
+}
+
+bool CGensioConnection::ClosedByServer() const {
+    return state_->lastError == GE_REMCLOSE;
 }
 
 const std::string& CGensioConnection::Reason() const {
@@ -290,4 +316,8 @@ sergensio* CGensioConnection::Serial() const {
 
 bool CGensioConnection::RunUntil(const bool& done, std::chrono::milliseconds limit) {
     return state_->RunUntil(done, limit);
+}
+
+void CGensioConnection::Wake() {
+    state_->Wake();
 }

@@ -37,9 +37,14 @@ public:
     // Runs the library until it takes more output (true) or `limit` has passed or it failed.
     bool WaitForRoom(std::chrono::microseconds limit);
     void DiscardInput();
+    // Empties the input and returns its printable characters: what a server said in words (ser2net
+    // turns a second client away with "Port already in use"), Telnet negotiation left out.
+    std::string TakeInputText();
 
     // True once the server closed the connection or it broke: it can never work again.
     bool Failed() const;
+    // True when the last connect or the connection ended because the server closed it.
+    bool ClosedByServer() const;
     // Why the last connect or the connection failed, in the user's words.
     const std::string& Reason() const;
 
@@ -47,6 +52,9 @@ public:
     sergensio* Serial() const;
     // Runs the library until `done` is set, at most `limit`. True when it was set.
     bool RunUntil(const bool& done, std::chrono::milliseconds limit);
+    // Ends the library's current run at once: for the callbacks of commands given through Serial(),
+    // once they have set what RunUntil waits for.
+    void Wake();
 
 private:
     struct SLibraryState;  // the library's objects and what its callbacks reported

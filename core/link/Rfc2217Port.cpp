@@ -7,8 +7,9 @@ namespace {
 constexpr unsigned DATA_BITS = 8;
 constexpr unsigned STOP_BITS = 1;
 
-// The server's answer to one command.
+// The server's answer to one command, and the connection whose run it ends.
 struct SAnswer {
+    CGensioConnection& connection;
     bool done = false;
     int error = 0;
 };
@@ -17,6 +18,7 @@ void OnAnswer(sergensio*, int err, unsigned, void* answer) {
     auto* result = static_cast<SAnswer*>(answer);
     result->error = err;
     result->done = true;
+    result->connection.Wake();
 }
 
 }  // namespace
@@ -25,7 +27,7 @@ template <typename Send>
 int CRfc2217Port::Command(Send send) {
     sergensio* serial = connection.Serial();
     if (serial == nullptr) return -1;
-    SAnswer answer;
+    SAnswer answer{connection};
     if (send(serial, &answer) != 0) return -1;
     if (!connection.RunUntil(answer.done, RFC2217_ANSWER_LIMIT)) return -1;
     return answer.error == 0 ? 0 : -1;
@@ -42,7 +44,7 @@ int CRfc2217Port::StartSession(int bps) {
         }) == 0 &&
         Command([](sergensio* s, SAnswer* a) { return sergensio_stopbits(s, STOP_BITS, OnAnswer, a); }) == 0;
     if (lineSet) return 0;
-    connection.Close();
+    if (connection.ClosedByServer()) return -1;  // the port tells the server turned it away
     return Refuse("the server did not set its serial line (RFC 2217 COM port control refused)");
 }
 

@@ -16,10 +16,29 @@ long CTcpPort::Checked(long result) {
 
 int CTcpPort::Open(const std::string&, int bps) {
     if (connection.IsOpen()) return Refuse("the port is already open");
-    failureReason.clear();
+    const auto giveUp = std::chrono::steady_clock::now() + SERVER_BUSY_RETRY_TIME;
+    while (true) {
+        failureReason.clear();
+        if (Connect(bps) == 0) return 0;
+        if (!connection.ClosedByServer() || std::chrono::steady_clock::now() >= giveUp) return -1;
+        std::this_thread::sleep_for(SERVER_SETTLE_TIME);
+    }
+}
+
+int CTcpPort::Connect(int bps) {
     if (connection.Connect(address.host, address.port, NETWORK_CONNECT_LIMIT) != 0)
         return Refuse(connection.Reason());
-    return StartSession(bps);
+    if (StartSession(bps) == 0 && ServerKeepsConnection()) return 0;
+    const std::string said = connection.TakeInputText();
+    connection.Close();
+    if (!connection.ClosedByServer()) return -1;  // the session said why
+    return Refuse(connection.Reason() + (said.empty() ? "" : ": \"" + said + "\""));
+}
+
+bool CTcpPort::ServerKeepsConnection() {
+    const bool never = false;
+    connection.RunUntil(never, SERVER_SETTLE_TIME);
+    return !connection.Failed();
 }
 
 int CTcpPort::StartSession(int) {
@@ -58,13 +77,18 @@ PortWait CTcpPort::WaitReadable(std::chrono::microseconds limit) {
         std::this_thread::sleep_for(limit);
         return PortWait::TimedOut;
     }
-    if (connection.WaitForInput(limit)) return PortWait::Ready;
-    return connection.Failed() ? PortWait::Gone : PortWait::TimedOut;
+    return Waited(connection.WaitForInput(limit));
 }
 
 PortWait CTcpPort::WaitWritable(std::chrono::microseconds limit) {
-    if (connection.WaitForRoom(limit)) return PortWait::Ready;
-    return connection.Failed() ? PortWait::Gone : PortWait::TimedOut;
+    return Waited(connection.WaitForRoom(limit));
+}
+
+PortWait CTcpPort::Waited(bool ready) {
+    if (ready) return PortWait::Ready;
+    if (!connection.Failed()) return PortWait::TimedOut;
+    Checked(-1);
+    return PortWait::Gone;
 }
 
 // What has come in from the server is dropped here; its own queues are out of reach.

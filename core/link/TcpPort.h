@@ -10,6 +10,11 @@
 
 // How long a connection may take before the open gives up: a few seconds, not the system's minutes.
 inline constexpr std::chrono::milliseconds NETWORK_CONNECT_LIMIT{3000};
+// A server whose serial line is still held turns a new client away at once (ser2net also does so for
+// a moment after the previous client left): the open watches the new connection this long, and tries
+// again for at most the retry time before it reports the server as busy.
+inline constexpr std::chrono::milliseconds SERVER_SETTLE_TIME{100};
+inline constexpr std::chrono::milliseconds SERVER_BUSY_RETRY_TIME{1000};
 
 class CTcpPort : public CSerialPort {
 public:
@@ -32,13 +37,22 @@ public:
     bool ControlsLineSpeed() const override { return false; }
     std::string PeerName() const override { return EndpointText(address); }
 
+private:
+    // One connection and session; 0, or -1 with the reason set.
+    int Connect(int bps);
+    // True when the server has not closed the new connection within the settling time.
+    bool ServerKeepsConnection();
+
 protected:
-    // After the TCP connection is up: 0, or -1 with the reason set (the connection is then closed).
+    // After the TCP connection is up: 0, or -1 with the reason set unless the server closed the
+    // connection.
     virtual int StartSession(int bps);
     // Notes why the port failed, naming the server, and returns -1.
     int Refuse(const std::string& reason);
     // Keeps the connection's own reason, once it has failed, as the port's.
     long Checked(long result);
+    // A wait's outcome, the connection's reason kept when it failed.
+    PortWait Waited(bool ready);
 
     SPortAddress address;
     CGensioConnection connection;

@@ -34,7 +34,7 @@ protected:
 };
 
 TEST_F(DeviceServerCheck, UnitBehindEitherKindOfPortIsFound) {
-    Serve({.type = GW_VOSK, .units = {0}});
+    Serve(SSimConfig{});
     for (const EServerPort kind : {EServerPort::Raw, EServerPort::Rfc2217}) {
         const SConnectionCheckResult result = Check(UrlOf(kind));
         EXPECT_EQ(result.verdict, EConnectionVerdict::Ok) << LastDetail(result);
@@ -49,7 +49,7 @@ TEST_F(DeviceServerCheck, UnitBehindEitherKindOfPortIsFound) {
 
 // A silent unit behind raw TCP: the other speeds cannot be tried, the server's line has its own.
 TEST_F(DeviceServerCheck, SilentUnitBehindRawTcpSkipsTheOtherSpeeds) {
-    Serve({.type = GW_VOSK, .units = {0}});
+    Serve(SSimConfig{});
     SSimFaults silent;
     silent.silent = true;
     SetFaults(silent);
@@ -61,7 +61,7 @@ TEST_F(DeviceServerCheck, SilentUnitBehindRawTcpSkipsTheOtherSpeeds) {
 }
 
 TEST_F(DeviceServerCheck, EachNetworkFaultHasItsVerdict) {
-    Serve({.type = GW_VOSK, .units = {0}});
+    Serve(SSimConfig{});
     CCommUnit holder(host);
     holder.SetPortOverrides({{NET_COM_NUMBER, server->RawUrl()}});
     ASSERT_EQ(holder.Open(NET_COM_NUMBER, 0), COMM_OK);

@@ -219,7 +219,7 @@ TEST_F(DeviceServerLink, ServerStoppedDuringAReadClosesTheLinkUntilItIsBack) {
         SetFaults({});
         ASSERT_TRUE(server->Start());
         ASSERT_EQ(link->Open(NET_COM_NUMBER, BAUD_9600), COMM_OK) << link->OpenFailureReason();
-        EXPECT_EQ(Transact("D003F1000010"), COMM_OK);
+        EXPECT_EQ(Transact("D003F1000010"), COMM_OK) << LastDetail();
         link->Close();
     }
 }
