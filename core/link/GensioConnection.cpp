@@ -90,6 +90,10 @@ struct CGensioConnection::SLibraryState {
     bool opened = false;
     int openError = 0;
     std::string reason;
+    // The answer to the last COM port control command. It lives as long as the connection, so that an
+    // answer that comes after its wait gave up has somewhere to go.
+    bool answered = false;
+    int answerError = 0;
 
     void Wake() { gensio_os_funcs_wake(os, waiter); }
 
@@ -126,6 +130,13 @@ struct CGensioConnection::SLibraryState {
     static int OnEvent(gensio*, void* self, int event, int err, unsigned char* buffer, gensiods* length,
                        const char* const*) {
         return static_cast<SLibraryState*>(self)->TakeEvent(event, err, buffer, length);
+    }
+
+    static void OnAnswer(sergensio*, int err, unsigned, void* self) {
+        auto* state = static_cast<SLibraryState*>(self);
+        state->answerError = err;
+        state->answered = true;
+        state->Wake();
     }
 
     static void OnOpened(gensio*, int err, void* self) {
@@ -310,14 +321,22 @@ const std::string& CGensioConnection::Reason() const {
     return state_->reason;
 }
 
-sergensio* CGensioConnection::Serial() const {
-    return state_->io != nullptr ? gensio_to_sergensio(state_->io) : nullptr;
+int CGensioConnection::SerialCommand(SerialSend send, unsigned value, std::chrono::milliseconds limit) {
+    SLibraryState& s = *state_;
+    sergensio* serial = s.io != nullptr ? gensio_to_sergensio(s.io) : nullptr;
+    if (serial == nullptr) return -1;
+    s.answered = false;
+    s.answerError = 0;
+    if (send(serial, value, SLibraryState::OnAnswer, &s) != 0) return -1;
+    if (!s.RunUntil(s.answered, limit)) return -1;
+    return s.answerError == 0 ? 0 : -1;
+}
+
+void CGensioConnection::SerialPurge(unsigned which) {
+    sergensio* serial = state_->io != nullptr ? gensio_to_sergensio(state_->io) : nullptr;
+    if (serial != nullptr) sergensio_flush(serial, which);
 }
 
 bool CGensioConnection::RunUntil(const bool& done, std::chrono::milliseconds limit) {
     return state_->RunUntil(done, limit);
-}
-
-void CGensioConnection::Wake() {
-    state_->Wake();
 }

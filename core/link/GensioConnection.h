@@ -48,13 +48,17 @@ public:
     // Why the last connect or the connection failed, in the user's words.
     const std::string& Reason() const;
 
-    // The COM port control of an RFC 2217 connection, null on raw TCP.
-    sergensio* Serial() const;
-    // Runs the library until `done` is set, at most `limit`. True when it was set.
+    // A COM port control command of the library (sergensio_baud, _datasize, _parity, _stopbits,
+    // _sbreak) with its value.
+    using SerialSend = int (*)(sergensio*, unsigned value, void (*done)(sergensio*, int, unsigned, void*),
+                               void* data);
+    // Sends one command on an RFC 2217 connection and waits at most `limit` for the server's answer.
+    // 0, or -1 when it was refused, not answered or the connection is raw TCP.
+    int SerialCommand(SerialSend send, unsigned value, std::chrono::milliseconds limit);
+    // Asks the server to purge its queues (a sergensio_flush value); nothing on raw TCP.
+    void SerialPurge(unsigned which);
+    // Runs the library until `done` is set or the connection fails, at most `limit`. True when set.
     bool RunUntil(const bool& done, std::chrono::milliseconds limit);
-    // Ends the library's current run at once: for the callbacks of commands given through Serial(),
-    // once they have set what RunUntil waits for.
-    void Wake();
 
 private:
     struct SLibraryState;  // the library's objects and what its callbacks reported

@@ -18,9 +18,4 @@ public:
 
 protected:
     int StartSession(int bps) override;
-
-private:
-    // Sends one COM port control command through `send` and waits for the server's answer. 0 or -1.
-    template <typename Send>
-    int Command(Send send);
 };
