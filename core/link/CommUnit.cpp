@@ -253,8 +253,6 @@ int CCommUnit::Write(const std::uint8_t* bytes, std::size_t length) {
     // Bytes that came in before the request cannot be its reply: waiting for the silence reads and
     // discards them, so the input queue is empty when the request goes out.
     if (WaitForLineSilence() != COMM_OK) return COMM_FAILED;
-    // A device server may still hold bytes from its serial line that have not crossed the network yet.
-    port->Flush(FlushQueue::Input);
     const auto start = Clock::now();
     const auto giveUp = start + milliseconds(WRITE_LIMIT_MS);
     std::size_t sent = 0;

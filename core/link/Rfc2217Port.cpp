@@ -16,7 +16,13 @@ int CRfc2217Port::StartSession(int bps) {
                          connection.SerialCommand(sergensio_datasize, DATA_BITS, RFC2217_ANSWER_LIMIT) == 0 &&
                          connection.SerialCommand(sergensio_parity, SERGENSIO_PARITY_NONE, RFC2217_ANSWER_LIMIT) == 0 &&
                          connection.SerialCommand(sergensio_stopbits, STOP_BITS, RFC2217_ANSWER_LIMIT) == 0;
-    if (lineSet) return 0;
+    if (lineSet) {
+        // What the server took from its line before this client came is no reply to anything. This is
+        // the one purge: the server carries it out in its own time, which before a request could be
+        // after the request went out, cutting the head off the reply.
+        connection.SerialPurge(SERGENSIO_FLUSH_RCV_BUFFER);
+        return 0;
+    }
     if (connection.ClosedByServer()) return -1;  // the port tells the server turned it away
     return Refuse("the server did not set its serial line (RFC 2217 COM port control refused)");
 }
@@ -27,14 +33,4 @@ int CRfc2217Port::SetSpeed(int bps) {
 
 void CRfc2217Port::SetBreak(bool on) {
     connection.SerialCommand(sergensio_sbreak, on ? SERGENSIO_BREAK_ON : SERGENSIO_BREAK_OFF, RFC2217_ANSWER_LIMIT);
-}
-
-// Bytes the server still holds from its serial line are purged there too, so that none of them can be
-// taken for the reply to the next request.
-void CRfc2217Port::Flush(FlushQueue queue) {
-    CTcpPort::Flush(queue);
-    const int which = queue == FlushQueue::Input    ? SERGENSIO_FLUSH_RCV_BUFFER
-                      : queue == FlushQueue::Output ? SERGENSIO_FLUSH_XMIT_BUFFER
-                                                    : SERGENSIO_FLUSH_RCV_XMIT_BUFFERS;
-    connection.SerialPurge(static_cast<unsigned>(which));
 }
