@@ -231,7 +231,7 @@ private:
         } else if (value.find('/') != std::string::npos) {
             a.portPath = value;
         } else {
-            Fail("--port takes a COM number, a device path, tcp://HOST:PORT or rfc2217://HOST:PORT, not \"" +
+            Fail("--port takes a COM number or a device path (or tcp://HOST:PORT, rfc2217://HOST:PORT), not \"" +
                  value + "\"");
         }
     }
