@@ -9,6 +9,7 @@
 #include "cli/CliTypeName.h"
 #include "cli/CliUsage.h"
 #include "core/link/BaudTable.h"
+#include "core/link/PortAddress.h"
 
 namespace {
 
@@ -223,10 +224,15 @@ private:
         if (const auto number = WholeNumber(value)) {
             if (*number < 1 || *number > HIGHEST_COM_NUMBER) return Fail("--port: no COM number " + value);
             a.portNumber = number;
+        } else if (IsNetworkPortName(value)) {
+            const SPortAddressResult address = ParsePortAddress(value);
+            if (!address.address) return Fail("--port: " + address.error);
+            a.portPath = value;
         } else if (value.find('/') != std::string::npos) {
             a.portPath = value;
         } else {
-            Fail("--port takes a COM number or a device path, not \"" + value + "\"");
+            Fail("--port takes a COM number or a device path (or tcp://HOST:PORT, rfc2217://HOST:PORT), not \"" +
+                 value + "\"");
         }
     }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The command line of gwcli:
-//   gwcli --type TYPE [--port COM_NUMBER|DEVICE_PATH] [--baud BPS] [--unit 0|1] [--extended] [--json]
+//   gwcli --type TYPE [--port COM_NUMBER|DEVICE_PATH|URL] [--baud BPS] [--unit 0|1] [--extended] [--json]
 //         [--trace FILE] [--pcap FILE] COMMAND [ARGS]
 // parsed (with CLI11) into one record, or refused with a one-line reason. Options may stand before or
 // after the command.
@@ -32,7 +32,7 @@ struct SCliArguments {
     const SCliCommand* command = nullptr;  // the command to run
     GwType type = GW_NONE;
     std::optional<int> portNumber;       // --port given as a COM number
-    std::string portPath;                // --port given as a device path
+    std::string portPath;                // --port given as a device path or a tcp:// or rfc2217:// URL
     std::optional<int> baudIndex;        // --baud as an index into BaudTable
     std::optional<int> unitNo;           // --unit
     bool extended = false;               // --extended: ExtendedMode for this run only

@@ -7,7 +7,7 @@
 namespace {
 
 constexpr std::string_view PROGRAM_LINE =
-    "gwcli --type TYPE [--port COM_NUMBER|DEVICE_PATH] [--baud BPS] [--unit 0|1] [--extended]\n"
+    "gwcli --type TYPE [--port COM_NUMBER|DEVICE_PATH|URL] [--baud BPS] [--unit 0|1] [--extended]\n"
     "             [--json] [--trace FILE] [--pcap FILE] COMMAND [ARGS]\n";
 
 constexpr std::string_view INTRODUCTION =
@@ -19,8 +19,12 @@ constexpr std::string_view OPTIONS =
     "options:\n"
     "  --type TYPE    KAVELIS, VOSK, VOSK(MLIII), VOSK-LC, \"NUB3 GW\" or DRAVO, matched without regard to\n"
     "                 case, blanks, dashes or parentheses (vosk-ml3, voskmliii and nub3gw work)\n"
-    "  --port PORT    a COM number, or a device path such as /dev/ttyUSB0 or /dev/pts/3;\n"
-    "                 default: the port of the desktop tool's settings file\n"
+    "  --port PORT    a COM number, or a device path such as /dev/ttyUSB0 or /dev/pts/3, or a port\n"
+    "                 on a serial device server: tcp://HOST:PORT (raw TCP) or rfc2217://HOST:PORT\n"
+    "                 (Telnet COM port control); IPv6 addresses in brackets: tcp://[::1]:4001;\n"
+    "                 default: the port of the desktop tool's settings file. Over tcp:// the\n"
+    "                 server's serial line keeps its own speed: --baud must be that speed, the unit\n"
+    "                 is switched to exactly it, and the break before the switch is left out\n"
     "  --baud BPS     9600, 19200, 38400, 57600, 115200 or 230400; default: the settings file's\n"
     "  --unit N       the unit with unit number N (0 or 1) among those the unit search finds;\n"
     "                 without it VOSK, VOSK(MLIII), VOSK-LC and DRAVO take the first unit found\n"

@@ -12,10 +12,14 @@
 #include "core/app/StartupRules.h"
 #include "core/app/texts/ConnectionCheckText.h"
 #include "core/app/texts/DetailText.h"
+#include "core/diagnosis/HostNameLookup.h"
 #include "core/diagnosis/ReplyClassification.h"
+#include "core/diagnosis/ServerProbe.h"
 #include "core/diagnosis/UsbAdapterFacts.h"
 #include "core/link/Crc16Modbus.h"
+#include "core/link/PortAddress.h"
 #include "core/link/PortOpenDiagnosis.h"
+#include "core/link/TcpPort.h"
 #include "core/procedures/RegisterExchange.h"
 
 namespace Text = ConnectionCheckText;
@@ -88,7 +92,9 @@ public:
     SConnectionCheckResult Run() {
         const std::uint32_t formerTimeout = link_.GetResponseTimeout();
         link_.SetResponseTimeout(setup_.responseTimeoutMs);
-        if (CheckDevice() && OpenPort() && CheckLine()) ListenAtOtherSpeeds();
+        const bool opened = IsNetworkPortName(PortName()) ? ReachServer() && OpenServerPort()
+                                                          : CheckDevice() && OpenPort();
+        if (opened && CheckLine() && link_.ControlsLineSpeed()) ListenAtOtherSpeeds();
         if (link_.IsOpen()) link_.Close();
         link_.SetResponseTimeout(formerTimeout);
         result_.finished = true;
@@ -120,6 +126,59 @@ private:
         if (verdict) result_.verdict = *verdict;
         Notify();
         return !verdict;
+    }
+
+    std::string PortName() const { return ComPortDevicePath(setup_.portNum, setup_.ports); }
+
+    std::string PortLine() const {
+        const bool mapped = setup_.ports.count(setup_.portNum) != 0;
+        return "COM" + std::to_string(setup_.portNum) + " = " + PortName() +
+               (mapped ? std::string(Text::MAPPED_BY_PORTS) : "");
+    }
+
+    // A port on a serial device server: its address, its name and a TCP connection to it.
+    bool ReachServer() {
+        Begin(Text::STEP_SERVER);
+        Report(PortLine());
+        const SPortAddressResult parsed = ParsePortAddress(PortName());
+        if (!parsed.address) {
+            Report(parsed.error);
+            return End(EConnectionVerdict::NoDevice);
+        }
+        server_ = *parsed.address;
+        const SHostLookup lookup = LookUpHost(server_.host);
+        if (lookup.addresses.empty()) {
+            Report(server_.host + std::string(Text::DOES_NOT_RESOLVE) + lookup.failure);
+            return End(EConnectionVerdict::NameUnresolved);
+        }
+        std::string addresses;
+        for (const std::string& address : lookup.addresses) addresses += (addresses.empty() ? "" : ", ") + address;
+        Report(server_.host + std::string(Text::RESOLVES_TO) + addresses);
+        const SServerProbe probe = ProbeServer(server_, NETWORK_CONNECT_LIMIT);
+        if (!probe.connected) {
+            Report(EndpointText(server_) + ": " + probe.reason);
+            return End(EConnectionVerdict::ConnectFailed);
+        }
+        Report(std::string(Text::CONNECTED_TO) + EndpointText(server_));
+        if (!probe.closedAtOnce) return End(std::nullopt);
+        Report(EndpointText(server_) + ": " + probe.reason);
+        if (!probe.said.empty()) Report(std::string(Text::SERVER_SAID) + probe.said + "\"");
+        return End(EConnectionVerdict::ServerBusy);
+    }
+
+    // Opens the port as every operation does: for RFC 2217 that sets the server's line.
+    bool OpenServerPort() {
+        Begin(Text::STEP_OPEN);
+        link_.SetPortOverrides(setup_.ports);
+        if (link_.Open(setup_.portNum, setup_.baudIndex) != 0) {
+            Report(link_.OpenFailureReason());
+            return End(server_.kind == EPortKind::Rfc2217 ? EConnectionVerdict::NoRfc2217
+                                                          : EConnectionVerdict::ConnectFailed);
+        }
+        Report(server_.kind == EPortKind::Rfc2217
+                   ? std::string(Text::RFC2217_LINE_SET) + std::to_string(link_.Bps()) + std::string(Text::BPS_8N1)
+                   : std::string(Text::RAW_TCP_OPENED));
+        return End(std::nullopt);
     }
 
     bool CheckDevice() {
@@ -260,7 +319,13 @@ private:
         return HexBytes({bytes.begin() + IDENTIFICATION_OFFSET, bytes.end() - 2});
     }
 
+    // A server that closes the connection has given its port to another client.
     bool EndWithDeviceGone() {
+        const std::string detail = link_.NetworkFaultDetail(COMM_LINE_ERROR);
+        if (!detail.empty()) {
+            Report(detail);
+            return End(EConnectionVerdict::ServerBusy);
+        }
         Report(std::string(Text::DEVICE_WENT_AWAY));
         return End(EConnectionVerdict::NoDevice);
     }
@@ -322,6 +387,7 @@ private:
     SConnectionCheckResult result_;
     std::string devicePath_;
     SPortFacts facts_;
+    SPortAddress server_;
 };
 }  // namespace
 

@@ -1,8 +1,9 @@
 #pragma once
 // The connection check: why the unit does (not) answer, found step by step without changing anything on
-// the unit. It looks at the device, opens it, sends the read-only Report Slave ID to the type's addresses
-// at the configured speed and, when nothing at all came back, listens at the other speeds. The first
-// step that explains a failure ends the check with its verdict.
+// the unit. It looks at the device (for a port on a serial device server: the server's name and a TCP
+// connection to it), opens it, sends the read-only Report Slave ID to the type's addresses at the
+// configured speed and, when nothing at all came back and the speed can be set, listens at the other
+// speeds. The first step that explains a failure ends the check with its verdict.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -14,7 +15,7 @@
 #include "core/link/CommUnit.h"
 
 struct SConnectionCheckStep {
-    std::string step;    // "device", "open", "line", "other speeds"
+    std::string step;    // "device" (or "server"), "open", "line", "other speeds"
     std::string result;  // "running", "ok" or "failed"
     std::string detail;  // what the step found, one line per finding
 };

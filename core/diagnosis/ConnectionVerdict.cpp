@@ -35,6 +35,14 @@ SVerdictText TextOf(EConnectionVerdict verdict) {
             return {"exception", FIX_EXCEPTION};
         case EConnectionVerdict::OtherSpeed:
             return {"other-speed", FIX_OTHER_SPEED};
+        case EConnectionVerdict::NameUnresolved:
+            return {"name-unresolved", FIX_NAME_UNRESOLVED};
+        case EConnectionVerdict::ConnectFailed:
+            return {"connect-failed", FIX_CONNECT_FAILED};
+        case EConnectionVerdict::NoRfc2217:
+            return {"no-rfc2217", FIX_NO_RFC2217};
+        case EConnectionVerdict::ServerBusy:
+            return {"server-busy", FIX_SERVER_BUSY};
     }
     return {"open-failed", FIX_OPEN_FAILED};
 }

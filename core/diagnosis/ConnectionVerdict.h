@@ -16,6 +16,10 @@ enum class EConnectionVerdict {
     WrongAddress,
     Exception,
     OtherSpeed,
+    NameUnresolved,  // the device server's name does not resolve
+    ConnectFailed,   // no TCP connection to the device server's port
+    NoRfc2217,       // the device server's port does not speak RFC 2217
+    ServerBusy,      // the device server closed the connection: another client holds its port
 };
 
 // "ok", "no-device", "not-a-tty", ...

@@ -9,7 +9,9 @@
 #include "core/app/ComPortMapping.h"
 #include "core/link/Crc16Modbus.h"
 #include "core/link/LineTiming.h"
+#include "core/link/PortAddress.h"
 #include "core/link/ReplyFrameLength.h"
+#include "core/link/SerialPortFactory.h"
 #include "core/link/TermiosPort.h"
 
 namespace {
@@ -35,12 +37,12 @@ std::function<void()> EventPumpOf(HostServices& host) {
 }  // namespace
 
 CCommUnit::CCommUnit(std::function<void()> processPendingEvents)
-    : CCommUnit(std::make_unique<CTermiosPort>(), std::move(processPendingEvents)) {}
+    : port(std::make_unique<CTermiosPort>()), processPendingEvents(std::move(processPendingEvents)) {}
 
 CCommUnit::CCommUnit(HostServices& host) : CCommUnit(EventPumpOf(host)) {}
 
 CCommUnit::CCommUnit(std::unique_ptr<CSerialPort> port, std::function<void()> processPendingEvents)
-    : port(std::move(port)), processPendingEvents(std::move(processPendingEvents)) {}
+    : port(std::move(port)), portChosenByName(false), processPendingEvents(std::move(processPendingEvents)) {}
 
 CCommUnit::~CCommUnit() {
     if (IsOpen()) Close();
@@ -111,6 +113,7 @@ int CCommUnit::Open(int portNum, int baudIndex) {
         openFailureReason = "Unknown baud rate index " + std::to_string(baudIndex);
         return COMM_OPEN_FAILED;
     }
+    if (TakePortFor(devicePath) != COMM_OK) return COMM_OPEN_FAILED;
     if (port->Open(devicePath, BaudTable[static_cast<std::size_t>(baudIndex)]) != 0) {
         openFailureReason = port->FailureReason();
         return COMM_OPEN_FAILED;
@@ -120,6 +123,27 @@ int CCommUnit::Open(int portNum, int baudIndex) {
     this->baudIndex = baudIndex;
     lastByteAt = {};
     return COMM_OK;
+}
+
+int CCommUnit::TakePortFor(const std::string& name) {
+    if (!portChosenByName) return COMM_OK;
+    const SPortAddressResult parsed = ParsePortAddress(name);
+    if (!parsed.address) {
+        openFailureReason = parsed.error;
+        return COMM_OPEN_FAILED;
+    }
+    port = MakeSerialPort(*parsed.address);
+    return COMM_OK;
+}
+
+std::string CCommUnit::NetworkFaultDetail(int result) const {
+    const std::string peer = port->PeerName();
+    if (peer.empty()) return {};
+    if (!port->FailureReason().empty()) return port->FailureReason();
+    if (result == COMM_FAILED) return peer + ": the request could not be sent";
+    if (result == COMM_TIMEOUT)
+        return peer + ": the server passed no reply within " + std::to_string(GetResponseTimeout()) + " ms";
+    return peer + ": the reply came broken (result " + std::to_string(result) + ")";
 }
 
 const std::string& CCommUnit::OpenFailureReason() const {

@@ -31,6 +31,8 @@ public:
     explicit CCommUnit(std::function<void()> processPendingEvents = {});
     // Pumps the host's events only when the host has a user interface to keep alive.
     explicit CCommUnit(HostServices& host);
+    // Runs on `port` whatever port is opened (tests play the port this way); the other constructors
+    // make the port each Open asks for: a local device, `tcp://HOST:PORT` or `rfc2217://HOST:PORT`.
     CCommUnit(std::unique_ptr<CSerialPort> port, std::function<void()> processPendingEvents);
     ~CCommUnit();
     CCommUnit(const CCommUnit&) = delete;
@@ -85,6 +87,12 @@ public:
     int Bps() const { return BaudTable[static_cast<std::size_t>(baudIndex)]; }
     // The device the last Open tried.
     const std::string& DevicePath() const { return devicePath; }
+    // Whether speed changes and breaks reach the line: not on a raw TCP server, whose serial line keeps
+    // the speed it was configured with.
+    bool ControlsLineSpeed() const { return port->ControlsLineSpeed(); }
+    // For a port on the network, what the user is told below a failed exchange whose last result was
+    // `result`: the server's host and port and what went wrong. Empty for a local device.
+    std::string NetworkFaultDetail(int result) const;
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -119,7 +127,11 @@ private:
     // A port operation failed: closes the link when that means the device has gone. Returns `result`.
     int Failure(int result);
 
+    // 0, or COMM_OPEN_FAILED when the name cannot be a port; then `port` is the one it names.
+    int TakePortFor(const std::string& name);
+
     std::unique_ptr<CSerialPort> port;
+    bool portChosenByName = true;  // false: the port given at construction serves every Open
     std::function<void()> processPendingEvents;
     std::function<void()> linkLost;
     std::vector<CLinkFrameObserver*> observers;

@@ -22,11 +22,17 @@ std::string SpeedBroadcastText(int bps) {
     return text.data();
 }
 
+// A raw TCP server's serial line stays at the speed it was configured with: the configured speed is
+// that speed, the broadcast goes out at it and tells the unit to stay there. Going to 9600 bit/s and the
+// break, which raw TCP cannot carry, are left out; a unit sent to any other speed would be lost to the
+// tool until its next restart.
 int SwitchGatewaySpeed(const TransactFunction& transact, CCommUnit& link, int currentBaudIndex) {
-    link.ChangeBaud(SPEED_SWITCH_BAUD_INDEX);
-    link.Pause(SPEED_SWITCH_SETTLE_MS);
-    link.SendBreak(SPEED_SWITCH_BREAK_MS);
-    link.Pause(SPEED_SWITCH_AFTER_BREAK_MS);
+    if (link.ControlsLineSpeed()) {
+        link.ChangeBaud(SPEED_SWITCH_BAUD_INDEX);
+        link.Pause(SPEED_SWITCH_SETTLE_MS);
+        link.SendBreak(SPEED_SWITCH_BREAK_MS);
+        link.Pause(SPEED_SWITCH_AFTER_BREAK_MS);
+    }
     const int bps =
         IsValidBaudIndex(currentBaudIndex) ? BaudTable[static_cast<std::size_t>(currentBaudIndex)] : 0;
     std::array<std::uint8_t, RX_BUFFER_SIZE> reply{};

@@ -1,6 +1,7 @@
 #pragma once
 // The sequence that opens every series of exchanges: the gateway is told, at 9600 bit/s after a break,
-// to go to the PC's configured speed, and the PC follows.
+// to go to the PC's configured speed, and the PC follows. Over raw TCP, whose server keeps its own serial
+// speed, only the broadcast goes out, at that speed.
 #include "core/link/CommUnit.h"
 #include "core/link/ModbusTransaction.h"
 

@@ -34,6 +34,15 @@ int FailWithMessage(HostServices& host, bool& busyFlag, std::string_view text) {
     return Fail(busyFlag, COMM_FAILED);
 }
 
+// A link failure on a port on the network names the server and what went wrong below the message.
+int FailWithLinkFault(HostServices& host, bool& busyFlag, std::string_view text, const CCommUnit& link,
+                      int result) {
+    const std::string detail = link.NetworkFaultDetail(result);
+    if (detail.empty()) return FailWithMessage(host, busyFlag, text);
+    host.ShowMessageBoxWithDetail(text, MB_OK_ONLY | MB_ICON_ERROR, detail);
+    return Fail(busyFlag, COMM_FAILED);
+}
+
 }  // namespace
 
 int CheckReply(const std::uint8_t* request, const std::uint8_t* reply) {
@@ -68,20 +77,21 @@ int Transact(const STransactPolicy& policy, CCommUnit& link, HostServices& host,
                 continue;
             }
             if (!policy.reportLinkFailures) return Fail(busyFlag, COMM_FAILED);
-            return FailWithMessage(host, busyFlag, SendFailedText());
+            return FailWithLinkFault(host, busyFlag, SendFailedText(), link, COMM_FAILED);
         }
         if (frame[0] == BROADCAST_ADDRESS) {
             link.Pause(BROADCAST_PAUSE_MS);
             return COMM_OK;
         }
-        if (link.Receive(replyBuffer, replyLength) == COMM_OK) break;
+        const int received = link.Receive(replyBuffer, replyLength);
+        if (received == COMM_OK) break;
         if (policy.reportLinkFailures) host.AdvanceProgress(FAILED_RECEIVE_PROGRESS_STEP);
         if (--receiveBudget > 0) {
             host.ProcessPendingEvents();
             continue;
         }
         if (!policy.reportLinkFailures) return Fail(busyFlag, COMM_FAILED);
-        return FailWithMessage(host, busyFlag, ReceiveTimeoutText());
+        return FailWithLinkFault(host, busyFlag, ReceiveTimeoutText(), link, received);
     }
 
     switch (CheckReply(frame.data(), replyBuffer)) {

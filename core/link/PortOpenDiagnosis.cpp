@@ -13,6 +13,7 @@
 #include "core/app/texts/CommonMsgText.h"
 #include "core/app/texts/DetailText.h"
 #include "core/link/CommUnit.h"
+#include "core/link/PortAddress.h"
 
 namespace fs = std::filesystem;
 
@@ -108,7 +109,10 @@ std::string PortOpenDetail(int portNum, const SPortFacts& facts, const std::stri
     return detail;
 }
 
+// A port on the network has no device to look at: the link's reason names the server and the fault.
 std::string DiagnosePortOpenFailure(const CCommUnit& link) {
+    if (IsNetworkPortName(link.DevicePath()))
+        return std::string(DetailText::PORT_LABEL) + link.DevicePath() + "\n" + link.OpenFailureReason();
     return PortOpenDetail(link.PortNum(), GatherPortFacts(link.DevicePath()), link.OpenFailureReason());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The serial port as the link needs it. One implementation per platform (termios on Linux).
+// The serial port as the link needs it: a local device (termios on Linux) or a port on a serial device
+// server on the network (raw TCP or RFC 2217).
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -53,4 +54,8 @@ public:
     // that keeping it open can never work again.
     virtual bool DeviceGone() const = 0;
     virtual void Flush(FlushQueue queue) = 0;
+    // Whether SetSpeed and SetBreak reach the line. A raw TCP server keeps its own serial speed.
+    virtual bool ControlsLineSpeed() const { return true; }
+    // "HOST:PORT" of a port on the network; empty for a local device.
+    virtual std::string PeerName() const { return {}; }
 };

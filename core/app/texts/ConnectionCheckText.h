@@ -17,6 +17,7 @@ inline constexpr std::string_view COLUMN_FOUND = "Found";
 
 // Step names, as the dialog lists them and gwcli prints them.
 inline constexpr std::string_view STEP_DEVICE = "device";
+inline constexpr std::string_view STEP_SERVER = "server";
 inline constexpr std::string_view STEP_OPEN = "open";
 inline constexpr std::string_view STEP_LINE = "line";
 inline constexpr std::string_view STEP_SPEEDS = "other speeds";
@@ -57,6 +58,14 @@ inline constexpr std::string_view ECHO = ": the request came back unchanged (ech
 inline constexpr std::string_view GARBLED = ": bytes with a bad CRC or broken framing: ";
 inline constexpr std::string_view OTHER_ADDRESS = ": a reply from address ";
 inline constexpr std::string_view EXCEPTION = ": exception ";
+inline constexpr std::string_view DOES_NOT_RESOLVE = ": the name does not resolve: ";
+inline constexpr std::string_view RESOLVES_TO = " resolves to ";
+inline constexpr std::string_view CONNECTED_TO = "TCP connection to ";
+inline constexpr std::string_view SERVER_SAID = "the server said \"";
+inline constexpr std::string_view RFC2217_LINE_SET = "RFC 2217: the server set its serial line to ";
+inline constexpr std::string_view BPS_8N1 = " bps, 8N1";
+inline constexpr std::string_view RAW_TCP_OPENED =
+    "raw TCP: the bytes pass as they are, at the serial speed the server is configured with";
 inline constexpr std::string_view NO_ANSWER_AT_ANY_SPEED = "no answer at any other speed";
 inline constexpr std::string_view ANSWERS_AT = "the unit answers at ";
 
@@ -112,4 +121,18 @@ inline constexpr std::string_view FIX_OTHER_SPEED =
     "The unit answers, but at another speed than the one configured. Choose that speed in Setting > Port "
     "Config, or read or write the parameters once: the tool then sets the unit's speed to the "
     "configured one.";
+inline constexpr std::string_view FIX_NAME_UNRESOLVED =
+    "The serial device server's name does not resolve. Check its spelling in the port (or in the [Ports] "
+    "section of the settings file) and the PC's name service, or give the server's IP address instead.";
+inline constexpr std::string_view FIX_CONNECT_FAILED =
+    "No connection to the serial device server's port. Check that the server is powered and reachable "
+    "from this PC (network cable, firewall), that its service runs, and that the port number is the one "
+    "its configuration gives the gateway's serial line.";
+inline constexpr std::string_view FIX_NO_RFC2217 =
+    "The server accepts the connection but does not answer RFC 2217 COM port control: its port passes "
+    "raw TCP. Use tcp://HOST:PORT with the server's serial speed as the configured speed, or configure "
+    "the port for RFC 2217 (ser2net: accepter telnet(rfc2217),tcp,PORT).";
+inline constexpr std::string_view FIX_SERVER_BUSY =
+    "The serial device server closed the connection: another client holds its port (another instance "
+    "of this tool, a terminal program, a monitoring system). Close that client and run the check again.";
 }  // namespace ConnectionCheckText

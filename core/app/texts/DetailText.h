@@ -5,6 +5,7 @@
 
 namespace DetailText {
 inline constexpr std::string_view DEVICE_LABEL = "Device: ";
+inline constexpr std::string_view PORT_LABEL = "Port: ";
 inline constexpr std::string_view COM_NAMES_NO_DEVICE = " names no serial device";
 inline constexpr std::string_view NO_SUCH_DEVICE = "No such device";
 inline constexpr std::string_view NOT_A_TERMINAL = "Not a terminal (not a serial port)";

@@ -1,0 +1,342 @@
+#include "core/link/GensioConnection.h"
+
+#include <gensio/gensio.h>
+#include <gensio/gensio_os_funcs.h>
+#include <gensio/sergensio.h>
+
+#include <pthread.h>
+#include <signal.h>
+
+#include <algorithm>
+#include <cctype>
+#include <deque>
+
+namespace {
+
+constexpr const char* TELNET_RFC2217 = "telnet(rfc2217)";
+
+gensio_time GensioTimeOf(std::chrono::microseconds limit) {
+    limit = std::max(limit, std::chrono::microseconds(0));
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(limit);
+    const auto nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(limit - seconds);
+    return gensio_time{seconds.count(), static_cast<std::int32_t>(nanoseconds.count())};
+}
+
+std::string ReasonOfError(int error) {
+    switch (error) {
+        case GE_CONNREFUSE:
+            return "connection refused (no server listens at that port)";
+        case GE_HOSTDOWN:
+            return "host unreachable";
+        case GE_REMCLOSE:
+            return "the server closed the connection (another client may hold the port)";
+        case GE_TIMEDOUT:
+            return "timed out";
+        default:
+            return gensio_err_to_str(error);
+    }
+}
+
+// The library writes to its sockets with plain writes: a server that has closed the connection would
+// raise SIGPIPE, whose default ends the program. While the library runs, SIGPIPE is held back for this
+// thread, and one it raised is taken away before the hold ends; the program's own handling is unchanged.
+class CSigpipeHold {
+public:
+    CSigpipeHold() {
+        sigemptyset(&pipe_);
+        sigaddset(&pipe_, SIGPIPE);
+        sigset_t pending;
+        sigpending(&pending);
+        wasPending_ = sigismember(&pending, SIGPIPE) == 1;
+        pthread_sigmask(SIG_BLOCK, &pipe_, &former_);
+    }
+    ~CSigpipeHold() {
+        sigset_t pending;
+        sigpending(&pending);
+        if (!wasPending_ && sigismember(&pending, SIGPIPE) == 1) {
+            const timespec none{0, 0};
+            sigtimedwait(&pipe_, nullptr, &none);
+        }
+        pthread_sigmask(SIG_SETMASK, &former_, nullptr);
+    }
+    CSigpipeHold(const CSigpipeHold&) = delete;
+    CSigpipeHold& operator=(const CSigpipeHold&) = delete;
+
+private:
+    sigset_t pipe_{};
+    sigset_t former_{};
+    bool wasPending_ = false;
+};
+
+// The library's single-threaded operating system handler, shared by every connection of the program.
+gensio_os_funcs* SharedOsFuncs() {
+    static gensio_os_funcs* os = [] {
+        gensio_os_funcs* funcs = nullptr;
+        return gensio_default_os_hnd(0, &funcs) == 0 ? funcs : nullptr;
+    }();
+    return os;
+}
+
+}  // namespace
+
+struct CGensioConnection::SLibraryState {
+    gensio_os_funcs* os = SharedOsFuncs();
+    gensio_waiter* waiter = os != nullptr ? gensio_os_funcs_alloc_waiter(os) : nullptr;
+    gensio* io = nullptr;
+    std::deque<std::uint8_t> input;
+    bool failed = false;
+    int lastError = 0;  // the library's error that ended the last connect or the connection
+    bool writable = false;
+    bool opened = false;
+    int openError = 0;
+    std::string reason;
+    // The answer to the last COM port control command. It lives as long as the connection, so that an
+    // answer that comes after its wait gave up has somewhere to go.
+    bool answered = false;
+    int answerError = 0;
+
+    void Wake() { gensio_os_funcs_wake(os, waiter); }
+
+    void Fail(int error) {
+        if (!failed) {
+            reason = ReasonOfError(error);
+            lastError = error;
+        }
+        failed = true;
+        Wake();
+    }
+
+    int TakeEvent(int event, int err, unsigned char* buffer, gensiods* length) {
+        switch (event) {
+            case GENSIO_EVENT_READ:
+                if (err != 0) {
+                    Fail(err);
+                    gensio_set_read_callback_enable(io, false);
+                } else {
+                    input.insert(input.end(), buffer, buffer + *length);
+                    Wake();
+                }
+                return 0;
+            case GENSIO_EVENT_WRITE_READY:
+                writable = true;
+                gensio_set_write_callback_enable(io, false);
+                Wake();
+                return 0;
+            default:
+                return GE_NOTSUP;  // modem and line state reports: the link has no use for them
+        }
+    }
+
+    static int OnEvent(gensio*, void* self, int event, int err, unsigned char* buffer, gensiods* length,
+                       const char* const*) {
+        return static_cast<SLibraryState*>(self)->TakeEvent(event, err, buffer, length);
+    }
+
+    static void OnAnswer(sergensio*, int err, unsigned, void* self) {
+        auto* state = static_cast<SLibraryState*>(self);
+        state->answerError = err;
+        state->answered = true;
+        state->Wake();
+    }
+
+    static void OnOpened(gensio*, int err, void* self) {
+        auto* state = static_cast<SLibraryState*>(self);
+        state->opened = true;
+        state->openError = err;
+        state->Wake();
+    }
+
+    void RunFor(std::chrono::microseconds limit) {
+        const CSigpipeHold hold;
+        gensio_time timeout = GensioTimeOf(limit);
+        gensio_os_funcs_wait(os, waiter, 1, &timeout);
+    }
+
+    bool RunUntil(const bool& done, std::chrono::microseconds limit) {
+        const auto end = Clock::now() + limit;
+        while (!done && !failed) {
+            const auto now = Clock::now();
+            if (now >= end) break;
+            RunFor(std::chrono::duration_cast<std::chrono::microseconds>(end - now));
+        }
+        return done;
+    }
+
+    // Opens `candidate` (with its child when `withChild`) and waits for the library to say it is open.
+    int Open(gensio* candidate, bool withChild, std::chrono::milliseconds limit, const std::string& late) {
+        opened = false;
+        openError = 0;
+        lastError = 0;
+        io = candidate;
+        const int started = withChild ? gensio_open(io, OnOpened, this) : gensio_open_nochild(io, OnOpened, this);
+        if (started != 0) {
+            reason = ReasonOfError(started);
+            Release();
+            return -1;
+        }
+        if (!RunUntil(opened, limit) || openError != 0) {
+            if (opened) {
+                reason = ReasonOfError(openError);
+                lastError = openError;
+            } else if (!failed) {
+                reason = late;
+                lastError = GE_TIMEDOUT;
+            }
+            Release();
+            return -1;
+        }
+        gensio_set_read_callback_enable(io, true);
+        return 0;
+    }
+
+    void Release() {
+        if (io == nullptr) return;
+        const CSigpipeHold hold;
+        gensio_set_read_callback_enable(io, false);
+        gensio_close_s(io);
+        gensio_free(io);
+        io = nullptr;
+    }
+};
+
+CGensioConnection::CGensioConnection() : state_(std::make_unique<SLibraryState>()) {}
+
+CGensioConnection::~CGensioConnection() {
+    Close();
+    if (state_->waiter != nullptr) gensio_os_funcs_free_waiter(state_->os, state_->waiter);
+}
+
+int CGensioConnection::Connect(const std::string& host, int port, std::chrono::milliseconds limit) {
+    SLibraryState& s = *state_;
+    Close();
+    s.failed = false;
+    s.lastError = 0;
+    s.reason.clear();
+    s.input.clear();
+    if (s.waiter == nullptr) {
+        s.reason = "the network library could not be started";
+        return -1;
+    }
+    // The library takes the address as "tcp,HOST,PORT" and resolves the name here.
+    const std::string stack = "tcp," + host + "," + std::to_string(port);
+    gensio* io = nullptr;
+    if (const int error = str_to_gensio(stack.c_str(), s.os, SLibraryState::OnEvent, &s, &io); error != 0) {
+        s.reason = "the name " + host + " does not resolve (" + gensio_err_to_str(error) + ")";
+        return -1;
+    }
+    return s.Open(io, true, limit,
+                  "no connection within " + std::to_string(limit.count()) + " ms (host down or unreachable?)");
+}
+
+int CGensioConnection::StartRfc2217(std::chrono::milliseconds limit) {
+    SLibraryState& s = *state_;
+    gensio* telnet = nullptr;
+    if (const int error = str_to_gensio_child(s.io, TELNET_RFC2217, s.os, SLibraryState::OnEvent, &s, &telnet);
+        error != 0) {
+        s.reason = ReasonOfError(error);
+        Close();
+        return -1;
+    }
+    return s.Open(telnet, false, limit,
+                  "the server does not answer RFC 2217 COM port control (a raw TCP port? then use tcp://)");
+}
+
+void CGensioConnection::Close() {
+    state_->Release();
+    state_->input.clear();
+}
+
+bool CGensioConnection::IsOpen() const {
+    return state_->io != nullptr;
+}
+
+long CGensioConnection::Read(std::uint8_t* buffer, std::size_t length) {
+    SLibraryState& s = *state_;
+    if (s.io == nullptr) return -1;
+    if (s.input.empty() && !s.failed) s.RunFor(std::chrono::microseconds(0));
+    if (s.input.empty()) return s.failed ? -1 : 0;
+    const std::size_t count = std::min(length, s.input.size());
+    std::copy_n(s.input.begin(), count, buffer);
+    s.input.erase(s.input.begin(), s.input.begin() + static_cast<std::ptrdiff_t>(count));
+    return static_cast<long>(count);
+}
+
+long CGensioConnection::Write(const std::uint8_t* bytes, std::size_t length) {
+    SLibraryState& s = *state_;
+    if (s.io == nullptr || s.failed) return -1;
+    gensiods accepted = 0;
+    const CSigpipeHold hold;
+    if (const int error = gensio_write(s.io, &accepted, bytes, length, nullptr); error != 0) {
+        s.Fail(error);
+        return -1;
+    }
+    return static_cast<long>(accepted);
+}
+
+bool CGensioConnection::WaitForInput(std::chrono::microseconds limit) {
+    SLibraryState& s = *state_;
+    if (s.io == nullptr) return false;
+    if (!s.input.empty()) return true;
+    // One pass even without time, so that what has arrived (or a closed connection) is seen.
+    const auto end = Clock::now() + limit;
+    do {
+        const auto left = std::max(end - Clock::now(), Clock::duration(0));
+        s.RunFor(std::chrono::duration_cast<std::chrono::microseconds>(left));
+    } while (s.input.empty() && !s.failed && Clock::now() < end);
+    return !s.input.empty();
+}
+
+bool CGensioConnection::WaitForRoom(std::chrono::microseconds limit) {
+    SLibraryState& s = *state_;
+    if (s.io == nullptr) return false;
+    s.writable = false;
+    gensio_set_write_callback_enable(s.io, true);
+    const bool room = s.RunUntil(s.writable, limit);
+    if (s.io != nullptr) gensio_set_write_callback_enable(s.io, false);
+    return room;
+}
+
+void CGensioConnection::DiscardInput() {
+    state_->input.clear();
+}
+
+std::string CGensioConnection::TakeInputText() {
+    std::string text;
+    for (const std::uint8_t byte : state_->input) {
+        if (std::isprint(byte)) text += static_cast<char>(byte);
+    }
+    state_->input.clear();
+    return text;
+}
+
+bool CGensioConnection::Failed() const {
+    return state_->failed;
+}
+
+bool CGensioConnection::ClosedByServer() const {
+    return state_->lastError == GE_REMCLOSE;
+}
+
+const std::string& CGensioConnection::Reason() const {
+    return state_->reason;
+}
+
+int CGensioConnection::SerialCommand(SerialSend send, unsigned value, std::chrono::milliseconds limit) {
+    SLibraryState& s = *state_;
+    sergensio* serial = s.io != nullptr ? gensio_to_sergensio(s.io) : nullptr;
+    if (serial == nullptr) return -1;
+    s.answered = false;
+    s.answerError = 0;
+    if (send(serial, value, SLibraryState::OnAnswer, &s) != 0) return -1;
+    if (!s.RunUntil(s.answered, limit)) return -1;
+    return s.answerError == 0 ? 0 : -1;
+}
+
+void CGensioConnection::SerialPurge(unsigned which) {
+    sergensio* serial = state_->io != nullptr ? gensio_to_sergensio(state_->io) : nullptr;
+    if (serial != nullptr) sergensio_flush(serial, which);
+}
+
+bool CGensioConnection::RunUntil(const bool& done, std::chrono::milliseconds limit) {
+    return state_->RunUntil(done, limit);
+}
