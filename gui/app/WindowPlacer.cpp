@@ -17,6 +17,13 @@ SScreenRect ScreenRectOf(const QRect& r) {
     return {r.x(), r.y(), r.width(), r.height()};
 }
 
+QMargins FrameOf(const QWidget& window) {
+    const QRect outer = window.frameGeometry();
+    const QRect inner = window.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
 // The first row below the owner's title bar and, for the main window, its menu bar.
 int BarsBottom(const QWidget& owner) {
     const auto* main = qobject_cast<const QMainWindow*>(&owner);
@@ -36,11 +43,8 @@ EWindowPlacement PlacementOf(const QWidget& window) {
 void PlaceByOwner(QWidget& window) {
     const QWidget* owner = window.parentWidget() != nullptr ? window.parentWidget()->window() : nullptr;
     if (owner == nullptr || !owner->isVisible() || owner->screen() == nullptr) return;
-    // Not yet shown, the window knows nothing of its frame: the owner's frame stands in for it.
-    const QMargins frame(owner->geometry().left() - owner->frameGeometry().left(),
-                         owner->geometry().top() - owner->frameGeometry().top(),
-                         owner->frameGeometry().right() - owner->geometry().right(),
-                         owner->frameGeometry().bottom() - owner->geometry().bottom());
+    // Not yet shown, the window may know nothing of its frame: the owner's frame stands in for it.
+    const QMargins frame = FrameOf(*owner);
     const QSize size = window.size().grownBy(frame);
     const QSize least = window.minimumSizeHint().expandedTo(window.minimumSize()).grownBy(frame);
     const SScreenRect placed =
@@ -49,8 +53,10 @@ void PlaceByOwner(QWidget& window) {
                      least.width()});
     const QSize inner = QSize(placed.width, placed.height).shrunkBy(frame);
     if (inner != window.size()) window.resize(inner);
-    // A window not yet shown is put by its client area: the frame goes round it.
-    window.move(placed.left + frame.left(), placed.top + frame.top());
+    // Qt moves a window by the frame it knows of: none on X11 before the window manager has framed the
+    // window, so the rest of the frame is added here.
+    const QMargins known = FrameOf(window);
+    window.move(placed.left + frame.left() - known.left(), placed.top + frame.top() - known.top());
 }
 
 bool CWindowPlacer::eventFilter(QObject* watched, QEvent* event) {
