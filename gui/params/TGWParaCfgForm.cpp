@@ -60,13 +60,19 @@ QLabel* NewTitlePanel(QWidget* parent, const char* name) {
     return panel;
 }
 
-// A control that a read or an edit shows and hides keeps its room while hidden: the layout fixes the
-// window's size, and the window must not grow or shrink with what the unit holds.
+// A control that a read or an edit shows and hides keeps its room while hidden, and a label is as high
+// without its text as with it: the layout fixes the window's size, and the window must not grow or
+// shrink with what the unit holds.
 void KeepRoomWhenHidden(std::initializer_list<QWidget*> widgets) {
     for (QWidget* widget : widgets) {
         QSizePolicy policy = widget->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         widget->setSizePolicy(policy);
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            label->setText(QStringLiteral("W"));
+            label->setMinimumHeight(label->sizeHint().height());
+            label->clear();
+        }
     }
 }
 
@@ -274,7 +280,7 @@ QWidget* TGWParaCfgForm::BuildParameterColumn() {
     versions->addWidget(lAbccVer, 1, 1);
     versions->setColumnStretch(2, 1);
     grid->addLayout(versions, row++, 0, 1, 3);
-    KeepRoomWhenHidden({lDSZ, cbDSZ, lTitleAbccVer, lAbccVer});
+    KeepRoomWhenHidden({lDSZ, cbDSZ, lTitleAbccVer, lAbccVer, lGver, linpNTYP});
 
     ProgressBar1 = new QProgressBar(column);
     ProgressBar1->setObjectName("ProgressBar1");
