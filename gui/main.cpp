@@ -7,11 +7,13 @@
 
 #include "core/app/StartupRules.h"
 #include "core/app/texts/MsgText.h"
+#include "gui/app/AfterFirstExposure.h"
 #include "gui/app/CToolSession.h"
 #include "gui/app/QtText.h"
 #include "gui/app/SelfTest.h"
 #include "gui/app/StartOptions.h"
 #include "gui/app/ToolStartUp.h"
+#include "gui/app/WindowPlacer.h"
 #include "gui/params/CMainFormController.h"
 #include "gui/params/TGWParaCfgForm.h"
 
@@ -60,6 +62,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("gwparacfg"));
     QApplication::setApplicationVersion(QStringLiteral(GW_VERSION_TEXT));
+    CWindowPlacer placer;
+    app.installEventFilter(&placer);
 
     std::vector<std::string> arguments;
     for (const QString& argument : app.arguments().mid(1)) arguments.push_back(FromQt(argument));
@@ -90,9 +94,13 @@ int main(int argc, char** argv) {
     if (options.selfTest) return RunSelfTest(app, *window, options.type);
 
     window->show();
+    // The file opens once the window manager has placed the window, so that a message about the file
+    // appears on the window.
     if (!options.files.empty()) {
-        controller.OpenCommandLineFiles(options.files);
-        window->Render();
+        AfterFirstExposure(*window, [&] {
+            controller.OpenCommandLineFiles(options.files);
+            window->Render();
+        });
     }
     return app.exec();
 }

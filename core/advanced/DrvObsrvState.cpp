@@ -105,8 +105,24 @@ bool ValidateDriverRow(const SDrvObsrvState& state, int row, HostServices& host)
 
 bool DriverCellEdited(SDrvObsrvState& state, int row, const std::string& text, HostServices& host) {
     if (!DriverRowEditable(row)) return true;
-    state.sgPara.Cell(DRV_COL_VALUE, row) = text;
+    DriverCellText(state, row, text);
     return ValidateDriverRow(state, row, host);
+}
+
+void DriverCellText(SDrvObsrvState& state, int row, const std::string& text) {
+    if (DriverRowEditable(row)) state.sgPara.Cell(DRV_COL_VALUE, row) = text;
+}
+
+void DriverCellSelected(SDrvObsrvState& state, int col, int row, HostServices& host) {
+    if (col == state.col && row == state.row) return;
+    DriverEditEnded(state, host);
+    state.col = col;
+    state.row = row;
+}
+
+bool DriverEditEnded(const SDrvObsrvState& state, HostServices& host) {
+    if (state.col != DRV_COL_VALUE || !DriverRowEditable(state.row)) return true;
+    return ValidateDriverRow(state, state.row, host);
 }
 
 std::optional<DriverRegisters> DriverRegistersToWrite(const SDrvObsrvState& state, HostServices& host) {

@@ -37,6 +37,15 @@ bool ValidateDriverRow(const SDrvObsrvState& state, int row, HostServices& host)
 // The user ended editing a value cell (Enter, another cell, leaving the grid): the text is kept and
 // validated.
 bool DriverCellEdited(SDrvObsrvState& state, int row, const std::string& text, HostServices& host);
+// The editor of a value cell handed over its text: kept, not yet validated (leaving the cell does that).
+void DriverCellText(SDrvObsrvState& state, int row, const std::string& text);
+// Another cell became the current one. An editable value cell always shows its editor, so leaving one
+// validates its row, whether its text was changed or not (a value read from the unit may lie outside
+// the limits).
+void DriverCellSelected(SDrvObsrvState& state, int col, int row, HostServices& host);
+// Enter in the current cell, or the focus leaving the grid: an editable value cell's row is validated.
+// True when the row is valid (or the cell is no editable value cell).
+bool DriverEditEnded(const SDrvObsrvState& state, HostServices& host);
 // Validates all rows in order; at the first invalid row (its message shown) nothing; otherwise the 38
 // register values to write.
 std::optional<DriverRegisters> DriverRegistersToWrite(const SDrvObsrvState& state, HostServices& host);

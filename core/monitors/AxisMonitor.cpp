@@ -24,10 +24,13 @@ std::string Ui(int slot) {
     return std::string(UiText[static_cast<std::size_t>(slot)]);
 }
 
+// The rows the sizes ask for (W4N, or W4N + W8N, and at least one), or more when the mode words give
+// more axes than the sizes count (a 2-word axis among Full-layout axes is not counted by W4N or W8N):
+// every axis whose words are read has a row to show them in.
 int GridRowCount(const SAxisMonitorFormState& form) {
-    if (form.twoWordLayout) return form.w4n == 0 ? 2 : form.w4n + 1;
-    const int axes = form.w4n + form.w8n;
-    return axes == 0 ? 3 : axes + 2;
+    const int fixedRows = form.twoWordLayout ? 1 : 2;
+    const int counted = form.twoWordLayout ? form.w4n : form.w4n + form.w8n;
+    return fixedRows + std::max({counted, 1, static_cast<int>(form.rows.size())});
 }
 
 void BuildGrid(SAxisMonitorFormState& form) {
@@ -48,7 +51,6 @@ void BuildGrid(SAxisMonitorFormState& form) {
     grid.Cell(1, labelRow) = CommonText[501];
     for (std::size_t axis = 0; axis < form.rows.size(); ++axis) {
         const int row = static_cast<int>(axis) + form.fixedRows;
-        if (row >= rowCount) break;
         grid.Cell(0, row) = std::to_string(axis);
         grid.Cell(1, row) = form.rows[axis].modeText;
     }

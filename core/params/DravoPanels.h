@@ -2,19 +2,21 @@
 // The DRAVO axis area: one drive-unit panel per two axis slots, each with a mode list and one reserve
 // check box per slot, and the two radio buttons that choose between the "Direct,Positioner" modes and
 // the "RemoteI/O" mode (`DravoMode` 1 or 2). The panels live in `SMainFormState::DriveUnits`; the
-// layout builds them.
+// layout builds them, the display refresh shows the image in them (here) and their events edit the
+// image (DravoPanelEvents).
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "core/app/HostServices.h"
 #include "core/app/ProgramValues.h"
 #include "core/params/MainFormState.h"
 #include "core/params/ParameterImage.h"
 
 inline constexpr int DRAVO_MODE_DIRECT_POSITIONER = 1;
 inline constexpr int DRAVO_MODE_REMOTE_IO = 2;
+// "Undefined" heads every drive unit's mode list.
+inline constexpr int DRAVO_UNDEFINED_POSITION = 0;
 
 // One entry of a drive unit's mode list.
 struct SDravoListEntry {
@@ -48,26 +50,3 @@ std::optional<int> DravoListPositionOf(const SDriveUnitPanel& unit, std::uint16_
 // list enabled when the unit before it is defined, refilled when `PanelReinitPending` is set, selected
 // at the mode of the unit's first slot; check boxes from the reserve flags. Clears `PanelReinitPending`.
 void RefreshDravoPanels(SMainFormState& form, const ParameterImage& image);
-
-// Mode list of drive unit `unit` changed to `index`: both slots take the mode (reserve flags from the
-// check boxes), an "Undefined" unit frees every later unit, and the counts follow the leading defined
-// units. Then the display is refreshed.
-void cbAxisCtrlChange(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
-                      HostServices& host, int unit, int index);
-
-// Reserve check box `box` of drive unit `unit` clicked, now `checked`: sets or clears the reserve flag of
-// the slot unless the slot is free. Then the display is refreshed.
-void chkRsvAxisClick(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
-                     HostServices& host, int unit, int box, bool checked);
-
-// Radio button clicks: select the button, set `DravoMode`, clear the configuration, refresh.
-void rbFull_PosClick(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
-                     HostServices& host);
-void rbRemIOClick(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
-                  HostServices& host);
-
-// A radio button receiving the focus while not selected is selected as by a click.
-void rbFull_PosEnter(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
-                     HostServices& host);
-void rbRemIOEnter(ParameterImage& image, SMainFormState& form, const SProgramValues& program,
-                  HostServices& host);

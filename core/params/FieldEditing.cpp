@@ -240,6 +240,23 @@ KeyVerdict DigitFieldKeyDown(SAddressEditInput& edit, AddressEditKey key) {
     return KeyVerdict::Swallow;
 }
 
+void DigitFieldAfterEdit(SAddressEditInput& edit, std::size_t maxLength) {
+    std::string digits;
+    int caret = 0;
+    for (std::size_t i = 0; i < edit.text.size(); ++i) {
+        if (!IsDigit(edit.text[i]) || digits.size() >= maxLength) continue;
+        digits += edit.text[i];
+        if (static_cast<int>(i) < edit.caret) ++caret;
+    }
+    edit.selLength = 0;
+    if (digits.empty()) {
+        SetLoneZero(edit);
+        return;
+    }
+    edit.text = digits;
+    edit.caret = caret;
+}
+
 KeyVerdict edDADRKeyPress(SAddressEditInput& edit, char key) {
     return DigitFieldKeyPress(edit, key, ED_DADR_MAX_LENGTH);
 }

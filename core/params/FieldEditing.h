@@ -77,6 +77,10 @@ enum class AddressEditKey { Delete, Other };
 // The same rules for any field of decimal digits that never stays empty, with its own length limit.
 KeyVerdict DigitFieldKeyPress(SAddressEditInput& edit, char key, std::size_t maxLength);
 KeyVerdict DigitFieldKeyDown(SAddressEditInput& edit, AddressEditKey key);
+// The field's text after an edit no key rule saw (a paste, a cut, a drop, an undo): only its digits stay,
+// the first `maxLength` of them, with the caret after the digits that stood before it; a field left
+// empty holds "0" with the caret after it.
+void DigitFieldAfterEdit(SAddressEditInput& edit, std::size_t maxLength);
 
 // Key down: a Delete that would empty the field leaves "0" with the caret after it.
 KeyVerdict edDADRKeyDown(SAddressEditInput& edit, AddressEditKey key);

@@ -7,6 +7,7 @@
 #include "core/app/texts/CompareText.h"
 #include "core/app/texts/ConnectionCheckText.h"
 #include "core/app/texts/MsgText.h"
+#include "core/app/texts/TrafficMonitorText.h"
 #include "core/app/texts/UiText.h"
 #include "core/params/DisplayFormat.h"
 #include "core/params/DisplayNetwork.h"
@@ -93,6 +94,7 @@ void SetMenuCaptions(SMainFormState& f, GwType type) {
     f.MenuDrvObsrv.caption = Ui(355);
     f.MenuCheckConnection.caption = std::string(ConnectionCheckText::MENU_CAPTION);
     f.MenuMoniter1.caption = Common(4);
+    f.MenuTrafficMonitor.caption = TrafficMonitorText::MENU_CAPTION;
     f.MenuRegMoniter1.caption = Ui(85);
     f.MenuAllIO.caption = Ui(174);
     f.MenuErrTC_Moniter1.caption = Ui(87);
@@ -227,7 +229,9 @@ extern const std::array<SMenuOrderEntry, MAIN_MENU_ITEMS> MainMenuOrder = {{
     {"MenuNew1", &SMainFormState::MenuNew1, "MenuFile1"},
     {"MenuOpen1", &SMainFormState::MenuOpen1, "MenuFile1"},
     {"MenuSave1", &SMainFormState::MenuSave1, "MenuFile1"},
-    {"MenuExit1", &SMainFormState::MenuExit1, "MenuFile1"},
+    {"MenuCompareUnit", &SMainFormState::MenuCompareUnit, "MenuFile1", true},
+    {"MenuCompareFile", &SMainFormState::MenuCompareFile, "MenuFile1"},
+    {"MenuExit1", &SMainFormState::MenuExit1, "MenuFile1", true},
     {"MenuSet1", &SMainFormState::MenuSet1, ""},
     {"MenuSpecial1", &SMainFormState::MenuSpecial1, "MenuSet1"},
     {"MenuPortConfig", &SMainFormState::MenuPortConfig, "MenuSet1"},
@@ -243,6 +247,7 @@ extern const std::array<SMenuOrderEntry, MAIN_MENU_ITEMS> MainMenuOrder = {{
     {"MenuRS485SIO1", &SMainFormState::MenuRS485SIO1, "MenuMoniter1"},
     {"MenuAlarmlist", &SMainFormState::MenuAlarmlist, "MenuMoniter1"},
     {"MenuHardmonitor", &SMainFormState::MenuHardmonitor, "MenuMoniter1"},
+    {"MenuTrafficMonitor", &SMainFormState::MenuTrafficMonitor, "MenuMoniter1", true},
     {"MenuHelp1", &SMainFormState::MenuHelp1, ""},
     {"MenuPIO1", &SMainFormState::MenuPIO1, "MenuHelp1"},
 }};

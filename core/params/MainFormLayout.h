@@ -11,14 +11,16 @@
 #include "core/params/MainFormState.h"
 #include "core/params/ParameterImage.h"
 
-// An item of the main menu in menu order; the four top-level items have no parent.
+// An item of the main menu in menu order; the four top-level items have no parent. The window builds
+// its menus from this table alone.
 struct SMenuOrderEntry {
     std::string_view name;
     MenuItemState SMainFormState::*item;
     std::string_view parent;
+    bool separatorBefore = false;  // a line above the item in its menu
 };
 
-inline constexpr std::size_t MAIN_MENU_ITEMS = 22;
+inline constexpr std::size_t MAIN_MENU_ITEMS = 25;
 extern const std::array<SMenuOrderEntry, MAIN_MENU_ITEMS> MainMenuOrder;
 
 // A column-group title panel above `StringGrid1` and the grid columns it spans.

@@ -106,7 +106,7 @@ struct SMainFormState {
     MenuItemState MenuMoniter1, MenuRegMoniter1, MenuAllIO, MenuErrTC_Moniter1, MenuRS485SIO1, MenuAlarmlist,
         MenuHardmonitor;
     // The traffic monitor: always there, since it only watches the line and needs no unit.
-    MenuItemState MenuTrafficMonitor{{}, "Traffic Monitor"};
+    MenuItemState MenuTrafficMonitor;
     MenuItemState MenuHelp1, MenuPIO1;
 
     // The window's state flags.

@@ -82,6 +82,11 @@ void CEtherIpSet::OctetChange(const SOctetField& field, const std::string& text)
     Octet(field).text = text;
 }
 
+void CEtherIpSet::OctetEdited(const SOctetField& field, SAddressEditInput& edit) {
+    DigitFieldAfterEdit(edit, OCTET_MAX_LENGTH);
+    OctetChange(field, edit.text);
+}
+
 bool CEtherIpSet::OctetExit(const SOctetField& field) {
     int& remembered = octetMemory[Index(field.row)][Index(field.col)];
     const int value = OctetValueOf(Octet(field).text);

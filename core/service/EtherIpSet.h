@@ -52,6 +52,9 @@ public:
                                              int length) const;
     // The field's text as typed.
     void OctetChange(const SOctetField& field, const std::string& text);
+    // The field's text after a paste, cut, drop or undo: digits only, never empty (`edit` is left as the
+    // field must show it), then taken as typed.
+    void OctetEdited(const SOctetField& field, SAddressEditInput& edit);
     // Leaving a field: a value outside 0..255 shows "Data Error" and brings back the remembered one.
     // Returns true when the text was changed back.
     bool OctetExit(const SOctetField& field);

@@ -14,7 +14,13 @@ int IndexIn(const ComboState& list, int index) {
 
 }  // namespace
 
-CUnitParaSet::CUnitParaSet(ParameterImage& img, SMainFlags& mainFlags) : image(img), flags(mainFlags) {
+CUnitParaSet::CUnitParaSet(ParameterImage& img, SMainFlags& mainFlags)
+    : image(img),
+      flags(mainFlags),
+      unitNoBefore(img.UnitNo),
+      topAxisNoBefore(img.TopAxisNo),
+      mdrpBefore(img.MDRP),
+      unitNoModifiedBefore(mainFlags.unitNoModified) {
     Caption = UiText[263];
     ckMDRP.text = UiText[270];
     Label1.text = UiText[248];
@@ -48,8 +54,16 @@ void CUnitParaSet::ckMDRPClick(bool checked) {
     flags.unitNoModified = true;
 }
 
+void CUnitParaSet::Cancel() {
+    image.UnitNo = unitNoBefore;
+    image.TopAxisNo = topAxisNoBefore;
+    image.MDRP = mdrpBefore;
+    flags.unitNoModified = unitNoModifiedBefore;
+}
+
+// An odd top axis number (from a file or another tool) selects the entry below it: 7 shows "6".
 void CUnitParaSet::ShowTopAxisFor(bool multiDrop) {
     cbTAxisNo.enabled = multiDrop;
     cbTAxisNo.grey = !multiDrop;
-    cbTAxisNo.index = multiDrop ? IndexIn(cbTAxisNo, image.TopAxisNo % 2 == 0 ? image.TopAxisNo / 2 : -1) : 0;
+    cbTAxisNo.index = multiDrop ? IndexIn(cbTAxisNo, image.TopAxisNo / 2) : 0;
 }

@@ -6,6 +6,7 @@
 
 #include "core/files/FileProblem.h"
 #include "core/files/SafeFileReplace.h"
+#include "core/params/DisplayFormat.h"
 #include "core/traffic/PcapFormat.h"
 #include "core/traffic/TrafficText.h"
 
@@ -25,8 +26,7 @@ std::string FunctionKeyOf(const SFrameDecoding& decoding, const std::vector<std:
 }  // namespace
 
 std::string FrameCountText(std::size_t shown, std::size_t kept) {
-    return std::to_string(shown) + " of " + std::to_string(kept) + " frames shown (the newest " +
-           std::to_string(TRAFFIC_FRAMES_KEPT) + " are kept)";
+    return FormatText(TrafficMonitorText::FRAME_COUNT, shown, kept, TRAFFIC_FRAMES_KEPT);
 }
 
 CTrafficMonitor::CTrafficMonitor() : recorder([this](const STrafficFrame& frame) { Add(frame); }) {}

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/app/texts/TrafficMonitorText.h"
 #include "core/traffic/FrameDecoder.h"
 #include "core/traffic/TrafficFrame.h"
 #include "core/traffic/TrafficRecorder.h"
@@ -19,28 +20,9 @@ inline constexpr std::size_t TRAFFIC_FRAMES_KEPT = 10000;
 inline constexpr std::size_t TRAFFIC_TABLE_BYTES = 16;  // bytes the table's column shows of a frame
 
 enum class ETrafficColumn { Time, Direction, Slave, Function, Summary, Bytes, Gap, Response, Verdict };
-inline constexpr std::size_t TRAFFIC_COLUMNS = 9;
+inline constexpr std::size_t TRAFFIC_COLUMNS = TrafficMonitorText::COLUMNS.size();
 
 enum class ECaptureFormat { Text, Pcap };
-
-struct STrafficMonitorTexts {
-    std::string_view caption = "Traffic Monitor";
-    std::array<std::string_view, TRAFFIC_COLUMNS> columns{
-        "Time [s]", "Dir", "Slave", "Function", "Summary", "Bytes", "Gap", "Response", "Verdict"};
-    std::string_view allChoices = "(all)";
-    std::string_view functionLabel = "Function";
-    std::string_view slaveLabel = "Slave";
-    std::string_view failuresOnly = "Failures only";
-    std::string_view pause = "Pause";
-    std::string_view resume = "Resume";
-    std::string_view clear = "Clear";
-    std::string_view saveText = "Save as Text...";
-    std::string_view savePcap = "Save as PCAP...";
-    std::string_view saveFailed = "The traffic could not be saved.";
-    std::string_view textFilter = "Text file (*.txt)";
-    std::string_view pcapFilter = "PCAP capture (*.pcap)";
-};
-inline constexpr STrafficMonitorTexts TrafficMonitorTexts{};
 
 // "12 of 240 frames shown (the newest 10000 are kept)".
 std::string FrameCountText(std::size_t shown, std::size_t kept);

@@ -1,5 +1,6 @@
 #include "gui/advanced/TDrvObsrvForm.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -60,6 +61,13 @@ TDrvObsrvForm::TDrvObsrvForm(CSession& session, QWidget* parent)
     Render();
     FitGrid();
     sgPara->setCurrentCell(state_.row - 1, state_.col);
+    connect(sgPara, &QTableWidget::currentCellChanged, this,
+            [this](int row, int col) { DriverCellSelected(state_, col, row + 1, session_.host); });
+    connect(sgPara->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+            [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
+                if (hint == QAbstractItemDelegate::SubmitModelCache) DriverEditEnded(state_, session_.host);
+            });
+    connect(qApp, &QApplication::focusChanged, this, &TDrvObsrvForm::FocusChanged);
 
     const QFontMetrics metrics(font());
     const int buttonWidth = 2 * std::max(metrics.horizontalAdvance(btnWrite->text()),
@@ -93,6 +101,10 @@ void TDrvObsrvForm::FitGrid() {
         sgPara->setColumnWidth(col, textWidth + kCellPadding);
         width += textWidth + kCellPadding;
     }
+    // Rows as low as the text needs (the style's least row height would leave room for fewer), so the
+    // grid's height shows the header and exactly the data rows it is made for.
+    sgPara->verticalHeader()->setMinimumSectionSize(1);
+    sgPara->verticalHeader()->setDefaultSectionSize(rowHeight);
     for (int row = 0; row < DRIVER_PARAM_ROWS; ++row) sgPara->setRowHeight(row, rowHeight);
     sgPara->horizontalHeader()->setFixedHeight(rowHeight);
     sgPara->setFixedSize(width, 2 * sgPara->frameWidth() + rowHeight * (kVisibleDataRows + 1));
@@ -140,7 +152,15 @@ void TDrvObsrvForm::Activate() {
 }
 
 void TDrvObsrvForm::CellChanged(QTableWidgetItem* item) {
-    DriverCellEdited(state_, item->row() + 1, FromQt(item->text()), session_.host);
+    DriverCellText(state_, item->row() + 1, FromQt(item->text()));
+}
+
+// The focus going from the grid (or its editor) to another control of this dialog leaves the grid; a
+// message box taking the focus does not.
+void TDrvObsrvForm::FocusChanged(QWidget* old, QWidget* now) {
+    const auto inGrid = [this](QWidget* w) { return w == sgPara || sgPara->isAncestorOf(w); };
+    if (old == nullptr || now == nullptr || !inGrid(old) || inGrid(now) || now->window() != this) return;
+    DriverEditEnded(state_, session_.host);
 }
 
 void TDrvObsrvForm::btnWriteClick() {

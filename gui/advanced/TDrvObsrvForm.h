@@ -26,6 +26,7 @@ private:
     void Activate();
     void btnWriteClick();
     void CellChanged(QTableWidgetItem* item);
+    void FocusChanged(QWidget* old, QWidget* now);
     void Render();
     void FitGrid();
 

@@ -4,6 +4,7 @@
 #include <QScrollBar>
 
 #include "gui/app/QtText.h"
+#include "gui/app/ReadOnlyGrid.h"
 
 namespace {
 const QColor kWindowColour(Qt::white);
@@ -12,15 +13,8 @@ const QColor kButtonFaceColour(0xD4, 0xD0, 0xC8);
 
 TListGrid::TListGrid(const QString& name, int fixedRows, QWidget* parent)
     : QTableWidget(parent), fixedRows_(fixedRows) {
-    setObjectName(name);
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setFocusPolicy(Qt::NoFocus);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SetUpReadOnlyGrid(*this, name);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 void TListGrid::Render(const GridState& state) {
@@ -30,18 +24,12 @@ void TListGrid::Render(const GridState& state) {
     if (rowCount() != state.rowCount) setRowCount(state.rowCount);
     for (int row = 0; row < state.rowCount; ++row) {
         for (int col = 0; col < state.colCount; ++col) {
-            QTableWidgetItem* cell = item(row, col);
-            if (cell == nullptr) {
-                cell = new QTableWidgetItem;
-                cell->setTextAlignment(Qt::AlignCenter);
-                cell->setFlags(Qt::ItemIsEnabled);
-                setItem(row, col, cell);
-            }
+            QTableWidgetItem& cell = ReadOnlyCell(*this, row, col);
             const QString text = ToQt(state.Cell(col, row));
-            if (cell->text() != text) cell->setText(text);
+            if (cell.text() != text) cell.setText(text);
             const bool grey = state.colours[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] ==
                               CellColour::Grey;
-            cell->setBackground(grey ? kButtonFaceColour : kWindowColour);
+            cell.setBackground(grey ? kButtonFaceColour : kWindowColour);
         }
     }
     // The header row of a scrolling grid stays where it is: it is shown as the table's own header.

@@ -23,10 +23,6 @@ constexpr int REFRESH_MS = 200;
 constexpr const char* FORM_NAME = "TTrafficMonitorForm";
 const QColor FAILED_ROW_COLOUR(255, 220, 220);
 
-const STrafficMonitorTexts& T() {
-    return TrafficMonitorTexts;
-}
-
 }  // namespace
 
 CTrafficTableModel::CTrafficTableModel(const CTrafficMonitor& monitor, QObject* parent)
@@ -49,7 +45,7 @@ QVariant CTrafficTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant CTrafficTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-    return ToQt(T().columns[static_cast<std::size_t>(section)]);
+    return ToQt(TrafficMonitorText::COLUMNS[static_cast<std::size_t>(section)]);
 }
 
 void CTrafficTableModel::Reset() {
@@ -61,7 +57,7 @@ TTrafficMonitorForm::TTrafficMonitorForm(CSession& session, QWidget* parent)
     : QWidget(parent, Qt::Window), session_(session) {
     setObjectName(FORM_NAME);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(ToQt(T().caption));
+    setWindowTitle(ToQt(TrafficMonitorText::CAPTION));
     BuildControls();
     session_.link.AddFrameObserver(monitor_.Recorder());
     connect(&refreshTimer_, &QTimer::timeout, this, &TTrafficMonitorForm::Render);
@@ -83,11 +79,11 @@ void TTrafficMonitorForm::BuildControls() {
     cbSlave = named(new QComboBox(this), "cbSlave");
     cbFunction->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cbSlave->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    chkFailuresOnly = named(new QCheckBox(ToQt(T().failuresOnly), this), "chkFailuresOnly");
+    chkFailuresOnly = named(new QCheckBox(ToQt(TrafficMonitorText::FAILURES_ONLY), this), "chkFailuresOnly");
     btnPause = named(new QPushButton(this), "btnPause");
-    btnClear = named(new QPushButton(ToQt(T().clear), this), "btnClear");
-    btnSaveText = named(new QPushButton(ToQt(T().saveText), this), "btnSaveText");
-    btnSavePcap = named(new QPushButton(ToQt(T().savePcap), this), "btnSavePcap");
+    btnClear = named(new QPushButton(ToQt(TrafficMonitorText::CLEAR), this), "btnClear");
+    btnSaveText = named(new QPushButton(ToQt(TrafficMonitorText::SAVE_TEXT), this), "btnSaveText");
+    btnSavePcap = named(new QPushButton(ToQt(TrafficMonitorText::SAVE_PCAP), this), "btnSavePcap");
     lblFrameCount = named(new QLabel(this), "lblFrameCount");
 
     gridFrames = named(new QTableView(this), "gridFrames");
@@ -108,16 +104,19 @@ void TTrafficMonitorForm::BuildControls() {
     memoDecoding->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     memoDecoding->setLineWrapMode(QPlainTextEdit::NoWrap);
 
-    auto* bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(ToQt(T().functionLabel), this));
-    bar->addWidget(cbFunction);
-    bar->addSpacing(8);
-    bar->addWidget(new QLabel(ToQt(T().slaveLabel), this));
-    bar->addWidget(cbSlave);
-    bar->addSpacing(8);
-    bar->addWidget(chkFailuresOnly);
-    bar->addStretch();
-    for (QPushButton* button : {btnPause, btnClear, btnSaveText, btnSavePcap}) bar->addWidget(button);
+    // Filters and buttons on two rows: the window stays narrow enough to stand beside the main window.
+    auto* filters = new QHBoxLayout;
+    filters->addWidget(new QLabel(ToQt(TrafficMonitorText::FUNCTION_LABEL), this));
+    filters->addWidget(cbFunction);
+    filters->addSpacing(8);
+    filters->addWidget(new QLabel(ToQt(TrafficMonitorText::SLAVE_LABEL), this));
+    filters->addWidget(cbSlave);
+    filters->addSpacing(8);
+    filters->addWidget(chkFailuresOnly);
+    filters->addStretch();
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {btnPause, btnClear, btnSaveText, btnSavePcap}) buttons->addWidget(button);
+    buttons->addStretch();
 
     auto* splitter = named(new QSplitter(Qt::Vertical, this), "splitFrames");
     splitter->addWidget(gridFrames);
@@ -125,7 +124,8 @@ void TTrafficMonitorForm::BuildControls() {
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(bar);
+    layout->addLayout(filters);
+    layout->addLayout(buttons);
     layout->addWidget(splitter);
     layout->addWidget(lblFrameCount);
 
@@ -149,7 +149,7 @@ void TTrafficMonitorForm::BuildControls() {
 void TTrafficMonitorForm::RenderFilterChoices(QComboBox* combo, const std::vector<std::string>& choices) {
     const QString current = combo->currentIndex() > 0 ? combo->currentText() : QString();
     combo->clear();
-    combo->addItem(ToQt(T().allChoices));
+    combo->addItem(ToQt(TrafficMonitorText::ALL_CHOICES));
     for (const std::string& choice : choices) combo->addItem(ToQt(choice));
     const int index = current.isEmpty() ? 0 : combo->findText(current);
     combo->setCurrentIndex(index < 0 ? 0 : index);
@@ -167,7 +167,7 @@ void TTrafficMonitorForm::Render() {
     const int selected = monitor_.SelectedRow();
     if (selected >= 0) gridFrames->selectRow(selected);
     if (following) gridFrames->scrollToBottom();
-    btnPause->setText(ToQt(monitor_.Paused() ? T().resume : T().pause));
+    btnPause->setText(ToQt(monitor_.Paused() ? TrafficMonitorText::RESUME : TrafficMonitorText::PAUSE));
     lblFrameCount->setText(ToQt(FrameCountText(monitor_.RowCount(), monitor_.KeptCount())));
     RenderDecoding();
     renderedRevision_ = monitor_.Revision();
@@ -199,13 +199,14 @@ void TTrafficMonitorForm::Save(ECaptureFormat format) {
     QFileDialog dialog(this);
     dialog.setObjectName(pcap ? "SavePcapDialog" : "SaveTextDialog");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(ToQt(pcap ? T().pcapFilter : T().textFilter));
+    dialog.setNameFilter(ToQt(pcap ? TrafficMonitorText::PCAP_FILTER : TrafficMonitorText::TEXT_FILTER));
     dialog.setDefaultSuffix(pcap ? "pcap" : "txt");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     std::string detail;
     const std::string path = dialog.selectedFiles().front().toStdString();
     if (monitor_.SaveShown(path, format, detail) != 0) {
-        session_.host.ShowMessageBoxWithDetail(T().saveFailed, MB_OK_ONLY | MB_ICON_ERROR, detail);
+        session_.host.ShowMessageBoxWithDetail(TrafficMonitorText::SAVE_FAILED, MB_OK_ONLY | MB_ICON_ERROR,
+                                               detail);
     }
 }
 

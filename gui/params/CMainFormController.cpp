@@ -8,7 +8,7 @@
 #include "core/files/NewFileForm.h"
 #include "core/link/PortOpenDiagnosis.h"
 #include "core/params/AxisGridEditing.h"
-#include "core/params/DravoPanels.h"
+#include "core/params/DravoPanelEvents.h"
 #include "core/params/FieldEditing.h"
 #include "core/procedures/ReadParameters.h"
 #include "core/procedures/WriteParameters.h"
@@ -157,7 +157,10 @@ void CMainFormController::BuildCommands() {
         {"Button3", write},
         {"MenuSpecial1", [this] { ShowSpecialParams(); }},
         {"MenuDrvObsrv", [this] { ShowDriverMonitorParams(); }},
-        {"MenuTrafficMonitor", [this] { if (window_ != nullptr) ShowTrafficMonitor(s_.core, window_); }},
+        {"MenuTrafficMonitor",
+         [this] {
+             if (window_ != nullptr) ShowTrafficMonitor(s_.core, window_);
+         }},
         {"MenuCheckConnection", [this] { TConnectionCheckForm(s_.core, window_).exec(); }},
     };
     AddUnitServiceCommands();

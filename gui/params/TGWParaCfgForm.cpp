@@ -60,6 +60,22 @@ QLabel* NewTitlePanel(QWidget* parent, const char* name) {
     return panel;
 }
 
+// A control that a read or an edit shows and hides keeps its room while hidden, and a label is as high
+// without its text as with it: the layout fixes the window's size, and the window must not grow or
+// shrink with what the unit holds.
+void KeepRoomWhenHidden(std::initializer_list<QWidget*> widgets) {
+    for (QWidget* widget : widgets) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            label->setText(QStringLiteral("W"));
+            label->setMinimumHeight(label->sizeHint().height());
+            label->clear();
+        }
+    }
+}
+
 }  // namespace
 
 TGWParaCfgForm::TGWParaCfgForm(SMainFormState& state, CMainFormEvents& events, QWidget* parent)
@@ -97,58 +113,45 @@ QAction* TGWParaCfgForm::NewMenuItem(QMenu* menu, const char* name) {
     return action;
 }
 
+// The menus in the order of `MainMenuOrder`, each item bound to the state it renders.
 void TGWParaCfgForm::BuildMenus() {
     QMenuBar* bar = menuBar();
     bar->setFont(QApplication::font());
-    auto newMenu = [&](const char* name, void (CMainFormEvents::*opening)()) {
-        auto* menu = new QMenu(bar);
-        menu->setObjectName(name);
-        menu->menuAction()->setObjectName(QString(name) + "Item");
-        bar->addMenu(menu);
-        connect(menu, &QMenu::aboutToShow, this,
-                [this, opening] { Forward([this, opening] { (events_.*opening)(); }); });
-        return menu;
-    };
-    MenuFile1 = newMenu("MenuFile1", &CMainFormEvents::MenuFile1Open);
+    const std::map<std::string_view, std::pair<QMenu**, void (CMainFormEvents::*)()>> topLevel = {
+        {"MenuFile1", {&MenuFile1, &CMainFormEvents::MenuFile1Open}},
+        {"MenuSet1", {&MenuSet1, &CMainFormEvents::MenuSet1Open}},
+        {"MenuMoniter1", {&MenuMoniter1, &CMainFormEvents::MenuMoniter1Open}},
+        {"MenuHelp1", {&MenuHelp1, &CMainFormEvents::MenuHelp1Open}}};
     // The desktop's standard keys for New, Open and Save.
-    const std::pair<const char*, QKeySequence::StandardKey> fileItems[] = {{"MenuNew1", QKeySequence::New},
-                                                                           {"MenuOpen1", QKeySequence::Open},
-                                                                           {"MenuSave1", QKeySequence::Save}};
-    for (const auto& [name, key] : fileItems) {
-        QAction* item = NewMenuItem(MenuFile1, name);
-        item->setShortcut(key);
-        fileShortcutItems_.push_back(item);
+    const std::map<std::string_view, QKeySequence::StandardKey> keys = {{"MenuNew1", QKeySequence::New},
+                                                                        {"MenuOpen1", QKeySequence::Open},
+                                                                        {"MenuSave1", QKeySequence::Save}};
+    std::map<std::string_view, QMenu*> menus;
+    for (const SMenuOrderEntry& entry : MainMenuOrder) {
+        if (entry.parent.empty()) {
+            const auto& [member, opening] = topLevel.at(entry.name);
+            *member = menus[entry.name] = NewMenu(entry.name.data(), opening);
+            continue;
+        }
+        QMenu* menu = menus.at(entry.parent);
+        if (entry.separatorBefore) menu->addSeparator();
+        QAction* item = NewMenuItem(menu, entry.name.data());
+        menuItems_[item] = entry.item;
+        if (const auto key = keys.find(entry.name); key != keys.end()) {
+            item->setShortcut(key->second);
+            fileShortcutItems_.push_back(item);
+        }
     }
-    menuItems_[fileShortcutItems_[0]] = &SMainFormState::MenuNew1;
-    menuItems_[fileShortcutItems_[1]] = &SMainFormState::MenuOpen1;
-    menuItems_[fileShortcutItems_[2]] = &SMainFormState::MenuSave1;
-    MenuFile1->addSeparator();
-    menuItems_[NewMenuItem(MenuFile1, "MenuCompareUnit")] = &SMainFormState::MenuCompareUnit;
-    menuItems_[NewMenuItem(MenuFile1, "MenuCompareFile")] = &SMainFormState::MenuCompareFile;
-    MenuFile1->addSeparator();
-    menuItems_[NewMenuItem(MenuFile1, "MenuExit1")] = &SMainFormState::MenuExit1;
+}
 
-    MenuSet1 = newMenu("MenuSet1", &CMainFormEvents::MenuSet1Open);
-    menuItems_[NewMenuItem(MenuSet1, "MenuSpecial1")] = &SMainFormState::MenuSpecial1;
-    menuItems_[NewMenuItem(MenuSet1, "MenuPortConfig")] = &SMainFormState::MenuPortConfig;
-    menuItems_[NewMenuItem(MenuSet1, "MenuTimeSetting")] = &SMainFormState::MenuTimeSetting;
-    menuItems_[NewMenuItem(MenuSet1, "MenuUnitNo")] = &SMainFormState::MenuUnitNo;
-    menuItems_[NewMenuItem(MenuSet1, "MenuEtherIp")] = &SMainFormState::MenuEtherIp;
-    menuItems_[NewMenuItem(MenuSet1, "MenuDrvObsrv")] = &SMainFormState::MenuDrvObsrv;
-    menuItems_[NewMenuItem(MenuSet1, "MenuCheckConnection")] = &SMainFormState::MenuCheckConnection;
-
-    MenuMoniter1 = newMenu("MenuMoniter1", &CMainFormEvents::MenuMoniter1Open);
-    menuItems_[NewMenuItem(MenuMoniter1, "MenuRegMoniter1")] = &SMainFormState::MenuRegMoniter1;
-    menuItems_[NewMenuItem(MenuMoniter1, "MenuAllIO")] = &SMainFormState::MenuAllIO;
-    menuItems_[NewMenuItem(MenuMoniter1, "MenuErrTC_Moniter1")] = &SMainFormState::MenuErrTC_Moniter1;
-    menuItems_[NewMenuItem(MenuMoniter1, "MenuRS485SIO1")] = &SMainFormState::MenuRS485SIO1;
-    menuItems_[NewMenuItem(MenuMoniter1, "MenuAlarmlist")] = &SMainFormState::MenuAlarmlist;
-    menuItems_[NewMenuItem(MenuMoniter1, "MenuHardmonitor")] = &SMainFormState::MenuHardmonitor;
-    MenuMoniter1->addSeparator();
-    menuItems_[NewMenuItem(MenuMoniter1, "MenuTrafficMonitor")] = &SMainFormState::MenuTrafficMonitor;
-
-    MenuHelp1 = newMenu("MenuHelp1", &CMainFormEvents::MenuHelp1Open);
-    menuItems_[NewMenuItem(MenuHelp1, "MenuPIO1")] = &SMainFormState::MenuPIO1;
+QMenu* TGWParaCfgForm::NewMenu(const char* name, void (CMainFormEvents::*opening)()) {
+    auto* menu = new QMenu(menuBar());
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(QString(name) + "Item");
+    menuBar()->addMenu(menu);
+    connect(menu, &QMenu::aboutToShow, this,
+            [this, opening] { Forward([this, opening] { (events_.*opening)(); }); });
+    return menu;
 }
 
 void TGWParaCfgForm::BuildToolBar() {
@@ -277,6 +280,7 @@ QWidget* TGWParaCfgForm::BuildParameterColumn() {
     versions->addWidget(lAbccVer, 1, 1);
     versions->setColumnStretch(2, 1);
     grid->addLayout(versions, row++, 0, 1, 3);
+    KeepRoomWhenHidden({lDSZ, cbDSZ, lTitleAbccVer, lAbccVer, lGver, linpNTYP});
 
     ProgressBar1 = new QProgressBar(column);
     ProgressBar1->setObjectName("ProgressBar1");
@@ -402,6 +406,7 @@ QWidget* TGWParaCfgForm::BuildServoAxisPanel() {
     column->addWidget(StringGrid2);
     column->addWidget(Panel10);
     column->addWidget(lblStatAXSFT);
+    KeepRoomWhenHidden({lblStatAXSFT});
     return pnlAxisCtrlSrv;
 }
 

@@ -73,6 +73,7 @@ private:
 
     QComboBox* NewCombo(const char* name, void (CMainFormEvents::*handler)(int), QWidget* parent = nullptr);
     QLabel* NewLabel(const char* name, bool smallFont = false);
+    QMenu* NewMenu(const char* name, void (CMainFormEvents::*opening)());
     QAction* NewMenuItem(QMenu* menu, const char* name);
     void Forward(const std::function<void()>& event);
     void RunCommand(const char* name);

@@ -1,10 +1,10 @@
 #include "gui/params/TStringGrid.h"
 
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "gui/app/QtText.h"
+#include "gui/app/ReadOnlyGrid.h"
 
 namespace {
 const QColor kWindowColour(Qt::white);
@@ -15,15 +15,8 @@ constexpr int kTitlePadding = 16;
 }  // namespace
 
 TStringGrid::TStringGrid(const QString& name, QWidget* parent) : QTableWidget(parent) {
-    setObjectName(name);
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setFocusPolicy(Qt::NoFocus);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SetUpReadOnlyGrid(*this, name);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setGridStyle(Qt::SolidLine);
 }
 
@@ -34,23 +27,17 @@ void TStringGrid::Render(const GridState& state) {
     setRowCount(state.rowCount);
     for (int row = 0; row < state.rowCount; ++row) {
         for (int col = 0; col < state.colCount; ++col) {
-            QTableWidgetItem* cell = item(row, col);
-            if (cell == nullptr) {
-                cell = new QTableWidgetItem;
-                cell->setTextAlignment(Qt::AlignCenter);
-                cell->setFlags(Qt::ItemIsEnabled);
-                setItem(row, col, cell);
-            }
+            QTableWidgetItem& cell = ReadOnlyCell(*this, row, col);
             const auto r = static_cast<std::size_t>(row);
             const auto c = static_cast<std::size_t>(col);
-            cell->setText(ToQt(state.Cell(col, row)));
+            cell.setText(ToQt(state.Cell(col, row)));
             const bool fixed = row == 0 || col == 0;
             const bool grey = r < state.colours.size() && c < state.colours[r].size() &&
                               state.colours[r][c] == CellColour::Grey;
-            cell->setBackground(fixed ? kFixedCellColour : grey ? kButtonFaceColour : kWindowColour);
+            cell.setBackground(fixed ? kFixedCellColour : grey ? kButtonFaceColour : kWindowColour);
             const bool greyText =
                 r < state.greyText.size() && c < state.greyText[r].size() && state.greyText[r][c];
-            cell->setForeground(greyText ? kGreyText : QColor(Qt::black));
+            cell.setForeground(greyText ? kGreyText : QColor(Qt::black));
         }
     }
     FitColumns(state);

@@ -65,6 +65,7 @@ TEtherIpSetForm::TEtherIpSetForm(ParameterImage& image, SMainFlags& flags, HostS
                 return ether_.OctetArrowKey(field, arrow, caret, length);
             };
             rules.onText = [this, field](const std::string& text) { ether_.OctetChange(field, text); };
+            rules.onEdited = [this, field](SAddressEditInput& input) { ether_.OctetEdited(field, input); };
             rules.onExit = [this, field] {
                 if (ether_.OctetExit(field)) Render();
             };

@@ -9,9 +9,7 @@ TOctetEdit::TOctetEdit(const SOctetField& field, QWidget* parent) : QLineEdit(pa
     setMaxLength(static_cast<int>(OCTET_MAX_LENGTH));
     setAlignment(Qt::AlignRight);
     setContextMenuPolicy(Qt::NoContextMenu);
-    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (rules_.onText) rules_.onText(FromQt(text));
-    });
+    connect(this, &QLineEdit::textEdited, this, &TOctetEdit::ApplyEditRule);
 }
 
 void TOctetEdit::FocusAtEnd() {
@@ -30,6 +28,11 @@ void TOctetEdit::keyPressEvent(QKeyEvent* event) {
             Q_EMIT MoveFocus(*to);
             return;
         }
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // Shortcuts (paste, cut, undo) are the line edit's own; what they leave goes through the edit rule.
+    if ((event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0) {
         QLineEdit::keyPressEvent(event);
         return;
     }
@@ -64,6 +67,17 @@ bool TOctetEdit::ApplyKeyRule(int key) {
         if (rules_.onText) rules_.onText(edit.text);
     }
     return swallowed;
+}
+
+// A paste or cut goes past the key rules: the field takes the text the edit rule leaves.
+void TOctetEdit::ApplyEditRule(const QString& text) {
+    if (!rules_.onEdited) return;
+    SAddressEditInput edit{FromQt(text), cursorPosition(), 0};
+    rules_.onEdited(edit);
+    const QString shown = ToQt(edit.text);
+    if (shown == text) return;
+    setText(shown);
+    setCursorPosition(edit.caret);
 }
 
 // Leaving the field for another control is its exit; a message box taking the keyboard is not.

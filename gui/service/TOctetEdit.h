@@ -16,7 +16,11 @@ public:
         std::function<bool(SAddressEditInput& edit, int key)> onKey;
         // An arrow key: the field to move to, or nothing.
         std::function<std::optional<SOctetField>(OctetArrow arrow, int caret, int length)> onArrow;
+        // The text a key rule left.
         std::function<void(const std::string& text)> onText;
+        // Any edit of the user's (typing, a paste, a cut, a drop, an undo): `edit` is left as the field
+        // must show it.
+        std::function<void(SAddressEditInput& edit)> onEdited;
         std::function<void()> onExit;
     };
     static constexpr int KEY_DELETE = 127;
@@ -37,6 +41,7 @@ protected:
 
 private:
     bool ApplyKeyRule(int key);
+    void ApplyEditRule(const QString& text);
 
     SOctetField field_;
     SRules rules_;

@@ -1,7 +1,6 @@
 #include "gui/service/TUnitParaSetForm.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -19,7 +18,8 @@ constexpr int kRowGap = 20;
 }  // namespace
 
 TUnitParaSetForm::TUnitParaSetForm(ParameterImage& image, SMainFlags& flags, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), unit_(image, flags) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      unit_(image, flags) {
     setObjectName("UnitParaSetForm");
     setFont(QFont(QStringLiteral("Courier New"), 9));
     ckMDRP = new QCheckBox(this);
@@ -64,10 +64,7 @@ TUnitParaSetForm::TUnitParaSetForm(ParameterImage& image, SMainFlags& flags, QWi
         unit_.ckMDRPClick(checked);
         Render();
     });
-    connect(Button1, &QPushButton::clicked, this, [this] {
-        closing_ = true;
-        accept();
-    });
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     Render();
     KeepTitleVisible(*this, *column);
 }
@@ -82,13 +79,7 @@ void TUnitParaSetForm::Render() {
     RenderButton(Button1, unit_.Button1);
 }
 
-// Escape does nothing: OK is the only way out.
-void TUnitParaSetForm::reject() {}
-
-void TUnitParaSetForm::closeEvent(QCloseEvent* event) {
-    if (closing_) {
-        QDialog::closeEvent(event);
-        return;
-    }
-    event->ignore();
+void TUnitParaSetForm::reject() {
+    unit_.Cancel();
+    QDialog::reject();
 }

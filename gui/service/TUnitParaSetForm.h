@@ -1,6 +1,7 @@
 #pragma once
 // The "unit No." dialog: unit number, top axis number and the multi-drop switch, each change handed to
-// the core, which writes the parameter image. It has no close box and no Escape: OK is the way out.
+// the core, which writes the parameter image. OK keeps the changes; the close box and Escape cancel
+// them.
 #include <QDialog>
 
 #include "core/service/UnitParaSet.h"
@@ -15,16 +16,13 @@ class TUnitParaSetForm : public QDialog {
 public:
     TUnitParaSetForm(ParameterImage& image, SMainFlags& flags, QWidget* parent = nullptr);
 
+    // The close box and Escape: the image and its change flag as the dialog found them.
     void reject() override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Render();
 
     CUnitParaSet unit_;
-    bool closing_ = false;
     QCheckBox* ckMDRP;
     QLabel *Label1, *Label2;
     QComboBox *cbUnitNo, *cbTAxisNo;

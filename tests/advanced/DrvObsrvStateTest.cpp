@@ -124,6 +124,58 @@ TEST(DrvObsrvState, RejectedValueShowsMessage66AndStaysInTheCell) {
     EXPECT_EQ((*registers)[16], 0xFFFF);  // the fixed rows go back as they were read
 }
 
+// Leaving an editable value cell validates its row even when nobody typed: the unit's own value may lie
+// outside the limits. Leaving a fixed cell, staying in the cell or leaving a valid one shows nothing.
+TEST(DrvObsrvState, LeavingAValueCellValidatesItsRowChangedOrNot) {
+    const std::string ompvOutOfRange = "Illegal Data Value(OMPV)\r\nPlease input 200-600";
+    const struct {
+        const char* what;
+        int fromCol, fromRow;  // the current cell before
+        std::string text;      // of the OMPV value cell
+        int toCol, toRow;
+        std::vector<std::string> shown;
+    } cases[] = {
+        {"the unit's 700, untouched, to the next row", 3, 1, "700", 3, 2, {ompvOutOfRange}},
+        {"the unit's 700, untouched, to the symbol column", 3, 1, "700", 1, 1, {ompvOutOfRange}},
+        {"a valid value", 3, 1, "400", 3, 2, {}},
+        {"the same cell again", 3, 1, "700", 3, 1, {}},
+        {"from the symbol column of the row", 1, 1, "700", 3, 2, {}},
+        {"from a fixed row's value cell", 3, RowOf("DHTP"), "700", 3, 2, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto state = CreateDrvObsrvState();
+        ShowDriverValues(state, PlausibleRegisters());
+        state.sgPara.Cell(3, RowOf("OMPV")) = c.text;
+        state.col = c.fromCol;
+        state.row = c.fromRow;
+        ScriptedHost host;
+        DriverCellSelected(state, c.toCol, c.toRow, host);
+        EXPECT_EQ(host.Texts(), c.shown);
+        EXPECT_EQ(state.col, c.toCol);
+        EXPECT_EQ(state.row, c.toRow);
+        EXPECT_EQ(state.sgPara.Cell(3, RowOf("OMPV")), c.text) << "the cell keeps the rejected text";
+    }
+}
+
+TEST(DrvObsrvState, EnterOrLeavingTheGridValidatesTheCurrentValueCell) {
+    auto state = CreateDrvObsrvState();
+    ShowDriverValues(state, PlausibleRegisters());
+    ScriptedHost host;
+    DriverCellText(state, RowOf("FANWR"), "99");
+    EXPECT_TRUE(host.boxes.empty()) << "handing over the text validates nothing";
+    EXPECT_EQ(state.sgPara.Cell(3, RowOf("FANWR")), "99");
+    state.row = RowOf("FANWR");
+    EXPECT_FALSE(DriverEditEnded(state, host));
+    EXPECT_EQ(host.Texts(), std::vector<std::string>{"Illegal Data Value(FANWR)\r\nPlease input 100-8200"});
+    DriverCellText(state, RowOf("FANWR"), "8200");
+    EXPECT_TRUE(DriverEditEnded(state, host));
+    state.row = RowOf("DHTP");
+    DriverCellText(state, RowOf("DHTP"), "x");
+    EXPECT_TRUE(DriverEditEnded(state, host)) << "a fixed row is never edited";
+    EXPECT_EQ(host.boxes.size(), 1u);
+}
+
 TEST(DrvObsrvState, FixedRowsIgnoreEdits) {
     auto state = CreateDrvObsrvState();
     ShowDriverValues(state, PlausibleRegisters());

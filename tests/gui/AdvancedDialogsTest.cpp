@@ -233,6 +233,44 @@ TEST_F(gui_AdvancedOnSim, DriverParametersReadEditedAndWrittenWithRestart) {
     }));
 }
 
+// The unit's own OMPV of 700 lies outside 200..600: leaving its cell untouched shows message 66 as a
+// typed value would; leaving a valid cell shows nothing. The grid shows its header and ten whole data
+// rows, as many as its height has room for.
+TEST_F(gui_AdvancedOnSim, LeavingAnUntouchedValueCellValidatesItsRow) {
+    StartSim(GW_DRAVO, EXTENDED);
+    ReadUnit();
+    sim->WithCore([](CGwSimCore& core) {
+        core.SetRegister(0, 0xF800, 0);
+        core.SetRegister(0, 0xF801, 700);
+    });
+    std::vector<std::string> seenAfterDown, seenAfterNextDown;
+    int wholeRows = 0;
+    CDialogDriver driver(
+        "DrvObsrvForm",
+        [&](QDialog* dialog) {
+            auto* grid = dialog->findChild<QTableWidget*>("sgPara");
+            const int viewHeight = grid->viewport()->height();
+            for (int row = 0; row < grid->rowCount(); ++row)
+                if (grid->rowViewportPosition(row) + grid->rowHeight(row) <= viewHeight) ++wholeRows;
+            EXPECT_GT(grid->rowViewportPosition(10) + grid->rowHeight(10), viewHeight) << "row 11 scrolls";
+            EXPECT_EQ(grid->item(0, 3)->text(), "700");
+            grid->setFocus();
+            ASSERT_EQ(grid->currentRow(), 0);
+            QTest::keyClick(grid, Qt::Key_Down);
+            seenAfterDown = SeenTexts();
+            QTest::keyClick(grid, Qt::Key_Down);
+            seenAfterNextDown = SeenTexts();
+            dialog->close();
+        },
+        [](QDialog* dialog) { return dialog->findChild<QPushButton*>("btnWrite")->isEnabled(); });
+    Trigger("MenuDrvObsrv");
+    ASSERT_TRUE(driver.ran);
+    EXPECT_EQ(wholeRows, 10);
+    const std::vector<std::string> refused{Shown("Illegal Data Value(OMPV)\r\nPlease input 200-600")};
+    EXPECT_EQ(seenAfterDown, refused);
+    EXPECT_EQ(seenAfterNextDown, refused) << "OMWT's valid value shows nothing";
+}
+
 // The dialog closes itself after the failed read; should it stay open, the test closes it and fails.
 TEST_F(gui_AdvancedOnSim, SilentUnitClosesTheDriverDialogWithDataReadFailure) {
     StartSim(GW_DRAVO, EXTENDED);

@@ -147,6 +147,19 @@ TEST_F(gui_VoskWindowOnSim, ReadEditAndWriteThroughTheWidgetsReachTheUnit) {
     EXPECT_TRUE(f.Find<QMenu>("MenuFile1")->menuAction()->isEnabled());
 }
 
+// The window's size is fixed by its layout; what a read shows (the fieldbus module's version, the
+// data size row of the unit's network) has its room from the start, so the window does not grow.
+TEST_F(gui_VoskWindowOnSim, AReadLeavesTheWindowsSizeAsItWas) {
+    CMessageBoxWatcher boxes;
+    const QSize before = f.window->size();
+    boxes.answers = {QMessageBox::Yes, QMessageBox::Ok};
+    Press("Button2");
+    ASSERT_EQ(boxes.seen.size(), 2u);
+    ASSERT_EQ(boxes.seen[1].text, MsgText[2]);
+    QApplication::processEvents();
+    EXPECT_EQ(f.window->size(), before);
+}
+
 // A file dropped and the close box clicked while a Read is talking to the unit (delivered by the event
 // pumping of its exchanges) change nothing: no file replaces the image, no question is asked, and the
 // window stays open; once the Read has ended the window takes both again.

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,16 +61,12 @@ TEST(gui_UnitParaSetForm, CheckBoxAndListsEditTheImage) {
     auto* ok = form.findChild<QPushButton*>("Button1");
     ASSERT_TRUE(multiDrop && unit && topAxis && ok);
     EXPECT_EQ(form.windowTitle(), "unit No.");
-    EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_EQ(form.findChild<QLabel*>("Label2")->text(), "Top Axis No.");
     EXPECT_EQ(unit->currentText(), "1");
     EXPECT_FALSE(topAxis->isEnabled());
     EXPECT_EQ(topAxis->currentText(), "0");
 
-    bool escapeClosed = true;
     ExecWith(form, [&] {
-        QTest::keyClick(&form, Qt::Key_Escape);
-        escapeClosed = !form.isVisible();
         QTest::mouseClick(multiDrop, Qt::LeftButton);
         EXPECT_TRUE(topAxis->isEnabled());
         EXPECT_EQ(topAxis->currentText(), "6");
@@ -77,12 +74,43 @@ TEST(gui_UnitParaSetForm, CheckBoxAndListsEditTheImage) {
         Choose(unit, 0);
         QTest::mouseClick(ok, Qt::LeftButton);
     });
-    EXPECT_FALSE(escapeClosed);
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_EQ(image.MDRP, MDRP_ENABLED);
     EXPECT_EQ(image.TopAxisNo, 10);
     EXPECT_EQ(image.UnitNo, 0);
     EXPECT_TRUE(flags.unitNoModified);
+}
+
+// The close box and Escape close the dialog as a Cancel would: the image and its flag as they were.
+TEST(gui_UnitParaSetForm, CloseBoxAndEscapeCancel) {
+    const std::pair<const char*, std::function<void(QDialog&)>> ways[] = {
+        {"Escape", [](QDialog& form) { QTest::keyClick(&form, Qt::Key_Escape); }},
+        {"close box", [](QDialog& form) { form.close(); }},
+    };
+    for (const auto& [way, leave] : ways) {
+        SCOPED_TRACE(way);
+        ParameterImage image;
+        image.TopAxisNo = 7;
+        image.UnitNo = 1;
+        image.MDRP = MDRP_ENABLED;
+        SMainFlags flags;
+        TUnitParaSetForm form(image, flags);
+        EXPECT_TRUE(form.windowFlags() & Qt::WindowCloseButtonHint);
+        auto* topAxis = form.findChild<QComboBox*>("cbTAxisNo");
+        EXPECT_EQ(topAxis->currentText(), "6") << "top axis 7 shows the entry of its half";
+        ExecWith(form, [&] {
+            Choose(topAxis, topAxis->findText("12"));
+            Choose(form.findChild<QComboBox*>("cbUnitNo"), 0);
+            QTest::mouseClick(form.findChild<QCheckBox*>("ckMDRP"), Qt::LeftButton);
+            leave(form);
+        });
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_EQ(form.result(), QDialog::Rejected);
+        EXPECT_EQ(image.TopAxisNo, 7);
+        EXPECT_EQ(image.UnitNo, 1);
+        EXPECT_EQ(image.MDRP, MDRP_ENABLED);
+        EXPECT_FALSE(flags.unitNoModified);
+    }
 }
 
 class EtherIpForm : public ::testing::Test {
@@ -102,6 +130,30 @@ protected:
     CQtHost host;
     std::unique_ptr<TEtherIpSetForm> form;
 };
+
+// A paste or a cut goes past the key rules: the field keeps only digits and never stays empty, so
+// leaving it finds an octet.
+TEST_F(EtherIpForm, PasteAndCutKeepDigitsAndNeverEmptyTheField) {
+    QLineEdit* first = Field("eIPADR1");
+    first->setFocus();
+    first->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("1x0.5"));
+    QTest::keyClick(first, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(first->text(), "10") << "the field takes three characters of the paste, then its digits";
+    first->selectAll();
+    QTest::keyClick(first, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(first->text(), "0");
+    QApplication::clipboard()->setText(QStringLiteral("abc"));
+    first->selectAll();
+    first->paste();
+    EXPECT_EQ(first->text(), "0");
+    CMessageBoxWatcher watcher;
+    Field("eIPADR2")->setFocus();
+    QApplication::processEvents();
+    EXPECT_TRUE(watcher.seen.empty());
+    QTest::mouseClick(form->findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    EXPECT_EQ(image.NetAddress[0], 0x00A8000Au);
+}
 
 TEST_F(EtherIpForm, ShowsTheOctetsAndAppliesTheKeyRules) {
     EXPECT_EQ(form->windowTitle(), "EtherNet/IP Setting");
@@ -252,6 +304,20 @@ TEST(gui_MainWindow, UnitNumberMenuStopsTheProgressBarAndOffersTheTransmission) 
               QString::fromStdString(std::string(MsgText[40])).replace("\r\n", "\n").toStdString());
     EXPECT_EQ(watcher.seen[1].text,
               "Be careful, parameters will not be effective\nwithout transmitting them to the Gateway Unit.");
+}
+
+TEST(gui_MainWindow, UnitNumberDialogLeftByEscapeOffersNothing) {
+    SMainWindowFixture f(GW_VOSK);
+    OfferUnitServiceItems(f);
+    WhenShown("UnitParaSetForm", [&](QWidget* dialog) {
+        QTest::mouseClick(dialog->findChild<QCheckBox*>("ckMDRP"), Qt::LeftButton);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    CMessageBoxWatcher watcher;
+    f.Find<QAction>("MenuUnitNo")->trigger();
+    EXPECT_TRUE(watcher.seen.empty());
+    EXPECT_EQ(f.session.core.image.MDRP, 0u);
+    EXPECT_FALSE(f.session.core.form.flags.unitNoModified);
 }
 
 TEST(gui_MainWindow, EtherIpMenuWithoutChangesAsksNothing) {

@@ -86,6 +86,34 @@ TEST_F(AxisMonitorOnSim, PollDecodesEachAxisByItsMode) {
     EXPECT_EQ(g.Cell(7, 3), "0000 0000 0000 0011");
 }
 
+// Mode words the sizes do not count (a 2-word axis among Full-layout axes, which the parameter checks
+// never let a file or the tool write) still get their row, below the header rows: an empty slot between
+// them gets none, and every axis whose words are read shows them in its own row.
+TEST_F(AxisMonitorOnSim, TwoWordAxisInTheFullLayoutAndAnEmptySlotBetweenAxes) {
+    OpenWith({0x0001, 0x3FFF, 0x0011, 0x0003, 0x0004}, 1, 1);
+    EXPECT_FALSE(form.twoWordLayout);
+    EXPECT_EQ(form.totalWords, 4 + 2 + 8);
+    const GridState& g = form.StringGrid1;
+    ASSERT_EQ(g.rowCount, 5) << "two header rows and three axes, though W4N + W8N counts two";
+    const std::vector<std::string> axisColumn{g.Cell(0, 2), g.Cell(0, 3), g.Cell(0, 4)};
+    const std::vector<std::string> modeColumn{g.Cell(1, 2), g.Cell(1, 3), g.Cell(1, 4)};
+    EXPECT_EQ(axisColumn, (std::vector<std::string>{"0", "1", "2"}));
+    EXPECT_EQ(modeColumn, (std::vector<std::string>{"Point1", "Sol1", "Full"}));
+
+    SetAxisWords(0xF600, {10, 0, 3, 0x0001, 77, 0x8000, 5, 0, 6, 0, 7, 8, 9, 0x0004});
+    AxisMonitorTick(session, form);
+    EXPECT_EQ(Reads(), (std::vector<std::pair<int, int>>{{0xF608, 14}}));
+    EXPECT_EQ(g.Cell(5, 2), "10");
+    EXPECT_EQ(g.Cell(7, 2), "0000 0000 0000 0001");
+    const std::vector<std::string> twoWordRow{g.Cell(2, 3), g.Cell(3, 3), g.Cell(4, 3), g.Cell(7, 3)};
+    EXPECT_EQ(twoWordRow, (std::vector<std::string>{"77", "1000 0000 0000 0000", "", ""}))
+        << "the 2-word axis in its own row, the columns it has no words for left empty";
+    EXPECT_EQ(g.Cell(2, 1), "Target Pos.") << "the header row above stays as it was";
+    EXPECT_EQ(g.Cell(2, 4), "5");
+    EXPECT_EQ(g.Cell(3, 4), "6");
+    EXPECT_EQ(g.Cell(7, 4), "0000 0000 0000 0100") << "the Full axis reads its words after the 2-word axis";
+}
+
 TEST_F(AxisMonitorOnSim, TwoWordLayout) {
     OpenWith({0x0011, 0x0011, 0x0011, 0x0011}, 4, 0);
     EXPECT_TRUE(form.twoWordLayout);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/params/DravoPanelEvents.h"
 #include "core/params/DravoPanels.h"
 #include "core/params/NetworkTypeTable.h"
 #include "core/params/Validation.h"

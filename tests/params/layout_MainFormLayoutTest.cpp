@@ -30,10 +30,11 @@ std::vector<std::string> MenuCaptions(const SMainFormState& form) {
 TEST(LayoutMenus, CaptionsInMenuOrder) {
     // clang-format off
     const std::vector<std::string> expected = {
-        "&File", "&New file", "&Open...", "&Save", "E&xit", "&Setting", "&Specialty Parameter", "Port &Config",
-        "TimeSetting(&T)", "Unit No.(&U)", "EtherNet/IP Setting(&I)", "Driver Monitor Parameter Setting(&D)",
-        "Check co&nnection...", "&Monitor", "&I/O data", "&All axis I/O", "&Diagnostic Information", "&RS485SIO TEST", "AlarmList(&L)",
-        "Hardware Monitor(&H)", "&Help", "corresponding PIO &Pattern"};
+        "&File", "&New file", "&Open...", "&Save", "Compare with &unit...", "Compare with &file...", "E&xit",
+        "&Setting", "&Specialty Parameter", "Port &Config", "TimeSetting(&T)", "Unit No.(&U)",
+        "EtherNet/IP Setting(&I)", "Driver Monitor Parameter Setting(&D)", "Check co&nnection...", "&Monitor",
+        "&I/O data", "&All axis I/O", "&Diagnostic Information", "&RS485SIO TEST", "AlarmList(&L)",
+        "Hardware Monitor(&H)", "Traffic Monitor", "&Help", "corresponding PIO &Pattern"};
     for (const GwType type : allTypes) {
         SLaidOut w(type);
         auto want = expected;
@@ -47,8 +48,20 @@ TEST(LayoutMenus, MenuTreeOrder) {
     for (const auto& entry : MainMenuOrder)
         if (entry.parent.empty()) topLevel.emplace_back(entry.name);
     EXPECT_EQ(topLevel, (std::vector<std::string>{"MenuFile1", "MenuSet1", "MenuMoniter1", "MenuHelp1"}));
-    EXPECT_EQ(MainMenuOrder[21].parent, "MenuHelp1");
-    EXPECT_EQ(MainMenuOrder[14].parent, "MenuMoniter1");
+    // Every item stands under the top-level item before it, and only the groups of newer items that
+    // stand apart from the documented ones have a line above them.
+    std::string_view parent;
+    std::vector<std::string> separated;
+    for (const auto& entry : MainMenuOrder) {
+        if (entry.parent.empty()) {
+            parent = entry.name;
+            EXPECT_FALSE(entry.separatorBefore) << entry.name;
+            continue;
+        }
+        EXPECT_EQ(entry.parent, parent) << entry.name;
+        if (entry.separatorBefore) separated.emplace_back(entry.name);
+    }
+    EXPECT_EQ(separated, (std::vector<std::string>{"MenuCompareUnit", "MenuExit1", "MenuTrafficMonitor"}));
 }
 
 struct SMenuStateCase {

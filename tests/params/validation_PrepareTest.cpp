@@ -3,7 +3,7 @@
 #include <set>
 
 #include "core/params/AxisGridEditing.h"
-#include "core/params/DravoPanels.h"
+#include "core/params/DravoPanelEvents.h"
 #include "core/params/FieldEditing.h"
 #include "core/params/NetworkTypeTable.h"
 #include "core/params/Validation.h"

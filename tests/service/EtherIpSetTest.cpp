@@ -81,6 +81,36 @@ TEST_F(EtherIpSetTest, KeysKeepDigitsAndNeverLeaveTheFieldEmpty) {
     }
 }
 
+// A paste, cut, drop or undo leaves a text the keys never saw: only its digits stay, never an empty field.
+TEST_F(EtherIpSetTest, PastedOrCutTextKeepsItsDigitsAndNeverLeavesTheFieldEmpty) {
+    const struct {
+        const char* name;
+        std::string text;  // as the edit left it
+        int caret;
+        std::string shown;
+        int caretAfter;
+    } cases[] = {
+        {"digits stay as they are", "192", 3, "192", 3},
+        {"letters pasted between digits go", "1a9b", 4, "19", 2},
+        {"the caret stays after the same digits", "1x23", 2, "123", 1},
+        {"a pasted address keeps its first three digits", "10.0.0.1", 8, "100", 3},
+        {"blanks around a number go", " 25 ", 3, "25", 2},
+        {"only letters leave 0", "abc", 3, "0", 1},
+        {"a cut of the whole text leaves 0", "", 0, "0", 1},
+    };
+    CEtherIpSet& d = Open();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SAddressEditInput edit{c.text, c.caret, 0};
+        d.OctetEdited({1, 2}, edit);
+        EXPECT_EQ(edit.text, c.shown);
+        EXPECT_EQ(edit.caret, c.caretAfter);
+        EXPECT_EQ(d.Octet({1, 2}).text, c.shown);
+    }
+    d.OctetExit({1, 2});
+    EXPECT_TRUE(host.boxes.empty()) << "what is left is always an octet";
+}
+
 TEST_F(EtherIpSetTest, ArrowsMoveWithinTheRowOnlyAtTheTextEnds) {
     CEtherIpSet& d = Open();
     EXPECT_EQ(d.OctetArrowKey({1, 1}, OctetArrow::Right, 3, 3), (SOctetField{1, 2}));

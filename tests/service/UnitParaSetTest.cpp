@@ -18,6 +18,9 @@ TEST(UnitParaSet, OpensWithTheImageValuesAndLeavesTheFlagAsItWas) {
         {"multi-drop off shows top axis 0", 0, 6, 0, 0, 0, false},
         {"any other marker counts as off", 1, 10, 0x44524F51, 1, 0, false},
         {"top axis 14", 0, 14, MDRP_ENABLED, 0, 7, true},
+        {"an odd top axis selects the entry of its half", 0, 7, MDRP_ENABLED, 0, 3, true},
+        {"top axis 15 selects 14", 0, 15, MDRP_ENABLED, 0, 7, true},
+        {"a top axis beyond the list selects nothing", 0, 16, MDRP_ENABLED, 0, -1, true},
     };
     for (bool flagBefore : {false, true}) {
         for (const auto& c : cases) {
@@ -81,6 +84,26 @@ TEST(UnitParaSet, EveryChangeGoesIntoTheImageAndMarksTheUnitParameters) {
     EXPECT_EQ(d.cbTAxisNo.Selected(), "0");
     EXPECT_FALSE(d.cbTAxisNo.enabled);
     EXPECT_TRUE(flags.unitNoModified);
+}
+
+TEST(UnitParaSet, CancelGivesBackWhatTheDialogFound) {
+    for (bool flagBefore : {false, true}) {
+        ParameterImage image;
+        image.UnitNo = 1;
+        image.TopAxisNo = 7;
+        image.MDRP = 0x12345678;
+        SMainFlags flags;
+        flags.unitNoModified = flagBefore;
+        CUnitParaSet d(image, flags);
+        d.ckMDRPClick(true);
+        d.cbTAxisNoChange(2);
+        d.cbUnitNoChange(0);
+        d.Cancel();
+        EXPECT_EQ(image.UnitNo, 1);
+        EXPECT_EQ(image.TopAxisNo, 7);
+        EXPECT_EQ(image.MDRP, 0x12345678u) << "even a marker the dialog does not know comes back";
+        EXPECT_EQ(flags.unitNoModified, flagBefore);
+    }
 }
 
 TEST(UnitParaSet, AnIndexOutsideTheListChangesNothing) {
