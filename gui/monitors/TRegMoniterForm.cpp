@@ -118,6 +118,7 @@ void TRegMoniterForm::BuildControls() {
     areas->addLayout(AreaColumn(lF600h, pPLCToZUNA, StringGrid1, ScrollBar1));
     areas->addSpacing(kGridGap);
     areas->addLayout(AreaColumn(lF700h, pZUNAToPLC, StringGrid2, ScrollBar2));
+    areas->addStretch(1);  // a wider row of controls below leaves the two areas as they are
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(cbCycle);

@@ -54,6 +54,17 @@ void ChooseByKeyboard(QComboBox* combo, int steps) {
     combo->setFocus();
     for (int i = 0; i < steps; ++i) QTest::keyClick(combo, Qt::Key_Down);
 }
+
+// A NUB3 GW set on EtherCAT at station address 5, shown in the active window.
+void ShowEtherCatStation5(SMainWindowFixture& f) {
+    f.session.core.image.Word(NTYP) = 0x0087;
+    f.session.core.image.Word(DADR) = 5;
+    f.controller->RefreshDisplay();
+    f.window->Render();
+    f.window->activateWindow();
+    QApplication::setActiveWindow(f.window.get());
+}
+
 }  // namespace
 
 TEST(gui_MainWindow, FrameMenusAndAxisAreaFollowTheGatewayType) {
@@ -233,13 +244,8 @@ TEST(gui_MainWindow, CloseAsksAboutUntransmittedChanges) {
 // Discard ends it.
 TEST(gui_MainWindow, UnsavedEditsMarkTheTitleAndAreAskedAboutOnClose) {
     SMainWindowFixture f(GW_NUB3GW);
-    f.session.core.image.Word(NTYP) = 0x0087;
-    f.session.core.image.Word(DADR) = 5;
-    f.controller->RefreshDisplay();
-    f.window->Render();
+    ShowEtherCatStation5(f);
     const QString title = f.window->windowTitle();
-    f.window->activateWindow();
-    QApplication::setActiveWindow(f.window.get());
     auto* edit = f.Find<QLineEdit>("edDADR");
     edit->setFocus();
     edit->selectAll();
@@ -278,12 +284,7 @@ TEST(gui_MainWindow, LockDisablesControlsAndFileMenu) {
 
 TEST(gui_MainWindow, EtherCatAddressKeysAndExitGoThroughTheAddressRules) {
     SMainWindowFixture f(GW_NUB3GW);
-    f.session.core.image.Word(NTYP) = 0x0087;
-    f.session.core.image.Word(DADR) = 5;
-    f.controller->RefreshDisplay();
-    f.window->Render();
-    f.window->activateWindow();
-    QApplication::setActiveWindow(f.window.get());
+    ShowEtherCatStation5(f);
     auto* edit = f.Find<QLineEdit>("edDADR");
     ASSERT_TRUE(edit->isVisible());
     EXPECT_EQ(edit->text(), "5");

@@ -32,6 +32,12 @@ protected:
         logStart = log.size();
         return out;
     }
+    // A read of `count` registers from `reg`.
+    static void ExpectRead(const SExchange& e, int reg, int count) {
+        EXPECT_EQ(e.function, 3);
+        EXPECT_EQ(e.reg, reg);
+        EXPECT_EQ(e.count, count);
+    }
     // The master's area holds 6000h + k, so that every register tells where it came from.
     void FillMasterArea() {
         for (int k = 0; k < REG_AREA_WORDS; ++k)
@@ -83,9 +89,7 @@ TEST_F(RegisterMonitorOnSim, WriteStartsFromTheWholeAreaAsTheUnitHoldsIt) {
     rbWriteClick(session, form);
     const auto load = Exchanges();
     ASSERT_EQ(load.size(), 1u);
-    EXPECT_EQ(load[0].function, 3);
-    EXPECT_EQ(load[0].reg, 0xF600);
-    EXPECT_EQ(load[0].count, 72);
+    ExpectRead(load[0], 0xF600, 72);
     EXPECT_EQ(form.writeImage600[0x40], 0x6040) << "a register never in view";
     EXPECT_EQ(form.readImage600[0x47], 0x6047);
     EXPECT_TRUE(form.WriteButton.enabled);
@@ -128,9 +132,8 @@ TEST_F(RegisterMonitorOnSim, WriteChosenDuringATickIsLoadedByTheNextTick) {
     RegMoniterTick(session, form);
     const auto exchanges = Exchanges();
     ASSERT_EQ(exchanges.size(), 2u);
-    EXPECT_EQ(exchanges[0].reg, 0xF600);
-    EXPECT_EQ(exchanges[0].count, 72);
-    EXPECT_EQ(exchanges[1].reg, 0xF700);
+    ExpectRead(exchanges[0], 0xF600, 72);
+    ExpectRead(exchanges[1], 0xF700, 16);
     EXPECT_EQ(form.writeImage600[0x30], 0x6030);
     EXPECT_TRUE(form.WriteButton.enabled);
     EXPECT_TRUE(StartRegisterEdit(form));
