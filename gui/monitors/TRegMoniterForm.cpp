@@ -57,7 +57,7 @@ QVBoxLayout* AreaColumn(QLabel* label, QLabel* heading, QWidget* grid, QScrollBa
     gridAndBar->setSpacing(kBarGap);
     gridAndBar->addWidget(grid, 0, Qt::AlignTop);
     gridAndBar->addWidget(bar, 0, Qt::AlignVCenter);
-    gridAndBar->addStretch(1);
+    gridAndBar->setAlignment(Qt::AlignLeft);
     auto* column = new QVBoxLayout;
     column->addWidget(label);
     column->addWidget(heading);
@@ -118,7 +118,7 @@ void TRegMoniterForm::BuildControls() {
     areas->addLayout(AreaColumn(lF600h, pPLCToZUNA, StringGrid1, ScrollBar1));
     areas->addSpacing(kGridGap);
     areas->addLayout(AreaColumn(lF700h, pZUNAToPLC, StringGrid2, ScrollBar2));
-    areas->addStretch(1);  // a wider row of controls below leaves the two areas as they are
+    areas->setAlignment(Qt::AlignLeft);  // a wider row of controls below leaves the two areas as they are
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(cbCycle);

@@ -169,6 +169,7 @@ TEST_F(gui_MonitorOnSim, ScrollBarOperationsPausePollingAndFocusTheirGrid) {
 // A new cycle takes effect at once, not after the next tick; the scroll bars sit against their grids.
 TEST_F(gui_MonitorOnSim, NewCycleAtOnceAndScrollBarsAgainstTheirGrids) {
     Serve(GW_VOSK);
+    session.form.flags.rs485SioMode = true;  // the wider row of controls below the grids
     TRegMoniterForm window(session);
     window.show();
     QApplication::processEvents();
@@ -185,6 +186,9 @@ TEST_F(gui_MonitorOnSim, NewCycleAtOnceAndScrollBarsAgainstTheirGrids) {
         EXPECT_EQ(bar.top(), grid.top() + 2) << barName;
         EXPECT_EQ(bar.height(), grid.height() - 4) << barName;
     }
+    const QRect heading = window.findChild<QLabel*>("pPLCToZUNA")->geometry();
+    EXPECT_EQ(heading.right(), window.findChild<QScrollBar*>("ScrollBar1")->geometry().right())
+        << "the heading spans its grid and scroll bar, no more";
 }
 
 TEST_F(gui_MonitorOnSim, ADoubleClickInTheHexFieldSelectsNothing) {
