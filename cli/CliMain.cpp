@@ -45,7 +45,8 @@ int RunGwCli(const std::vector<std::string>& words, std::FILE* out, std::FILE* e
     // A JSON document or a monitor's readings own standard output; the boxes' texts then go to standard
     // error.
     const bool messagesOnStderr = arguments.json || arguments.command->readingsOnStdout;
-    CConsoleHost host({arguments.restart, arguments.force}, messagesOnStderr ? err : out, err);
+    CConsoleHost host({arguments.restart, arguments.force, !arguments.restart || arguments.force},
+                      messagesOnStderr ? err : out, err);
     host.DrawProgress(::isatty(::fileno(err)) == 1);
     const int status = arguments.command->run(arguments, host, {out, err, arguments.json});
     if (capture.WritesSucceeded()) return status;

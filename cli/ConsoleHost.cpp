@@ -4,6 +4,7 @@
 
 #include "core/app/MessageBoxLook.h"
 #include "core/app/texts/MsgText.h"
+#include "core/app/texts/ToolQuestionText.h"
 
 namespace {
 
@@ -80,6 +81,7 @@ int CConsoleHost::AnswerOf(std::string_view text) const {
     // after a write of the driver parameters.
     if (text.ends_with(MsgText[MSG_RESTART_QUESTION])) return answers.restart ? ID_YES : ID_NO;
     if (text == MsgText[MSG_DIFFERENT_NETWORK_QUESTION]) return answers.differentNetwork ? ID_YES : ID_NO;
+    if (text == ToolQuestionText::UNIT_ADDRESS_TAKEN) return answers.unitAddressTaken ? ID_YES : ID_NO;
     return ID_YES;
 }
 

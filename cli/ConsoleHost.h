@@ -14,6 +14,9 @@
 struct SConsoleAnswers {
     bool restart = false;           // "Is the Gateway unit reactivated?"
     bool differentNetwork = false;  // "When a different network type is set up, ..."
+    // "Another Gateway unit already answers at the address ...": only a write without restart, or with
+    // --force, goes on.
+    bool unitAddressTaken = true;
 };
 
 class CConsoleHost : public HostServices {

@@ -78,7 +78,7 @@ void AddRegistersOptions(CLI::App& command, SCliArguments& arguments) {
 int WriteMasterArea(CSession& session, SRegMoniterFormState& form, const SCliArguments& arguments) {
     std::string reason;
     const auto changes = ParseRegisterSet(arguments.set, reason);
-    rbWriteClick(form);
+    rbWriteClick(session, form);
     for (const auto& [offset, value] : changes) form.writeImage600[static_cast<std::size_t>(offset)] = value;
     WriteButtonClick(form);
     RegMoniterTick(session, form);

@@ -8,7 +8,6 @@
 #include "cli/CliSessionSetup.h"
 #include "cli/InterruptFlag.h"
 #include "cli/PioReminderText.h"
-#include "cli/UnitAddressClash.h"
 #include "core/app/texts/MsgText.h"
 #include "core/procedures/WriteParameters.h"
 #include "core/service/SearchUnit.h"
@@ -62,19 +61,6 @@ int RunWrite(const SCliArguments& arguments, CConsoleHost& host, const SCliOutpu
     if (!OpenFileAsItStands(file, host, arguments.file)) {
         host.Print(MsgText[MSG_TRANSMISSION_ABORTED], MB_ICON_ERROR);
         return CLI_FAILED;
-    }
-    if (arguments.restart && !arguments.force) {
-        if (const auto clash = UnitAnsweringAtNewAddress(session, unit.unitNo)) {
-            char note[200];
-            std::snprintf(
-                note, sizeof note,
-                "the file gives the unit the unit number %d, and unit %d (%02Xh) already answers: after "
-                "the restart two units would share that address; nothing was written (--extended "
-                "--force writes it all the same)",
-                *clash, *clash, FIRST_UNIT_ADDRESS + static_cast<unsigned>(*clash));
-            host.Note(note);
-            return CLI_FAILED;
-        }
     }
     // From here a Ctrl-C lets the blocks already begun go out as a whole set.
     const CInterruptFlag interruption(FIRST_INTERRUPT_NOTE, SECOND_INTERRUPT_NOTE);

@@ -6,6 +6,7 @@
 // Message box style bits, as the gateway tool has always used them.
 enum MessageBoxStyle : unsigned {
     MB_OK_ONLY = 0x00,
+    MB_SAVE_DISCARD_CANCEL = 0x03,  // Save answers ID_YES, Discard ID_NO, Cancel ID_CANCEL
     MB_YES_NO = 0x04,
     MB_ICON_ERROR = 0x10,
     MB_ICON_QUESTION = 0x20,
@@ -16,11 +17,11 @@ enum MessageBoxStyle : unsigned {
 };
 
 // Buttons a box returns.
-enum MessageBoxResult : int { ID_OK = 1, ID_YES = 6, ID_NO = 7 };
+enum MessageBoxResult : int { ID_OK = 1, ID_CANCEL = 2, ID_YES = 6, ID_NO = 7 };
 
 class HostServices {
 public:
-    // Shows a modal message box and returns the button pressed (1, 6 or 7).
+    // Shows a modal message box and returns the button pressed (1, 2, 6 or 7).
     virtual int ShowMessageBox(std::string_view text, unsigned style) = 0;
     // The same box, with what the tool knows more as a second, informative part below the box's own
     // text: which device, file or line, and why (one fact a line). A host that has no place for it

@@ -33,7 +33,10 @@ SMessageBoxLook DescribeMessageBox(unsigned style) {
     look.caption = CommonTextAt(iconLook.captionIndex);
     look.icon = iconLook.icon;
     look.yesNo = (style & MB_YES_NO) != 0;
-    if (!look.yesNo) {
+    look.saveDiscardCancel = !look.yesNo && (style & MB_SAVE_DISCARD_CANCEL) == MB_SAVE_DISCARD_CANCEL;
+    if (look.saveDiscardCancel) {
+        look.defaultButton = ID_YES;
+    } else if (!look.yesNo) {
         look.defaultButton = ID_OK;  // a single button is the default whatever the default bit says
     } else {
         look.defaultButton = (style & MB_SECOND_DEFAULT) ? ID_NO : ID_YES;

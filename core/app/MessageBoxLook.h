@@ -9,7 +9,8 @@ struct SMessageBoxLook {
     std::string caption;  // chosen from the icon bits alone
     MessageBoxIcon icon = MessageBoxIcon::None;
     bool yesNo = false;     // Yes and No; otherwise OK only
-    int defaultButton = 0;  // ID_OK, ID_YES or ID_NO: the answer to Enter
+    bool saveDiscardCancel = false;  // Save, Discard and Cancel (answering ID_YES, ID_NO, ID_CANCEL)
+    int defaultButton = 0;  // ID_OK, ID_YES or ID_NO: the answer to Enter (Save for the three)
 };
 
 SMessageBoxLook DescribeMessageBox(unsigned style);

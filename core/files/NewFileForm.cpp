@@ -2,6 +2,7 @@
 
 #include "core/app/texts/CommonText.h"
 #include "core/app/texts/UiText.h"
+#include "core/files/UnsavedEditsQuestion.h"
 #include "core/params/NetworkTypeTable.h"
 
 namespace {
@@ -80,6 +81,7 @@ void ApplyNewFile(const SNewFileFormState& dialog, SParameterFileContext& ctx) {
 
 int NewFileCommand(SParameterFileContext& ctx, const std::function<bool(SNewFileFormState&)>& showDialog) {
     if (ctx.hooks.commitStationAddress && ctx.hooks.commitStationAddress()) return -1;
+    if (!UnsavedEditsSettled(ctx)) return -1;
     SNewFileFormState dialog = CreateNewFileForm(ctx.program);
     const bool ok = showDialog && showDialog(dialog);
     if (ok) ApplyNewFile(dialog, ctx);

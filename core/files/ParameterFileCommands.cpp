@@ -10,6 +10,7 @@
 #include "core/files/ParameterFileReader.h"
 #include "core/files/ParameterFileReopenCheck.h"
 #include "core/files/SafeFileReplace.h"
+#include "core/files/UnsavedEditsQuestion.h"
 #include "core/params/NetworkTypeTable.h"
 #include "core/params/Validation.h"
 
@@ -125,6 +126,7 @@ void SetParameterFileTitle(SMainFormState& form, SParameterFileState& files, con
 }
 
 void MarkParameterSetReplaced(ParameterImage& image, SMainFormState& form, const SProgramValues& program) {
+    form.setModified = false;
     form.flags.specialParamsModified = false;
     form.MenuSpecial1.enabled = true;
     image.GmodSnapshot = image.Word(GMOD);
@@ -150,6 +152,7 @@ int SaveParameterFileCommand(SParameterFileContext& ctx) {
     }
     ctx.program.Comm.LastFolder = FolderPart(*path);
     SetParameterFileTitle(ctx.form, ctx.files, *path);
+    ctx.form.setModified = false;
     ctx.form.flags.specialParamsModified = false;
     ctx.form.flags.etherIpModified = false;
     TakeSnapshots(ctx.image);
@@ -158,6 +161,7 @@ int SaveParameterFileCommand(SParameterFileContext& ctx) {
 
 int OpenParameterFileCommand(SParameterFileContext& ctx) {
     if (StationAddressRejected(ctx)) return -1;
+    if (!UnsavedEditsSettled(ctx)) return -1;
     const auto path = AskParameterFilePath(ctx, EFileDialogKind::Open);
     return path ? OpenParameterFileByName(ctx, *path) : -1;
 }
@@ -198,6 +202,7 @@ int OpenDroppedFiles(SParameterFileContext& ctx, const std::vector<std::string>&
         Show(ctx.host, MSG_ONLY_ONE_FILE, MB_ICON_ERROR);
         return -1;
     }
+    if (!UnsavedEditsSettled(ctx)) return -1;
     return OpenParameterFileByName(ctx, paths.front());
 }
 

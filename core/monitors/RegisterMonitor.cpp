@@ -75,6 +75,18 @@ void WriteMasterArea(CSession& session, SRegMoniterFormState& form, std::uint8_t
     }
 }
 
+// The whole master's area into both images, as the unit holds it: the starting point of a write.
+int LoadMasterArea(CSession& session, SRegMoniterFormState& form, std::uint8_t slave) {
+    std::vector<std::uint16_t> words;
+    const int result = ReadHoldingRegistersFrom(session, slave, REG_MASTER_AREA, REG_AREA_WORDS, words);
+    if (result != COMM_OK) return result;
+    std::copy(words.begin(), words.end(), form.readImage600.begin());
+    form.writeImage600 = form.readImage600;
+    form.masterAreaLoadPending = false;
+    form.WriteButton.enabled = true;
+    return COMM_OK;
+}
+
 void MoveSelectionOrScroll(SRegMoniterFormState& form, ERegArea area, int rowStep, int scrollStep,
                            bool atEdge) {
     if (atEdge) {
@@ -126,6 +138,8 @@ void RegMoniterTick(CSession& session, SRegMoniterFormState& form) {
     int result = COMM_OK;
     if (!form.rbWrite.checked) {
         result = ReadWindow(session, slave, REG_MASTER_AREA, form.ScrollBar1.position, form.readImage600);
+    } else if (form.masterAreaLoadPending) {
+        result = LoadMasterArea(session, form, slave);
     }
     if (result == COMM_OK) {
         result = ReadWindow(session, slave, REG_GATEWAY_AREA, form.ScrollBar2.position, form.readImage700);
@@ -153,6 +167,8 @@ void ScrollBarChange(SRegMoniterFormState& form, ERegArea area, int position) {
     if (form.syncScroll) {
         ScrollBarOf(form, area == ERegArea::Master ? ERegArea::Gateway : ERegArea::Master).position =
             position;
+    } else {
+        form.gridFocusRequest = area;
     }
     RefreshRegisterGrids(form);
 }
@@ -210,16 +226,26 @@ void chkSyncScrollClick(SRegMoniterFormState& form, bool checked) {
 }
 
 void rbReadClick(SRegMoniterFormState& form) {
+    if (form.rbRead.checked) return;
     form.rbRead.checked = true;
     form.rbWrite.checked = false;
+    form.masterAreaLoadPending = false;
     form.WriteButton.enabled = false;
 }
 
-void rbWriteClick(SRegMoniterFormState& form) {
+void rbWriteClick(CSession& session, SRegMoniterFormState& form) {
+    if (form.rbWrite.checked) return;
     form.rbRead.checked = false;
     form.rbWrite.checked = true;
     form.writeImage600 = form.readImage600;
-    form.WriteButton.enabled = true;
+    form.masterAreaLoadPending = true;
+    form.WriteButton.enabled = false;
+    if (form.poll.busy) return;
+    CMonitorBusy busy(form.poll);
+    if (LoadMasterArea(session, form, RegMoniterSlave(session, form)) != COMM_OK) {
+        EndMonitorAfterFailedPoll(session, form.poll);
+    }
+    RefreshRegisterGrids(form);
 }
 
 void WriteButtonClick(SRegMoniterFormState& form) {
@@ -227,7 +253,7 @@ void WriteButtonClick(SRegMoniterFormState& form) {
 }
 
 bool StartRegisterEdit(SRegMoniterFormState& form) {
-    if (!form.testMode || !form.rbWrite.checked) return false;
+    if (!form.testMode || !form.rbWrite.checked || form.masterAreaLoadPending) return false;
     const int row = form.selectedRow[0];
     form.editIndex = form.ScrollBar1.position + row - 1;
     const std::string cellText = form.StringGrid1.Cell(1, row);

@@ -4,6 +4,7 @@
 // In the RS485 SIO test the user may edit the master-to-gateway area and write it to the gateway.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/app/ControlState.h"
@@ -41,11 +42,13 @@ struct SRegMoniterFormState {
     TextState edBinSetRegister;            // binary entry over a value cell
     SBinEditor binEditor;                  // text and caret of `edBinSetRegister`
     std::array<int, 2> selectedRow{1, 1};  // the selected data row (1..16) of each grid
+    std::optional<ERegArea> gridFocusRequest;  // the grid that is to take the focus; the window clears it
 
     RegisterImage readImage600{}, writeImage600{}, readImage700{};
     bool testMode = false;  // the RS485 SIO test (`rs485SioMode` when the window was created)
     bool scrolling = false;
     bool writeRequested = false;
+    bool masterAreaLoadPending = false;  // Write chosen while a tick ran: the next tick loads F600h..F647h
     bool binaryView = false;
     bool syncScroll = false;
     int editIndex = 0;
@@ -69,7 +72,8 @@ std::uint8_t RegMoniterSlave(const CSession& session, const SRegMoniterFormState
 // Redraws both grids from the images.
 void RefreshRegisterGrids(SRegMoniterFormState& form);
 
-// The scroll bar of `area` moved to `position` (kept within 0..56); with SYNC Scroll the other follows.
+// The scroll bar of `area` moved to `position` (kept within 0..56); with SYNC Scroll the other follows,
+// without it the scroll bar's grid takes the focus.
 void ScrollBarChange(SRegMoniterFormState& form, ERegArea area, int position);
 // Line, page and thumb operations pause polling until the operation ends.
 void ScrollOperation(SRegMoniterFormState& form, bool ended);
@@ -86,12 +90,16 @@ void GridSelectRow(SRegMoniterFormState& form, ERegArea area, int row);
 void cbCycleChange(SRegMoniterFormState& form, int index);
 void cbHEXorBINChange(SRegMoniterFormState& form, int index);
 void chkSyncScrollClick(SRegMoniterFormState& form, bool checked);
+// Read and Write: a click on the button already chosen changes nothing (unsent edits stay).
 void rbReadClick(SRegMoniterFormState& form);
-void rbWriteClick(SRegMoniterFormState& form);
+// Write reads all 72 registers of the master's area once, so that every register the user does not
+// edit goes out with the unit's own value; during a running tick the next tick does it. The Write
+// button and the editing wait for that read; a failed read ends the monitor.
+void rbWriteClick(CSession& session, SRegMoniterFormState& form);
 void WriteButtonClick(SRegMoniterFormState& form);
 
 // A double click (or Enter) on the left grid's selected row opens the entry field of the view over its
-// value cell. False when nothing opens (monitor mode, or Read chosen).
+// value cell. False when nothing opens (monitor mode, Read chosen, the master's area not read yet).
 bool StartRegisterEdit(SRegMoniterFormState& form);
 // Enter in the hex field: stores its value and closes it; an empty field stores nothing and stays open.
 bool edSetRegisterEnter(SRegMoniterFormState& form, const std::string& text);

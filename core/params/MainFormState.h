@@ -28,6 +28,9 @@ struct SStatusBarPanel {
 
 struct SMainFormState {
     std::string caption;  // the window caption
+    // The set has been edited since it was last read, opened, saved, written or made new: the caption
+    // is marked, and the user is asked before the set is replaced or the program ends.
+    bool setModified = false;
 
     // Command buttons.
     TextState Button1;  // Port Config

@@ -169,6 +169,7 @@ int ReadParameterBlocks(CSession& s, ParameterImage& image) {
 }
 
 void AdoptReadParameters(CSession& s) {
+    s.form.setModified = false;
     s.form.flags.specialParamsModified = false;
     s.form.MenuSpecial1.enabled = true;
     s.image.GmodSnapshot = s.image.Word(GMOD);

@@ -14,6 +14,7 @@
 #include "core/params/Validation.h"
 #include "core/procedures/ReadParameters.h"
 #include "core/procedures/RegisterExchange.h"
+#include "core/procedures/UnitAddressClash.h"
 #include "core/procedures/UnitServiceMenus.h"
 #include "core/procedures/WriteFailureMessages.h"
 
@@ -267,8 +268,10 @@ void RunWrite(CSession& s, SWriteResult& result, SBlockCount& blocks) {
     if (IsKavelis(s)) CheckKavelisFirmware(s, unitVersion);
     s.host.AdvanceProgress(10);
     CheckNetworkType(s, unit[NTYP]);
+    if (!WriteDespiteUnitAtNewAddress(s)) throw SAbort{WRITE_ABORTED_SILENTLY};
     WriteRegisterBlocks(s, blocks, unitVersion);
     result.transmitted = true;
+    s.form.setModified = false;
     s.host.ShowMessageBox(MsgText[MSG_WRITE_SUCCEEDED], MB_ICON_INFORMATION);
     s.host.SetProgress(0);
     if (s.host.ShowMessageBox(MsgText[MSG_RESTART_QUESTION], QUESTION_NO_DEFAULT) != ID_YES) {

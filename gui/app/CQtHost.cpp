@@ -34,6 +34,15 @@ int CQtHost::ShowMessageBoxWithDetail(std::string_view text, unsigned style, std
     QMessageBox box(QtIconOf(look.icon), ToQt(look.caption), ToQt(text), QMessageBox::NoButton, owner_);
     box.setObjectName("MessageBox");
     if (!detail.empty()) box.setInformativeText(ToQt(detail));
+    if (look.saveDiscardCancel) {
+        QPushButton* save = box.addButton(QMessageBox::Save);
+        QPushButton* discard = box.addButton(QMessageBox::Discard);
+        QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(save);
+        box.setEscapeButton(cancel);
+        box.exec();
+        return box.clickedButton() == save ? ID_YES : box.clickedButton() == discard ? ID_NO : ID_CANCEL;
+    }
     if (look.yesNo) {
         QPushButton* yes = box.addButton(QMessageBox::Yes);
         QPushButton* no = box.addButton(QMessageBox::No);

@@ -15,7 +15,7 @@ constexpr int kCellPadding = 2 + 8;
 }  // namespace
 
 TAxisMonitorForm::TAxisMonitorForm(CSession& session, SAxisMonitorFormState state, QWidget* parent)
-    : QDialog(parent), session_(session), form_(std::move(state)) {
+    : TMonitorDialog(parent), session_(session), form_(std::move(state)) {
     setObjectName("AxisMonitorForm");
     setFont(QFont(QStringLiteral("Courier New"), kFontSize));
     RadioButton1 = new QRadioButton(this);
@@ -40,42 +40,22 @@ TAxisMonitorForm::TAxisMonitorForm(CSession& session, SAxisMonitorFormState stat
     column->addWidget(cbMonitorSpeed, 0, Qt::AlignLeft);
     column->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(RadioButton1, &QRadioButton::clicked, this, [this] {
-        AxisDirectionClick(form_, false);
-        Render();
-    });
-    connect(RadioButton2, &QRadioButton::clicked, this, [this] {
-        AxisDirectionClick(form_, true);
-        Render();
-    });
-    connect(cbMonitorSpeed, &QComboBox::currentIndexChanged, this, [this](int index) {
-        cbMonitorSpeedChange(form_, index);
-        ApplyTimer();
-    });
-    connect(&Timer1, &QTimer::timeout, this, &TAxisMonitorForm::Timer1Timer);
+    connect(RadioButton1, &QRadioButton::clicked, this,
+            [this] { Forward([this] { AxisDirectionClick(form_, false); }); });
+    connect(RadioButton2, &QRadioButton::clicked, this,
+            [this] { Forward([this] { AxisDirectionClick(form_, true); }); });
+    connect(cbMonitorSpeed, &QComboBox::currentIndexChanged, this,
+            [this](int index) { Forward([this, index] { cbMonitorSpeedChange(form_, index); }); });
     Render();
-    ApplyTimer();
+    StartPolling();
 }
 
-void TAxisMonitorForm::Timer1Timer() {
+void TAxisMonitorForm::Tick() {
     AxisMonitorTick(session_, form_);
-    Render();
-    ApplyTimer();
-    if (form_.poll.closeRequested) reject();
 }
 
-void TAxisMonitorForm::ApplyTimer() {
-    if (form_.poll.timerInterval <= 0) {
-        Timer1.stop();
-    } else if (!Timer1.isActive() || Timer1.interval() != form_.poll.timerInterval) {
-        Timer1.start(form_.poll.timerInterval);
-    }
-}
-
-void TAxisMonitorForm::done(int result) {
+void TAxisMonitorForm::Closing() {
     CloseAxisMonitorForm(form_);
-    ApplyTimer();
-    QDialog::done(result);
 }
 
 void TAxisMonitorForm::Render() {

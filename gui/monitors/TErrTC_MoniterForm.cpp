@@ -20,23 +20,26 @@ constexpr std::array<const char*, COUNTER_KINDS> kButtonNames{"bResetERRT", "bRe
 }  // namespace
 
 TErrTC_MoniterForm::TErrTC_MoniterForm(CSession& session, QWidget* parent)
-    : QDialog(parent), monitor_(session) {
+    : TMonitorDialog(parent), monitor_(session) {
     setObjectName("ErrTC_MoniterForm");
     setFont(QFont(QStringLiteral("Courier New"), 9));
     StringGrid1 = new TListGrid("StringGrid1", 0, this);
     StringGrid1->setFont(font());
+    // A counter's reset cannot be undone: no Clear button answers Enter or holds the focus at first,
+    // the window itself does.
     for (int i = 0; i < COUNTER_KINDS; ++i) {
         auto* button = new QPushButton(this);
         button->setObjectName(kButtonNames[static_cast<std::size_t>(i)]);
+        button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this,
                 [this, i] { monitor_.ResetClick(static_cast<ECounter>(i)); });
         resetButtons_[static_cast<std::size_t>(i)] = button;
     }
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus();
     Render();
     LayOut();
-    Timer1.setInterval(monitor_.poll.timerInterval);
-    connect(&Timer1, &QTimer::timeout, this, &TErrTC_MoniterForm::Timer1Timer);
-    Timer1.start();
+    StartPolling();
 }
 
 // The grid at the top left; each Clear button centred on the row of its counter, right of the grid.
@@ -76,16 +79,4 @@ void TErrTC_MoniterForm::Render() {
     for (int i = 0; i < COUNTER_KINDS; ++i)
         RenderButton(resetButtons_[static_cast<std::size_t>(i)],
                      monitor_.ResetButton(static_cast<ECounter>(i)));
-}
-
-void TErrTC_MoniterForm::Timer1Timer() {
-    monitor_.Timer1Timer();
-    Render();
-    if (monitor_.poll.timerInterval == 0) Timer1.stop();
-    if (monitor_.poll.closeRequested) reject();
-}
-
-void TErrTC_MoniterForm::done(int result) {
-    Timer1.stop();
-    QDialog::done(result);
 }

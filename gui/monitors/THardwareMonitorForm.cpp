@@ -24,7 +24,7 @@ QLabel* NewLabel(QWidget* parent, std::string_view name, Qt::Alignment alignment
 }  // namespace
 
 THardwareMonitorForm::THardwareMonitorForm(CSession& session, QWidget* parent)
-    : QDialog(parent), monitor_(session) {
+    : TMonitorDialog(parent), monitor_(session) {
     setObjectName("HardwareMonitorForm");
     setFont(QFont(QStringLiteral("Courier New"), 9));
     auto* Panel1 = new QFrame(this);
@@ -59,9 +59,7 @@ THardwareMonitorForm::THardwareMonitorForm(CSession& session, QWidget* parent)
     frame->addWidget(Panel1);
     frame->setSizeConstraint(QLayout::SetFixedSize);
     Render();
-    Timer1.setInterval(monitor_.poll.timerInterval);
-    connect(&Timer1, &QTimer::timeout, this, &THardwareMonitorForm::Timer1Timer);
-    Timer1.start();
+    StartPolling();
 }
 
 void THardwareMonitorForm::Render() {
@@ -72,14 +70,4 @@ void THardwareMonitorForm::Render() {
         RenderLabel(values_[i], monitor_.values[i]);
         RenderLabel(units_[i], monitor_.units[i]);
     }
-}
-
-void THardwareMonitorForm::Timer1Timer() {
-    monitor_.Timer1Timer();
-    Render();
-}
-
-void THardwareMonitorForm::done(int result) {
-    Timer1.stop();
-    QDialog::done(result);
 }

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,6 +21,7 @@ namespace {
 
 constexpr int kFontSize = 9;
 constexpr int kGridGap = 40;
+constexpr int kBarGap = 4;
 
 QLabel* NewHeading(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -50,20 +50,35 @@ QLineEdit* NewCellEditor(const char* name, int maxLength, QWidget* parent) {
     return edit;
 }
 
+// One area: its label and heading above the grid, the scroll bar against the grid's right side, 2 pixels
+// below its top (it is 4 pixels shorter than the grid).
+QVBoxLayout* AreaColumn(QLabel* label, QLabel* heading, QWidget* grid, QScrollBar* bar) {
+    auto* gridAndBar = new QHBoxLayout;
+    gridAndBar->setSpacing(kBarGap);
+    gridAndBar->addWidget(grid, 0, Qt::AlignTop);
+    gridAndBar->addWidget(bar, 0, Qt::AlignVCenter);
+    gridAndBar->setAlignment(Qt::AlignLeft);
+    auto* column = new QVBoxLayout;
+    column->addWidget(label);
+    column->addWidget(heading);
+    column->addLayout(gridAndBar);
+    return column;
+}
+
 bool IsEnter(const QKeyEvent* event) {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
 }  // namespace
 
-TRegMoniterForm::TRegMoniterForm(CSession& session, QWidget* parent) : QDialog(parent), session_(session) {
+TRegMoniterForm::TRegMoniterForm(CSession& session, QWidget* parent) : TMonitorDialog(parent), session_(session) {
     setObjectName("RegMoniterForm");
     setFont(QFont(QStringLiteral("Courier New"), kFontSize));
     CreateRegMoniterForm(form_, session_);
     BuildControls();
     Connect();
     Render();
-    ApplyTimer();
+    StartPolling();
 }
 
 void TRegMoniterForm::BuildControls() {
@@ -95,18 +110,15 @@ void TRegMoniterForm::BuildControls() {
     edBinSetRegister->setReadOnly(true);
     edSetRegister->installEventFilter(this);
     edBinSetRegister->installEventFilter(this);
+    ScrollBar1->installEventFilter(this);
+    ScrollBar2->installEventFilter(this);
 
-    auto* areas = new QGridLayout;
-    areas->setHorizontalSpacing(4);
-    areas->addWidget(lF600h, 0, 0, 1, 2);
-    areas->addWidget(pPLCToZUNA, 1, 0, 1, 2);
-    areas->addWidget(StringGrid1, 2, 0);
-    areas->addWidget(ScrollBar1, 2, 1);
-    areas->setColumnMinimumWidth(2, kGridGap);
-    areas->addWidget(lF700h, 0, 3, 1, 2);
-    areas->addWidget(pZUNAToPLC, 1, 3, 1, 2);
-    areas->addWidget(StringGrid2, 2, 3);
-    areas->addWidget(ScrollBar2, 2, 4);
+    auto* areas = new QHBoxLayout;
+    areas->setSpacing(0);
+    areas->addLayout(AreaColumn(lF600h, pPLCToZUNA, StringGrid1, ScrollBar1));
+    areas->addSpacing(kGridGap);
+    areas->addLayout(AreaColumn(lF700h, pZUNAToPLC, StringGrid2, ScrollBar2));
+    areas->setAlignment(Qt::AlignLeft);  // a wider row of controls below leaves the two areas as they are
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(cbCycle);
@@ -125,12 +137,11 @@ void TRegMoniterForm::BuildControls() {
 }
 
 void TRegMoniterForm::Connect() {
-    connect(&Timer1, &QTimer::timeout, this, &TRegMoniterForm::Timer1Timer);
+    // A press anywhere on a scroll bar (arrow, trough or thumb) starts a scroll operation, the release
+    // ends it: see `NoteScrollOperation`.
     auto scrollBar = [this](QScrollBar* bar, ERegArea area) {
         connect(bar, &QScrollBar::valueChanged, this,
                 [this, area](int value) { Forward([&] { ScrollBarChange(form_, area, value); }); });
-        connect(bar, &QScrollBar::sliderPressed, this, [this] { ScrollOperation(form_, false); });
-        connect(bar, &QScrollBar::sliderReleased, this, [this] { ScrollOperation(form_, true); });
     };
     scrollBar(ScrollBar1, ERegArea::Master);
     scrollBar(ScrollBar2, ERegArea::Gateway);
@@ -157,34 +168,16 @@ void TRegMoniterForm::Connect() {
     connect(chkSyncScroll, &QCheckBox::toggled, this,
             [this](bool checked) { Forward([&] { chkSyncScrollClick(form_, checked); }); });
     connect(rbRead, &QRadioButton::clicked, this, [this] { Forward([&] { rbReadClick(form_); }); });
-    connect(rbWrite, &QRadioButton::clicked, this, [this] { Forward([&] { rbWriteClick(form_); }); });
+    connect(rbWrite, &QRadioButton::clicked, this, [this] { Forward([&] { rbWriteClick(session_, form_); }); });
     connect(WriteButton, &QPushButton::clicked, this, [this] { Forward([&] { WriteButtonClick(form_); }); });
 }
 
-void TRegMoniterForm::Forward(const std::function<void()>& handler) {
-    handler();
-    Render();
-}
-
-void TRegMoniterForm::Timer1Timer() {
+void TRegMoniterForm::Tick() {
     RegMoniterTick(session_, form_);
-    Render();
-    ApplyTimer();
-    if (form_.poll.closeRequested) reject();
 }
 
-void TRegMoniterForm::ApplyTimer() {
-    if (form_.poll.timerInterval <= 0) {
-        Timer1.stop();
-    } else if (!Timer1.isActive() || Timer1.interval() != form_.poll.timerInterval) {
-        Timer1.start(form_.poll.timerInterval);
-    }
-}
-
-void TRegMoniterForm::done(int result) {
+void TRegMoniterForm::Closing() {
     CloseRegMoniterForm(form_);
-    ApplyTimer();
-    QDialog::done(result);
 }
 
 void TRegMoniterForm::Render() {
@@ -208,6 +201,14 @@ void TRegMoniterForm::Render() {
     RenderCheck(rbWrite, form_.rbWrite);
     RenderButton(WriteButton, form_.WriteButton);
     RenderEditors();
+    RenderGridFocus();
+}
+
+// The grid whose scroll bar moved takes the focus, when the core asks for it.
+void TRegMoniterForm::RenderGridFocus() {
+    if (!form_.gridFocusRequest) return;
+    (*form_.gridFocusRequest == ERegArea::Master ? StringGrid1 : StringGrid2)->setFocus();
+    form_.gridFocusRequest.reset();
 }
 
 // The value column as wide as the view needs (HEX: 6 characters, BIN: 21), the address column as its
@@ -259,6 +260,10 @@ void TRegMoniterForm::RenderEditors() {
 }
 
 bool TRegMoniterForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ScrollBar1 || watched == ScrollBar2) {
+        NoteScrollOperation(event);
+        return QDialog::eventFilter(watched, event);
+    }
     if (watched == edSetRegister && event->type() == QEvent::KeyPress) {
         return HexEditorKeyEvent(static_cast<QKeyEvent*>(event));
     }
@@ -273,12 +278,26 @@ bool TRegMoniterForm::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+// Line, page and thumb operations alike begin with a press on the scroll bar and end with its release;
+// polling pauses in between. The scroll bar still handles the press itself.
+void TRegMoniterForm::NoteScrollOperation(const QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        ScrollOperation(form_, false);
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        ScrollOperation(form_, true);
+    }
+}
+
+// Escape ends the entry and leaves the value as it was; the window stays open.
 bool TRegMoniterForm::HexEditorKeyEvent(QKeyEvent* event) {
     if (IsEnter(event)) {
         Forward([&] { edSetRegisterEnter(form_, FromQt(edSetRegister->text())); });
         return true;
     }
-    if (event->key() == Qt::Key_Escape) return false;
+    if (event->key() == Qt::Key_Escape) {
+        Forward([&] { RegisterEditExit(form_); });
+        return true;
+    }
     if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right || event->key() == Qt::Key_Delete ||
         event->key() == Qt::Key_Home || event->key() == Qt::Key_End) {
         return false;
@@ -298,7 +317,10 @@ bool TRegMoniterForm::BinEditorKeyEvent(QKeyEvent* event) {
         Forward([&] { edBinSetRegisterEnter(form_); });
         return true;
     }
-    if (event->key() == Qt::Key_Escape) return false;
+    if (event->key() == Qt::Key_Escape) {
+        Forward([&] { RegisterEditExit(form_); });
+        return true;
+    }
     const EBinEditorKey key = event->key() == Qt::Key_0       ? EBinEditorKey::Zero
                               : event->key() == Qt::Key_1     ? EBinEditorKey::One
                               : event->key() == Qt::Key_Left  ? EBinEditorKey::Left

@@ -1,11 +1,8 @@
 #pragma once
 // The register monitor window: renders the core's register monitor state, forwards the user's events to
 // its handlers and drives its poll tick from `Timer1`. A failed poll closes the window.
-#include <QDialog>
-#include <QTimer>
-#include <functional>
-
 #include "core/monitors/RegisterMonitor.h"
+#include "gui/monitors/TMonitorDialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -16,27 +13,27 @@ class QRadioButton;
 class QScrollBar;
 class TMonitorGrid;
 
-class TRegMoniterForm : public QDialog {
+class TRegMoniterForm : public TMonitorDialog {
     Q_OBJECT
 public:
     TRegMoniterForm(CSession& session, QWidget* parent = nullptr);
 
     const SRegMoniterFormState& State() const { return form_; }
-    // One poll tick, as `Timer1` runs it.
-    void Timer1Timer();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void done(int result) override;
+    SMonitorPoll& Poll() override { return form_.poll; }
+    void Tick() override;
+    void Render() override;
+    void Closing() override;
 
 private:
     void BuildControls();
     void Connect();
-    void Forward(const std::function<void()>& handler);
-    void Render();
     void RenderGrid(TMonitorGrid* grid, const GridState& state, int selectedRow);
     void RenderEditors();
-    void ApplyTimer();
+    void RenderGridFocus();
+    void NoteScrollOperation(const QEvent* event);
     bool HexEditorKeyEvent(QKeyEvent* event);
     bool BinEditorKeyEvent(QKeyEvent* event);
     bool BinEditorMouseEvent(QEvent* event);
@@ -44,7 +41,6 @@ private:
 
     CSession& session_;
     SRegMoniterFormState form_;
-    QTimer Timer1;
     QLabel *pPLCToZUNA, *pZUNAToPLC, *lF600h, *lF700h;
     TMonitorGrid *StringGrid1, *StringGrid2;
     QScrollBar *ScrollBar1, *ScrollBar2;

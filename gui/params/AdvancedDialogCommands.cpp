@@ -10,11 +10,13 @@
 // transmit prompt when something changed.
 void CMainFormController::ShowSpecialParams() {
     CSession& s = s_.core;
-    if (s.program.SelectedGwType == GW_KAVELIS) {
-        TSpecialParaForm(s.image, s.program, s.form.cbW8N, s.form.flags, window_).exec();
-    } else {
-        TSpecialParaForm2(s.image, s.program, s.form.flags, window_).exec();
-    }
+    EditSet([&] {
+        if (s.program.SelectedGwType == GW_KAVELIS) {
+            TSpecialParaForm(s.image, s.program, s.form.cbW8N, s.form.flags, window_).exec();
+        } else {
+            TSpecialParaForm2(s.image, s.program, s.form.flags, window_).exec();
+        }
+    });
     TransmitSpecialParamsIfModified(s);
 }
 

@@ -6,10 +6,12 @@
 #include "core/app/PortDialogRules.h"
 #include "core/app/StartupRules.h"
 #include "core/files/NewFileForm.h"
+#include "core/files/UnsavedEditsQuestion.h"
 #include "core/link/PortOpenDiagnosis.h"
 #include "core/params/AxisGridEditing.h"
 #include "core/params/DravoPanelEvents.h"
 #include "core/params/FieldEditing.h"
+#include "core/params/ParameterSetEdits.h"
 #include "core/procedures/ReadParameters.h"
 #include "core/procedures/WriteParameters.h"
 #include "gui/advanced/TParaAndPIOForm.h"
@@ -104,7 +106,13 @@ SParameterFileContext CMainFormController::FileContext() {
 }
 
 bool CMainFormController::CommitAddressEdit() {
-    return ::CommitAddressEdit(s_.core.image, s_.core.form, s_.core.program, s_.core.host);
+    bool rejected = false;
+    EditSet([&] { rejected = ::CommitAddressEdit(s_.core.image, s_.core.form, s_.core.program, s_.core.host); });
+    return rejected;
+}
+
+void CMainFormController::EditSet(const std::function<void()>& edit) {
+    EditParameterSet(s_.core.image, s_.core.form, edit);
 }
 
 void CMainFormController::OpenCommandLineFiles(const std::vector<std::string>& arguments) {
@@ -192,9 +200,9 @@ bool CMainFormController::Command(const std::string& name) {
 
 // ---- parameter fields and axis area -------------------------------------------------------------
 
-#define GW_FORWARD_INDEX(handler)                                                     \
-    void CMainFormController::handler(int index) {                                    \
-        ::handler(s_.core.image, s_.core.form, s_.core.program, s_.core.host, index); \
+#define GW_FORWARD_INDEX(handler)                                                                    \
+    void CMainFormController::handler(int index) {                                                   \
+        EditSet([&] { ::handler(s_.core.image, s_.core.form, s_.core.program, s_.core.host, index); }); \
     }
 GW_FORWARD_INDEX(cbNTYPChange)
 GW_FORWARD_INDEX(cbDADRChange)
@@ -211,16 +219,16 @@ GW_FORWARD_INDEX(ComboBox1Change)
 #undef GW_FORWARD_INDEX
 
 void CMainFormController::StringGrid1Click(int col, int row) {
-    ::StringGrid1Click(s_.core.image, s_.core.form, s_.core.program, s_.core.host, col, row);
+    EditSet([&] { ::StringGrid1Click(s_.core.image, s_.core.form, s_.core.program, s_.core.host, col, row); });
 }
 void CMainFormController::StringGrid1DblClick(int col, int row) {
-    ::StringGrid1DblClick(s_.core.image, s_.core.form, s_.core.program, s_.core.host, col, row);
+    EditSet([&] { ::StringGrid1DblClick(s_.core.image, s_.core.form, s_.core.program, s_.core.host, col, row); });
 }
 void CMainFormController::StringGrid2Click(int col, int row) {
-    ::StringGrid2Click(s_.core.image, s_.core.form, s_.core.program, s_.core.host, col, row);
+    EditSet([&] { ::StringGrid2Click(s_.core.image, s_.core.form, s_.core.program, s_.core.host, col, row); });
 }
 void CMainFormController::StringGrid2DblClick(int col, int row) {
-    ::StringGrid2DblClick(s_.core.image, s_.core.form, s_.core.program, s_.core.host, col, row);
+    EditSet([&] { ::StringGrid2DblClick(s_.core.image, s_.core.form, s_.core.program, s_.core.host, col, row); });
 }
 
 bool CMainFormController::edDADRKey(int key, std::string& text, int& caret, int& selectionLength) {
@@ -241,20 +249,22 @@ void CMainFormController::edDADRFocus(bool hasFocus) {
     s_.core.form.edDADRHasFocus = hasFocus;
 }
 void CMainFormController::edDADRExit() {
-    ::edDADRExit(s_.core.image, s_.core.form, s_.core.program, s_.core.host);
+    EditSet([&] { ::edDADRExit(s_.core.image, s_.core.form, s_.core.program, s_.core.host); });
 }
 
 void CMainFormController::cbAxisCtrlChange(int unit, int index) {
-    ::cbAxisCtrlChange(s_.core.image, s_.core.form, s_.core.program, s_.core.host, unit, index);
+    EditSet([&] { ::cbAxisCtrlChange(s_.core.image, s_.core.form, s_.core.program, s_.core.host, unit, index); });
 }
 void CMainFormController::chkRsvAxisClick(int unit, int slotInUnit, bool checked) {
-    ::chkRsvAxisClick(s_.core.image, s_.core.form, s_.core.program, s_.core.host, unit, slotInUnit, checked);
+    EditSet([&] {
+        ::chkRsvAxisClick(s_.core.image, s_.core.form, s_.core.program, s_.core.host, unit, slotInUnit, checked);
+    });
 }
 void CMainFormController::rbFull_PosClick() {
-    ::rbFull_PosClick(s_.core.image, s_.core.form, s_.core.program, s_.core.host);
+    EditSet([&] { ::rbFull_PosClick(s_.core.image, s_.core.form, s_.core.program, s_.core.host); });
 }
 void CMainFormController::rbRemIOClick() {
-    ::rbRemIOClick(s_.core.image, s_.core.form, s_.core.program, s_.core.host);
+    EditSet([&] { ::rbRemIOClick(s_.core.image, s_.core.form, s_.core.program, s_.core.host); });
 }
 
 // ---- window events -------------------------------------------------------------------------------
@@ -292,7 +302,8 @@ void CMainFormController::FilesDropped(const std::vector<std::string>& paths) {
 }
 
 bool CMainFormController::CloseQuery() {
-    return CloseQueryAllowsExit(s_.core.form.flags, s_.core.host);
+    SParameterFileContext ctx = FileContext();
+    return CloseQueryWithUnsavedEdits(ctx);
 }
 
 // Closing: the port is given back and the settings are written (the program's own sections and any

@@ -84,6 +84,10 @@ private:
     SParameterFileContext FileContext();
     SMenuOpeningHooks MenuOpeningHooks();
     bool CommitAddressEdit();
+    // Runs an event that may edit the set; a changed register marks the set modified.
+    void EditSet(const std::function<void()>& edit);
+    // A Setting dialog that edits the set in place.
+    void ExecEditingDialog(QDialog& dialog);
     void ClosePort();
     void ApplyFocusAfterTransfer();
 

@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/StatusBarWidth.h"
+#include "core/params/ParameterSetEdits.h"
 #include "gui/app/QtText.h"
 #include "gui/params/ControlRendering.h"
 #include "gui/params/TAddressEdit.h"
@@ -506,7 +507,7 @@ void TGWParaCfgForm::FocusCommandButton(FocusTarget target) {
 
 void TGWParaCfgForm::Render() {
     const SMainFormState& s = state_;
-    setWindowTitle(ToQt(s.caption));
+    setWindowTitle(ToQt(MainWindowTitle(s)));
     RenderButton(Button1, s.Button1);
     RenderButton(Button2, s.Button2);
     RenderButton(Button3, s.Button3);

@@ -16,6 +16,10 @@ void CMainFormController::ExecSettingDialog(QDialog& dialog) {
     dialog.exec();
 }
 
+void CMainFormController::ExecEditingDialog(QDialog& dialog) {
+    EditSet([&] { ExecSettingDialog(dialog); });
+}
+
 void CMainFormController::AddUnitServiceCommands() {
     commands_["MenuTimeSetting"] = [this] {
         MenuTimeSettingClick(s_.core, [this] {
@@ -26,13 +30,13 @@ void CMainFormController::AddUnitServiceCommands() {
     commands_["MenuUnitNo"] = [this] {
         MenuUnitNoClick(s_.core, [this] {
             TUnitParaSetForm dialog(s_.core.image, s_.core.form.flags, window_);
-            ExecSettingDialog(dialog);
+            ExecEditingDialog(dialog);
         });
     };
     commands_["MenuEtherIp"] = [this] {
         MenuEtherIpClick(s_.core, [this] {
             TEtherIpSetForm dialog(s_.core.image, s_.core.form.flags, s_.core.host, window_);
-            ExecSettingDialog(dialog);
+            ExecEditingDialog(dialog);
         });
     };
 }

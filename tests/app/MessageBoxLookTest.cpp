@@ -30,14 +30,16 @@ TEST(MessageBoxLookTest, ButtonsAndDefault) {
     const struct {
         unsigned style;
         bool yesNo;
+        bool saveDiscardCancel;
         int defaultButton;
     } cases[] = {
-        {0x10, false, ID_OK},  {0x124, true, ID_NO}, {0x24, true, ID_YES},
-        {0x130, false, ID_OK}, {0x134, true, ID_NO},
+        {0x10, false, false, ID_OK},  {0x124, true, false, ID_NO}, {0x24, true, false, ID_YES},
+        {0x130, false, false, ID_OK}, {0x134, true, false, ID_NO}, {0x23, false, true, ID_YES},
     };
     for (const auto& c : cases) {
         const SMessageBoxLook look = DescribeMessageBox(c.style);
         EXPECT_EQ(look.yesNo, c.yesNo) << std::hex << c.style;
+        EXPECT_EQ(look.saveDiscardCancel, c.saveDiscardCancel) << std::hex << c.style;
         EXPECT_EQ(look.defaultButton, c.defaultButton) << std::hex << c.style;
     }
 }

@@ -227,7 +227,7 @@ TEST_F(CliOnSim, RestartOntoTheAddressOfAnotherUnitIsRefused) {
     const SCliRun refused = Cli(GW_VOSK, {"--unit", "0", "write", renumbered, "--restart"});
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.err.find(
-                  "gwcli: the file gives the unit the unit number 1, and unit 1 (D1h) already answers"),
+                  "gwcli: The parameters give the unit the unit number 1, and unit 1 (D1h) already answers."),
               std::string::npos)
         << refused.err;
     EXPECT_EQ(RequestsWithFunction(FN_WRITE), 0u);

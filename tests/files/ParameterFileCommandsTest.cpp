@@ -8,6 +8,10 @@
 #include "core/files/ParameterFileCommands.h"
 #include "core/files/ParameterFileIo.h"
 #include "core/files/ParameterFileReader.h"
+#include "core/files/NewFileForm.h"
+#include "core/files/UnsavedEditsQuestion.h"
+#include "core/app/texts/ToolQuestionText.h"
+#include "core/params/ParameterSetEdits.h"
 #include "core/params/Validation.h"
 #include "tests/files/FileTestSupport.h"
 #include "tests/support/ScriptedHost.h"
@@ -458,6 +462,97 @@ TEST(StartFolder, LastFolderOrDocuments) {
     EXPECT_EQ(StartFolderOf(last + "gone/", "/docs/"), "/docs/");
     EXPECT_EQ(StartFolderOf("0", "/docs/"), "/docs/") << "the settings default";
     EXPECT_EQ(StartFolderOf("", "/docs/"), "/docs/");
+}
+
+using UnsavedEdits = FileCommandsFixture;
+
+// An event marks the set only when it changed a register; the title carries the mark.
+TEST_F(UnsavedEdits, OnlyAChangedRegisterMarksTheSet) {
+    const struct {
+        const char* what;
+        std::function<void()> edit;
+        bool marks;
+    } cases[] = {
+        {"nothing changed", [] {}, false},
+        {"a run-time value", [this] { image.RecountPending = !image.RecountPending; }, false},
+        {"GMOD", [this] { image.Word(GMOD) ^= 0x0001; }, true},
+        {"an axis word", [this] { image.AxisMode[3] = 0x0001; }, true},
+        {"the unit number", [this] { image.UnitNo = 1; }, true},
+        {"an EtherNet/IP address", [this] { image.NetAddress[2] = 7; }, true},
+    };
+    for (const auto& c : cases) {
+        form.setModified = false;
+        EditParameterSet(image, form, c.edit);
+        EXPECT_EQ(form.setModified, c.marks) << c.what;
+        EXPECT_EQ(MainWindowTitle(form), c.marks ? Title + " *" : Title) << c.what;
+    }
+}
+
+// Open, a drop, New and the close query ask before unsaved edits are thrown away: Cancel keeps the set
+// and shows no file dialog, a save that does not happen keeps it too, Discard goes on, Save saves first.
+TEST_F(UnsavedEdits, ReplacingTheSetOrClosingAsksFirst) {
+    const std::string other = folder.File("other.vogw");
+    answer = other;
+    auto saved = Context();
+    ASSERT_EQ(SaveParameterFileCommand(saved), 0);
+    const struct {
+        const char* what;
+        std::function<bool(SParameterFileContext&)> run;
+        bool replacesTheSet;
+    } commands[] = {
+        {"Open", [](SParameterFileContext& ctx) { return OpenParameterFileCommand(ctx) == 0; }, true},
+        {"drop", [&](SParameterFileContext& ctx) { return OpenDroppedFiles(ctx, {other}) == 0; }, true},
+        {"New", [](SParameterFileContext& ctx) { return NewFileCommand(ctx, [](SNewFileFormState&) { return true; }) == 0; }, true},
+        {"close", [](SParameterFileContext& ctx) { return CloseQueryWithUnsavedEdits(ctx); }, false},
+    };
+    for (const auto& c : commands) {
+        auto ctx = Context();
+        const auto edit = [&] {
+            image.Word(GMOD) = 0x0055;
+            form.setModified = true;
+            host.boxes.clear();
+            requests.clear();
+        };
+        edit();
+        host.answers = {ID_CANCEL};
+        EXPECT_FALSE(c.run(ctx)) << c.what;
+        ASSERT_EQ(host.boxes.size(), 1u) << c.what;
+        EXPECT_EQ(host.boxes[0].text, ToolQuestionText::UNSAVED_EDITS);
+        EXPECT_EQ(host.boxes[0].style, MB_SAVE_DISCARD_CANCEL | MB_ICON_QUESTION);
+        EXPECT_TRUE(requests.empty()) << c.what << ": no file dialog after Cancel";
+        EXPECT_EQ(image.Word(GMOD), 0x0055) << c.what;
+        EXPECT_TRUE(form.setModified) << c.what;
+
+        answer.reset();  // the save dialog is cancelled
+        host.answers = {ID_YES};
+        EXPECT_FALSE(c.run(ctx)) << c.what;
+        ASSERT_EQ(requests.size(), 1u) << c.what;
+        EXPECT_EQ(requests[0].kind, EFileDialogKind::Save) << c.what;
+        EXPECT_TRUE(form.setModified) << c.what;
+
+        edit();
+        answer = other;
+        host.answers = {ID_NO};
+        EXPECT_TRUE(c.run(ctx)) << c.what;
+        EXPECT_NE(image.Word(GMOD) == 0x0055, c.replacesTheSet) << c.what;
+        EXPECT_NE(form.setModified, c.replacesTheSet) << c.what;
+
+        const std::string saveTo = folder.File(std::string("saved before ") + c.what + ".vogw");
+        edit();
+        answer = saveTo;
+        host.answers = {ID_YES};
+        EXPECT_TRUE(c.run(ctx)) << c.what;
+        EXPECT_EQ(requests.front().kind, EFileDialogKind::Save) << c.what;
+        EXPECT_NE(ReadBytes(saveTo).find("F10F,0055"), std::string::npos) << c.what << ": the edits were saved";
+        EXPECT_FALSE(form.setModified) << c.what;
+    }
+}
+
+TEST_F(UnsavedEdits, NoQuestionWithoutEdits) {
+    auto ctx = Context();
+    EXPECT_TRUE(CloseQueryWithUnsavedEdits(ctx));
+    EXPECT_TRUE(UnsavedEditsSettled(ctx));
+    EXPECT_TRUE(host.boxes.empty());
 }
 
 }  // namespace

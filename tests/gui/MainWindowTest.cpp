@@ -54,6 +54,17 @@ void ChooseByKeyboard(QComboBox* combo, int steps) {
     combo->setFocus();
     for (int i = 0; i < steps; ++i) QTest::keyClick(combo, Qt::Key_Down);
 }
+
+// A NUB3 GW set on EtherCAT at station address 5, shown in the active window.
+void ShowEtherCatStation5(SMainWindowFixture& f) {
+    f.session.core.image.Word(NTYP) = 0x0087;
+    f.session.core.image.Word(DADR) = 5;
+    f.controller->RefreshDisplay();
+    f.window->Render();
+    f.window->activateWindow();
+    QApplication::setActiveWindow(f.window.get());
+}
+
 }  // namespace
 
 TEST(gui_MainWindow, FrameMenusAndAxisAreaFollowTheGatewayType) {
@@ -229,6 +240,35 @@ TEST(gui_MainWindow, CloseAsksAboutUntransmittedChanges) {
     EXPECT_FALSE(f.window->isVisible());
 }
 
+// An edit marks the title; closing then asks Save / Discard / Cancel: Cancel keeps the program running,
+// Discard ends it.
+TEST(gui_MainWindow, UnsavedEditsMarkTheTitleAndAreAskedAboutOnClose) {
+    SMainWindowFixture f(GW_NUB3GW);
+    ShowEtherCatStation5(f);
+    const QString title = f.window->windowTitle();
+    auto* edit = f.Find<QLineEdit>("edDADR");
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, "300");
+    f.Find<QPushButton>("Button1")->setFocus();
+    ASSERT_EQ(f.session.core.image.Word(DADR), 300);
+    EXPECT_EQ(f.window->windowTitle(), title + " *");
+
+    CMessageBoxWatcher watcher;
+    watcher.answers = {QMessageBox::Cancel};
+    f.window->close();
+    ASSERT_EQ(watcher.seen.size(), 1u);
+    EXPECT_EQ(watcher.seen[0].text, "The parameters have been changed and not saved.\nDo you want to save them?");
+    EXPECT_EQ(watcher.seen[0].caption, "Confirmation");
+    EXPECT_EQ(watcher.seen[0].defaultButton, QMessageBox::Save);
+    EXPECT_TRUE(f.window->isVisible());
+
+    watcher.answers = {QMessageBox::Discard};
+    f.window->close();
+    EXPECT_EQ(watcher.seen.size(), 2u);
+    EXPECT_FALSE(f.window->isVisible());
+}
+
 TEST(gui_MainWindow, LockDisablesControlsAndFileMenu) {
     SMainWindowFixture f(GW_NUB3GW);
     LockMainWindow(f.session.core, false);
@@ -244,12 +284,7 @@ TEST(gui_MainWindow, LockDisablesControlsAndFileMenu) {
 
 TEST(gui_MainWindow, EtherCatAddressKeysAndExitGoThroughTheAddressRules) {
     SMainWindowFixture f(GW_NUB3GW);
-    f.session.core.image.Word(NTYP) = 0x0087;
-    f.session.core.image.Word(DADR) = 5;
-    f.controller->RefreshDisplay();
-    f.window->Render();
-    f.window->activateWindow();
-    QApplication::setActiveWindow(f.window.get());
+    ShowEtherCatStation5(f);
     auto* edit = f.Find<QLineEdit>("edDADR");
     ASSERT_TRUE(edit->isVisible());
     EXPECT_EQ(edit->text(), "5");

@@ -170,6 +170,31 @@ TEST_F(MonitorWindowOnSim, CountersClearButtonIsServedByTheNextTick) {
     EXPECT_EQ(Cell(form, 2, 1), "600");
 }
 
+// A reset cannot be undone: Enter or Space right after the window opened resets nothing, since no Clear
+// button is a default button or holds the first focus.
+TEST_F(MonitorWindowOnSim, CountersClearButtonsAreNeitherDefaultNorFocusedAtFirst) {
+    Start(GW_VOSK, true);
+    SetRegister(0xF188, 500);
+    TErrTC_MoniterForm form(session);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    for (const char* name : {"bResetERRT", "bResetERRC", "bResetEMG", "bResetRTET"}) {
+        auto* button = form.findChild<QPushButton*>(name);
+        EXPECT_TRUE(button->isVisible()) << name;
+        EXPECT_FALSE(button->isDefault()) << name;
+        EXPECT_FALSE(button->autoDefault()) << name;
+        EXPECT_FALSE(button->hasFocus()) << name;
+    }
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused != nullptr ? focused : &form, key);
+    }
+    for (const bool requested : form.Monitor().resetRequested) EXPECT_FALSE(requested);
+    form.Timer1Timer();
+    EXPECT_EQ(Register(0xF188), 500);
+    EXPECT_TRUE(form.isVisible());
+}
+
 TEST_F(MonitorWindowOnSim, CountersWindowClosesWhenTheUnitFallsSilent) {
     Start(GW_NUB3GW, true);
     TErrTC_MoniterForm form(session);

@@ -2,6 +2,7 @@
 // pseudo-terminal, and the Monitor menu opening them from the main window.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "MainWindowFixture.h"
@@ -42,6 +44,9 @@ protected:
         session.form.MenuMoniter1.enabled = true;
     }
     void TearDown() override { session.link.Close(); }
+    std::size_t Requests() {
+        return sim->WithCore([](CGwSimCore& core) { return core.RequestLog().size(); });
+    }
     std::uint16_t UnitRegister(std::uint16_t address) {
         return sim->WithCore([&](CGwSimCore& core) { return core.Register(0, address); });
     }
@@ -88,6 +93,102 @@ TEST_F(gui_MonitorOnSim, TestModeEditInHexAndBinReachesTheUnit) {
     EXPECT_EQ(UnitRegister(0xF602), 0xBE3F);
     EXPECT_EQ(UnitRegister(0xF603), 0x0B03);
     ASSERT_FALSE(host.boxes.empty());
+}
+
+// Escape in either entry field ends the entry and keeps the value; the window and its unsent edits stay.
+// A second click on the chosen Write button changes nothing.
+TEST_F(gui_MonitorOnSim, EscapeEndsTheEntryOnlyAndWriteClickedAgainKeepsTheEdits) {
+    Serve(GW_VOSK);
+    session.form.flags.rs485SioMode = true;
+    TRegMoniterForm window(session);
+    window.show();
+    window.Timer1Timer();
+    auto* rbWrite = window.findChild<QRadioButton*>("rbWrite");
+    QTest::mouseClick(rbWrite, Qt::LeftButton);
+    EditCell(window, 3, "beef", "edSetRegister");
+    ASSERT_EQ(window.State().writeImage600[2], 0xBEEF);
+
+    for (const char* editor : {"edSetRegister", "edBinSetRegister"}) {
+        window.findChild<QComboBox*>("cbHEXorBIN")->setCurrentIndex(editor == std::string("edSetRegister") ? 0 : 1);
+        SMainWindowFixture::DoubleClickCell(window.findChild<QTableWidget*>("StringGrid1"), 1, 2);
+        auto* edit = window.findChild<QLineEdit*>(editor);
+        ASSERT_TRUE(edit->isVisible()) << editor;
+        QTest::keyClick(edit, Qt::Key_1);
+        QTest::keyClick(edit, Qt::Key_Escape);
+        EXPECT_TRUE(window.isVisible()) << editor;
+        EXPECT_FALSE(edit->isVisible()) << editor;
+        EXPECT_EQ(window.State().writeImage600[1], 0x0101) << editor;
+        EXPECT_TRUE(window.findChild<QPushButton*>("WriteButton")->isEnabled()) << editor;
+    }
+
+    const std::size_t before = Requests();
+    QTest::mouseClick(rbWrite, Qt::LeftButton);
+    EXPECT_EQ(Requests(), before) << "the chosen button reads nothing again";
+    EXPECT_EQ(window.State().writeImage600[2], 0xBEEF);
+}
+
+// Line and page scrolling pause polling until the mouse is released, as dragging the thumb does; without
+// SYNC Scroll the moved scroll bar's grid takes the focus.
+TEST_F(gui_MonitorOnSim, ScrollBarOperationsPausePollingAndFocusTheirGrid) {
+    Serve(GW_VOSK);
+    TRegMoniterForm window(session);
+    window.show();
+    auto* grid1 = window.findChild<QTableWidget*>("StringGrid1");
+    auto* grid2 = window.findChild<QTableWidget*>("StringGrid2");
+    auto* bar = window.findChild<QScrollBar*>("ScrollBar2");
+    struct SPress {
+        const char* what;
+        QPoint at;
+        int position;
+    };
+    const SPress presses[] = {
+        {"the lower arrow", QPoint(bar->width() / 2, bar->height() - 3), 1},
+        {"the trough below the thumb", QPoint(bar->width() / 2, bar->height() - bar->width() - 6), 17},
+    };
+    for (const SPress& press : presses) {
+        grid1->setFocus();
+        QTest::mousePress(bar, Qt::LeftButton, {}, press.at);
+        EXPECT_TRUE(window.State().scrolling) << press.what;
+        EXPECT_EQ(window.State().ScrollBar2.position, press.position) << press.what;
+        EXPECT_EQ(window.focusWidget(), grid2) << press.what;
+        const std::size_t before = Requests();
+        window.Timer1Timer();
+        EXPECT_EQ(Requests(), before) << press.what << ": no poll while the button is held";
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, press.at);
+        EXPECT_FALSE(window.State().scrolling) << press.what;
+    }
+
+    QTest::mouseClick(window.findChild<QCheckBox*>("chkSyncScroll"), Qt::LeftButton);
+    ASSERT_TRUE(window.State().syncScroll);
+    grid1->setFocus();
+    bar->setValue(40);
+    EXPECT_EQ(window.State().ScrollBar1.position, 40);
+    EXPECT_EQ(window.focusWidget(), grid1) << "with SYNC Scroll the focus stays";
+}
+
+// A new cycle takes effect at once, not after the next tick; the scroll bars sit against their grids.
+TEST_F(gui_MonitorOnSim, NewCycleAtOnceAndScrollBarsAgainstTheirGrids) {
+    Serve(GW_VOSK);
+    session.form.flags.rs485SioMode = true;  // the wider row of controls below the grids
+    TRegMoniterForm window(session);
+    window.show();
+    QApplication::processEvents();
+    EXPECT_EQ(window.Timer().interval(), 500);
+    window.findChild<QComboBox*>("cbCycle")->setCurrentIndex(0);
+    EXPECT_EQ(window.Timer().interval(), 100);
+    EXPECT_TRUE(window.Timer().isActive());
+
+    for (auto [gridName, barName] : {std::pair{"StringGrid1", "ScrollBar1"}, std::pair{"StringGrid2", "ScrollBar2"}}) {
+        const QRect grid = window.findChild<QTableWidget*>(gridName)->geometry();
+        const QRect bar = window.findChild<QScrollBar*>(barName)->geometry();
+        EXPECT_GE(bar.left() - grid.right() - 1, 0) << barName;
+        EXPECT_LE(bar.left() - grid.right() - 1, 4) << barName << " stands off its grid";
+        EXPECT_EQ(bar.top(), grid.top() + 2) << barName;
+        EXPECT_EQ(bar.height(), grid.height() - 4) << barName;
+    }
+    const QRect heading = window.findChild<QLabel*>("pPLCToZUNA")->geometry();
+    EXPECT_EQ(heading.right(), window.findChild<QScrollBar*>("ScrollBar1")->geometry().right())
+        << "the heading spans its grid and scroll bar, no more";
 }
 
 TEST_F(gui_MonitorOnSim, ADoubleClickInTheHexFieldSelectsNothing) {

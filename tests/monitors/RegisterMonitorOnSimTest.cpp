@@ -32,6 +32,17 @@ protected:
         logStart = log.size();
         return out;
     }
+    // A read of `count` registers from `reg`.
+    static void ExpectRead(const SExchange& e, int reg, int count) {
+        EXPECT_EQ(e.function, 3);
+        EXPECT_EQ(e.reg, reg);
+        EXPECT_EQ(e.count, count);
+    }
+    // The master's area holds 6000h + k, so that every register tells where it came from.
+    void FillMasterArea() {
+        for (int k = 0; k < REG_AREA_WORDS; ++k)
+            SetUnitRegister(static_cast<std::uint16_t>(REG_MASTER_AREA + k), static_cast<std::uint16_t>(0x6000 + k));
+    }
     SRegMoniterFormState form;
     std::size_t logStart = 0;
 };
@@ -68,10 +79,129 @@ TEST_F(RegisterMonitorOnSim, TickReadsTheVisibleWindowsOfBothAreas) {
     EXPECT_EQ(form.StringGrid1.Cell(1, 9), "0001 0010 0011 0100");
 }
 
+// Write starts from the whole area as the unit holds it: registers never scrolled into view go out with
+// the unit's own values, not as 0000.
+TEST_F(RegisterMonitorOnSim, WriteStartsFromTheWholeAreaAsTheUnitHoldsIt) {
+    Open(GW_VOSK, true);
+    FillMasterArea();
+    RegMoniterTick(session, form);
+    Exchanges();
+    rbWriteClick(session, form);
+    const auto load = Exchanges();
+    ASSERT_EQ(load.size(), 1u);
+    ExpectRead(load[0], 0xF600, 72);
+    EXPECT_EQ(form.writeImage600[0x40], 0x6040) << "a register never in view";
+    EXPECT_EQ(form.readImage600[0x47], 0x6047);
+    EXPECT_TRUE(form.WriteButton.enabled);
+
+    ASSERT_TRUE(StartRegisterEdit(form));
+    ASSERT_TRUE(edSetRegisterEnter(form, "BEEF"));
+    rbWriteClick(session, form);
+    EXPECT_TRUE(Exchanges().empty()) << "a click on the chosen button reads nothing";
+    EXPECT_EQ(form.writeImage600[0], 0xBEEF) << "and keeps the unsent edit";
+    rbReadClick(form);
+    rbReadClick(form);
+    EXPECT_FALSE(form.rbWrite.checked);
+
+    rbWriteClick(session, form);
+    WriteButtonClick(form);
+    RegMoniterTick(session, form);
+    for (int k = 0; k < REG_AREA_WORDS; ++k)
+        EXPECT_EQ(UnitRegister(static_cast<std::uint16_t>(0xF600 + k)), 0x6000 + k) << k;
+}
+
+// Write chosen while a tick's exchange runs: the next tick reads the area before anything else, and
+// until then neither editing nor the Write button is offered.
+TEST_F(RegisterMonitorOnSim, WriteChosenDuringATickIsLoadedByTheNextTick) {
+    Open(GW_VOSK, true);
+    FillMasterArea();
+    bool clicked = false;
+    host.onPump = [&] {
+        if (clicked) return;
+        clicked = true;
+        rbWriteClick(session, form);
+    };
+    RegMoniterTick(session, form);
+    host.onPump = nullptr;
+    ASSERT_TRUE(clicked);
+    EXPECT_EQ(Exchanges().size(), 2u) << "the click read nothing during the tick";
+    EXPECT_TRUE(form.masterAreaLoadPending);
+    EXPECT_FALSE(form.WriteButton.enabled);
+    EXPECT_FALSE(StartRegisterEdit(form));
+
+    RegMoniterTick(session, form);
+    const auto exchanges = Exchanges();
+    ASSERT_EQ(exchanges.size(), 2u);
+    ExpectRead(exchanges[0], 0xF600, 72);
+    ExpectRead(exchanges[1], 0xF700, 16);
+    EXPECT_EQ(form.writeImage600[0x30], 0x6030);
+    EXPECT_TRUE(form.WriteButton.enabled);
+    EXPECT_TRUE(StartRegisterEdit(form));
+}
+
+TEST_F(RegisterMonitorOnSim, AFailedReadOfTheAreaForWritingEndsTheMonitor) {
+    Open(GW_VOSK, true);
+    SSimFaults faults;
+    faults.silent = true;
+    SetFaults(faults);
+    rbWriteClick(session, form);
+    EXPECT_TRUE(form.poll.closeRequested);
+    EXPECT_FALSE(session.form.MenuMoniter1.enabled);
+    EXPECT_FALSE(form.poll.busy);
+    EXPECT_FALSE(form.WriteButton.enabled);
+}
+
+TEST_F(RegisterMonitorOnSim, HexEditStoresIntoTheWriteImage) {
+    Open(GW_VOSK, true);
+    FillMasterArea();
+    rbWriteClick(session, form);
+    EXPECT_TRUE(form.WriteButton.enabled);
+    ScrollBarChange(form, ERegArea::Master, 8);
+    GridSelectRow(form, ERegArea::Master, 3);
+    ASSERT_TRUE(GridKey(form, ERegArea::Master, EGridKey::Enter));
+    EXPECT_TRUE(form.edSetRegister.visible);
+    EXPECT_EQ(form.edSetRegister.text, "600A");
+    EXPECT_EQ(form.editIndex, 10);
+    EXPECT_FALSE(form.WriteButton.enabled) << "no write while a field is open";
+
+    EXPECT_FALSE(edSetRegisterEnter(form, "")) << "an empty field stores nothing and stays open";
+    EXPECT_TRUE(form.edSetRegister.visible);
+    EXPECT_TRUE(edSetRegisterEnter(form, "BEEF"));
+    EXPECT_EQ(form.writeImage600[10], 0xBEEF);
+    EXPECT_EQ(form.readImage600[10], 0x600A);
+    EXPECT_EQ(form.StringGrid1.Cell(1, 3), "BEEF");
+    EXPECT_FALSE(form.edSetRegister.visible);
+    EXPECT_TRUE(form.WriteButton.enabled);
+
+    rbReadClick(form);
+    EXPECT_FALSE(form.WriteButton.enabled);
+    RefreshRegisterGrids(form);
+    EXPECT_EQ(form.StringGrid1.Cell(1, 3), "600A") << "Read shows the polled values again";
+}
+
+TEST_F(RegisterMonitorOnSim, BinEditOpensWithTheCellTextAndStoresTheWord) {
+    Open(GW_VOSK, true);
+    FillMasterArea();
+    rbWriteClick(session, form);
+    cbHEXorBINChange(form, 1);
+    RefreshRegisterGrids(form);
+    GridSelectRow(form, ERegArea::Master, 1);
+    ASSERT_TRUE(StartRegisterEdit(form));
+    EXPECT_TRUE(form.edBinSetRegister.visible);
+    EXPECT_FALSE(form.edSetRegister.visible);
+    EXPECT_EQ(form.binEditor.text, "0110 0000 0000 0000");
+    EXPECT_EQ(form.binEditor.caret, 0);
+    for (int i = 0; i < 3; ++i) BinEditorKey(form.binEditor, EBinEditorKey::Zero, false);
+    edBinSetRegisterEnter(form);
+    EXPECT_EQ(form.writeImage600[0], 0x0000);
+    EXPECT_EQ(form.StringGrid1.Cell(1, 1), "0000 0000 0000 0000");
+    EXPECT_FALSE(form.edBinSetRegister.visible);
+}
+
 TEST_F(RegisterMonitorOnSim, TheWriteIsServedByTheNextTickAfterItsReads) {
     Open(GW_VOSK, true);
     RegMoniterTick(session, form);
-    rbWriteClick(form);
+    rbWriteClick(session, form);
     GridSelectRow(form, ERegArea::Master, 2);
     ASSERT_TRUE(StartRegisterEdit(form));
     ASSERT_TRUE(edSetRegisterEnter(form, "ABCD"));
@@ -103,7 +233,7 @@ TEST_F(RegisterMonitorOnSim, TheWriteIsServedByTheNextTickAfterItsReads) {
 TEST_F(RegisterMonitorOnSim, AFailedWriteKeepsTheWindowAndTheUsersValues) {
     Open(GW_VOSK, true);
     RegMoniterTick(session, form);
-    rbWriteClick(form);
+    rbWriteClick(session, form);
     form.writeImage600[3] = 0x5555;
     WriteButtonClick(form);
     SSimFaults faults;
@@ -125,7 +255,7 @@ TEST_F(RegisterMonitorOnSim, AFailedWriteKeepsTheWindowAndTheUsersValues) {
 
 TEST_F(RegisterMonitorOnSim, AFailedReadClosesTheWindowAndDisablesTheMonitorMenu) {
     Open(GW_VOSK, true);
-    rbWriteClick(form);
+    rbWriteClick(session, form);
     WriteButtonClick(form);
     SSimFaults faults;
     faults.silent = true;

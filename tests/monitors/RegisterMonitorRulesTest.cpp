@@ -111,52 +111,6 @@ TEST_F(RegisterMonitorRules, WheelScrollsOnlyAtTheEdgeRows) {
     EXPECT_EQ(form.ScrollBar1.position, 0);
 }
 
-TEST_F(RegisterMonitorRules, HexEditStoresIntoTheWriteImage) {
-    Create(true);
-    rbWriteClick(form);
-    EXPECT_TRUE(form.WriteButton.enabled);
-    EXPECT_EQ(form.writeImage600, form.readImage600) << "Write starts from the values last read";
-    ScrollBarChange(form, ERegArea::Master, 8);
-    GridSelectRow(form, ERegArea::Master, 3);
-    ASSERT_TRUE(GridKey(form, ERegArea::Master, EGridKey::Enter));
-    EXPECT_TRUE(form.edSetRegister.visible);
-    EXPECT_EQ(form.edSetRegister.text, "600A");
-    EXPECT_EQ(form.editIndex, 10);
-    EXPECT_FALSE(form.WriteButton.enabled) << "no write while a field is open";
-
-    EXPECT_FALSE(edSetRegisterEnter(form, "")) << "an empty field stores nothing and stays open";
-    EXPECT_TRUE(form.edSetRegister.visible);
-    EXPECT_TRUE(edSetRegisterEnter(form, "BEEF"));
-    EXPECT_EQ(form.writeImage600[10], 0xBEEF);
-    EXPECT_EQ(form.readImage600[10], 0x600A);
-    EXPECT_EQ(form.StringGrid1.Cell(1, 3), "BEEF");
-    EXPECT_FALSE(form.edSetRegister.visible);
-    EXPECT_TRUE(form.WriteButton.enabled);
-
-    rbReadClick(form);
-    EXPECT_FALSE(form.WriteButton.enabled);
-    RefreshRegisterGrids(form);
-    EXPECT_EQ(form.StringGrid1.Cell(1, 3), "600A") << "Read shows the polled values again";
-}
-
-TEST_F(RegisterMonitorRules, BinEditOpensWithTheCellTextAndStoresTheWord) {
-    Create(true);
-    rbWriteClick(form);
-    cbHEXorBINChange(form, 1);
-    RefreshRegisterGrids(form);
-    GridSelectRow(form, ERegArea::Master, 1);
-    ASSERT_TRUE(StartRegisterEdit(form));
-    EXPECT_TRUE(form.edBinSetRegister.visible);
-    EXPECT_FALSE(form.edSetRegister.visible);
-    EXPECT_EQ(form.binEditor.text, "0110 0000 0000 0000");
-    EXPECT_EQ(form.binEditor.caret, 0);
-    for (int i = 0; i < 3; ++i) BinEditorKey(form.binEditor, EBinEditorKey::Zero, false);
-    edBinSetRegisterEnter(form);
-    EXPECT_EQ(form.writeImage600[0], 0x0000);
-    EXPECT_EQ(form.StringGrid1.Cell(1, 1), "0000 0000 0000 0000");
-    EXPECT_FALSE(form.edBinSetRegister.visible);
-}
-
 TEST_F(RegisterMonitorRules, CycleAndView) {
     Create(false);
     for (int i = 0; i < 5; ++i) {

@@ -4,6 +4,7 @@
 #include "core/app/MainWindowPrompts.h"
 #include "core/app/texts/CommonMsgText.h"
 #include "core/app/texts/MsgText.h"
+#include "core/app/texts/ToolQuestionText.h"
 #include "core/link/CommResult.h"
 #include "core/procedures/ReadParameters.h"
 #include "core/procedures/WriteFailureMessages.h"
@@ -145,6 +146,56 @@ TEST_F(WriteOnSim, RestartWithANewUnitNumberMovesTheToolToTheNewAddress) {
     EXPECT_TRUE(pioShown);
     EXPECT_FALSE(session.form.flags.unitNoModified);
     EXPECT_TRUE(session.form.MenuUnitNo.visible);
+}
+
+// A set whose unit number's address another unit already answers at: the question comes before anything
+// is written, No writes nothing, Yes writes. Without a unit at that address nothing is asked.
+TEST_F(WriteOnSim, UnitAlreadyAtTheNewAddressIsAskedAboutBeforeAnythingIsWritten) {
+    SSimConfig twoUnits = SimOf(GW_VOSK);
+    twoUnits.units = {0, 1};
+    StartAndRead(twoUnits);
+    session.image.UnitNo = 1;
+    session.form.flags.unitNoModified = true;  // the unit number dialog has asked already
+    const std::size_t before = RequestLog().size();
+    ASSERT_EQ(Write({ID_NO}), 0);
+    EXPECT_FALSE(last.transmitted);
+    ASSERT_EQ(CountBoxes(host, ToolQuestionText::UNIT_ADDRESS_TAKEN), 1);
+    const auto question = std::find_if(host.boxes.begin(), host.boxes.end(), [](const ShownBox& b) {
+        return b.text == ToolQuestionText::UNIT_ADDRESS_TAKEN;
+    });
+    EXPECT_EQ(question->style, MB_YES_NO | MB_ICON_WARNING | MB_SECOND_DEFAULT);
+    EXPECT_EQ(question->detail, "The parameters give the unit the unit number 1, and unit 1 (D1h) already answers.");
+    EXPECT_EQ(WritesSince(before), 0u);
+    EXPECT_EQ(UnitRegister(0xF200 + 1), 0) << "unit 0 keeps its unit number";
+    EXPECT_EQ(session.program.GwSlaveAddress, 0xD0);
+
+    host.boxes.clear();
+    ASSERT_EQ(Write({ID_YES, RESTART_DECLINED}), 0);
+    EXPECT_TRUE(last.transmitted);
+    EXPECT_EQ(CountBoxes(host, ToolQuestionText::UNIT_ADDRESS_TAKEN), 1);
+    EXPECT_EQ(UnitRegister(0xF200 + 1), 1);
+
+    StartAndRead(SimOf(GW_VOSK));
+    session.image.UnitNo = 1;
+    session.form.flags.unitNoModified = true;
+    ASSERT_EQ(Write({RESTART_DECLINED}), 0);
+    EXPECT_TRUE(last.transmitted);
+    EXPECT_EQ(CountBoxes(host, ToolQuestionText::UNIT_ADDRESS_TAKEN), 0) << "nobody answers at D1h";
+}
+
+// A read and a completed write clear the mark of unsaved edits; a declined write keeps it.
+TEST_F(WriteOnSim, ReadAndWriteClearTheUnsavedEditsMark) {
+    Start(SimOf(GW_VOSK));
+    session.form.setModified = true;
+    host.answers = {ID_YES};
+    ASSERT_EQ(ReadParameters(session), COMM_OK);
+    EXPECT_FALSE(session.form.setModified) << "read";
+    session.form.setModified = true;
+    ASSERT_EQ(Write({ID_NO}), 0);
+    EXPECT_TRUE(session.form.setModified) << "a declined write";
+    ASSERT_EQ(Write({ID_YES, RESTART_DECLINED}), 0);
+    ASSERT_TRUE(last.transmitted);
+    EXPECT_FALSE(session.form.setModified) << "write";
 }
 
 // After the restart coil the tool leaves the unit alone for 500 ms (KAVELIS) or 2500 ms (the others)

@@ -16,7 +16,7 @@ struct ShownBox {
 class ScriptedHost : public HostServices {
 public:
     std::vector<ShownBox> boxes;
-    std::deque<int> answers;          // answers to Yes/No boxes; empty = the default button
+    std::deque<int> answers;          // answers to Yes/No (and Save/Discard/Cancel) boxes; empty = the default
     std::vector<int> progressSteps;   // every AdvanceProgress step
     int progress = 0;
     int pumps = 0;
@@ -27,7 +27,7 @@ public:
     }
     int ShowMessageBoxWithDetail(std::string_view text, unsigned style, std::string_view detail) override {
         boxes.push_back({std::string(text), style, std::string(detail)});
-        if ((style & MB_YES_NO) == 0) return ID_OK;
+        if ((style & (MB_YES_NO | MB_SAVE_DISCARD_CANCEL)) == 0) return ID_OK;
         if (answers.empty()) return (style & MB_SECOND_DEFAULT) ? ID_NO : ID_YES;
         const int answer = answers.front();
         answers.pop_front();
