@@ -22,7 +22,7 @@ struct SPacedLine {
         };
         ok = ok && SwitchGatewaySpeed(transact, link, baudIndex) == COMM_OK;
     }
-    static SSimConfig Config(bool pace) {
+    static SSimConfig Config(bool pace = true) {
         SSimConfig config;
         config.type = GW_VOSK;
         config.units = {0};
