@@ -3,6 +3,7 @@
 #include "cli/AlarmsReport.h"
 #include "cli/CliCommands.h"
 #include "cli/CliExitStatus.h"
+#include "cli/CliSessionSetup.h"
 #include "cli/MonitorCommandRules.h"
 #include "cli/MonitorConnection.h"
 #include "core/monitors/AlarmList.h"
@@ -10,17 +11,17 @@
 namespace {
 
 void AddAlarmsOptions(CLI::App& command, SCliArguments& arguments) {
-    command.add_option("--csv", arguments.csvFile, "also write the alarm list window's CSV file");
+    command.add_option("--csv", arguments.csvFile, "also write the alarm list window's CSV file")->type_name("FILE");
     command.add_flag("--clear", arguments.clearAlarms, "clear the unit's alarm history, then read it again");
 }
 
 std::string AlarmsProblem(const SCliArguments& arguments) {
-    return MonitorTypeRefusal(EMonitorCommand::Alarms, arguments.type);
+    return MonitorTypeRefusal(EMonitorCommand::Alarms, arguments.type, RunsExtended(arguments));
 }
 
 int RunAlarms(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput& output) {
     CSession session(host);
-    if (ConnectForMonitor(session, host, arguments) != CLI_OK) return CLI_FAILED;
+    if (ConnectForMonitor(session, host, arguments, EMonitorNeeds::Connection) != CLI_OK) return CLI_FAILED;
     CAlarmList list(session);
     // --clear is the Clear button: clear without asking, then read the list again.
     const int read = arguments.clearAlarms ? list.bClearClick() : list.ReadList();

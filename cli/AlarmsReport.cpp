@@ -12,6 +12,12 @@ Row RowOf(const SAlarmReportRecord& r) {
     return {std::to_string(r.record), r.code, r.content, r.detail, r.address, r.occurrence};
 }
 
+// The window pads the content column with blanks; the document carries the text alone.
+std::string Trimmed(const std::string& text) {
+    const std::size_t end = text.find_last_not_of(' ');
+    return end == std::string::npos ? std::string() : text.substr(0, end + 1);
+}
+
 }  // namespace
 
 SAlarmReport AlarmReportOf(const CAlarmList& list) {
@@ -57,7 +63,7 @@ CliJson AlarmReportJson(const SAlarmReport& report) {
     for (const SAlarmReportRecord& r : report.records) {
         records.push_back({{"record", r.record},
                            {"code", r.code},
-                           {"content", r.content},
+                           {"content", Trimmed(r.content)},
                            {"detail", r.detail},
                            {"address", r.address},
                            {"occurrence", r.occurrence},

@@ -77,8 +77,7 @@ private:
             CLI::App* sub = app.add_subcommand(command->name, command->description);
             sub->fallthrough();
             sub->set_help_flag("--help", "print this help");
-            sub->footer(
-                "The global options (--type, --port, --baud, --unit, --extended, --json): gwcli --help");
+            sub->footer(GlobalOptionsFooter(*command));
             if (command->addOptions) command->addOptions(*sub, result.arguments);
         }
     }

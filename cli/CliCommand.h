@@ -18,6 +18,7 @@ struct SCliOutput {
     std::FILE* out = stdout;
     std::FILE* err = stderr;
     bool json = false;
+    int* documents = nullptr;  // counts the JSON documents printed, when given
 };
 
 struct SCliCommand {

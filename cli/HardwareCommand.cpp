@@ -1,5 +1,8 @@
+#include <CLI/CLI.hpp>
+
 #include "cli/CliCommands.h"
 #include "cli/CliExitStatus.h"
+#include "cli/CliSessionSetup.h"
 #include "cli/MonitorCommandRules.h"
 #include "cli/MonitorConnection.h"
 #include "cli/MonitorOptions.h"
@@ -9,13 +12,17 @@
 
 namespace {
 
+void AddHardwareOptions(CLI::App& command, SCliArguments& arguments) {
+    AddWatchOptions(command, arguments, HARDWARE_CYCLE_MS);
+}
+
 std::string HardwareProblem(const SCliArguments& arguments) {
-    return MonitorTypeRefusal(EMonitorCommand::Hardware, arguments.type);
+    return MonitorTypeRefusal(EMonitorCommand::Hardware, arguments.type, RunsExtended(arguments));
 }
 
 int RunHardware(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput& output) {
     CSession session(host);
-    if (ConnectForMonitor(session, host, arguments) != CLI_OK) return CLI_FAILED;
+    if (ConnectForMonitor(session, host, arguments, EMonitorNeeds::Connection) != CLI_OK) return CLI_FAILED;
     CHardwareMonitor monitor(session);
     const bool watching = arguments.watchMs.has_value();
     bool lastFailed = false;
@@ -36,8 +43,9 @@ const SCliCommand HardwareCommand = {
     "hardware",
     "hardware [--watch MS] [--count N]",
     "supply voltages, fan speed and driver board temperatures (VOSK, VOSK(MLIII) and\n"
-    "VOSK-LC); --json: {\"rows\":[{\"name\",\"value\",\"raw\",\"unit\"}, ...]}, one line per reading\n",
-    AddWatchOptions,
+    "VOSK-LC, with --extended as the window); --watch only at the window's 2000 ms;\n"
+    "--json: {\"rows\":[{\"label\",\"text\",\"raw\",\"physical_unit\"}, ...]}, one line per reading\n",
+    AddHardwareOptions,
     HardwareProblem,
     RunHardware,
     true,

@@ -2,13 +2,22 @@
 
 #include <algorithm>
 
+namespace {
+constexpr const char* SCAN_TIME_KEY = "SCAN_TIME";
+
+std::string CounterKey(int row) {
+    return row == 0 ? SCAN_TIME_KEY : std::string(CounterName(CounterOfRow(row)));
+}
+}  // namespace
+
 SMonitorReport CountersReportOf(const CDiagnosticCounters& monitor) {
     SMonitorReport report;
     const GridState& grid = monitor.StringGrid1;
     for (int row = 0; row < grid.rowCount; ++row) {
         const auto r = static_cast<std::size_t>(row);
         report.rows.push_back({grid.Cell(0, row), grid.Cell(1, row),
-                               r < monitor.words.size() ? monitor.words[r] : std::uint16_t{0}, std::nullopt});
+                               r < monitor.words.size() ? monitor.words[r] : std::uint16_t{0}, CounterKey(row),
+                               std::nullopt});
     }
     return report;
 }
@@ -16,19 +25,19 @@ SMonitorReport CountersReportOf(const CDiagnosticCounters& monitor) {
 SMonitorReport HardwareReportOf(const CHardwareMonitor& monitor) {
     SMonitorReport report;
     for (std::size_t i = 0; i < monitor.names.size(); ++i) {
-        report.rows.push_back(
-            {monitor.names[i].text, monitor.values[i].text, monitor.words[i], monitor.units[i].text});
+        report.rows.push_back({monitor.names[i].text, monitor.values[i].text, monitor.words[i], std::nullopt,
+                               monitor.units[i].text});
     }
     return report;
 }
 
 std::string MonitorReportText(const SMonitorReport& report) {
     std::size_t width = 0;
-    for (const SMonitorReportRow& row : report.rows) width = std::max(width, row.name.size());
+    for (const SMonitorReportRow& row : report.rows) width = std::max(width, row.label.size());
     std::string text;
     for (const SMonitorReportRow& row : report.rows) {
-        text += row.name + std::string(width - row.name.size() + 2, ' ') + row.value;
-        if (row.unit) text += " " + *row.unit;
+        text += row.label + std::string(width - row.label.size() + 2, ' ') + row.text;
+        if (row.physicalUnit) text += " " + *row.physicalUnit;
         text += "\n";
     }
     return text;
@@ -37,8 +46,12 @@ std::string MonitorReportText(const SMonitorReport& report) {
 CliJson MonitorReportJson(const SMonitorReport& report) {
     CliJson rows = CliJson::array();
     for (const SMonitorReportRow& row : report.rows) {
-        CliJson item{{"name", row.name}, {"value", row.value}, {"raw", row.raw}};
-        if (row.unit) item["unit"] = *row.unit;
+        CliJson item;
+        if (row.key) item["key"] = *row.key;
+        item["label"] = row.label;
+        item["text"] = row.text;
+        item["raw"] = row.raw;
+        if (row.physicalUnit) item["physical_unit"] = *row.physicalUnit;
         rows.push_back(item);
     }
     return {{"rows", rows}};

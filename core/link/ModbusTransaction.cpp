@@ -5,6 +5,7 @@
 #include "core/app/texts/CommonMsgText.h"
 #include "core/app/texts/MsgText.h"
 #include "core/link/Crc16Modbus.h"
+#include "core/link/ExchangeCause.h"
 #include "core/link/ModbusBytes.h"
 
 namespace {
@@ -32,6 +33,17 @@ int Fail(bool& busyFlag, int result) {
 int FailWithMessage(HostServices& host, bool& busyFlag, std::string_view text) {
     host.ShowMessageBox(text, MB_OK_ONLY | MB_ICON_ERROR);
     return Fail(busyFlag, COMM_FAILED);
+}
+
+// The box of a failed exchange, with what the last attempt got back and what helps below it.
+int FailExplained(HostServices& host, bool& busyFlag, std::string_view text, const SExchangeOutcome& outcome) {
+    host.ShowMessageBoxWithDetail(text, MB_OK_ONLY | MB_ICON_ERROR, ExchangeCauseDetail({&outcome, 1}));
+    return Fail(busyFlag, COMM_FAILED);
+}
+
+SExchangeOutcome OutcomeOf(const std::uint8_t* frame, std::size_t frameLength, const std::uint8_t* reply,
+                           std::size_t replyLength, int receiveResult, const CCommUnit& link) {
+    return {{frame, frame + frameLength}, {reply, reply + replyLength}, receiveResult, link.Bps()};
 }
 
 }  // namespace
@@ -74,14 +86,16 @@ int Transact(const STransactPolicy& policy, CCommUnit& link, HostServices& host,
             link.Pause(BROADCAST_PAUSE_MS);
             return COMM_OK;
         }
-        if (link.Receive(replyBuffer, replyLength) == COMM_OK) break;
+        const int received = link.Receive(replyBuffer, replyLength);
+        if (received == COMM_OK) break;
         if (policy.reportLinkFailures) host.AdvanceProgress(FAILED_RECEIVE_PROGRESS_STEP);
         if (--receiveBudget > 0) {
             host.ProcessPendingEvents();
             continue;
         }
         if (!policy.reportLinkFailures) return Fail(busyFlag, COMM_FAILED);
-        return FailWithMessage(host, busyFlag, ReceiveTimeoutText());
+        return FailExplained(host, busyFlag, ReceiveTimeoutText(),
+                             OutcomeOf(frame.data(), frameLength, replyBuffer, replyLength, received, link));
     }
 
     switch (CheckReply(frame.data(), replyBuffer)) {
@@ -90,7 +104,8 @@ int Transact(const STransactPolicy& policy, CCommUnit& link, HostServices& host,
         case COMM_BUSY:
             return Fail(busyFlag, COMM_BUSY);
         default:
-            return FailWithMessage(host, busyFlag, ReceiveDataErrorText());
+            return FailExplained(host, busyFlag, ReceiveDataErrorText(),
+                                 OutcomeOf(frame.data(), frameLength, replyBuffer, replyLength, COMM_OK, link));
     }
 }
 
