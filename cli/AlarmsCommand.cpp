@@ -50,5 +50,4 @@ const SCliCommand AlarmsCommand = {
     AlarmsProblem,
     RunAlarms,
     true,
-    false,
 };

@@ -4,18 +4,14 @@
 #include <array>
 #include <cstdio>
 
+#include "core/advanced/NearestNames.h"
+
 namespace {
 
 using Row = std::array<std::string, ALARM_GRID_COLUMNS>;
 
 Row RowOf(const SAlarmReportRecord& r) {
     return {std::to_string(r.record), r.code, r.content, r.detail, r.address, r.occurrence};
-}
-
-// The window pads the content column with blanks; the document carries the text alone.
-std::string Trimmed(const std::string& text) {
-    const std::size_t end = text.find_last_not_of(' ');
-    return end == std::string::npos ? std::string() : text.substr(0, end + 1);
 }
 
 }  // namespace
@@ -63,6 +59,7 @@ CliJson AlarmReportJson(const SAlarmReport& report) {
     for (const SAlarmReportRecord& r : report.records) {
         records.push_back({{"record", r.record},
                            {"code", r.code},
+                           // the window pads the content column with blanks; the document has the text
                            {"content", Trimmed(r.content)},
                            {"detail", r.detail},
                            {"address", r.address},

@@ -83,7 +83,7 @@ int RunAxes(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput
     SAxisMonitorFormState form;
     if (CreateAxisMonitorForm(session, form) != 0) return CLI_FAILED;
     AxisDirectionClick(form, arguments.fromGateway);
-    const bool ok = RunMonitorReadings(arguments.watchMs, arguments.count, [&] {
+    const EReadingsEnd end = RunMonitorReadings(arguments.watchMs, arguments.count, [&] {
         AxisMonitorTick(session, form);
         if (form.poll.closeRequested) return false;
         form.ioFromGateway = arguments.fromGateway;
@@ -95,7 +95,7 @@ int RunAxes(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput
         }
         return true;
     });
-    return ok ? CLI_OK : CLI_FAILED;
+    return end == EReadingsEnd::Failed ? CLI_FAILED : CLI_OK;
 }
 
 }  // namespace
@@ -108,6 +108,5 @@ const SCliCommand AxesCommand = {
     AddAxesOptions,
     AxesProblem,
     RunAxes,
-    true,
     true,
 };

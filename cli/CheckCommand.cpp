@@ -63,5 +63,4 @@ const SCliCommand CheckCommand = {
     nullptr,
     RunCheck,
     false,
-    false,
 };

@@ -31,8 +31,7 @@ struct SCliCommand {
     std::string (*usageProblem)(const SCliArguments& arguments);
     // Runs the command and returns its exit status (CliExitStatus.h).
     int (*run)(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput& output);
-    bool talksToUnit;       // needs a port
-    bool readingsOnStdout;  // standard output holds only its readings: every message goes to standard error
+    bool talksToUnit;  // needs a port
 };
 
 // Every command, in the order the help lists them.

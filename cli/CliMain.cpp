@@ -68,10 +68,9 @@ int RunGwCli(const std::vector<std::string>& words, std::FILE* out, std::FILE* e
     SCliArguments arguments = parsed.arguments;
     if (const std::string reason = MissingPortReason(arguments); !reason.empty())
         return UsageError(reason, arguments.command, arguments.json, out, err);
-    // A JSON document or a monitor's readings own standard output; the boxes' texts then go to standard
-    // error.
-    const bool messagesOnStderr = arguments.json || arguments.command->readingsOnStdout;
-    CConsoleHost host({arguments.restart, arguments.force}, messagesOnStderr ? err : out, err);
+    // A JSON document owns standard output; the boxes' texts then go to standard error. Without it every
+    // command prints information and questions on standard output.
+    CConsoleHost host({arguments.restart, arguments.force}, arguments.json ? err : out, err);
     int documents = 0;
     const SCliOutput output{out, err, arguments.json, &documents};
     const int status = RunWithCapture(arguments, host, output);

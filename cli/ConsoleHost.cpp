@@ -44,8 +44,10 @@ void CConsoleHost::Print(std::string_view text, unsigned style) {
 }
 
 void CConsoleHost::RecordProblem(std::string_view text) {
-    if (failure) return RecordDetailLine(TerminalText(text));
-    failure = SCliFailure{TerminalText(text), {}, {}};
+    std::string message = TerminalText(text);
+    while (!message.empty() && message.back() == '\n') message.pop_back();
+    if (failure) return RecordDetailLine(message);
+    failure = SCliFailure{message, {}, {}};
     // A failed exchange names the cause the reply amounts to.
     if (const auto last = exchanges.LastFailed())
         failure->verdict = VerdictKeyword(VerdictOfReply(last->Reply().kind));

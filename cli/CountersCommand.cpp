@@ -57,12 +57,12 @@ int RunCounters(const SCliArguments& arguments, CConsoleHost& host, const SCliOu
     CDiagnosticCounters monitor(session);
     if (!PressClearButtons(monitor, arguments.counterClear, host)) return CLI_USAGE;
     const bool watching = arguments.watchMs.has_value();
-    const bool ok = RunMonitorReadings(arguments.watchMs, arguments.count, [&] {
+    const EReadingsEnd end = RunMonitorReadings(arguments.watchMs, arguments.count, [&] {
         if (monitor.Timer1Timer() != 0) return false;
         PrintMonitorReading(CountersReportOf(monitor), output, watching);
         return true;
     });
-    return ok ? CLI_OK : CLI_FAILED;
+    return end == EReadingsEnd::Failed ? CLI_FAILED : CLI_OK;
 }
 
 }  // namespace
@@ -78,5 +78,4 @@ const SCliCommand CountersCommand = {
     nullptr,
     RunCounters,
     true,
-    false,
 };

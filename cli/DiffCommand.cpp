@@ -93,5 +93,4 @@ const SCliCommand DiffCommand = {
     nullptr,
     RunDiff,
     false,
-    true,
 };

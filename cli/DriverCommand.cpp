@@ -71,5 +71,4 @@ const SCliCommand DriverCommand = {
     DriverProblem,
     RunDriver,
     true,
-    false,
 };

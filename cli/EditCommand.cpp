@@ -183,5 +183,4 @@ const SCliCommand EditCommand = {
     EditProblem,
     RunEdit,
     false,
-    false,
 };

@@ -28,13 +28,15 @@ int RunHardware(const SCliArguments& arguments, CConsoleHost& host, const SCliOu
     bool lastFailed = false;
     // Like the window, a failed reading is reported and the watch goes on; a single reading that
     // fails ends the command with its failure.
-    const bool ok = RunMonitorReadings(arguments.watchMs, arguments.count, [&] {
+    const EReadingsEnd end = RunMonitorReadings(arguments.watchMs, arguments.count, [&] {
         lastFailed = monitor.Timer1Timer() != 0;
         if (lastFailed) return watching;
         PrintMonitorReading(HardwareReportOf(monitor), output, watching);
         return true;
     });
-    return ok && !lastFailed ? CLI_OK : CLI_FAILED;
+    // Ctrl-C ends a watch with success, even while its readings fail.
+    if (end == EReadingsEnd::Interrupted) return CLI_OK;
+    return end == EReadingsEnd::Done && !lastFailed ? CLI_OK : CLI_FAILED;
 }
 
 }  // namespace
@@ -49,5 +51,4 @@ const SCliCommand HardwareCommand = {
     HardwareProblem,
     RunHardware,
     true,
-    false,
 };

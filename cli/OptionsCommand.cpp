@@ -39,5 +39,4 @@ const SCliCommand OptionsCommand = {
     nullptr,
     RunOptions,
     false,
-    false,
 };

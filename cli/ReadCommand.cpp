@@ -79,5 +79,4 @@ const SCliCommand ReadCommand = {
     ReadProblem,
     RunRead,
     true,
-    false,
 };

@@ -105,13 +105,13 @@ int RunRegisters(const SCliArguments& arguments, CConsoleHost& host, const SCliO
     if (!arguments.set.empty()) return WriteMasterArea(session, form, arguments);
 
     bool first = true;
-    const bool ok = RunMonitorReadings(arguments.watchMs, arguments.count, [&] {
+    const EReadingsEnd end = RunMonitorReadings(arguments.watchMs, arguments.count, [&] {
         if (!first && !ReadWholeAreas(session, form)) return false;
         first = false;
         Print({form.readImage600, form.readImage700, form.binaryView}, output);
         return true;
     });
-    return ok ? CLI_OK : CLI_FAILED;
+    return end == EReadingsEnd::Failed ? CLI_FAILED : CLI_OK;
 }
 
 }  // namespace
@@ -127,6 +127,5 @@ const SCliCommand RegistersCommand = {
     AddRegistersOptions,
     RegistersProblem,
     RunRegisters,
-    true,
     true,
 };

@@ -62,5 +62,4 @@ const SCliCommand SearchCommand = {
     SearchProblem,
     RunSearch,
     true,
-    false,
 };

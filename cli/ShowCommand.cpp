@@ -68,5 +68,4 @@ const SCliCommand ShowCommand = {
     nullptr,
     RunShow,
     false,
-    false,
 };

@@ -98,5 +98,4 @@ const SCliCommand TimeCommand = {
     TimeProblem,
     RunTime,
     true,
-    false,
 };

@@ -123,5 +123,4 @@ const SCliCommand WriteCommand = {
     WriteProblem,
     RunWrite,
     true,
-    false,
 };

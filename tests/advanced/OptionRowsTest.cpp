@@ -87,6 +87,12 @@ TEST(OptionRows, RefusedChangesLeaveTheImageAlone) {
         std::vector<std::string> nearest;
     } cases[] = {
         {GW_VOSK, TOOLFLAG_VALID, "RTC functon", "valid", OptionChangeError::UnknownLabel, {"RTC function"}},
+        {GW_VOSK,
+         TOOLFLAG_VALID,
+         "PUSH type",
+         "Type TEV",
+         OptionChangeError::UnknownLabel,
+         {"PUSH type(only Full mode)"}},
         {GW_NUB3GW, TOOLFLAG_VALID, "Fulltime Fan run", "valid", OptionChangeError::UnknownLabel, {}},
         {GW_VOSK,
          EXTENDED,

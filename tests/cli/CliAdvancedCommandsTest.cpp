@@ -124,7 +124,10 @@ TEST_F(CliDriverOnSim, SetWritesAllWithRestartAndReadsBack) {
     EXPECT_EQ(RequestsWithFunction(FN_COIL), 1u);
     // With --json standard output holds only the document; the boxes and their answers go to standard error.
     EXPECT_NE(run.err.find(Printed(Joined(MsgText[9], MsgText[14])) + "Yes\n"), std::string::npos) << run.err;
-    EXPECT_EQ(nlohmann::json::parse(run.out)["rows"][0]["value"], 450);
+    const nlohmann::json first = nlohmann::json::parse(run.out)["rows"][0];
+    EXPECT_EQ(first["symbol"], "OMPV");
+    EXPECT_EQ(first["raw"], 450);
+    EXPECT_FALSE(first["label"].get<std::string>().empty()) << "the grid's Name column beside the symbol";
 }
 
 TEST_F(CliDriverOnSim, BadSettingsChangeNothing) {
@@ -140,9 +143,12 @@ TEST_F(CliDriverOnSim, BadSettingsChangeNothing) {
         {{"--set", "OMPV"}, 2, "NAME=VALUE"},
     };
     for (const auto& c : cases) {
+        const std::size_t before = RequestLog().size();
         const SCliRun run = Driver(c.args);
         EXPECT_EQ(run.status, c.status) << c.args[1];
         EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+        // A setting the grid cannot take is refused before the line is touched.
+        if (c.status == 2) EXPECT_EQ(RequestLog().size(), before) << c.args[1];
     }
     EXPECT_EQ(RequestsWithFunction(FN_WRITE), 0u);
     EXPECT_EQ(UnitRegister(0xF801), 400);

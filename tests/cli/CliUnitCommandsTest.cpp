@@ -30,8 +30,8 @@ TEST_F(CliOnSim, SearchListsBothUnitsWithTheirSlotCounts) {
     const SCliRun json = Cli(GW_VOSK, {"search", "--json"});
     EXPECT_EQ(json.status, 0) << json.err;
     EXPECT_EQ(nlohmann::json::parse(json.out),
-              nlohmann::json::parse(R"({"units":[{"unit":0,"address":208,"slots":8},
-                                                 {"unit":1,"address":209,"slots":4}]})"));
+              nlohmann::json::parse(R"({"units":[{"unit_number":0,"slave_address":208,"axis_slots":8},
+                                                 {"unit_number":1,"slave_address":209,"axis_slots":4}]})"));
 }
 
 // A device path as --port reaches the same unit without any mapping in the settings file.
