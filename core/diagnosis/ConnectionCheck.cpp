@@ -22,22 +22,6 @@ namespace Text = ConnectionCheckText;
 namespace {
 constexpr std::size_t IDENTIFICATION_OFFSET = 3;
 
-std::string HexByte(std::uint8_t value) {
-    char text[4];
-    std::snprintf(text, sizeof text, "%02X", value);
-    return text;
-}
-
-std::string AddressText(std::uint8_t address) {
-    return HexByte(address) + "h";
-}
-
-std::string HexBytes(const std::vector<std::uint8_t>& bytes) {
-    std::string text;
-    for (const std::uint8_t byte : bytes) text += (text.empty() ? "" : " ") + HexByte(byte);
-    return text;
-}
-
 std::vector<std::uint8_t> ReportSlaveIdFrame(std::uint8_t address) {
     std::vector<std::uint8_t> frame{address, FN_REPORT_SLAVE_ID};
     const std::uint16_t crc = Crc16Modbus(frame.data(), frame.size());
@@ -208,7 +192,7 @@ private:
     }
 
     std::string DescribeExchange(std::uint8_t address, const SExchange& exchange) const {
-        const std::string head = std::string(Text::REPORT_SLAVE_ID_TO) + AddressText(address);
+        const std::string head = std::string(Text::REPORT_SLAVE_ID_TO) + HexByteText(address);
         const std::string found = ReplyDescription(exchange.reply, exchange.received);
         return head + found + (exchange.reply.kind == EReplyKind::Valid ? Identification(exchange) : "");
     }
@@ -216,7 +200,7 @@ private:
     static std::string Identification(const SExchange& exchange) {
         const std::vector<std::uint8_t>& bytes = exchange.received;
         if (bytes.size() <= IDENTIFICATION_OFFSET + 2) return {};
-        return HexBytes({bytes.begin() + IDENTIFICATION_OFFSET, bytes.end() - 2});
+        return HexBytesText({bytes.begin() + IDENTIFICATION_OFFSET, bytes.end() - 2});
     }
 
     bool EndWithDeviceGone() {

@@ -21,24 +21,6 @@ constexpr std::uint8_t FIRST_UNIT_ADDRESS = 0xD0;
 constexpr int HIGHEST_UNIT_NUMBER = 1;
 constexpr std::size_t SHOWN_GARBLED_BYTES = 16;  // a longer run of broken bytes is cut off with "..."
 
-std::string HexByte(std::uint8_t value) {
-    char text[4];
-    std::snprintf(text, sizeof text, "%02X", value);
-    return text;
-}
-
-std::string AddressText(std::uint8_t address) {
-    return HexByte(address) + "h";
-}
-
-std::string HexBytes(std::span<const std::uint8_t> bytes) {
-    std::string text;
-    for (std::size_t i = 0; i < std::min(bytes.size(), SHOWN_GARBLED_BYTES); ++i)
-        text += (text.empty() ? "" : " ") + HexByte(bytes[i]);
-    if (bytes.size() > SHOWN_GARBLED_BYTES) text += " ...";
-    return text;
-}
-
 std::string_view ExceptionName(std::uint8_t code) {
     using namespace ConnectionCheckText;
     constexpr std::array<std::string_view, 6> names = {EXCEPTION_ILLEGAL_FUNCTION, EXCEPTION_ILLEGAL_ADDRESS,
@@ -58,7 +40,7 @@ std::string FunctionName(std::uint8_t function) {
         case FN_REPORT_SLAVE_ID:
             return std::string(Text::REPORT_SLAVE_ID);
         default:
-            return std::string(Text::FUNCTION) + AddressText(function);
+            return std::string(Text::FUNCTION) + HexByteText(function);
     }
 }
 
@@ -90,6 +72,23 @@ std::string OtherAddressFix(std::uint8_t address) {
 }
 }  // namespace
 
+std::string HexByteText(std::uint8_t address) {
+    char text[4];
+    std::snprintf(text, sizeof text, "%02X", address);
+    return std::string(text) + "h";
+}
+
+std::string HexBytesText(std::span<const std::uint8_t> bytes, std::size_t shown) {
+    std::string text;
+    char byte[4];
+    for (std::size_t i = 0; i < std::min(bytes.size(), shown); ++i) {
+        std::snprintf(byte, sizeof byte, "%02X", bytes[i]);
+        text += (text.empty() ? "" : " ") + std::string(byte);
+    }
+    if (bytes.size() > shown) text += " ...";
+    return text;
+}
+
 SExchangeOutcome OutcomeOfReply(std::string_view requestText, const std::uint8_t* reply, std::size_t length,
                                 int bps) {
     std::vector<std::uint8_t> frame(requestText.size() / 2 + 1);
@@ -111,11 +110,11 @@ std::string ReplyDescription(const SReplyClass& reply, std::span<const std::uint
         case EReplyKind::Echo:
             return std::string(ECHO);
         case EReplyKind::Garbled:
-            return std::string(GARBLED) + HexBytes(received);
+            return std::string(GARBLED) + HexBytesText(received, SHOWN_GARBLED_BYTES);
         case EReplyKind::OtherAddress:
-            return std::string(OTHER_ADDRESS) + AddressText(reply.address);
+            return std::string(OTHER_ADDRESS) + HexByteText(reply.address);
         case EReplyKind::Exception:
-            return std::string(EXCEPTION) + AddressText(reply.exceptionCode) + " (" +
+            return std::string(EXCEPTION) + HexByteText(reply.exceptionCode) + " (" +
                    std::string(ExceptionName(reply.exceptionCode)) + ")";
     }
     return {};
@@ -125,9 +124,9 @@ std::string ExchangeCauseLine(const SExchangeOutcome& outcome) {
     if (outcome.request.size() < 2) return {};
     const SReplyClass reply = outcome.Reply();
     const std::string found = reply.kind == EReplyKind::Valid
-                                  ? std::string(Text::DOES_NOT_FIT) + HexBytes(outcome.received)
+                                  ? std::string(Text::DOES_NOT_FIT) + HexBytesText(outcome.received, SHOWN_GARBLED_BYTES)
                                   : ReplyDescription(reply, outcome.received);
-    return FunctionName(outcome.request[1]) + std::string(Text::TO) + AddressText(outcome.request[0]) +
+    return FunctionName(outcome.request[1]) + std::string(Text::TO) + HexByteText(outcome.request[0]) +
            std::string(Text::AT) + std::to_string(outcome.bps) + std::string(Text::BPS) + found;
 }
 

@@ -3,6 +3,7 @@
 // from another address or an exception; as detail lines below the failure's box, the cause of each
 // exchange and then the fix of the most telling one. Nothing more is sent to find it out.
 #include <cstdint>
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,6 +25,11 @@ struct SExchangeOutcome {
 // was received but did not fit.
 SExchangeOutcome OutcomeOfReply(std::string_view requestText, const std::uint8_t* reply, std::size_t length,
                                 int bps);
+
+// "D0h": an address or a code in hexadecimal, as the texts give it.
+std::string HexByteText(std::uint8_t address);
+// "D0 11 ...": bytes in hexadecimal; a run longer than `shown` is cut off with "...".
+std::string HexBytesText(std::span<const std::uint8_t> bytes, std::size_t shown = SIZE_MAX);
 
 // What came back, as the connection check says it: ": no reply", ": exception 06h (...)", ...
 std::string ReplyDescription(const SReplyClass& reply, std::span<const std::uint8_t> received);
