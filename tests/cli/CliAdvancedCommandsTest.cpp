@@ -148,7 +148,9 @@ TEST_F(CliDriverOnSim, BadSettingsChangeNothing) {
         EXPECT_EQ(run.status, c.status) << c.args[1];
         EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
         // A setting the grid cannot take is refused before the line is touched.
-        if (c.status == 2) EXPECT_EQ(RequestLog().size(), before) << c.args[1];
+        if (c.status == 2) {
+            EXPECT_EQ(RequestLog().size(), before) << c.args[1];
+        }
     }
     EXPECT_EQ(RequestsWithFunction(FN_WRITE), 0u);
     EXPECT_EQ(UnitRegister(0xF801), 400);
