@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <utility>
 
 #include "core/app/texts/ConnectionCheckText.h"
 #include "core/app/texts/ExchangeCauseText.h"
@@ -12,10 +13,13 @@
 namespace Text = ExchangeCauseText;
 
 namespace {
-constexpr std::uint8_t FN_READ_HOLDING = 0x03;
-constexpr std::uint8_t FN_WRITE_COIL = 0x05;
-constexpr std::uint8_t FN_WRITE_MULTIPLE = 0x10;
-constexpr std::uint8_t FN_REPORT_SLAVE_ID = 0x11;
+// The functions the tool sends, by their code, as the Modbus specification names them.
+constexpr std::array<std::pair<std::uint8_t, std::string_view>, 4> FUNCTION_NAMES{{
+    {0x03, Text::READ_HOLDING_REGISTERS},
+    {0x05, Text::WRITE_SINGLE_COIL},
+    {0x10, Text::WRITE_MULTIPLE_REGISTERS},
+    {0x11, Text::REPORT_SLAVE_ID},
+}};
 constexpr std::uint8_t EXCEPTION_SLAVE_BUSY = 0x06;
 constexpr std::uint8_t FIRST_UNIT_ADDRESS = 0xD0;
 constexpr int HIGHEST_UNIT_NUMBER = 1;
@@ -30,18 +34,10 @@ std::string_view ExceptionName(std::uint8_t code) {
 }
 
 std::string FunctionName(std::uint8_t function) {
-    switch (function) {
-        case FN_READ_HOLDING:
-            return std::string(Text::READ_HOLDING_REGISTERS);
-        case FN_WRITE_COIL:
-            return std::string(Text::WRITE_SINGLE_COIL);
-        case FN_WRITE_MULTIPLE:
-            return std::string(Text::WRITE_MULTIPLE_REGISTERS);
-        case FN_REPORT_SLAVE_ID:
-            return std::string(Text::REPORT_SLAVE_ID);
-        default:
-            return std::string(Text::FUNCTION) + HexByteText(function);
+    for (const auto& [code, name] : FUNCTION_NAMES) {
+        if (code == function) return std::string(name);
     }
+    return std::string(Text::FUNCTION) + HexByteText(function);
 }
 
 // How much a kind of outcome explains, most first.
