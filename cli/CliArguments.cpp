@@ -54,6 +54,10 @@ public:
         if (result.Ok()) Parse();
         if (result.Ok()) TakeGlobalOptions();
         if (result.Ok()) CheckWhole();
+        // A refused command line names its command, so that its usage can be shown.
+        if (!result.Ok() && result.arguments.command == nullptr) {
+            if (const auto position = CommandPosition()) result.arguments.command = CommandNamed(words[*position]);
+        }
         return result;
     }
 

@@ -61,7 +61,7 @@ struct SCliArguments {
 enum class ECliRequest { Run, Help, Version };
 
 struct SCliParseResult {
-    SCliArguments arguments;
+    SCliArguments arguments;  // when refused, only `command` (the command named, if any) counts
     ECliRequest request = ECliRequest::Run;
     std::string helpText;  // for Help: the whole help, or the help of the command named
     std::string error;     // empty when the command line is usable; else the one-line reason
