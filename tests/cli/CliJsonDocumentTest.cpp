@@ -31,7 +31,7 @@ const char* GoldenOf(GwType type) {
 class CliJsonDocuments : public CliOnSim {
 protected:
     std::vector<std::string> Words(const SJsonCase& c, const std::vector<std::string>& words) {
-        const std::string extension = GwUnitDataOf(c.type).extension;
+        const std::string extension(GwUnitDataOf(c.type).extension);
         std::vector<std::string> args = {"--json"};
         for (const std::string& word : words) {
             if (word == "FILE") {

@@ -95,7 +95,7 @@ struct SReplyCheckCase {
     Bytes reply;
     int expectedResult;
     std::vector<std::string> expectedBoxes;
-    std::string cause;  // the detail's first line ends with it
+    std::string cause;  // the detail's first line goes on with it
 };
 
 TEST_F(TransactOverPty, RepliesThatDoNotAnswerTheRequestAreNotRetried) {
@@ -118,7 +118,8 @@ TEST_F(TransactOverPty, RepliesThatDoNotAnswerTheRequestAreNotRetried) {
         EXPECT_EQ(host.Texts(), c.expectedBoxes);
         if (!host.boxes.empty()) {
             const std::string& detail = host.boxes[0].detail;
-            EXPECT_EQ(detail.substr(0, detail.find('\n')), "Read Holding Registers to 3Fh at 9600 bps" + c.cause);
+            const std::string expected = "Read Holding Registers to 3Fh at 9600 bps" + c.cause;
+            EXPECT_EQ(detail.substr(0, expected.size()), expected) << detail;
         }
         EXPECT_FALSE(commBusy);
     }
