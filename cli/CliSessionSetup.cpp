@@ -49,9 +49,10 @@ std::string_view ProbesVerdict(const std::vector<SExchangeOutcome>& probes) {
 
 // "Nothing GW Unit" with what each probe got back and the fix. When nothing at all came back, the
 // connection check listens at the other speeds, so that a unit fixed at another speed is named with it.
-void ReportNoUnit(CSession& session, CConsoleHost& host, const std::vector<SExchangeOutcome>& probes) {
+void ReportNoUnit(CSession& session, CConsoleHost& host, const std::vector<SExchangeOutcome>& probes,
+                  bool listenAtOtherSpeeds) {
     const std::string causes = ExchangeCauseDetail(probes);
-    if (probes.empty() || !NothingCameBack(probes))
+    if (!listenAtOtherSpeeds || probes.empty() || !NothingCameBack(probes))
         return host.ShowFailure(MsgText[MSG_NO_UNIT], causes, ProbesVerdict(probes));
     const SConnectionCheckResult check = FindUnitAtOtherSpeed(session);
     if (check.verdict != EConnectionVerdict::OtherSpeed)
@@ -106,8 +107,9 @@ std::vector<int> SearchUnits(CSession& session, CConsoleHost& host, std::optiona
     } else {
         search.Timer1Timer();
     }
+    // A search for one unit does not listen at the other speeds: another unit may answer there.
     if (search.foundUnits.empty() && session.form.flags.portOpen)
-        ReportNoUnit(session, host, host.Exchanges().Since(mark));
+        ReportNoUnit(session, host, host.Exchanges().Since(mark), !onlyUnitNo.has_value());
     return search.foundUnits;
 }
 

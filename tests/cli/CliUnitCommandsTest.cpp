@@ -4,6 +4,7 @@
 
 #include "core/app/texts/CommonMsgText.h"
 #include "core/app/texts/MsgText.h"
+#include "core/app/texts/ExchangeCauseText.h"
 #include "tests/cli/CliTestSupport.h"
 
 namespace {
@@ -161,7 +162,8 @@ TEST_F(CliOnSim, UnitOptionNamingAnAbsentUnitFails) {
     Serve(SimOf(GW_VOSK, {0}));
     const SCliRun run = Cli(GW_VOSK, {"--unit", "1", "read", PathOf("unit1.vogw")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, Printed(MsgText[57]));
+    EXPECT_EQ(run.err, Printed(MsgText[57]) + "gwcli: Report Slave ID to D1h at 115200 bps: no reply\n" +
+                           "gwcli: " + std::string(ExchangeCauseText::FIX_NO_REPLY) + "\n");
     EXPECT_FALSE(std::filesystem::exists(PathOf("unit1.vogw")));
 }
 
@@ -196,7 +198,9 @@ TEST_F(CliOnSim, SilentUnitGivesItsMessage) {
          {std::vector<std::string>{"search"}, std::vector<std::string>{"read", PathOf("a.vogw")}}) {
         const SCliRun run = Cli(GW_VOSK, args);
         EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, Printed(MsgText[57])) << args[0];
+        EXPECT_EQ(run.err.rfind(Printed(MsgText[57]) + "gwcli: Report Slave ID to D0h at 115200 bps: no reply\n", 0),
+                  0u)
+            << args[0] << run.err;
         EXPECT_EQ(run.out, "");
     }
 
