@@ -97,12 +97,14 @@ TEST_F(CliDriverOnSim, ReadsAndPrintsTheParameters) {
     const auto rows = nlohmann::json::parse(run.out)["rows"];
     ASSERT_EQ(rows.size(), 28u);
     EXPECT_EQ(rows[0], (nlohmann::json{{"register", "F800"},
-                                       {"name", "OMPV"},
-                                       {"value", 400},
+                                       {"symbol", "OMPV"},
+                                       {"label", "Motor power overvoltage  threshold value[V]"},
+                                       {"raw", 400},
                                        {"editable", true},
                                        {"min", 200},
                                        {"max", 600}}));
     EXPECT_EQ(rows[7]["editable"], false);
+    EXPECT_FALSE(rows[7].contains("min")) << "a fixed row has no limits";
     EXPECT_EQ(rows[27]["register"], "F824");
     EXPECT_EQ(RequestsWithFunction(FN_WRITE), 0u);
 

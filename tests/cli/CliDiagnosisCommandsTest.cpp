@@ -2,6 +2,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "core/advanced/NearestNames.h"
 #include "core/app/texts/AlarmCodeTable.h"
 #include "core/app/texts/MsgText.h"
 #include "tests/cli/CliTestSupport.h"
@@ -68,7 +69,7 @@ TEST_F(CliMonitors, AlarmsAsJsonCarryTextsAndRawNumbers) {
     EXPECT_EQ(unknown["occurrence"], "12:34:56");
     EXPECT_EQ(unknown["raw"], json({{"code", 0x123}, {"detail", 1}, {"address", 1}, {"seconds", 45296}}));
     const json& powerUp = doc["records"][0];
-    EXPECT_EQ(powerUp["content"], TableText(0xFFF));
+    EXPECT_EQ(powerUp["content"], Trimmed(TableText(0xFFF))) << "the window's padding left out";
     EXPECT_EQ(powerUp["address"], "----");
     EXPECT_EQ(powerUp["raw"]["address"], 65535);
     EXPECT_EQ(doc["records"][63]["code"], "----");
@@ -126,8 +127,8 @@ TEST_F(CliMonitors, CountersFollowTheTypeAndExtendedMode) {
     ASSERT_EQ(run.status, 0) << run.err;
     const json rows = json::parse(run.out).at("rows");
     ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[0], json({{"name", "scan time[msec]"}, {"value", "1.5"}, {"raw", 15}}));
-    EXPECT_EQ(rows[1], json({{"name", "ERR_T counter"}, {"value", "4"}, {"raw", 4}}));
+    EXPECT_EQ(rows[0], json({{"key", "SCAN_TIME"}, {"label", "scan time[msec]"}, {"text", "1.5"}, {"raw", 15}}));
+    EXPECT_EQ(rows[1], json({{"key", "ERR_T"}, {"label", "ERR_T counter"}, {"text", "4"}, {"raw", 4}}));
 
     const SCliRun extended = Cli(GW_VOSK, {"--extended", "counters"});
     ASSERT_EQ(extended.status, 0) << extended.err;
