@@ -3,6 +3,7 @@
 #include "cli/AlarmsReport.h"
 #include "cli/CliCommands.h"
 #include "cli/CliExitStatus.h"
+#include "cli/CliSessionSetup.h"
 #include "cli/MonitorCommandRules.h"
 #include "cli/MonitorConnection.h"
 #include "core/app/texts/MsgText.h"
@@ -14,14 +15,14 @@ namespace {
 constexpr std::size_t MSG_SAVE_FAILED = 86;
 
 void AddAlarmsOptions(CLI::App& command, SCliArguments& arguments) {
-    command.add_option("--csv", arguments.csvFile, "also write the alarm list window's CSV file");
+    command.add_option("--csv", arguments.csvFile, "also write the alarm list window's CSV file")->type_name("FILE");
     command.add_flag("--clear", arguments.clearAlarms,
                      "clear the unit's alarm history, then read it again (with --csv: once the file "
                      "holds the history)");
 }
 
 std::string AlarmsProblem(const SCliArguments& arguments) {
-    return MonitorTypeRefusal(EMonitorCommand::Alarms, arguments.type);
+    return MonitorTypeRefusal(EMonitorCommand::Alarms, arguments.type, RunsExtended(arguments));
 }
 
 // A CSV file that could not be written is found out before the unit is asked for anything.
@@ -36,7 +37,7 @@ int RunAlarms(const SCliArguments& arguments, CConsoleHost& host, const SCliOutp
     const bool saving = !arguments.csvFile.empty();
     if (saving && !CsvTargetWritable(arguments.csvFile, host)) return CLI_FAILED;
     CSession session(host);
-    if (ConnectForMonitor(session, host, arguments) != CLI_OK) return CLI_FAILED;
+    if (ConnectForMonitor(session, host, arguments, EMonitorNeeds::Connection) != CLI_OK) return CLI_FAILED;
     CAlarmList list(session);
     // The history goes into the file before --clear erases it, and is cleared only once the file is
     // safely written. --clear is the Clear button: clear without asking, then read the list again.
@@ -66,5 +67,4 @@ const SCliCommand AlarmsCommand = {
     AlarmsProblem,
     RunAlarms,
     true,
-    false,
 };

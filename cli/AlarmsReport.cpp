@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdio>
 
+#include "core/advanced/NearestNames.h"
+
 namespace {
 
 using Row = std::array<std::string, ALARM_GRID_COLUMNS>;
@@ -57,7 +59,8 @@ CliJson AlarmReportJson(const SAlarmReport& report) {
     for (const SAlarmReportRecord& r : report.records) {
         records.push_back({{"record", r.record},
                            {"code", r.code},
-                           {"content", r.content},
+                           // the window pads the content column with blanks; the document has the text
+                           {"content", Trimmed(r.content)},
                            {"detail", r.detail},
                            {"address", r.address},
                            {"occurrence", r.occurrence},

@@ -7,7 +7,7 @@
 #include "cli/CliExitStatus.h"
 #include "cli/CliJson.h"
 #include "cli/MonitorOptions.h"
-#include "cli/MonitorSessionSetup.h"
+#include "cli/MonitorConnection.h"
 #include "cli/MonitorWatch.h"
 #include "core/monitors/AxisMonitor.h"
 
@@ -72,17 +72,18 @@ void AddAxesOptions(CLI::App& command, SCliArguments& arguments) {
                 throw CLI::ValidationError("--direction takes out or in, not \"" + value + "\"");
             arguments.fromGateway = value == "in";
         },
-        "out (master -> gateway, the default) or in (gateway -> master)");
-    AddWatchOptions(command, arguments);
+        "out (master -> gateway, the default) or in (gateway -> master)")
+        ->type_name("out|in");
+    AddWatchOptions(command, arguments, CHOSEN_CYCLES_MS);
 }
 
 int RunAxes(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput& output) {
     CSession session(host);
-    if (!PrepareMonitorSession(session, host, arguments)) return CLI_FAILED;
+    if (ConnectForMonitor(session, host, arguments, EMonitorNeeds::Parameters) != CLI_OK) return CLI_FAILED;
     SAxisMonitorFormState form;
     if (CreateAxisMonitorForm(session, form) != 0) return CLI_FAILED;
     AxisDirectionClick(form, arguments.fromGateway);
-    const bool ok = RunMonitorReadings(arguments.watchMs, arguments.count, [&] {
+    const EReadingsEnd end = RunMonitorReadings(arguments.watchMs, arguments.count, [&] {
         AxisMonitorTick(session, form);
         if (form.poll.closeRequested) return false;
         form.ioFromGateway = arguments.fromGateway;
@@ -94,7 +95,7 @@ int RunAxes(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput
         }
         return true;
     });
-    return ok ? CLI_OK : CLI_FAILED;
+    return end == EReadingsEnd::Failed ? CLI_FAILED : CLI_OK;
 }
 
 }  // namespace
@@ -107,6 +108,5 @@ const SCliCommand AxesCommand = {
     AddAxesOptions,
     AxesProblem,
     RunAxes,
-    true,
     true,
 };

@@ -55,6 +55,10 @@ public:
         if (result.Ok()) Parse();
         if (result.Ok()) TakeGlobalOptions();
         if (result.Ok()) CheckWhole();
+        // A refused command line names its command, so that its usage can be shown.
+        if (!result.Ok() && result.arguments.command == nullptr) {
+            if (const auto position = CommandPosition()) result.arguments.command = CommandNamed(words[*position]);
+        }
         return result;
     }
 
@@ -78,8 +82,7 @@ private:
             CLI::App* sub = app.add_subcommand(command->name, command->description);
             sub->fallthrough();
             sub->set_help_flag("--help", "print this help");
-            sub->footer(
-                "The global options (--type, --port, --baud, --unit, --extended, --json): gwcli --help");
+            sub->footer(GlobalOptionsFooter(*command));
             if (command->addOptions) command->addOptions(*sub, result.arguments);
         }
     }

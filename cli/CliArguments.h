@@ -39,7 +39,7 @@ struct SCliArguments {
     bool json = false;                   // --json: one JSON document on standard output instead of the text
     std::string tracePath;               // --trace FILE: every frame on the line, one decoded line each
     std::string pcapPath;                // --pcap FILE: every frame on the line as a capture file
-    CLinkFrameObserver* linkObserver = nullptr;  // sees the link's frames while the command runs
+    std::vector<CLinkFrameObserver*> linkObservers;  // see the link's frames while the command runs
     bool restart = false;                // write --restart
     bool force = false;                  // write --force
     std::string file;                    // FILE of read, write, check, show and edit
@@ -62,7 +62,7 @@ struct SCliArguments {
 enum class ECliRequest { Run, Help, Version };
 
 struct SCliParseResult {
-    SCliArguments arguments;
+    SCliArguments arguments;  // when refused, only `command` (the command named, if any) counts
     ECliRequest request = ECliRequest::Run;
     std::string helpText;  // for Help: the whole help, or the help of the command named
     std::string error;     // empty when the command line is usable; else the one-line reason

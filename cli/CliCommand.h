@@ -18,6 +18,7 @@ struct SCliOutput {
     std::FILE* out = stdout;
     std::FILE* err = stderr;
     bool json = false;
+    int* documents = nullptr;  // counts the JSON documents printed, when given
 };
 
 struct SCliCommand {
@@ -31,7 +32,6 @@ struct SCliCommand {
     // Runs the command and returns its exit status (CliExitStatus.h).
     int (*run)(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput& output);
     bool talksToUnit;       // needs a port
-    bool readingsOnStdout;  // standard output holds only its readings: every message goes to standard error
     bool needsType = true;  // works on the one gateway type --type names
 };
 

@@ -3,5 +3,5 @@
 #include <CLI/CLI.hpp>
 
 void AddFileArgument(CLI::App& command, SCliArguments& arguments, const char* description) {
-    command.add_option("FILE", arguments.file, description)->required();
+    command.add_option("FILE", arguments.file, description)->required()->type_name("");
 }

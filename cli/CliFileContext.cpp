@@ -9,8 +9,3 @@ SCliFileContext::SCliFileContext(CSession& session, const std::string& path)
         return path;
     };
 }
-
-bool OpenFileAsItStands(SCliFileContext& file, CConsoleHost& host, const std::string& path) {
-    const std::size_t mark = host.Mark();
-    return OpenParameterFileByName(file.context, path) == 0 && !host.ProblemShownSince(mark);
-}

@@ -14,8 +14,3 @@ struct SCliFileContext {
     // `path` answers every file dialog; an empty path cancels it.
     SCliFileContext(CSession& session, const std::string& path);
 };
-
-// Open by name, keeping the set exactly as the file holds it: false after the reader's message, and
-// false when the display refresh had to put a value of the file back to its default (its warning has
-// been printed), since the set in the window is then no longer the file's.
-bool OpenFileAsItStands(SCliFileContext& file, CConsoleHost& host, const std::string& path);

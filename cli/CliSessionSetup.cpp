@@ -1,5 +1,6 @@
 #include "cli/CliSessionSetup.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,8 @@
 #include "core/app/GwComConfig.h"
 #include "core/app/StartupRules.h"
 #include "core/app/texts/MsgText.h"
+#include "core/diagnosis/SessionConnectionCheck.h"
+#include "core/link/ExchangeCause.h"
 #include "core/params/MainFormLayout.h"
 #include "core/service/SearchUnit.h"
 
@@ -34,10 +37,36 @@ void ApplyResponseTimeout(CCommUnit& link) {
     if (error == std::errc{} && stop == end && value > 0) link.SetResponseTimeout(value);
 }
 
+bool NothingCameBack(const std::vector<SExchangeOutcome>& probes) {
+    return std::all_of(probes.begin(), probes.end(),
+                       [](const SExchangeOutcome& probe) { return probe.Reply().kind == EReplyKind::None; });
+}
+
+std::string_view ProbesVerdict(const std::vector<SExchangeOutcome>& probes) {
+    const SExchangeOutcome* telling = MostTellingOutcome(probes);
+    return telling ? VerdictKeyword(VerdictOfReply(telling->Reply().kind)) : std::string_view{};
+}
+
+// "Nothing GW Unit" with what each probe got back and the fix. When nothing at all came back, the
+// connection check listens at the other speeds, so that a unit fixed at another speed is named with it.
+void ReportNoUnit(CSession& session, CConsoleHost& host, const std::vector<SExchangeOutcome>& probes,
+                  bool listenAtOtherSpeeds) {
+    const std::string causes = ExchangeCauseDetail(probes);
+    if (!listenAtOtherSpeeds || probes.empty() || !NothingCameBack(probes))
+        return host.ShowFailure(MsgText[MSG_NO_UNIT], causes, ProbesVerdict(probes));
+    const SConnectionCheckResult check = FindUnitAtOtherSpeed(session);
+    if (check.verdict != EConnectionVerdict::OtherSpeed)
+        return host.ShowFailure(MsgText[MSG_NO_UNIT], causes, ProbesVerdict(probes));
+    std::string detail;
+    for (const SExchangeOutcome& probe : probes) detail += ExchangeCauseLine(probe) + "\n";
+    host.ShowFailure(MsgText[MSG_NO_UNIT], detail + OtherSpeedDetail(check.answeringBps),
+                     VerdictKeyword(check.verdict));
+}
+
 }  // namespace
 
 void ApplyRunSettings(CSession& session, const SCliArguments& arguments) {
-    if (arguments.linkObserver != nullptr) session.link.AddFrameObserver(*arguments.linkObserver);
+    for (CLinkFrameObserver* observer : arguments.linkObservers) session.link.AddFrameObserver(*observer);
     SGwComConfig config = LoadGwComConfig();
     SProgramValues& program = session.program;
     program.Comm = config.comm;
@@ -50,6 +79,7 @@ void ApplyRunSettings(CSession& session, const SCliArguments& arguments) {
         const int number = FreeComNumber(config.ports);
         config.ports[number] = arguments.portPath;
         program.Comm.CurrentPortNum = static_cast<std::uint16_t>(number);
+        session.portMappedForRun = number;
     }
     session.link.SetPortOverrides(config.ports);
     ApplyResponseTimeout(session.link);
@@ -65,15 +95,21 @@ std::string NoPortReason(const SCliArguments& arguments) {
     return "no port: give --port, or choose the port once in the desktop tool";
 }
 
+bool RunsExtended(const SCliArguments& arguments) {
+    return arguments.extended || (LoadGwComConfig().comm.ToolFlags & TOOLFLAG_EXTENDED_MODE) != 0;
+}
+
 std::vector<int> SearchUnits(CSession& session, CConsoleHost& host, std::optional<int> onlyUnitNo) {
     CSearchUnit search(session.link, host, session.form.flags, session.program.Comm, session.unitAxisSlots);
+    const std::size_t mark = host.Exchanges().Mark();
     if (onlyUnitNo) {
         search.ProbeOneUnit(*onlyUnitNo);
     } else {
         search.Timer1Timer();
     }
+    // A search for one unit does not listen at the other speeds: another unit may answer there.
     if (search.foundUnits.empty() && session.form.flags.portOpen)
-        host.Print(MsgText[MSG_NO_UNIT], MB_ICON_ERROR);
+        ReportNoUnit(session, host, host.Exchanges().Since(mark), !onlyUnitNo.has_value());
     return search.foundUnits;
 }
 

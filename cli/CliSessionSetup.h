@@ -21,6 +21,9 @@ std::string MissingPortReason(const SCliArguments& arguments);
 // The same for any run that is to talk to a unit, whatever its command.
 std::string NoPortReason(const SCliArguments& arguments);
 
+// Whether the run is in ExtendedMode: --extended, or the settings file's flag.
+bool RunsExtended(const SCliArguments& arguments);
+
 // The unit search of the start-up: the unit numbers that answered, in order; with `onlyUnitNo` just
 // that unit is probed. It opens the port and leaves it open; when it found nothing on an open port,
 // "Nothing GW Unit" has been printed (a port that could not be opened was reported by the search itself).

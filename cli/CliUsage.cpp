@@ -30,7 +30,7 @@ constexpr std::string_view OPTIONS =
     "                 without it VOSK, VOSK(MLIII), VOSK-LC and DRAVO take the first unit found\n"
     "  --extended     run with ExtendedMode on for this run only (the settings file is not changed)\n"
     "  --json         print one JSON document on standard output instead of the text; the messages\n"
-    "                 of the boxes are printed as without it\n"
+    "                 of the boxes go to standard error\n"
     "  --trace FILE   write every frame on the line to FILE as it goes, one line each: time, direction,\n"
     "                 bytes, the frame decoded into the gateway's register names, gap and verdict\n"
     "  --pcap FILE    write every frame on the line to FILE as a PCAP capture for Wireshark (link type\n"
@@ -42,7 +42,16 @@ constexpr std::string_view OPTIONS =
     "Yes, because the command is the confirmation, except the restart question (Yes only with\n"
     "--restart) and the network type question (Yes only with --force).\n"
     "\n"
-    "exit status: 0 success; 1 the operation failed and its message was printed; 2 usage error.\n"
+    "exit status: 0 success; 1 the operation failed and its message was printed; 2 usage error (diff: 1\n"
+    "different, 2 not compared); 130 stopped by Ctrl-C.\n"
+    "\n"
+    "--json: every command prints exactly one JSON document on standard output (a watching monitor one\n"
+    "line per reading); a failure prints {\"error\":{\"message\",\"details\":[...],\"verdict\",\"exit\"}}\n"
+    "with the same exit status: message the first warning or error, details the lines after it,\n"
+    "verdict (when the cause is known) the keyword of the connection check. A key means the same in\n"
+    "every command: unit_number (0 or 1), slave_address (a number), axis_slots, label (a row as the\n"
+    "window names it), symbol (a driver parameter's short name), text (as the window shows it), raw\n"
+    "(the number the unit holds), register (hexadecimal, \"F103\").\n"
     "\n"
     "environment: GWCLI_RESPONSE_TIMEOUT_MS sets the reply time-out of the serial link in\n"
     "milliseconds (default 3000), XDG_CONFIG_HOME the folder of the settings file.\n";
@@ -72,19 +81,6 @@ std::string CommandHelp(const SCliCommand& command) {
     return text;
 }
 
-std::string BuildUsage() {
-    std::string text = "usage: " + std::string(PROGRAM_LINE);
-    text += "commands:";
-    const char* separator = " ";
-    for (const SCliCommand* command : CliCommands()) {
-        text += separator;
-        text += command->synopsis;
-        separator = " | ";
-    }
-    text += "\n          gwcli --help | gwcli COMMAND --help | gwcli --version\n";
-    return text;
-}
-
 std::string BuildHelp() {
     // The usage first and on one line, as manual page generators expect it.
     std::string programLine(PROGRAM_LINE);
@@ -100,9 +96,19 @@ std::string BuildHelp() {
 
 }  // namespace
 
-std::string_view CliUsageText() {
-    static const std::string usage = BuildUsage();
-    return usage;
+std::string GlobalOptionsFooter(const SCliCommand& command) {
+    const std::string line = command.talksToUnit
+                                 ? "--type TYPE, --port PORT, --baud BPS, --unit N, --extended, --json, --trace FILE, "
+                                   "--pcap FILE"
+                                 : "--type TYPE, --extended, --json";
+    return "Global options that apply: " + line + " (gwcli --help)";
+}
+
+std::string CommandUsageText(const SCliCommand* command) {
+    if (command == nullptr)
+        return "usage: " + std::string(PROGRAM_LINE) + "the commands and options: gwcli --help\n";
+    return "usage: gwcli --type TYPE [OPTIONS] " + std::string(command->synopsis) + "\nmore: gwcli " +
+           command->name + " --help\n";
 }
 
 std::string_view CliHelpText() {

@@ -5,6 +5,7 @@
 #include "core/app/MessageBoxLook.h"
 #include "core/app/texts/MsgText.h"
 #include "core/app/texts/ToolQuestionText.h"
+#include "core/diagnosis/ConnectionVerdict.h"
 
 namespace {
 
@@ -39,12 +40,46 @@ void CConsoleHost::Print(std::string_view text, unsigned style) {
     if (line.empty() || line.back() != '\n') line.push_back('\n');
     std::fputs(line.c_str(), stream);
     std::fflush(stream);
-    shownProblems.push_back(problem);
+    shownTexts.push_back({problem, TerminalText(text)});
+    if (problem) RecordProblem(text);
+}
+
+void CConsoleHost::RecordProblem(std::string_view text) {
+    std::string message = TerminalText(text);
+    while (!message.empty() && message.back() == '\n') message.pop_back();
+    if (failure) return RecordDetailLine(message);
+    failure = SCliFailure{message, {}, {}};
+    // A failed exchange names the cause the reply amounts to.
+    if (const auto last = exchanges.LastFailed())
+        failure->verdict = VerdictKeyword(VerdictOfReply(last->Reply().kind));
+}
+
+void CConsoleHost::RecordDetailLine(const std::string& line) {
+    if (failure) failure->details.push_back(line);
+}
+
+void CConsoleHost::Refuse(std::string_view reason) {
+    const bool first = !failure;
+    PrintDetail(reason);
+    if (first) failure = SCliFailure{std::string(reason), {}, {}};
+}
+
+void CConsoleHost::ShowFailure(std::string_view text, std::string_view detail, std::string_view verdict) {
+    ShowMessageBoxWithDetail(text, MB_ICON_ERROR, detail);
+    if (failure && !verdict.empty()) failure->verdict = verdict;
 }
 
 int CConsoleHost::ShowMessageBox(std::string_view text, unsigned style) {
+    if (SilencedByInterruption(style)) return ID_OK;
     Print(text, style);
     return AnswerAfterPrint(text, style);
+}
+
+// After Ctrl-C a procedure's success note is not printed: the command stops without using the result.
+bool CConsoleHost::SilencedByInterruption(unsigned style) const {
+    const SMessageBoxLook look = DescribeMessageBox(style);
+    return interruption != nullptr && interruption->Raised() && !look.yesNo &&
+           look.icon == MessageBoxIcon::Information;
 }
 
 int CConsoleHost::AnswerAfterPrint(std::string_view text, unsigned style) {
@@ -57,6 +92,7 @@ int CConsoleHost::AnswerAfterPrint(std::string_view text, unsigned style) {
 }
 
 int CConsoleHost::ShowMessageBoxWithDetail(std::string_view text, unsigned style, std::string_view detail) {
+    if (SilencedByInterruption(style)) return ID_OK;
     Print(text, style);
     PrintDetail(detail);
     return AnswerAfterPrint(text, style);
@@ -70,9 +106,20 @@ void CConsoleHost::PrintDetail(std::string_view detail) {
         std::string line(rest.substr(0, end));
         if (!line.empty() && line.back() == '\r') line.pop_back();
         std::fprintf(err, "gwcli: %s\n", line.c_str());
+        RecordDetailLine(line);
         rest.remove_prefix(std::min(end + 1, rest.size()));
     }
     std::fflush(err);
+}
+
+CInterruptibleQuestions::CInterruptibleQuestions(CConsoleHost& host, const char* firstNote,
+                                                 const char* secondNote)
+    : flag(firstNote, secondNote), host(host) {
+    host.interruption = &flag;
+}
+
+CInterruptibleQuestions::~CInterruptibleQuestions() {
+    host.interruption = nullptr;
 }
 
 int CConsoleHost::AnswerOf(std::string_view text) const {
@@ -86,7 +133,13 @@ int CConsoleHost::AnswerOf(std::string_view text) const {
 }
 
 bool CConsoleHost::ProblemShownSince(std::size_t mark) const {
-    const auto from =
-        shownProblems.begin() + static_cast<std::ptrdiff_t>(std::min(mark, shownProblems.size()));
-    return std::find(from, shownProblems.end(), true) != shownProblems.end();
+    return !ProblemsSince(mark).empty();
+}
+
+std::vector<std::string> CConsoleHost::ProblemsSince(std::size_t mark) const {
+    std::vector<std::string> problems;
+    for (std::size_t i = mark; i < shownTexts.size(); ++i) {
+        if (shownTexts[i].problem) problems.push_back(shownTexts[i].text);
+    }
+    return problems;
 }

@@ -3,10 +3,12 @@
 // (information, questions) or standard error (warnings, errors); questions are answered from the
 // command line, since running the command is the confirmation.
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cli/ExchangeRecorder.h"
 #include "cli/InterruptFlag.h"
 #include "cli/TerminalProgress.h"
 #include "core/app/HostServices.h"
@@ -17,6 +19,14 @@ struct SConsoleAnswers {
     // "Another Gateway unit already answers at the address ...": only a write without restart, or with
     // --force, goes on.
     bool unitAddressTaken = true;
+};
+
+// The failure a command ended with, as its JSON error document gives it: the first warning or error
+// printed (a box's text, or gwcli's own reason), and every line printed on standard error after it.
+struct SCliFailure {
+    std::string message;
+    std::vector<std::string> details;
+    std::string verdict;  // the connection check's keyword when the cause is known, else empty
 };
 
 class CConsoleHost : public HostServices {
@@ -37,27 +47,65 @@ public:
     void Print(std::string_view text, unsigned style);
     // gwcli's own remark on standard error, each line starting with "gwcli: ".
     void Note(std::string_view text) { PrintDetail(text); }
+    // gwcli's own reason for refusing or failing, printed as a remark; it is the failure's message
+    // unless a box came before it.
+    void Refuse(std::string_view reason);
+    // A box of a failure, its detail lines after it, and the verdict its cause amounts to.
+    void ShowFailure(std::string_view text, std::string_view detail, std::string_view verdict);
 
-    // From the first Ctrl-C on, every question is answered No: the procedure ends at its next question
-    // without going further (a write is not followed by a restart).
-    void AnswerNoOnceInterrupted(const CInterruptFlag& flag) { interruption = &flag; }
+    // The exchanges on the line, for failures that explain themselves.
+    CExchangeRecorder& Exchanges() { return exchanges; }
+    // The failure printed first, with what followed it; nothing when no warning or error was printed.
+    const std::optional<SCliFailure>& Failure() const { return failure; }
 
     // A mark in the texts shown so far, for `ProblemShownSince`.
-    std::size_t Mark() const { return shownProblems.size(); }
+    std::size_t Mark() const { return shownTexts.size(); }
     // Whether a warning or an error was printed since the mark.
     bool ProblemShownSince(std::size_t mark) const;
+    // The warnings and errors printed since the mark, in order.
+    std::vector<std::string> ProblemsSince(std::size_t mark) const;
 
 private:
+    friend class CInterruptibleQuestions;
+
     int AnswerOf(std::string_view text) const;
+    bool SilencedByInterruption(unsigned style) const;
     int AnswerAfterPrint(std::string_view text, unsigned style);
     void PrintDetail(std::string_view detail);
+    void RecordProblem(std::string_view text);
+    void RecordDetailLine(const std::string& line);
 
     SConsoleAnswers answers;
     std::FILE* out;
     std::FILE* err;
-    std::vector<bool> shownProblems;
+    struct SShownText {
+        bool problem;  // a warning or an error
+        std::string text;
+    };
+    std::vector<SShownText> shownTexts;
     const CInterruptFlag* interruption = nullptr;
-    CTerminalProgress progress{nullptr, false};  // per text printed: whether it was a warning or an error
+    CExchangeRecorder exchanges;
+    std::optional<SCliFailure> failure;
+    CTerminalProgress progress{nullptr, false};
+};
+
+// While it lives, Ctrl-C raises its flag and from then on every question of the host is answered No:
+// the procedure ends at its next question without going further (a write is not followed by a
+// restart). The host's hook goes with the object, before the flag it points to.
+class CInterruptibleQuestions {
+public:
+    // The notes as for CInterruptFlag.
+    explicit CInterruptibleQuestions(CConsoleHost& host, const char* firstNote = nullptr,
+                                     const char* secondNote = nullptr);
+    ~CInterruptibleQuestions();
+    CInterruptibleQuestions(const CInterruptibleQuestions&) = delete;
+    CInterruptibleQuestions& operator=(const CInterruptibleQuestions&) = delete;
+
+    bool Raised() const { return flag.Raised(); }
+
+private:
+    CInterruptFlag flag;
+    CConsoleHost& host;
 };
 
 // The text as a terminal shows it cleanly: every CR LF becomes a line feed.

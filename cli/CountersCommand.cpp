@@ -22,13 +22,14 @@ void AddCountersOptions(CLI::App& command, SCliArguments& arguments) {
                                            value + "\"");
             arguments.counterClear = value;
         },
-        "ERR_T|ERR_C|EMG|RTET|all: press that Clear button before the reading");
-    AddWatchOptions(command, arguments);
+        "press that Clear button before the reading")
+        ->type_name("ERR_T|ERR_C|EMG|RTET|all");
+    AddWatchOptions(command, arguments, COUNTERS_CYCLE_MS);
 }
 
 // Presses the Clear buttons `--clear` names; false with the reason printed when the window would not
 // show that button for this unit.
-bool PressClearButtons(CDiagnosticCounters& monitor, const std::string& name, std::FILE* err) {
+bool PressClearButtons(CDiagnosticCounters& monitor, const std::string& name, CConsoleHost& host) {
     if (name.empty()) return true;
     for (int i = 0; i < COUNTER_KINDS; ++i) {
         const auto counter = static_cast<ECounter>(i);
@@ -37,8 +38,8 @@ bool PressClearButtons(CDiagnosticCounters& monitor, const std::string& name, st
         if (!wanted) continue;
         if (!monitor.ResetButton(counter).visible) {
             if (name == "all") continue;
-            std::fprintf(err, "gwcli: counters: %s has no Clear button for this unit%s\n", name.c_str(),
-                         counter == ECounter::RTET ? " (it needs --extended)" : "");
+            host.Refuse("counters: " + name + " has no Clear button for this unit" +
+                        (counter == ECounter::RTET ? " (it needs --extended)" : ""));
             return false;
         }
         monitor.ResetClick(counter);
@@ -48,21 +49,20 @@ bool PressClearButtons(CDiagnosticCounters& monitor, const std::string& name, st
 
 int RunCounters(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput& output) {
     CSession session(host);
-    if (ConnectForMonitor(session, host, arguments) != CLI_OK) return CLI_FAILED;
+    if (ConnectForMonitor(session, host, arguments, EMonitorNeeds::Connection) != CLI_OK) return CLI_FAILED;
     if (session.program.SelectedGwType == GW_KAVELIS && session.image.Word(GVER) < KAVELIS_GVER_COUNTERS) {
-        std::fprintf(output.err,
-                     "gwcli: counters: the diagnostic counters need KAVELIS firmware 12 or later\n");
+        host.Refuse("counters: the diagnostic counters need KAVELIS firmware 12 or later");
         return CLI_USAGE;
     }
     CDiagnosticCounters monitor(session);
-    if (!PressClearButtons(monitor, arguments.counterClear, output.err)) return CLI_USAGE;
+    if (!PressClearButtons(monitor, arguments.counterClear, host)) return CLI_USAGE;
     const bool watching = arguments.watchMs.has_value();
-    const bool ok = RunMonitorReadings(arguments.watchMs, arguments.count, [&] {
+    const EReadingsEnd end = RunMonitorReadings(arguments.watchMs, arguments.count, [&] {
         if (monitor.Timer1Timer() != 0) return false;
         PrintMonitorReading(CountersReportOf(monitor), output, watching);
         return true;
     });
-    return ok ? CLI_OK : CLI_FAILED;
+    return end == EReadingsEnd::Failed ? CLI_FAILED : CLI_OK;
 }
 
 }  // namespace
@@ -72,10 +72,10 @@ const SCliCommand CountersCommand = {
     "counters [--clear ERR_T|ERR_C|EMG|RTET|all] [--watch MS] [--count N]",
     "scan time and error counters; the rows follow the type, its firmware and --extended\n"
     "as in the window (RTET only with --extended); --clear resets before the reading;\n"
-    "--json: {\"rows\":[{\"name\",\"value\",\"raw\"}, ...]}, one line per reading\n",
+    "--watch only at the window's 500 ms; --json: {\"rows\":[{\"key\" (SCAN_TIME, ERR_T, ERR_C, EMG,\n"
+    "RTET, as --clear names them),\"label\",\"text\",\"raw\"}, ...]}, one line per reading\n",
     AddCountersOptions,
     nullptr,
     RunCounters,
     true,
-    false,
 };

@@ -20,7 +20,8 @@ constexpr int DIFF_TROUBLE = 2;
 void AddDiffOptions(CLI::App& command, SCliArguments& arguments) {
     AddFileArgument(command, arguments, "the parameter file to compare");
     command.add_option("FILE2", arguments.secondFile,
-                       "a second parameter file to compare FILE with, instead of the unit");
+                       "a second parameter file to compare FILE with, instead of the unit")
+        ->type_name("");
 }
 
 // FILE as the window would hold it: 0, or DIFF_TROUBLE after the reader's message.
@@ -30,9 +31,9 @@ int LoadFile(const std::string& path, GwType type, CConsoleHost& host, Parameter
 
 // The unit's set beside FILE's: the unit search, the window laid out for the unit, and the read.
 int ReadUnitBeside(CSession& session, CConsoleHost& host, const SCliArguments& arguments,
-                   const ParameterImage& fileImage, ParameterImage& unitImage, const SCliOutput& output) {
+                   const ParameterImage& fileImage, ParameterImage& unitImage) {
     if (const std::string reason = NoPortReason(arguments); !reason.empty()) {
-        std::fprintf(output.err, "gwcli: diff: %s\n", reason.c_str());
+        host.Refuse("diff: " + reason);
         return DIFF_TROUBLE;
     }
     const SUnitChoice unit = ChooseUnit(session, host, arguments);
@@ -66,7 +67,7 @@ int RunDiff(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput
     ParameterImage right;
     if (LoadFile(arguments.file, type, host, left) != 0) return DIFF_TROUBLE;
     if (arguments.secondFile.empty()) {
-        if (ReadUnitBeside(session, host, arguments, left, right, output) != 0) return DIFF_TROUBLE;
+        if (ReadUnitBeside(session, host, arguments, left, right) != 0) return DIFF_TROUBLE;
         left = session.image;
     } else {
         if (LoadFile(arguments.secondFile, type, host, right) != 0) return DIFF_TROUBLE;
@@ -94,5 +95,4 @@ const SCliCommand DiffCommand = {
     nullptr,
     RunDiff,
     false,
-    true,
 };

@@ -76,5 +76,4 @@ const SCliCommand DoctorCommand = {
     nullptr,
     RunDoctor,
     true,
-    false,
 };

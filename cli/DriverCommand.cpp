@@ -12,14 +12,18 @@ namespace {
 void AddDriverOptions(CLI::App& command, SCliArguments& arguments) {
     command.add_option(
         "--set", arguments.settings,
-        "NAME=VALUE: change a driver parameter by its symbol (OMPV, ...), then write them all");
+        "change a driver parameter by its symbol (OMPV, ...), then write them all")
+        ->type_name("NAME=VALUE");
     command.add_flag("--restart", arguments.restart, "answer Yes to the restart question after the write");
 }
 
+// Every setting is checked before the line is touched.
 std::string DriverProblem(const SCliArguments& arguments) {
     if (arguments.type != GW_DRAVO)
         return "driver applies to DRAVO, not to " + std::string(GwUnitDataOf(arguments.type).name);
-    return {};
+    if (!RunsExtended(arguments))
+        return "driver: the driver monitor parameters are offered only with --extended";
+    return DriverSettingsProblem(arguments.settings);
 }
 
 void PrintResult(const DriverRegisters& registers, const SCliOutput& output) {
@@ -34,11 +38,6 @@ void PrintResult(const DriverRegisters& registers, const SCliOutput& output) {
 int RunDriver(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput& output) {
     CSession session(host);
     ApplyRunSettings(session, arguments);
-    if (!session.program.ExtendedMode()) {
-        std::fputs("gwcli: driver: the driver monitor parameters are offered only with --extended\n",
-                   output.err);
-        return CLI_USAGE;
-    }
     const SUnitChoice unit = ChooseUnit(session, host, arguments);
     if (!unit.found) return CLI_FAILED;
     LayOutMainWindow(session, unit.axisSlots);
@@ -50,8 +49,7 @@ int RunDriver(const SCliArguments& arguments, CConsoleHost& host, const SCliOutp
     }
     SDrvObsrvState grid = CreateDrvObsrvState();
     ShowDriverValues(grid, registers);
-    if (const int status = ApplyDriverSettings(grid, arguments.settings, host, output.err); status != CLI_OK)
-        return status;
+    if (!ApplyDriverSettings(grid, arguments.settings, host)) return CLI_FAILED;
     const auto toWrite = DriverRegistersToWrite(grid, host);
     if (!toWrite) return CLI_FAILED;
     if (WriteDriverParameters(session, *toWrite).code != 0) return CLI_FAILED;
@@ -67,11 +65,10 @@ const SCliCommand DriverCommand = {
     "driver [--set NAME=VALUE ...] [--restart]",
     "DRAVO with --extended: read and print the driver monitor parameters; with --set\n"
     "(repeatable) change them within their limits and write them all back, restarting the\n"
-    "unit only with --restart; --json: {\"rows\":[{\"register\",\"name\",\"value\",\"editable\",\n"
-    "\"min\",\"max\"}, ...]}\n",
+    "unit only with --restart; --json: {\"rows\":[{\"register\",\"symbol\",\"label\" (the Name\n"
+    "column),\"raw\",\"editable\",\"min\",\"max\" (editable rows only)}, ...]}\n",
     AddDriverOptions,
     DriverProblem,
     RunDriver,
     true,
-    false,
 };

@@ -21,9 +21,9 @@ std::string DriverText(const SDriverResult& result) {
             std::snprintf(limits, sizeof limits, "%lu-%lu", static_cast<unsigned long>(row.min),
                           static_cast<unsigned long>(row.max));
         char line[64];
-        std::snprintf(line, sizeof line, "%04X %-6s %10lu  %-11s ", unsigned{row.address}, row.name.c_str(),
+        std::snprintf(line, sizeof line, "%04X %-6s %10lu  %-11s ", unsigned{row.address}, row.symbol.c_str(),
                       static_cast<unsigned long>(row.value), limits);
-        text += line + row.description + "\n";
+        text += line + row.label + "\n";
     }
     return text;
 }
@@ -33,12 +33,16 @@ CliJson DriverJson(const SDriverResult& result) {
     for (const SDriverRowReport& row : result.rows) {
         char address[8];
         std::snprintf(address, sizeof address, "%04X", unsigned{row.address});
-        rows.push_back({{"register", address},
-                        {"name", row.name},
-                        {"value", row.value},
-                        {"editable", row.editable},
-                        {"min", row.min},
-                        {"max", row.max}});
+        CliJson item{{"register", address},
+                     {"symbol", row.symbol},
+                     {"label", row.label},
+                     {"raw", row.value},
+                     {"editable", row.editable}};
+        if (row.editable) {
+            item["min"] = row.min;
+            item["max"] = row.max;
+        }
+        rows.push_back(item);
     }
     return {{"rows", rows}};
 }

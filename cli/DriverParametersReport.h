@@ -9,8 +9,8 @@
 
 struct SDriverRowReport {
     std::uint16_t address;
-    std::string name;         // the symbol, e.g. "OMPV"
-    std::string description;  // the grid's name column
+    std::string symbol;       // e.g. "OMPV"
+    std::string label;        // the grid's Name column
     std::uint32_t value;
     bool editable;
     std::uint32_t min, max;
@@ -23,5 +23,6 @@ struct SDriverResult {
 SDriverResult DriverResultOf(const DriverRegisters& registers);
 // One line per row: address, symbol, value, limits (or "fixed") and name.
 std::string DriverText(const SDriverResult& result);
-// {"rows":[{"register":"F800","name":"OMPV","value":400,"editable":true,"min":200,"max":600}, ...]}
+// {"rows":[{"register":"F800","symbol":"OMPV","label":"...","raw":400,"editable":true,"min":200,
+// "max":600}, ...]}; a fixed row has no limits.
 CliJson DriverJson(const SDriverResult& result);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "cli/CliExitStatus.h"
 #include "core/advanced/NearestNames.h"
 
 namespace {
@@ -31,26 +30,23 @@ int RowOfSymbol(const std::string& symbol) {
 
 }  // namespace
 
-int ApplyDriverSettings(SDrvObsrvState& grid, const std::vector<std::string>& settings, CConsoleHost& host,
-                        std::FILE* err) {
+std::string DriverSettingsProblem(const std::vector<std::string>& settings) {
     for (const std::string& setting : settings) {
         const auto eq = setting.find('=');
-        if (eq == std::string::npos) {
-            std::fprintf(err, "gwcli: driver: --set takes \"NAME=VALUE\", not \"%s\"\n", setting.c_str());
-            return CLI_USAGE;
-        }
+        if (eq == std::string::npos) return "driver: --set takes \"NAME=VALUE\", not \"" + setting + "\"";
         const std::string name = Upper(setting.substr(0, eq));
         const int row = RowOfSymbol(name);
-        if (row == 0) {
-            std::fprintf(err, "gwcli: driver: no driver parameter \"%s\"; nearest: %s\n", name.c_str(),
-                         NearestSymbols(name).c_str());
-            return CLI_USAGE;
-        }
-        if (!DriverRowEditable(row)) {
-            std::fprintf(err, "gwcli: driver: %s is fixed and cannot be set\n", name.c_str());
-            return CLI_USAGE;
-        }
-        if (!DriverCellEdited(grid, row, setting.substr(eq + 1), host)) return CLI_FAILED;
+        if (row == 0) return "driver: no driver parameter \"" + name + "\"; nearest: " + NearestSymbols(name);
+        if (!DriverRowEditable(row)) return "driver: " + name + " is fixed and cannot be set";
     }
-    return CLI_OK;
+    return {};
+}
+
+bool ApplyDriverSettings(SDrvObsrvState& grid, const std::vector<std::string>& settings, CConsoleHost& host) {
+    for (const std::string& setting : settings) {
+        const auto eq = setting.find('=');
+        if (!DriverCellEdited(grid, RowOfSymbol(Upper(setting.substr(0, eq))), setting.substr(eq + 1), host))
+            return false;
+    }
+    return true;
 }

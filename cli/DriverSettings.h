@@ -7,7 +7,8 @@
 #include "cli/ConsoleHost.h"
 #include "core/advanced/DrvObsrvState.h"
 
-// CLI_OK with the values in the grid; CLI_USAGE after a line on `err` for a name the grid does not have
-// (the nearest named) or a fixed parameter; CLI_FAILED after the dialog's limit message.
-int ApplyDriverSettings(SDrvObsrvState& grid, const std::vector<std::string>& settings, CConsoleHost& host,
-                        std::FILE* err);
+// The usage error of the settings, "" when there is none: a setting not of the form NAME=VALUE, a name
+// the grid does not have (the nearest named) or a fixed parameter.
+std::string DriverSettingsProblem(const std::vector<std::string>& settings);
+// Types each value into its row: false after the dialog's limit message.
+bool ApplyDriverSettings(SDrvObsrvState& grid, const std::vector<std::string>& settings, CConsoleHost& host);

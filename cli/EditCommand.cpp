@@ -6,7 +6,10 @@
 #include "cli/CliExitStatus.h"
 #include "cli/CliFileArgument.h"
 #include "cli/CliFileContext.h"
+#include "cli/CliJson.h"
 #include "cli/CliSessionSetup.h"
+#include "cli/FileRegisterLines.h"
+#include "cli/RefreshChanges.h"
 #include "cli/OptionEdits.h"
 #include "core/files/ParameterFileChangedLines.h"
 #include "core/files/ParameterFileIo.h"
@@ -42,7 +45,8 @@ void AddAddressOption(CLI::App& command, const char* name,
                 throw CLI::ValidationError(std::string(name) + " takes an address A.B.C.D, not \"" + value +
                                            "\"");
         },
-        "A.B.C.D");
+        "the address")
+        ->type_name("A.B.C.D");
 }
 
 void AddNumberOption(CLI::App& command, const char* name, std::optional<int>& target) {
@@ -55,7 +59,8 @@ void AddNumberOption(CLI::App& command, const char* name, std::optional<int>& ta
                 throw CLI::ValidationError(std::string(name) + " takes a number, not \"" + value + "\"");
             target = number;
         },
-        "N");
+        "the number")
+        ->type_name("N");
 }
 
 void AddEditOptions(CLI::App& command, SCliArguments& arguments) {
@@ -73,10 +78,12 @@ void AddEditOptions(CLI::App& command, SCliArguments& arguments) {
                 throw CLI::ValidationError("--multidrop takes on or off, not \"" + value + "\"");
             edits.multiDrop = value == "on";
         },
-        "on|off");
+        "multi-drop on or off")
+        ->type_name("on|off");
     command.add_option(
         "--option", edits.options,
-        "\"LABEL=CHOICE\": choose a list text of an option row, as the option dialogs show it");
+        "choose a list text of an option row, as the option dialogs show it")
+        ->type_name("\"LABEL=CHOICE\"");
 }
 
 std::string EditProblem(const SCliArguments& arguments) {
@@ -88,7 +95,7 @@ bool Offered(const MenuItemState& item) {
 }
 
 int Refuse(CConsoleHost& host, const std::string& reason) {
-    host.Print("gwcli: edit: " + reason, MB_ICON_ERROR);
+    host.Refuse("edit: " + reason);
     return CLI_USAGE;
 }
 
@@ -134,6 +141,18 @@ void KeepUnchangedLines(SCliFileContext& file, const CSession& session, const st
     };
 }
 
+// The file's register lines the edits changed: [{"register","before","after"}, ...].
+CliJson ChangedLines(const FileRegisterLines& before, const CSession& session) {
+    const FileRegisterLines after = FileRegisterLinesOf(session.image, session.program.SelectedGwType);
+    CliJson changes = CliJson::array();
+    for (const auto& [reg, value] : after) {
+        const auto old = std::find_if(before.begin(), before.end(), [&reg](const auto& line) { return line.first == reg; });
+        const std::string was = old == before.end() ? std::string() : old->second;
+        if (was != value) changes.push_back({{"register", reg}, {"before", was}, {"after", value}});
+    }
+    return changes;
+}
+
 int RunEdit(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput& output) {
     const SCliEdits& edits = arguments.edits;
     CSession session(host);
@@ -141,6 +160,7 @@ int RunEdit(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput
     SCliFileContext file(session, arguments.file);
     if (!OpenFileAsItStands(file, host, arguments.file)) return CLI_FAILED;
     KeepUnchangedLines(file, session, arguments.file);
+    const FileRegisterLines before = FileRegisterLinesOf(session.image, session.program.SelectedGwType);
     const bool addresses = edits.ip || edits.mask || edits.gateway;
     const bool unit = edits.unitNumber || edits.topAxis || edits.multiDrop;
     if (addresses && !Offered(session.form.MenuEtherIp))
@@ -153,9 +173,11 @@ int RunEdit(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput
     if (addresses) {
         if (const int status = ApplyAddressEdits(edits, session, host); status != CLI_OK) return status;
     }
-    if (const int status = ApplyOptionEdits(session, edits.options, output.err); status != CLI_OK)
+    if (const int status = ApplyOptionEdits(session, edits.options, host); status != CLI_OK)
         return status;
-    return SaveParameterFileCommand(file.context) == 0 ? CLI_OK : CLI_FAILED;
+    if (SaveParameterFileCommand(file.context) != 0) return CLI_FAILED;
+    if (output.json) PrintJson(output, {{"file", arguments.file}, {"changes", ChangedLines(before, session)}});
+    return CLI_OK;
 }
 
 }  // namespace
@@ -168,10 +190,10 @@ const SCliCommand EditCommand = {
     "with Save's checks (nothing is written when a check fails); only the lines of the\n"
     "registers that change are written anew, every other line keeps its value; an option the\n"
     "dialogs do not offer for the type or network exits 2, a value they refuse\n"
-    "prints their message and exits 1\n",
+    "prints their message and exits 1; --json: {\"file\",\"changes\":[{\"register\",\"before\",\n"
+    "\"after\"}, ...]} (the file's register lines that changed)\n",
     AddEditOptions,
     EditProblem,
     RunEdit,
-    false,
     false,
 };

@@ -114,5 +114,4 @@ const SCliCommand ExporterCommand = {
     RunExporter,
     false,
     false,
-    false,
 };

@@ -19,5 +19,9 @@ std::optional<STimeArgument> ParseTimeArgument(const std::string& text, std::str
             "time --set takes now or \"YYYY-MM-DD hh:mm:ss\" with a year of 2010..2099, not \"" + text + "\"";
         return std::nullopt;
     }
+    if (!GatewaySecondsOf(t)) {
+        reason = "time --set: the calendar has no day " + text.substr(0, 10);
+        return std::nullopt;
+    }
     return STimeArgument{false, t};
 }

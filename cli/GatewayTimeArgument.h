@@ -9,8 +9,9 @@
 
 struct STimeArgument {
     bool now = false;
-    SGatewayDateTime dateTime;  // when not `now`; the day may still be one the calendar lacks
+    SGatewayDateTime dateTime;  // when not `now`: a day the calendar has
 };
 
-// The value read, or nothing with `reason` set when the text is not of that form.
+// The value read, or nothing with `reason` set when the text is not of that form or names a day the
+// calendar lacks (30 February).
 std::optional<STimeArgument> ParseTimeArgument(const std::string& text, std::string& reason);

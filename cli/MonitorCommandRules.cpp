@@ -2,7 +2,7 @@
 
 #include "core/monitors/DiagnosticCounters.h"
 
-std::string MonitorTypeRefusal(EMonitorCommand command, GwType type) {
+std::string MonitorTypeRefusal(EMonitorCommand command, GwType type, bool extended) {
     const std::string name(GwUnitDataOf(type).name);
     if (command == EMonitorCommand::Alarms && type == GW_KAVELIS) {
         return "alarms: the alarm list is not offered for KAVELIS";
@@ -10,6 +10,8 @@ std::string MonitorTypeRefusal(EMonitorCommand command, GwType type) {
     if (command == EMonitorCommand::Hardware && (type & GW_VOSK_FAMILY_MASK) == 0) {
         return "hardware: the hardware monitor is offered for VOSK, VOSK(MLIII) and VOSK-LC, not for " + name;
     }
+    if (command == EMonitorCommand::Hardware && !extended)
+        return "hardware: the hardware monitor is offered only in ExtendedMode (--extended)";
     return {};
 }
 

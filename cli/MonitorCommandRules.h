@@ -9,7 +9,7 @@
 enum class EMonitorCommand { Alarms, Counters, Hardware };
 
 // Why the monitor is not offered for `type`, or empty: the alarm list is hidden for KAVELIS, the
-// hardware monitor is offered for VOSK, VOSK(MLIII) and VOSK-LC only.
-std::string MonitorTypeRefusal(EMonitorCommand command, GwType type);
+// hardware monitor is offered for VOSK, VOSK(MLIII) and VOSK-LC only, and in ExtendedMode only.
+std::string MonitorTypeRefusal(EMonitorCommand command, GwType type, bool extended);
 // `counters --clear`: ERR_T, ERR_C, EMG, RTET or all.
 bool IsCounterClearName(std::string_view text);

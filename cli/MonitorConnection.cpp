@@ -4,13 +4,13 @@
 
 #include "cli/CliExitStatus.h"
 #include "cli/CliSessionSetup.h"
-#include "core/app/texts/CommonMsgText.h"
 #include "core/link/CommResult.h"
+#include "core/link/PortOpenDiagnosis.h"
+#include "core/procedures/ReadParameters.h"
 #include "core/procedures/RegisterExchange.h"
 
 namespace {
 
-constexpr int COMMON_MSG_PORT_OPEN_ERROR = 50;
 constexpr std::uint16_t REG_GVER = 0xF101;
 
 // A fresh port and a unit that may still be at 9600 bit/s: open the port and bring the unit to the
@@ -18,25 +18,38 @@ constexpr std::uint16_t REG_GVER = 0xF101;
 int OpenAtConfiguredSpeed(CSession& session, CConsoleHost& host) {
     if (session.form.flags.portOpen) return CLI_OK;
     if (session.OpenPortIfClosed() != COMM_OK) {
-        host.Print(CommonMsgText[COMMON_MSG_PORT_OPEN_ERROR], MB_ICON_ERROR);
+        ShowPortOpenError(host, session.link, MB_ICON_ERROR);
         return CLI_FAILED;
     }
     return session.SwitchSpeed() == COMM_OK ? CLI_OK : CLI_FAILED;
 }
 
+int ReadKavelisFirmware(CSession& session) {
+    if (session.program.SelectedGwType != GW_KAVELIS) return CLI_OK;
+    std::vector<std::uint16_t> version;
+    if (ReadHoldingRegisters(session, REG_GVER, 1, version) != COMM_OK) return CLI_FAILED;
+    session.image.Word(GVER) = version[0];
+    return CLI_OK;
+}
+
+int ConnectAtSpeed(CSession& session, CConsoleHost& host) {
+    if (OpenAtConfiguredSpeed(session, host) != CLI_OK) return CLI_FAILED;
+    session.form.MenuMoniter1.enabled = true;
+    return ReadKavelisFirmware(session);
+}
+
+// The read enables the Monitor menu when it succeeds.
+int ReadParameterSet(CSession& session) {
+    return ReadParameters(session) == 0 && session.form.MenuMoniter1.enabled ? CLI_OK : CLI_FAILED;
+}
+
 }  // namespace
 
-int ConnectForMonitor(CSession& session, CConsoleHost& host, const SCliArguments& arguments) {
+int ConnectForMonitor(CSession& session, CConsoleHost& host, const SCliArguments& arguments,
+                      EMonitorNeeds needs) {
     ApplyRunSettings(session, arguments);
     const SUnitChoice unit = ChooseUnit(session, host, arguments);
     if (!unit.found) return CLI_FAILED;
     LayOutMainWindow(session, unit.axisSlots);
-    if (OpenAtConfiguredSpeed(session, host) != CLI_OK) return CLI_FAILED;
-    session.form.MenuMoniter1.enabled = true;
-    if (session.program.SelectedGwType == GW_KAVELIS) {
-        std::vector<std::uint16_t> version;
-        if (ReadHoldingRegisters(session, REG_GVER, 1, version) != COMM_OK) return CLI_FAILED;
-        session.image.Word(GVER) = version[0];
-    }
-    return CLI_OK;
+    return needs == EMonitorNeeds::Parameters ? ReadParameterSet(session) : ConnectAtSpeed(session, host);
 }

@@ -1,14 +1,14 @@
 #include "cli/MonitorOptions.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <charconv>
 
+#include "cli/CliSessionSetup.h"
 #include "cli/CliTypeName.h"
 
 namespace {
 
-constexpr int WATCH_MIN_MS = 100;
-constexpr int WATCH_MAX_MS = 500;
 constexpr int AREA_WORDS = 72;
 
 std::optional<unsigned> HexNumber(std::string_view text) {
@@ -41,20 +41,34 @@ std::string TypeName(GwType type) {
     return std::string(GwUnitDataOf(type).name);
 }
 
+std::string CyclesText(std::span<const int> cycles) {
+    std::string text;
+    for (std::size_t i = 0; i < cycles.size(); ++i) {
+        text += (i == 0 ? "" : i + 1 == cycles.size() ? " or " : ", ") + std::to_string(cycles[i]);
+    }
+    return text;
+}
+
 }  // namespace
 
-void AddWatchOptions(CLI::App& command, SCliArguments& arguments) {
-    command.add_option_function<std::string>(
-        "--watch",
-        [&arguments](const std::string& value) {
-            const auto ms = Decimal(value);
-            if (!ms || *ms < WATCH_MIN_MS || *ms > WATCH_MAX_MS)
-                throw CLI::ValidationError("--watch takes 100 to 500 (ms), not \"" + value + "\"");
-            arguments.watchMs = ms;
-        },
-        "repeat the reading every MS milliseconds (100 to 500) until --count readings or Ctrl-C");
-    command.add_option_function<std::string>(
-        "--count",
+void AddWatchOptions(CLI::App& command, SCliArguments& arguments, std::span<const int> cycles) {
+    const std::string offered = CyclesText(cycles);
+    command
+        .add_option_function<std::string>(
+            "--watch",
+            [&arguments, cycles, offered](const std::string& value) {
+                const auto ms = Decimal(value);
+                if (!ms || std::find(cycles.begin(), cycles.end(), *ms) == cycles.end())
+                    throw CLI::ValidationError("--watch takes " + offered +
+                                               " (ms, the window's cycles), not \"" + value + "\"");
+                arguments.watchMs = ms;
+            },
+            "repeat the reading every MS milliseconds (" + offered +
+                ", as the window polls) until --count readings or Ctrl-C")
+        ->type_name("MS");
+    command
+        .add_option_function<std::string>(
+            "--count",
         [&arguments](const std::string& value) {
             const auto n = Decimal(value);
             if (!n || *n < 1)
@@ -62,13 +76,14 @@ void AddWatchOptions(CLI::App& command, SCliArguments& arguments) {
                                            "\"");
             arguments.count = n;
         },
-        "the number of readings");
+        "the number of readings")
+        ->type_name("N");
 }
 
 std::string RegistersProblem(const SCliArguments& a) {
     if (a.type == GW_VOSK_ML3) return "registers: the register monitor is not offered for VOSK(MLIII)";
     if (a.set.empty()) return {};
-    if (!a.extended) return "registers --set needs --extended (the RS485 SIO test)";
+    if (!RunsExtended(a)) return "registers --set needs --extended (the RS485 SIO test)";
     if (a.watchMs || a.count) return "registers --set writes once: no --watch or --count";
     std::string reason;
     ParseRegisterSet(a.set, reason);
@@ -78,7 +93,7 @@ std::string RegistersProblem(const SCliArguments& a) {
 std::string AxesProblem(const SCliArguments& a) {
     if (a.type != GW_KAVELIS)
         return "axes: the axis monitor is offered for KAVELIS only, not for " + TypeName(a.type);
-    if (!a.extended) return "axes: the axis monitor needs --extended";
+    if (!RunsExtended(a)) return "axes: the axis monitor needs --extended";
     return {};
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The options of gwcli's monitor commands: how often and how many readings, and the register monitor's
 // test-mode write, with the rules the desktop tool's Monitor menu applies to its windows.
+#include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,8 +14,14 @@ namespace CLI {
 class App;
 }
 
-// --watch MS (100 to 500, as the windows offer) and --count N.
-void AddWatchOptions(CLI::App& command, SCliArguments& arguments);
+// The cycles the monitor windows poll at: the register and axis monitors' choices, the diagnostic
+// counters' and the hardware monitor's fixed cycle.
+inline constexpr std::array<int, 5> CHOSEN_CYCLES_MS = {100, 200, 300, 400, 500};
+inline constexpr std::array<int, 1> COUNTERS_CYCLE_MS = {500};
+inline constexpr std::array<int, 1> HARDWARE_CYCLE_MS = {2000};
+
+// --watch MS (one of `cycles`, as the window offers) and --count N.
+void AddWatchOptions(CLI::App& command, SCliArguments& arguments, std::span<const int> cycles);
 
 // Why the register or axis monitor cannot run with these options for the type; empty when it can.
 std::string RegistersProblem(const SCliArguments& arguments);

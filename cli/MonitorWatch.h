@@ -5,7 +5,13 @@
 #include <functional>
 #include <optional>
 
+// How the readings ended.
+enum class EReadingsEnd {
+    Done,         // every reading was taken
+    Interrupted,  // Ctrl-C: a success, as the user ended the watch
+    Failed,       // a reading failed and ended the loop
+};
+
 // `reading` returns false when a reading failed (its message has been printed): the loop stops then.
-// True when every reading succeeded (an interruption by Ctrl-C counts as success).
-bool RunMonitorReadings(std::optional<int> watchMs, std::optional<int> count,
-                        const std::function<bool()>& reading);
+EReadingsEnd RunMonitorReadings(std::optional<int> watchMs, std::optional<int> count,
+                                const std::function<bool()>& reading);

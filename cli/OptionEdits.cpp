@@ -12,7 +12,7 @@ std::string Listed(const std::vector<std::string>& names) {
 }
 
 void ReportRefusal(const SOptionChangeResult& result, const std::string& label, const std::string& choice,
-                   std::FILE* err) {
+                   CConsoleHost& host) {
     std::string reason;
     switch (result.error) {
         case OptionChangeError::UnknownLabel:
@@ -32,16 +32,16 @@ void ReportRefusal(const SOptionChangeResult& result, const std::string& label, 
         case OptionChangeError::None:
             return;
     }
-    std::fprintf(err, "gwcli: edit: %s\n", reason.c_str());
+    host.Refuse("edit: " + reason);
 }
 
 }  // namespace
 
-int ApplyOptionEdits(CSession& session, const std::vector<std::string>& options, std::FILE* err) {
+int ApplyOptionEdits(CSession& session, const std::vector<std::string>& options, CConsoleHost& host) {
     for (const std::string& option : options) {
         const auto eq = option.find('=');
         if (eq == std::string::npos) {
-            std::fprintf(err, "gwcli: edit: --option takes \"LABEL=CHOICE\", not \"%s\"\n", option.c_str());
+            host.Refuse("edit: --option takes \"LABEL=CHOICE\", not \"" + option + "\"");
             return CLI_USAGE;
         }
         const std::string label = option.substr(0, eq);
@@ -49,7 +49,7 @@ int ApplyOptionEdits(CSession& session, const std::vector<std::string>& options,
         const SOptionChangeResult result = ChangeOptionRow(session.image, session.program, session.form.cbW8N,
                                                            session.form.flags, label, choice);
         if (result.error != OptionChangeError::None) {
-            ReportRefusal(result, label, choice, err);
+            ReportRefusal(result, label, choice, host);
             return CLI_USAGE;
         }
     }

@@ -8,6 +8,6 @@
 #include "cli/ConsoleHost.h"
 #include "core/procedures/Session.h"
 
-// Applies the options in order: CLI_OK, or CLI_USAGE after a line on `err` that names the nearest labels
+// Applies the options in order: CLI_OK, or CLI_USAGE after gwcli's reason that names the nearest labels
 // or choices (the set is then not to be saved).
-int ApplyOptionEdits(CSession& session, const std::vector<std::string>& options, std::FILE* err);
+int ApplyOptionEdits(CSession& session, const std::vector<std::string>& options, CConsoleHost& host);

@@ -3,6 +3,7 @@
 #include "cli/CliFileArgument.h"
 #include "cli/CliFileContext.h"
 #include "cli/CliSessionSetup.h"
+#include "cli/RefreshChanges.h"
 #include "cli/OptionRowsReport.h"
 
 namespace {
@@ -37,6 +38,5 @@ const SCliCommand OptionsCommand = {
     AddOptionsOptions,
     nullptr,
     RunOptions,
-    false,
     false,
 };

@@ -3,7 +3,9 @@
 #include "cli/CliFileArgument.h"
 #include "cli/CliFileContext.h"
 #include "cli/CliSessionSetup.h"
+#include "cli/CliJson.h"
 #include "cli/InterruptFlag.h"
+#include "cli/UnitJson.h"
 #include "core/app/texts/MsgText.h"
 #include "core/files/FileProblem.h"
 #include "core/procedures/ReadParameters.h"
@@ -31,7 +33,7 @@ std::string ReadProblem(const SCliArguments& arguments) {
            std::string(GwUnitDataOf(arguments.type).name);
 }
 
-int RunRead(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput&) {
+int RunRead(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput& output) {
     // A file that could not be saved is found out before the unit is asked for anything.
     if (const std::string problem = FileWriteProblem(arguments.file); !problem.empty()) {
         host.ShowMessageBoxWithDetail(MsgText[MSG_CANNOT_SAVE], MB_ICON_ERROR,
@@ -41,8 +43,7 @@ int RunRead(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput
     CSession session(host);
     ApplyRunSettings(session, arguments);
     // Ctrl-C ends the read at its next question and saves nothing.
-    const CInterruptFlag interruption;
-    host.AnswerNoOnceInterrupted(interruption);
+    const CInterruptibleQuestions interruption(host);
     const SUnitChoice unit = ChooseUnit(session, host, arguments);
     if (!unit.found) return interruption.Raised() ? CLI_INTERRUPTED : CLI_FAILED;
     host.Note(UnitDescription(session, unit));
@@ -61,7 +62,9 @@ int RunRead(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput
         return CLI_FAILED;
     }
     SCliFileContext file(session, arguments.file);
-    return SaveParameterFileCommand(file.context) == 0 ? CLI_OK : CLI_FAILED;
+    if (SaveParameterFileCommand(file.context) != 0) return CLI_FAILED;
+    if (output.json) PrintJson(output, {{"file", arguments.file}, {"unit", UnitJson(session, unit)}});
+    return CLI_OK;
 }
 
 }  // namespace
@@ -70,10 +73,10 @@ const SCliCommand ReadCommand = {
     "read",
     "read FILE",
     "read the whole parameter set from the unit, then save it to FILE\n"
-    "(FILE must bear the type's extension; saving runs the same checks as Save)\n",
+    "(FILE must bear the type's extension; saving runs the same checks as Save);\n"
+    "--json: {\"file\",\"unit\":{\"unit_number\",\"slave_address\",\"axis_slots\"}}\n",
     AddReadOptions,
     ReadProblem,
     RunRead,
     true,
-    false,
 };

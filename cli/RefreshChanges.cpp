@@ -102,10 +102,20 @@ SFileOpening OpenFileWatchingRefresh(SCliFileContext& file, CConsoleHost& host, 
     return opening;
 }
 
-void PrintRefreshChanges(std::FILE* err, const std::vector<SRefreshChange>& changes) {
-    for (const SRefreshChange& change : changes) {
-        std::fprintf(err, "gwcli: %s: %s in the file, %s kept\n", change.field.c_str(), change.inFile.c_str(),
-                     change.kept.c_str());
-    }
-    std::fflush(err);
+void PrintRefreshChanges(CConsoleHost& host, const std::vector<SRefreshChange>& changes) {
+    for (const SRefreshChange& change : changes)
+        host.Note(change.field + ": " + change.inFile + " in the file, " + change.kept + " kept");
+}
+
+CliJson RefreshChangesJson(const std::vector<SRefreshChange>& changes) {
+    CliJson list = CliJson::array();
+    for (const SRefreshChange& change : changes)
+        list.push_back({{"field", change.field}, {"file", change.inFile}, {"kept", change.kept}});
+    return list;
+}
+
+bool OpenFileAsItStands(SCliFileContext& file, CConsoleHost& host, const std::string& path) {
+    const SFileOpening opening = OpenFileWatchingRefresh(file, host, path);
+    PrintRefreshChanges(host, opening.changes);
+    return opening.result == EFileOpening::AsItStands;
 }

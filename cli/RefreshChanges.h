@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/CliFileContext.h"
+#include "cli/CliJson.h"
 #include "cli/ConsoleHost.h"
 
 struct SRefreshChange {
@@ -36,5 +37,12 @@ struct SFileOpening {
 // Opens `path` as Open does and compares the set the reader loaded with the one the refresh left.
 SFileOpening OpenFileWatchingRefresh(SCliFileContext& file, CConsoleHost& host, const std::string& path);
 
-// One line per change on `err`: "gwcli: Address: 0 in the file, 1 kept".
-void PrintRefreshChanges(std::FILE* err, const std::vector<SRefreshChange>& changes);
+// One remark per change: "gwcli: Address: 0 in the file, 1 kept".
+void PrintRefreshChanges(CConsoleHost& host, const std::vector<SRefreshChange>& changes);
+// [{"field","file","kept"}, ...]
+CliJson RefreshChangesJson(const std::vector<SRefreshChange>& changes);
+
+// Open by name, keeping the set exactly as the file holds it: false after the reader's message, and
+// false after the lines of what the display refresh changed (or its warning), since the set in the
+// window is then no longer the file's.
+bool OpenFileAsItStands(SCliFileContext& file, CConsoleHost& host, const std::string& path);

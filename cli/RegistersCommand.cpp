@@ -6,7 +6,7 @@
 #include "cli/CliExitStatus.h"
 #include "cli/CliJson.h"
 #include "cli/MonitorOptions.h"
-#include "cli/MonitorSessionSetup.h"
+#include "cli/MonitorConnection.h"
 #include "cli/MonitorWatch.h"
 #include "core/app/texts/UiText.h"
 #include "core/monitors/RegisterMonitor.h"
@@ -68,11 +68,12 @@ void Print(const SRegistersReading& reading, const SCliOutput& output) {
 
 void AddRegistersOptions(CLI::App& command, SCliArguments& arguments) {
     command.add_flag("--bin", arguments.bin, "show the registers in binary");
-    AddWatchOptions(command, arguments);
+    AddWatchOptions(command, arguments, CHOSEN_CYCLES_MS);
     command.add_option(
         "--set", arguments.set,
-        "+OFF=HEX[,+OFF=HEX...]: with --extended, the RS485 SIO test's write of all 72 registers "
-        "of F600h, the given offsets changed, the others as last read");
+        "with --extended, the RS485 SIO test's write of all 72 registers of F600h, the given "
+        "offsets changed, the others as last read")
+        ->type_name("+OFF=HEX[,+OFF=HEX...]");
 }
 
 int WriteMasterArea(CSession& session, SRegMoniterFormState& form, const SCliArguments& arguments) {
@@ -88,12 +89,12 @@ int WriteMasterArea(CSession& session, SRegMoniterFormState& form, const SCliArg
 
 int RunRegisters(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput& output) {
     CSession session(host);
-    if (!PrepareMonitorSession(session, host, arguments)) return CLI_FAILED;
-    if (session.program.SelectedGwType == GW_KAVELIS &&
+    if (ConnectForMonitor(session, host, arguments, EMonitorNeeds::Parameters) != CLI_OK) return CLI_FAILED;
+    // The RS485 SIO test item has no firmware gate; the register monitor item has.
+    if (arguments.set.empty() && session.program.SelectedGwType == GW_KAVELIS &&
         session.image.Word(GVER) < KAVELIS_GVER_REGISTER_MONITOR) {
-        std::fprintf(output.err,
-                     "gwcli: registers: this KAVELIS firmware (GVER %u) has no register monitor\n",
-                     unsigned{session.image.Word(GVER)});
+        host.Refuse("registers: this KAVELIS firmware (GVER " + std::to_string(session.image.Word(GVER)) +
+                    ") has no register monitor");
         return CLI_USAGE;
     }
     session.form.flags.rs485SioMode = !arguments.set.empty();
@@ -104,13 +105,13 @@ int RunRegisters(const SCliArguments& arguments, CConsoleHost& host, const SCliO
     if (!arguments.set.empty()) return WriteMasterArea(session, form, arguments);
 
     bool first = true;
-    const bool ok = RunMonitorReadings(arguments.watchMs, arguments.count, [&] {
+    const EReadingsEnd end = RunMonitorReadings(arguments.watchMs, arguments.count, [&] {
         if (!first && !ReadWholeAreas(session, form)) return false;
         first = false;
         Print({form.readImage600, form.readImage700, form.binaryView}, output);
         return true;
     });
-    return ok ? CLI_OK : CLI_FAILED;
+    return end == EReadingsEnd::Failed ? CLI_FAILED : CLI_OK;
 }
 
 }  // namespace
@@ -126,6 +127,5 @@ const SCliCommand RegistersCommand = {
     AddRegistersOptions,
     RegistersProblem,
     RunRegisters,
-    true,
     true,
 };

@@ -1,8 +1,8 @@
-
 #include "cli/CliCommands.h"
 #include "cli/CliExitStatus.h"
 #include "cli/CliJson.h"
 #include "cli/CliSessionSetup.h"
+#include "cli/UnitJson.h"
 #include "core/app/StartupRules.h"
 
 namespace {
@@ -19,10 +19,10 @@ void PrintText(const std::vector<SFoundUnit>& units, const SCliOutput& output) {
     std::fflush(output.out);
 }
 
-void PrintJsonUnits(const std::vector<SFoundUnit>& units, const SCliOutput& output) {
+void PrintJsonUnits(const std::vector<SFoundUnit>& units, GwType type, const SCliOutput& output) {
     CliJson list = CliJson::array();
     for (const SFoundUnit& unit : units)
-        list.push_back({{"unit", unit.unitNo}, {"address", unit.address}, {"slots", unit.slots}});
+        list.push_back(UnitJson(type, static_cast<std::uint8_t>(unit.address), unit.unitNo, unit.slots));
     PrintJson(output, {{"units", list}});
 }
 
@@ -40,17 +40,26 @@ int RunSearch(const SCliArguments& arguments, CConsoleHost& host, const SCliOutp
         units.push_back({unitNo, GwSlaveAddressOf(arguments.type, unitNo),
                          session.unitAxisSlots[static_cast<std::size_t>(unitNo)]});
     }
+    // No unit found: the port's or the line's failure has been printed and ends the command.
+    if (units.empty()) return CLI_FAILED;
     if (output.json)
-        PrintJsonUnits(units, output);
+        PrintJsonUnits(units, arguments.type, output);
     else
         PrintText(units, output);
-    return units.empty() ? CLI_FAILED : CLI_OK;
+    return CLI_OK;
 }
 
 }  // namespace
 
 const SCliCommand SearchCommand = {
-    "search", "search",      "probe the units and print, one line each, \"unit N slots M\"\n",
-    nullptr,  SearchProblem, RunSearch,
-    true,     false,
+    "search",
+    "search",
+    "probe the units and print, one line each, \"unit N slots M\"; a port that cannot be\n"
+    "opened prints \"Communication port open error\", no answer \"Nothing GW Unit\", with the\n"
+    "cause below, and exit 1; --json: {\"units\":[{\"unit_number\",\"slave_address\",\"axis_slots\"},\n"
+    "...]}\n",
+    nullptr,
+    SearchProblem,
+    RunSearch,
+    true,
 };

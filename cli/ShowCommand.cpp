@@ -6,9 +6,9 @@
 #include "cli/CliFileContext.h"
 #include "cli/CliJson.h"
 #include "cli/CliSessionSetup.h"
+#include "cli/FileRegisterLines.h"
 #include "cli/ParameterSetText.h"
 #include "cli/RefreshChanges.h"
-#include "core/files/ParameterFileWriter.h"
 
 namespace {
 
@@ -16,16 +16,10 @@ void AddShowOptions(CLI::App& command, SCliArguments& arguments) {
     AddFileArgument(command, arguments, "the parameter file to show");
 }
 
-// The register lines of the file the set would be saved as: register -> value, as the file writes them.
 CliJson FileRegisters(const CSession& session) {
-    std::istringstream text(FormatParameterText(session.image, session.program.SelectedGwType, SFileStamp{}));
     CliJson registers = CliJson::object();
-    for (std::string line; std::getline(text, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        const std::size_t comma = line.find(',');
-        if (line.empty() || line.front() == ';' || comma == std::string::npos) continue;
-        registers[line.substr(0, comma)] = line.substr(comma + 1);
-    }
+    for (const auto& [reg, value] : FileRegisterLinesOf(session.image, session.program.SelectedGwType))
+        registers[reg] = value;
     return registers;
 }
 
@@ -34,13 +28,6 @@ CliJson TextLines(const std::string& text) {
     std::istringstream stream(text);
     for (std::string line; std::getline(stream, line);) lines.push_back(line);
     return lines;
-}
-
-CliJson ChangeList(const std::vector<SRefreshChange>& changes) {
-    CliJson list = CliJson::array();
-    for (const SRefreshChange& change : changes)
-        list.push_back({{"field", change.field}, {"file", change.inFile}, {"kept", change.kept}});
-    return list;
 }
 
 // The set as the window shows it after the refresh; when the refresh changed the file's set, what it
@@ -57,12 +44,12 @@ int RunShow(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput
         PrintJson(output, {{"type", std::string(GwUnitDataOf(type).name)},
                            {"registers", FileRegisters(session)},
                            {"lines", TextLines(text)},
-                           {"changes", ChangeList(opening.changes)}});
+                           {"changes", RefreshChangesJson(opening.changes)}});
     } else {
         std::fputs(text.c_str(), output.out);
         std::fflush(output.out);
     }
-    PrintRefreshChanges(output.err, opening.changes);
+    PrintRefreshChanges(host, opening.changes);
     return opening.result == EFileOpening::AsItStands ? CLI_OK : CLI_FAILED;
 }
 
@@ -80,6 +67,5 @@ const SCliCommand ShowCommand = {
     AddShowOptions,
     nullptr,
     RunShow,
-    false,
     false,
 };

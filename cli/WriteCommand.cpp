@@ -6,7 +6,10 @@
 #include "cli/CliFileArgument.h"
 #include "cli/CliFileContext.h"
 #include "cli/CliSessionSetup.h"
+#include "cli/RefreshChanges.h"
+#include "cli/CliJson.h"
 #include "cli/InterruptFlag.h"
+#include "cli/UnitJson.h"
 #include "cli/PioReminderText.h"
 #include "core/app/texts/MsgText.h"
 #include "core/procedures/WriteParameters.h"
@@ -44,7 +47,16 @@ bool FileOpens(const SCliArguments& arguments, CConsoleHost& host) {
     return OpenFileAsItStands(file, host, arguments.file);
 }
 
-int RunWrite(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput&) {
+void PrintWritten(const CSession& session, const SUnitChoice& unit, const SWriteResult& result,
+                  const SCliArguments& arguments, const SCliOutput& output) {
+    if (!output.json) return;
+    PrintJson(output, {{"file", arguments.file},
+                       {"unit", UnitJson(session, unit)},
+                       {"restarted", result.restarted},
+                       {"read_back", result.readBack}});
+}
+
+int RunWrite(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput& output) {
     if (!FileOpens(arguments, host)) return CLI_FAILED;
     CSession session(host);
     ApplyRunSettings(session, arguments);
@@ -63,8 +75,7 @@ int RunWrite(const SCliArguments& arguments, CConsoleHost& host, const SCliOutpu
         return CLI_FAILED;
     }
     // From here a Ctrl-C lets the blocks already begun go out as a whole set.
-    const CInterruptFlag interruption(FIRST_INTERRUPT_NOTE, SECOND_INTERRUPT_NOTE);
-    host.AnswerNoOnceInterrupted(interruption);
+    const CInterruptibleQuestions interruption(host, FIRST_INTERRUPT_NOTE, SECOND_INTERRUPT_NOTE);
     const SWriteResult result = WriteParameters(session);
     if (interruption.Raised()) {
         host.Note(result.transmitted
@@ -74,7 +85,11 @@ int RunWrite(const SCliArguments& arguments, CConsoleHost& host, const SCliOutpu
     }
     if (result.transmitted && !arguments.restart)
         host.Note("the parameters take effect after a restart of the unit (write --restart)");
-    if (result.transmitted) return !arguments.restart || result.readBack ? CLI_OK : CLI_FAILED;
+    if (result.transmitted && arguments.restart && !result.readBack) return CLI_FAILED;
+    if (result.transmitted) {
+        PrintWritten(session, unit, result, arguments, output);
+        return CLI_OK;
+    }
     // The procedure's silent ends before its success message (a declined question, a failed exchange)
     // say in the tool's words that the transmission was aborted; a write cut off mid-way has said it
     // already, with the mixed set the unit now holds.
@@ -89,10 +104,10 @@ const SCliCommand WriteCommand = {
     "write FILE [--restart] [--force]",
     "open FILE with every reader check, then write it to the unit;\n"
     "restart it only with --restart; a different network type on the unit is\n"
-    "written only with --force and --extended, as the desktop tool asks\n",
+    "written only with --force and --extended, as the desktop tool asks;\n"
+    "--json: {\"file\",\"unit\":{...},\"restarted\",\"read_back\"}\n",
     AddWriteOptions,
     WriteProblem,
     RunWrite,
     true,
-    false,
 };

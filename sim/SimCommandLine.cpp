@@ -15,7 +15,7 @@ constexpr int MAX_AXES = 255;             // the slot count is one byte of FA0Fh
 constexpr std::string_view USAGE =
     "Usage: gwsim --type TYPE [--link PATH] [--units N[,N]] [--axes N] [--auto] [--state FILE] [--pace]\n"
     "             [--fault NAME]...\n"
-    "       gwsim --help\n"
+    "       gwsim --help | gwsim --version\n"
     "\n"
     "A simulated gateway unit: a Modbus RTU slave on a pseudo-terminal. Prints one line\n"
     "\"ready <path>\" once it serves, and serves until SIGTERM or SIGINT.\n"
@@ -33,6 +33,7 @@ constexpr std::string_view USAGE =
     "                  the clock starts at the host's local time either way\n"
     "  --pace          send replies at the line's bit rate (10 bits per byte)\n"
     "  --help          show this text\n"
+    "  --version       show the version, the same as the tool's\n"
     "  --fault NAME    start with a fault (the option may be repeated):\n"
     "                    echo             each request comes back before the reply (adapter echo)\n"
     "                    silent           no request is answered\n"
@@ -83,6 +84,8 @@ int ParseSimCommandLine(const std::vector<std::string_view>& args, SSimOptions& 
         const std::string_view value = takesValue ? args[++i] : std::string_view{};
         if (option == "--help" || option == "-h") {
             options.help = true;
+        } else if (option == "--version") {
+            options.version = true;
         } else if (option == "--type") {
             options.config.type = ParseSimGwType(value);
             typeGiven = true;
@@ -116,7 +119,7 @@ int ParseSimCommandLine(const std::vector<std::string_view>& args, SSimOptions& 
             return USAGE_ERROR;
         }
     }
-    if (!typeGiven && !options.help) {
+    if (!typeGiven && !options.help && !options.version) {
         error = "--type is required";
         return USAGE_ERROR;
     }

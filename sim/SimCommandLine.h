@@ -11,6 +11,7 @@ struct SSimOptions {
     SSimConfig config;
     std::string linkPath;  // empty: no symlink, the ready line names the device itself
     bool help = false;
+    bool version = false;  // --version: print the version and stop
     SSimFaults faults;  // --fault: the faults the unit starts with
 };
 

@@ -37,6 +37,10 @@ int main(int argc, char** argv) {
         std::fputs(std::string(SimUsageText()).c_str(), stdout);
         return 0;
     }
+    if (options.version) {
+        std::fputs(GW_VERSION_TEXT "\n", stdout);
+        return 0;
+    }
     // The signals are taken by sigwait below; block them before the serving thread starts so that
     // it inherits the mask and never gets them.
     sigset_t stopSignals;

@@ -38,10 +38,13 @@ std::string Folded(std::string_view text) {
 }
 
 std::vector<std::string> NearestNames(std::string_view wanted, const std::vector<std::string>& candidates) {
+    const std::string folded = Folded(wanted);
     std::vector<std::pair<std::size_t, std::string>> ranked;
     for (const std::string& c : candidates) {
-        if (std::none_of(ranked.begin(), ranked.end(), [&c](const auto& r) { return r.second == c; }))
-            ranked.emplace_back(EditDistance(Folded(wanted), Folded(c)), c);
+        if (std::any_of(ranked.begin(), ranked.end(), [&c](const auto& r) { return r.second == c; })) continue;
+        // A name that begins with what was typed ("PUSH type" for "PUSH type(only Full mode)") is nearest.
+        const std::string candidate = Folded(c);
+        ranked.emplace_back(candidate.rfind(folded, 0) == 0 ? 0 : EditDistance(folded, candidate), c);
     }
     std::stable_sort(ranked.begin(), ranked.end(),
                      [](const auto& x, const auto& y) { return x.first < y.first; });

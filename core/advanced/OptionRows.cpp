@@ -62,13 +62,15 @@ void Choose(ParameterImage& image, const SProgramValues& program, const ComboSta
     SpecialPara2ListChange(state, image, program, flags);
 }
 
-// "PAGE:LABEL" when the text before the first colon names a page; else the whole text is the label.
+// "PAGE:LABEL" when the text before the first colon names a page (its word or its tab caption); else the
+// whole text is the label.
 std::pair<std::string, std::string> SplitPage(std::string_view label) {
     const auto colon = label.find(':');
     if (colon != std::string_view::npos) {
         const std::string page = Folded(label.substr(0, colon));
         for (const SpecialPage p : PAGES) {
-            if (page == Folded(SpecialPageWord(p)))
+            // A page is named by the word it edits or by its tab caption, as the window shows it.
+            if (page == Folded(SpecialPageWord(p)) || page == Folded(SpecialPageCaption(p)))
                 return {std::string(SpecialPageWord(p)), Trimmed(label.substr(colon + 1))};
         }
     }

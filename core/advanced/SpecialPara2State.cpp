@@ -9,6 +9,7 @@
 namespace {
 
 constexpr int UI_CAPTION = 92;
+constexpr std::size_t UI_FIRST_TAB = 216;  // "GW-Param", then the other two pages in order
 constexpr int UI_UNIT_VELOCITY_DIRECT = 356;
 constexpr int UI_PUSH_TYPE_DIRECT = 357;
 constexpr int UI_NODE_ADDRESS_FILLING = 369;
@@ -202,10 +203,16 @@ std::string_view SpecialPageWord(SpecialPage page) {
     return "GMOD";
 }
 
+std::string_view SpecialPageCaption(SpecialPage page) {
+    return UiText[UI_FIRST_TAB + static_cast<std::size_t>(page)];
+}
+
 SSpecialPara2State CreateSpecialPara2State(ParameterImage& image, const SProgramValues& program) {
     SSpecialPara2State state;
     state.caption = UiText[UI_CAPTION];
-    state.tabs = {std::string(UiText[216]), std::string(UiText[217]), std::string(UiText[218])};
+    state.tabs = {std::string(SpecialPageCaption(SpecialPage::GwParam)),
+                  std::string(SpecialPageCaption(SpecialPage::GwParam2)),
+                  std::string(SpecialPageCaption(SpecialPage::GwModeSelect))};
     state.bOK.text = CommonText[COMMON_CLOSE];
     state.masks = program.ExtendedMode() ? std::array<std::uint16_t, SPECIAL_PAGES>{0xFFFF, 0xFFFF, 0xFFFF}
                                          : SpecialPageMasks(program.SelectedGwType);

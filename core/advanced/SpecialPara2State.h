@@ -32,6 +32,8 @@ struct SSpecialPara2State {
 std::array<std::uint16_t, SPECIAL_PAGES> SpecialPageMasks(GwType type);
 // The word a page edits: "GMOD", "ExtParam1" or "ExtParam2".
 std::string_view SpecialPageWord(SpecialPage page);
+// The page's tab caption: "GW-Param", "GW-Param2" or "GWmode Select".
+std::string_view SpecialPageCaption(SpecialPage page);
 
 // Creation: tabs, masks, measurement of all pages, then the GW-Param page.
 SSpecialPara2State CreateSpecialPara2State(ParameterImage& image, const SProgramValues& program);

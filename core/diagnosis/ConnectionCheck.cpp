@@ -11,12 +11,11 @@
 #include "core/app/SerialDevicePresence.h"
 #include "core/app/StartupRules.h"
 #include "core/app/texts/ConnectionCheckText.h"
-#include "core/app/texts/DetailText.h"
 #include "core/diagnosis/HostNameLookup.h"
-#include "core/diagnosis/ReplyClassification.h"
 #include "core/diagnosis/ServerProbe.h"
 #include "core/diagnosis/UsbAdapterFacts.h"
 #include "core/link/Crc16Modbus.h"
+#include "core/link/ExchangeCause.h"
 #include "core/link/PortAddress.h"
 #include "core/link/PortOpenDiagnosis.h"
 #include "core/link/TcpPort.h"
@@ -26,42 +25,6 @@ namespace Text = ConnectionCheckText;
 
 namespace {
 constexpr std::size_t IDENTIFICATION_OFFSET = 3;
-
-std::string HexByte(std::uint8_t value) {
-    char text[4];
-    std::snprintf(text, sizeof text, "%02X", value);
-    return text;
-}
-
-std::string AddressText(std::uint8_t address) {
-    return HexByte(address) + "h";
-}
-
-std::string HexBytes(const std::vector<std::uint8_t>& bytes) {
-    std::string text;
-    for (const std::uint8_t byte : bytes) text += (text.empty() ? "" : " ") + HexByte(byte);
-    return text;
-}
-
-std::string ExceptionName(std::uint8_t code) {
-    using namespace ConnectionCheckText;
-    switch (code) {
-        case 1:
-            return std::string(EXCEPTION_ILLEGAL_FUNCTION);
-        case 2:
-            return std::string(EXCEPTION_ILLEGAL_ADDRESS);
-        case 3:
-            return std::string(EXCEPTION_ILLEGAL_VALUE);
-        case 4:
-            return std::string(EXCEPTION_DEVICE_FAILURE);
-        case 5:
-            return std::string(EXCEPTION_ACKNOWLEDGE);
-        case 6:
-            return std::string(EXCEPTION_BUSY);
-        default:
-            return std::string(EXCEPTION_OTHER);
-    }
-}
 
 std::vector<std::uint8_t> ReportSlaveIdFrame(std::uint8_t address) {
     std::vector<std::uint8_t> frame{address, FN_REPORT_SLAVE_ID};
@@ -94,7 +57,7 @@ public:
         link_.SetResponseTimeout(setup_.responseTimeoutMs);
         const bool opened = IsNetworkPortName(PortName()) ? ReachServer() && OpenServerPort()
                                                           : CheckDevice() && OpenPort();
-        if (opened && CheckLine() && link_.ControlsLineSpeed()) ListenAtOtherSpeeds();
+        if (opened && (setup_.onlyOtherSpeeds || CheckLine()) && link_.ControlsLineSpeed()) ListenAtOtherSpeeds();
         if (link_.IsOpen()) link_.Close();
         link_.SetResponseTimeout(formerTimeout);
         result_.finished = true;
@@ -189,7 +152,7 @@ private:
             Report(com + std::string(Text::COM_NAMES_NO_DEVICE));
             return End(EConnectionVerdict::NoDevice);
         }
-        const bool mapped = setup_.ports.count(setup_.portNum) != 0;
+        const bool mapped = setup_.ports.count(setup_.portNum) != 0 && setup_.portNum != setup_.portMappedForRun;
         Report(com + " = " + devicePath_ + (mapped ? std::string(Text::MAPPED_BY_PORTS) : ""));
         facts_ = GatherPortFacts(devicePath_, setup_.procRoot, setup_.sysRoot);
         struct stat st {};
@@ -240,6 +203,9 @@ private:
         link_.SetPortOverrides(setup_.ports);
         if (link_.Open(setup_.portNum, setup_.baudIndex) == 0) {
             Report(std::string(Text::OPENED_AT) + std::to_string(link_.Bps()) + std::string(Text::BPS));
+            // A program that has the device open without a lock takes bytes off the line.
+            if (const std::string holders = OtherHolders(); !holders.empty())
+                Report(std::string(Text::ALSO_OPEN_IN) + holders);
             return End(std::nullopt);
         }
         facts_ = GatherPortFacts(devicePath_, setup_.procRoot, setup_.sysRoot);
@@ -259,8 +225,8 @@ private:
 
     bool EndWithPermission() {
         Report(std::string(Text::PERMISSION_DENIED) + facts_.group);
-        Report(std::string(DetailText::JOIN_GROUP) + facts_.group + " " + facts_.user +
-               std::string(DetailText::THEN_LOG_IN));
+        Report(PermissionDetail(facts_));
+        result_.groupLacksAccess = facts_.inGroup;
         return End(EConnectionVerdict::Permission);
     }
 
@@ -294,29 +260,15 @@ private:
     }
 
     std::string DescribeExchange(std::uint8_t address, const SExchange& exchange) const {
-        const std::string head = std::string(Text::REPORT_SLAVE_ID_TO) + AddressText(address);
-        switch (exchange.reply.kind) {
-            case EReplyKind::Valid:
-                return head + std::string(Text::VALID_REPLY) + Identification(exchange);
-            case EReplyKind::None:
-                return head + std::string(Text::NO_REPLY);
-            case EReplyKind::Echo:
-                return head + std::string(Text::ECHO);
-            case EReplyKind::Garbled:
-                return head + std::string(Text::GARBLED) + HexBytes(exchange.received);
-            case EReplyKind::OtherAddress:
-                return head + std::string(Text::OTHER_ADDRESS) + AddressText(exchange.reply.address);
-            case EReplyKind::Exception:
-                return head + std::string(Text::EXCEPTION) + HexByte(exchange.reply.exceptionCode) + "h (" +
-                       ExceptionName(exchange.reply.exceptionCode) + ")";
-        }
-        return head;
+        const std::string head = std::string(Text::REPORT_SLAVE_ID_TO) + HexByteText(address);
+        const std::string found = ReplyDescription(exchange.reply, exchange.received);
+        return head + found + (exchange.reply.kind == EReplyKind::Valid ? Identification(exchange) : "");
     }
 
     static std::string Identification(const SExchange& exchange) {
         const std::vector<std::uint8_t>& bytes = exchange.received;
         if (bytes.size() <= IDENTIFICATION_OFFSET + 2) return {};
-        return HexBytes({bytes.begin() + IDENTIFICATION_OFFSET, bytes.end() - 2});
+        return HexBytesText({bytes.begin() + IDENTIFICATION_OFFSET, bytes.end() - 2});
     }
 
     // A server that closes the connection has given its port to another client.
@@ -373,6 +325,7 @@ private:
                     continue;
                 Report(std::string(Text::ANSWERS_AT) + std::to_string(link_.Bps()) + std::string(Text::BPS) +
                        " (" + DescribeExchange(address, exchange) + ")");
+                result_.answeringBps = link_.Bps();
                 End(EConnectionVerdict::OtherSpeed);
                 return;
             }
@@ -402,5 +355,10 @@ SConnectionCheckResult RunConnectionCheck(const SConnectionCheckSetup& setup, CC
 }
 
 std::string ConnectionCheckFix(const SConnectionCheckResult& result) {
-    return std::string(VerdictFix(result.verdict));
+    if (result.verdict == EConnectionVerdict::Permission && result.groupLacksAccess)
+        return std::string(Text::FIX_PERMISSION_BY_MODE);
+    if (result.verdict != EConnectionVerdict::OtherSpeed) return std::string(VerdictFix(result.verdict));
+    const std::string bps = std::to_string(result.answeringBps);
+    return std::string(Text::FIX_OTHER_SPEED) + bps + std::string(Text::FIX_OTHER_SPEED_MIDDLE) + bps +
+           std::string(Text::FIX_OTHER_SPEED_LAST);
 }

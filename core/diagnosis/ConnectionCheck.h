@@ -24,16 +24,22 @@ struct SConnectionCheckResult {
     EConnectionVerdict verdict = EConnectionVerdict::Ok;
     std::vector<SConnectionCheckStep> steps;
     bool finished = false;
+    int answeringBps = 0;           // other-speed: the speed the unit answers at
+    bool groupLacksAccess = false;  // permission: the user is in the device's group, which has no access
 };
 
 struct SConnectionCheckSetup {
     GwType type = GW_NONE;
     int portNum = 0;
     int baudIndex = 0;
-    std::map<int, std::string> ports;  // the settings file's [Ports] mapping
+    std::map<int, std::string> ports;  // the settings file's [Ports] mapping, and the run's own
+    int portMappedForRun = 0;          // a COM number mapped for this run only, not in the settings file
     std::uint32_t responseTimeoutMs = DEFAULT_RESPONSE_TIMEOUT_MS;
     // Listening at the other speeds: a unit answers a Report Slave ID at once, so a shorter wait serves.
     std::uint32_t scanTimeoutMs = 1000;
+    // The caller has just seen nothing at all come back at the configured speed: the check looks at the
+    // device and the opening, then listens at the other speeds only.
+    bool onlyOtherSpeeds = false;
     std::string procRoot = "/proc";
     std::string sysRoot = "/sys";
     std::string devRoot = "/dev";

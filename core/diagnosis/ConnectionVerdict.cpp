@@ -55,3 +55,21 @@ std::string_view VerdictKeyword(EConnectionVerdict verdict) {
 std::string_view VerdictFix(EConnectionVerdict verdict) {
     return TextOf(verdict).fix;
 }
+
+EConnectionVerdict VerdictOfReply(EReplyKind kind) {
+    switch (kind) {
+        case EReplyKind::Valid:
+            return EConnectionVerdict::Ok;
+        case EReplyKind::None:
+            return EConnectionVerdict::NoReply;
+        case EReplyKind::Echo:
+            return EConnectionVerdict::Echo;
+        case EReplyKind::Garbled:
+            return EConnectionVerdict::Garbled;
+        case EReplyKind::OtherAddress:
+            return EConnectionVerdict::WrongAddress;
+        case EReplyKind::Exception:
+            return EConnectionVerdict::Exception;
+    }
+    return EConnectionVerdict::NoReply;
+}

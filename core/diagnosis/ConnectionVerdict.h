@@ -3,6 +3,8 @@
 // and a paragraph that explains it and says what to do.
 #include <string_view>
 
+#include "core/link/ReplyClassification.h"
+
 enum class EConnectionVerdict {
     Ok,
     NoDevice,
@@ -26,3 +28,5 @@ enum class EConnectionVerdict {
 std::string_view VerdictKeyword(EConnectionVerdict verdict);
 // The explanation and fix of a verdict.
 std::string_view VerdictFix(EConnectionVerdict verdict);
+// The verdict a failed exchange's reply names by itself; Ok for a valid reply.
+EConnectionVerdict VerdictOfReply(EReplyKind kind);

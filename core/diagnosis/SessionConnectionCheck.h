@@ -12,3 +12,7 @@ SConnectionCheckSetup ConnectionCheckSetupOf(const CSession& session);
 // left closed, and the next operation opens it again.
 SConnectionCheckResult CheckSessionConnection(CSession& session,
                                               const ConnectionCheckObserver& observer = {});
+
+// The check's device and opening steps, then listening at the other speeds only: for a caller that has
+// just seen nothing at all come back at the configured speed.
+SConnectionCheckResult FindUnitAtOtherSpeed(CSession& session);

@@ -5,6 +5,7 @@
 #include "core/app/texts/CommonMsgText.h"
 #include "core/app/texts/MsgText.h"
 #include "core/link/Crc16Modbus.h"
+#include "core/link/ExchangeCause.h"
 #include "core/link/ModbusBytes.h"
 
 namespace {
@@ -41,6 +42,22 @@ int FailWithLinkFault(HostServices& host, bool& busyFlag, std::string_view text,
     if (detail.empty()) return FailWithMessage(host, busyFlag, text);
     host.ShowMessageBoxWithDetail(text, MB_OK_ONLY | MB_ICON_ERROR, detail);
     return Fail(busyFlag, COMM_FAILED);
+}
+
+// The box of a failed exchange with what went wrong below it: on a port on the network the server and
+// its fault when the reply did not come whole, else what the last attempt got back and what helps.
+int FailExplained(HostServices& host, bool& busyFlag, std::string_view text, const CCommUnit& link,
+                  const SExchangeOutcome& outcome) {
+    std::string detail;
+    if (outcome.receiveResult != COMM_OK) detail = link.NetworkFaultDetail(outcome.receiveResult);
+    if (detail.empty()) detail = ExchangeCauseDetail({&outcome, 1});
+    host.ShowMessageBoxWithDetail(text, MB_OK_ONLY | MB_ICON_ERROR, detail);
+    return Fail(busyFlag, COMM_FAILED);
+}
+
+SExchangeOutcome OutcomeOf(const std::uint8_t* frame, std::size_t frameLength, const std::uint8_t* reply,
+                           std::size_t replyLength, int receiveResult, const CCommUnit& link) {
+    return {{frame, frame + frameLength}, {reply, reply + replyLength}, receiveResult, link.Bps()};
 }
 
 }  // namespace
@@ -91,7 +108,8 @@ int Transact(const STransactPolicy& policy, CCommUnit& link, HostServices& host,
             continue;
         }
         if (!policy.reportLinkFailures) return Fail(busyFlag, COMM_FAILED);
-        return FailWithLinkFault(host, busyFlag, ReceiveTimeoutText(), link, received);
+        return FailExplained(host, busyFlag, ReceiveTimeoutText(), link,
+                             OutcomeOf(frame.data(), frameLength, replyBuffer, replyLength, received, link));
     }
 
     switch (CheckReply(frame.data(), replyBuffer)) {
@@ -100,7 +118,8 @@ int Transact(const STransactPolicy& policy, CCommUnit& link, HostServices& host,
         case COMM_BUSY:
             return Fail(busyFlag, COMM_BUSY);
         default:
-            return FailWithMessage(host, busyFlag, ReceiveDataErrorText());
+            return FailExplained(host, busyFlag, ReceiveDataErrorText(), link,
+                                 OutcomeOf(frame.data(), frameLength, replyBuffer, replyLength, COMM_OK, link));
     }
 }
 

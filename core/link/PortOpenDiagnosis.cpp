@@ -6,7 +6,9 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -43,24 +45,75 @@ std::string GroupName(gid_t gid) {
     return entry != nullptr ? entry->gr_name : std::to_string(gid);
 }
 
+bool InGroup(gid_t gid) {
+    if (::getegid() == gid) return true;
+    const int count = ::getgroups(0, nullptr);
+    if (count <= 0) return false;
+    std::vector<gid_t> groups(static_cast<std::size_t>(count));
+    const int got = ::getgroups(count, groups.data());
+    return std::find(groups.begin(), groups.begin() + std::max(got, 0), gid) != groups.begin() + std::max(got, 0);
+}
+
+std::string ModeText(unsigned mode) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%04o", mode);
+    return text;
+}
+
 std::string UserName() {
     const struct passwd* entry = ::getpwuid(::geteuid());
     return entry != nullptr ? entry->pw_name : std::to_string(::geteuid());
 }
 
+// The index of a pseudo-terminal's device (/dev/pts/N), -1 for any other device.
+int PtyIndexOf(const fs::path& device) {
+    if (device.parent_path() != "/dev/pts") return -1;
+    const std::string name = device.filename().string();
+    if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos) return -1;
+    return std::stoi(name);
+}
+
+// Whether the descriptor is the master side of pseudo-terminal `index` (fdinfo names its tty-index).
+bool IsPtyMasterOf(const fs::path& fdinfo, int index) {
+    std::ifstream in(fdinfo);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("tty-index:", 0) == 0) return std::stoi(line.substr(line.find(':') + 1)) == index;
+    }
+    return false;
+}
+
+struct SProcessUse {
+    bool holdsDevice = false;
+    bool holdsOtherEnd = false;  // the master side of the pseudo-terminal: the program at the other end
+};
+
+SProcessUse UseOf(const fs::path& process, const fs::path& device, int ptyIndex) {
+    SProcessUse use;
+    std::error_code fdError;
+    for (const fs::directory_entry& fd : fs::directory_iterator(process / "fd", fdError)) {
+        std::error_code linkError;
+        const fs::path target = fs::read_symlink(fd.path(), linkError);
+        if (linkError) continue;
+        if (target == device) use.holdsDevice = true;
+        if (ptyIndex >= 0 && target.filename() == "ptmx" &&
+            IsPtyMasterOf(process / "fdinfo" / fd.path().filename(), ptyIndex))
+            use.holdsOtherEnd = true;
+    }
+    return use;
+}
+
+// The processes holding the device open; the program at the other end of a pseudo-terminal does not
+// hold the port, even when it keeps the device open as well.
 std::vector<SPortFacts::SHolder> HoldersOf(const fs::path& device, const std::string& procRoot) {
     std::vector<SPortFacts::SHolder> holders;
+    const int ptyIndex = PtyIndexOf(device);
     std::error_code ec;
     for (const fs::directory_entry& process : fs::directory_iterator(procRoot, ec)) {
         const std::string pidText = process.path().filename().string();
         if (pidText.empty() || pidText.find_first_not_of("0123456789") != std::string::npos) continue;
-        std::error_code fdError;
-        for (const fs::directory_entry& fd : fs::directory_iterator(process.path() / "fd", fdError)) {
-            std::error_code linkError;
-            if (fs::read_symlink(fd.path(), linkError) != device || linkError) continue;
+        const SProcessUse use = UseOf(process.path(), device, ptyIndex);
+        if (use.holdsDevice && !use.holdsOtherEnd)
             holders.push_back({std::stoi(pidText), FirstLineOf(process.path() / "comm")});
-            break;
-        }
     }
     return holders;
 }
@@ -76,11 +129,23 @@ SPortFacts GatherPortFacts(const std::string& devicePath, const std::string& pro
     facts.exists = true;
     facts.terminal = IsTerminalDevice(st, sysRoot);
     facts.group = GroupName(st.st_gid);
+    facts.inGroup = InGroup(st.st_gid);
+    facts.mode = st.st_mode & 07777;
     facts.accessible = ::access(devicePath.c_str(), R_OK | W_OK) == 0 || errno != EACCES;
     std::error_code ec;
     const fs::path device = fs::canonical(devicePath, ec);
     if (!ec) facts.holders = HoldersOf(device, procRoot);
     return facts;
+}
+
+std::string PermissionDetail(const SPortFacts& facts) {
+    using namespace DetailText;
+    if (!facts.inGroup) {
+        return std::string(OWNED_BY_GROUP) + facts.group + "\n" + std::string(JOIN_GROUP) + facts.group + " " +
+               facts.user + std::string(THEN_LOG_IN);
+    }
+    return facts.user + std::string(IN_GROUP_ALREADY) + facts.group + std::string(BUT_MODE) + ModeText(facts.mode) +
+           std::string(GIVES_GROUP_NO_ACCESS) + "\n" + std::string(UDEV_RULE_OR_OWNER) + facts.devicePath;
 }
 
 std::string PortOpenDetail(int portNum, const SPortFacts& facts, const std::string& linkReason) {
@@ -92,10 +157,7 @@ std::string PortOpenDetail(int portNum, const SPortFacts& facts, const std::stri
     std::string detail = std::string(DEVICE_LABEL) + facts.devicePath + "\n";
     if (!facts.exists) return detail + std::string(NO_SUCH_DEVICE);
     if (!facts.terminal) return detail + std::string(NOT_A_TERMINAL);
-    if (!facts.accessible) {
-        return detail + std::string(PERMISSION_DENIED) + "\n" + std::string(OWNED_BY_GROUP) + facts.group +
-               "\n" + std::string(JOIN_GROUP) + facts.group + " " + facts.user + std::string(THEN_LOG_IN);
-    }
+    if (!facts.accessible) return detail + std::string(PERMISSION_DENIED) + "\n" + PermissionDetail(facts);
     if (!facts.holders.empty()) {
         std::string line(IN_USE_BY);
         for (std::size_t i = 0; i < facts.holders.size(); ++i) {

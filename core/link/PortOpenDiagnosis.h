@@ -17,6 +17,8 @@ struct SPortFacts {
     bool accessible = true;  // false: this user may not read and write it
     std::string group;       // the group that owns the device
     std::string user;        // this user's name
+    bool inGroup = false;    // this user is a member of that group already
+    unsigned mode = 0;       // the device's permission bits (0660)
     struct SHolder {
         int pid;
         std::string name;
@@ -27,6 +29,10 @@ struct SPortFacts {
 // Gathers the facts from the file system, sysfs (`sysRoot`) and the process table (`procRoot`).
 SPortFacts GatherPortFacts(const std::string& devicePath, const std::string& procRoot = "/proc",
                            const std::string& sysRoot = "/sys");
+
+// Why this user may not use the device and what helps: join the device's group, or, for a member of
+// it whose device gives the group no access, a udev rule or the owner.
+std::string PermissionDetail(const SPortFacts& facts);
 
 // The detail lines for COM `portNum`: the device path, then the first reason the facts show.
 // `linkReason` (what the link said) is the reason when the facts show none.

@@ -45,6 +45,10 @@ bool CounterOfName(std::string_view name, ECounter& counter) {
     return false;
 }
 
+std::string_view CounterName(ECounter counter) {
+    return COUNTER_NAMES[static_cast<std::size_t>(counter)];
+}
+
 CDiagnosticCounters::CDiagnosticCounters(CSession& s)
     : session(s), registerCount(RegisterCountOf(s.program, s.image)) {
     Caption = UiText[UI_CAPTION];

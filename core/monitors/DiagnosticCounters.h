@@ -22,6 +22,12 @@ inline constexpr int COUNTER_KINDS = 4;
 
 // The counter named on gwcli's command line ("ERR_T", "ERR_C", "EMG", "RTET"), or false.
 bool CounterOfName(std::string_view name, ECounter& counter);
+// The name of a counter, as gwcli's command line gives it.
+std::string_view CounterName(ECounter counter);
+// The counter a row of `StringGrid1` shows: rows from 1 on, in the order of ECounter.
+inline ECounter CounterOfRow(int row) {
+    return static_cast<ECounter>(row - 1);
+}
 
 class CDiagnosticCounters {
 public:

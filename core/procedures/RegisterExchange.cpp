@@ -5,6 +5,7 @@
 
 #include "core/app/texts/CommonMsgText.h"
 #include "core/link/CommResult.h"
+#include "core/link/ExchangeCause.h"
 #include "core/link/ModbusBytes.h"
 #include "core/link/ReadReplyShape.h"
 
@@ -26,8 +27,12 @@ std::string WriteHeader(std::uint8_t slave, std::uint16_t firstReg, unsigned reg
                static_cast<unsigned short>(registers), 2 * registers);
 }
 
-int RefuseMalformedReply(CSession& session) {
-    session.host.ShowMessageBox(CommonMsgText[COMMON_MSG_RECEIVE_DATA_ERROR], MB_ICON_ERROR);
+// A reply that passed the transaction's check but does not fit the request: the box, with what came back.
+int RefuseMalformedReply(CSession& session, std::string_view requestText, const std::uint8_t* reply,
+                         std::size_t length) {
+    const SExchangeOutcome outcome = OutcomeOfReply(requestText, reply, length, session.link.Bps());
+    session.host.ShowMessageBoxWithDetail(CommonMsgText[COMMON_MSG_RECEIVE_DATA_ERROR], MB_ICON_ERROR,
+                                          ExchangeCauseDetail({&outcome, 1}));
     session.form.flags.commBusy = false;
     return COMM_FAILED;
 }
@@ -59,10 +64,11 @@ int ReadHoldingRegistersFrom(CSession& session, std::uint8_t slave, std::uint16_
                              std::uint16_t count, std::vector<std::uint16_t>& words) {
     std::array<std::uint8_t, RX_BUFFER_SIZE> reply{};
     std::size_t length = 0;
-    const int result =
-        session.Transact(RegisterRequestText(slave, FN_READ_HOLDING, firstReg, count), reply.data(), length);
+    const std::string request = RegisterRequestText(slave, FN_READ_HOLDING, firstReg, count);
+    const int result = session.Transact(request, reply.data(), length);
     if (result != COMM_OK) return result;
-    if (!ReadReplyFits(reply.data(), length, count)) return RefuseMalformedReply(session);
+    if (!ReadReplyFits(reply.data(), length, count))
+        return RefuseMalformedReply(session, request, reply.data(), length);
     words.resize(count);
     for (std::size_t i = 0; i < count; ++i) words[i] = GetBE16(&reply[REPLY_HEADER + 2 * i]);
     return COMM_OK;
@@ -71,12 +77,12 @@ int ReadHoldingRegistersFrom(CSession& session, std::uint8_t slave, std::uint16_
 int ReportSlaveId(CSession& session, std::vector<std::uint8_t>& reply) {
     std::array<std::uint8_t, RX_BUFFER_SIZE> buffer{};
     std::size_t length = 0;
-    const int result = session.Transact(Hex("%02X%02X", unsigned{session.program.GwSlaveAddress},
-                                            unsigned{FN_REPORT_SLAVE_ID}),
-                                        buffer.data(), length);
+    const std::string request =
+        Hex("%02X%02X", unsigned{session.program.GwSlaveAddress}, unsigned{FN_REPORT_SLAVE_ID});
+    const int result = session.Transact(request, buffer.data(), length);
     if (result != COMM_OK) return result;
     if (length < REPLY_HEADER + CRC_BYTES || buffer[2] != length - REPLY_HEADER - CRC_BYTES) {
-        return RefuseMalformedReply(session);
+        return RefuseMalformedReply(session, request, buffer.data(), length);
     }
     // The frame without its CRC, padded with zeros to the identification bytes the tool looks at.
     reply.assign(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(length - CRC_BYTES));

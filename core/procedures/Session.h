@@ -24,6 +24,8 @@ public:
     SMainFormState form;
     CCommUnit link;
     std::array<int, 2> unitAxisSlots{};  // axis slot count of unit 0 and 1, from the unit search
+    // A COM number mapped to a device for this run only (gwcli's --port PATH), not by the settings file.
+    int portMappedForRun = 0;
 
     // The window's lock (`LockMainWindow`): File, Set and Help menus and every control of the window.
     bool windowEnabled = true;

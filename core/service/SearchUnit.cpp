@@ -6,6 +6,7 @@
 #include "core/app/texts/MsgText.h"
 #include "core/app/texts/UiText.h"
 #include "core/link/GatewaySpeedSwitch.h"
+#include "core/link/ExchangeCause.h"
 #include "core/link/ModbusTransaction.h"
 #include "core/link/PortOpenDiagnosis.h"
 #include "core/link/ReadReplyShape.h"
@@ -126,7 +127,9 @@ void CSearchUnit::TryUnit(int unitNo) {
                                          AXIS_SLOT_REGISTER, AXIS_SLOT_REGISTER_COUNT);
     if (Exchange(readSlots, reply.data(), length) == COMM_OK) {
         if (!ReadReplyFits(reply.data(), length, AXIS_SLOT_REGISTER_COUNT)) {
-            host.ShowMessageBox(CommonMsgText[COMMON_MSG_RECEIVE_DATA_ERROR], MB_OK_ONLY | MB_ICON_ERROR);
+            const SExchangeOutcome outcome = OutcomeOfReply(readSlots, reply.data(), length, link.Bps());
+            host.ShowMessageBoxWithDetail(CommonMsgText[COMMON_MSG_RECEIVE_DATA_ERROR], MB_OK_ONLY | MB_ICON_ERROR,
+                                          ExchangeCauseDetail({&outcome, 1}));
             return;
         }
         unitAxisSlots[static_cast<std::size_t>(unitNo)] = reply[AXIS_SLOT_REPLY_BYTE];

@@ -56,6 +56,8 @@ TEST(OptionRows, ChangeByLabelAndChoice) {
         {GW_VOSK, TOOLFLAG_VALID, "BATT Charge Volt monitoring", "OFF", 0x0100, 0x0100, 0},
         {GW_DRAVO, TOOLFLAG_VALID, "Internal communication retry count", "6", 0x0700, 0, 0},
         {GW_VOSK, EXTENDED, "ExtParam2:Bit5", "ON", 0x0100, 0, 0x0020},
+        {GW_VOSK, EXTENDED, "GWmode Select:Bit5", "ON", 0x0100, 0, 0x0020},
+        {GW_VOSK, EXTENDED, "gw-param2:Bit5", "ON", 0x0100, 0x0020, 0},
         {GW_VOSK, EXTENDED, "bit9", "1", 0x0300, 0, 0},
         {GW_KAVELIS, TOOLFLAG_VALID, "SERVO-OFF in ERR_C", "invalid", 0x0108, 0, 0},
         {GW_KAVELIS, TOOLFLAG_VALID, "Internal communication retry count", "0", 0x0100, 0, 0},
@@ -87,6 +89,12 @@ TEST(OptionRows, RefusedChangesLeaveTheImageAlone) {
         std::vector<std::string> nearest;
     } cases[] = {
         {GW_VOSK, TOOLFLAG_VALID, "RTC functon", "valid", OptionChangeError::UnknownLabel, {"RTC function"}},
+        {GW_VOSK,
+         TOOLFLAG_VALID,
+         "PUSH type",
+         "Type TEV",
+         OptionChangeError::UnknownLabel,
+         {"PUSH type(only Full mode)"}},
         {GW_NUB3GW, TOOLFLAG_VALID, "Fulltime Fan run", "valid", OptionChangeError::UnknownLabel, {}},
         {GW_VOSK,
          EXTENDED,

@@ -97,12 +97,14 @@ TEST_F(CliDriverOnSim, ReadsAndPrintsTheParameters) {
     const auto rows = nlohmann::json::parse(run.out)["rows"];
     ASSERT_EQ(rows.size(), 28u);
     EXPECT_EQ(rows[0], (nlohmann::json{{"register", "F800"},
-                                       {"name", "OMPV"},
-                                       {"value", 400},
+                                       {"symbol", "OMPV"},
+                                       {"label", "Motor power overvoltage  threshold value[V]"},
+                                       {"raw", 400},
                                        {"editable", true},
                                        {"min", 200},
                                        {"max", 600}}));
     EXPECT_EQ(rows[7]["editable"], false);
+    EXPECT_FALSE(rows[7].contains("min")) << "a fixed row has no limits";
     EXPECT_EQ(rows[27]["register"], "F824");
     EXPECT_EQ(RequestsWithFunction(FN_WRITE), 0u);
 
@@ -124,7 +126,10 @@ TEST_F(CliDriverOnSim, SetWritesAllWithRestartAndReadsBack) {
     EXPECT_EQ(RequestsWithFunction(FN_COIL), 1u);
     // With --json standard output holds only the document; the boxes and their answers go to standard error.
     EXPECT_NE(run.err.find(Printed(Joined(MsgText[9], MsgText[14])) + "Yes\n"), std::string::npos) << run.err;
-    EXPECT_EQ(nlohmann::json::parse(run.out)["rows"][0]["value"], 450);
+    const nlohmann::json first = nlohmann::json::parse(run.out)["rows"][0];
+    EXPECT_EQ(first["symbol"], "OMPV");
+    EXPECT_EQ(first["raw"], 450);
+    EXPECT_FALSE(first["label"].get<std::string>().empty()) << "the grid's Name column beside the symbol";
 }
 
 TEST_F(CliDriverOnSim, BadSettingsChangeNothing) {
@@ -140,9 +145,14 @@ TEST_F(CliDriverOnSim, BadSettingsChangeNothing) {
         {{"--set", "OMPV"}, 2, "NAME=VALUE"},
     };
     for (const auto& c : cases) {
+        const std::size_t before = RequestLog().size();
         const SCliRun run = Driver(c.args);
         EXPECT_EQ(run.status, c.status) << c.args[1];
         EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+        // A setting the grid cannot take is refused before the line is touched.
+        if (c.status == 2) {
+            EXPECT_EQ(RequestLog().size(), before) << c.args[1];
+        }
     }
     EXPECT_EQ(RequestsWithFunction(FN_WRITE), 0u);
     EXPECT_EQ(UnitRegister(0xF801), 400);

@@ -2,6 +2,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "core/advanced/NearestNames.h"
 #include "core/app/texts/AlarmCodeTable.h"
 #include "core/app/texts/MsgText.h"
 #include "tests/cli/CliTestSupport.h"
@@ -68,7 +69,7 @@ TEST_F(CliMonitors, AlarmsAsJsonCarryTextsAndRawNumbers) {
     EXPECT_EQ(unknown["occurrence"], "12:34:56");
     EXPECT_EQ(unknown["raw"], json({{"code", 0x123}, {"detail", 1}, {"address", 1}, {"seconds", 45296}}));
     const json& powerUp = doc["records"][0];
-    EXPECT_EQ(powerUp["content"], TableText(0xFFF));
+    EXPECT_EQ(powerUp["content"], Trimmed(TableText(0xFFF))) << "the window's padding left out";
     EXPECT_EQ(powerUp["address"], "----");
     EXPECT_EQ(powerUp["raw"]["address"], 65535);
     EXPECT_EQ(doc["records"][63]["code"], "----");
@@ -149,8 +150,8 @@ TEST_F(CliMonitors, CountersFollowTheTypeAndExtendedMode) {
     ASSERT_EQ(run.status, 0) << run.err;
     const json rows = json::parse(run.out).at("rows");
     ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[0], json({{"name", "scan time[msec]"}, {"value", "1.5"}, {"raw", 15}}));
-    EXPECT_EQ(rows[1], json({{"name", "ERR_T counter"}, {"value", "4"}, {"raw", 4}}));
+    EXPECT_EQ(rows[0], json({{"key", "SCAN_TIME"}, {"label", "scan time[msec]"}, {"text", "1.5"}, {"raw", 15}}));
+    EXPECT_EQ(rows[1], json({{"key", "ERR_T"}, {"label", "ERR_T counter"}, {"text", "4"}, {"raw", 4}}));
 
     const SCliRun extended = Cli(GW_VOSK, {"--extended", "counters"});
     ASSERT_EQ(extended.status, 0) << extended.err;
@@ -167,7 +168,9 @@ TEST_F(CliMonitors, CountersClearResetsBeforeTheReading) {
     for (std::uint16_t reg = 0xF188; reg <= 0xF18B; ++reg) SetUnitRegister(reg, 300);
     const SCliRun one = Cli(GW_NUB3GW, {"counters", "--clear", "ERR_C", "--json"});
     ASSERT_EQ(one.status, 0) << one.err;
-    EXPECT_EQ(json::parse(one.out)["rows"][2]["value"], "0");
+    const json cleared = json::parse(one.out)["rows"][2];
+    EXPECT_EQ(cleared["key"], "ERR_C");
+    EXPECT_EQ(cleared["text"], "0");
     EXPECT_EQ(UnitRegister(0xF188), 300);
     EXPECT_EQ(UnitRegister(0xF189), 0);
 
@@ -189,25 +192,27 @@ TEST_F(CliMonitors, HardwareWatchTakesTheCountedReadings) {
     FreezeLiveValues();
     const std::uint16_t words[10] = {241, 240, 59, 58, 68, 123, 38, 40, 36, 65535};
     for (int i = 0; i < 10; ++i) SetUnitRegister(static_cast<std::uint16_t>(0xF900 + i), words[i]);
-    const SCliRun run = Cli(GW_VOSK_ML3, {"hardware", "--watch", "100", "--count", "3", "--json"});
+    const SCliRun run = Cli(GW_VOSK_ML3, {"--extended", "hardware", "--watch", "2000", "--count", "2", "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 3u) << run.out;
+    ASSERT_EQ(lines.size(), 2u) << run.out;
     for (const std::string& line : lines) {
         const json rows = json::parse(line).at("rows");
         ASSERT_EQ(rows.size(), 10u);
-        EXPECT_EQ(rows[0], json({{"name", "Motor Voltage"}, {"value", "24.1"}, {"raw", 241}, {"unit", "V"}}));
-        EXPECT_EQ(rows[1]["value"], "24");
-        EXPECT_EQ(rows[5], json({{"name", "Fan Round"}, {"value", "1230"}, {"raw", 123}, {"unit", "rpm"}}));
-        EXPECT_EQ(rows[9]["value"], "65535");
-        EXPECT_EQ(rows[9]["unit"], "deg C");
+        EXPECT_EQ(rows[0],
+                  json({{"label", "Motor Voltage"}, {"text", "24.1"}, {"raw", 241}, {"physical_unit", "V"}}));
+        EXPECT_EQ(rows[1]["text"], "24");
+        EXPECT_EQ(rows[5],
+                  json({{"label", "Fan Round"}, {"text", "1230"}, {"raw", 123}, {"physical_unit", "rpm"}}));
+        EXPECT_EQ(rows[9]["text"], "65535");
+        EXPECT_EQ(rows[9]["physical_unit"], "deg C");
     }
     const auto log = RequestLog();
     EXPECT_EQ(std::count_if(log.begin(), log.end(),
                             [](const auto& f) { return f[1] == FN_READ && f[2] == 0xF9 && f[3] == 0x00; }),
-              3);
+              2);
 
-    const SCliRun text = Cli(GW_VOSK_ML3, {"hardware"});
+    const SCliRun text = Cli(GW_VOSK_ML3, {"--extended", "hardware"});
     ASSERT_EQ(text.status, 0) << text.err;
     EXPECT_NE(text.out.find("Motor Voltage"), std::string::npos);
     EXPECT_NE(text.out.find("24.1 V\n"), std::string::npos);
@@ -219,15 +224,18 @@ TEST_F(CliMonitors, HardwareMarksHeldVoltages) {
     FreezeLiveValues();
     const std::uint16_t words[10] = {0, 240, 59, 58, 68, 0, 38, 40, 36, 41};
     for (int i = 0; i < 10; ++i) SetUnitRegister(static_cast<std::uint16_t>(0xF900 + i), words[i]);
-    const SCliRun run = Cli(GW_VOSK, {"hardware", "--json"});
+    const SCliRun run = Cli(GW_VOSK, {"--extended", "hardware", "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
     const json rows = json::parse(run.out).at("rows");
-    EXPECT_EQ(rows[0],
-              json({{"name", "Motor Voltage"}, {"value", "0.0"}, {"raw", 0}, {"unit", "V"}, {"held", true}}));
+    EXPECT_EQ(rows[0], json({{"label", "Motor Voltage"},
+                             {"text", "0.0"},
+                             {"raw", 0},
+                             {"physical_unit", "V"},
+                             {"held", true}}));
     EXPECT_FALSE(rows[1].contains("held"));
     EXPECT_FALSE(rows[5].contains("held")) << "a fan at 0 rpm is a reading";
 
-    const SCliRun text = Cli(GW_VOSK, {"hardware"});
+    const SCliRun text = Cli(GW_VOSK, {"--extended", "hardware"});
     ASSERT_EQ(text.status, 0) << text.err;
     EXPECT_NE(text.out.find("0.0 V (held)\n"), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("24 V\n"), std::string::npos) << text.out;
@@ -237,7 +245,7 @@ TEST_F(CliMonitors, HardwareMarksHeldVoltages) {
 // open it.
 TEST_F(CliMonitors, CtrlCEndsTheWatchCleanly) {
     Serve(SimOf(GW_VOSK));
-    const SCliRun run = RunGwCliProgramInterrupted({"--type", "VOSK", "counters", "--watch", "100"},
+    const SCliRun run = RunGwCliProgramInterrupted({"--type", "VOSK", "counters", "--watch", "500"},
                                                    ConfigHome(), "scan time[msec]");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_GE(Occurrences(run.out, "scan time[msec]"), 1u);
@@ -248,7 +256,7 @@ TEST_F(CliMonitors, SilentUnitEndsTheMonitorWithItsMessage) {
     Serve(SimOf(GW_VOSK));
     FallSilent();
     for (const char* command : {"alarms", "counters", "hardware"}) {
-        const SCliRun run = Cli(GW_VOSK, {command});
+        const SCliRun run = Cli(GW_VOSK, {"--extended", command});
         EXPECT_EQ(run.status, 1) << command;
         EXPECT_FALSE(run.err.empty()) << command;
     }
@@ -264,15 +272,16 @@ TEST_F(CliMonitors, UsageErrors) {
     } cases[] = {
         {GW_KAVELIS, {"alarms"}, "alarms: the alarm list is not offered for KAVELIS"},
         {GW_KAVELIS, {"hardware"}, "hardware: the hardware monitor is offered for VOSK"},
+        {GW_VOSK, {"hardware"}, "hardware: the hardware monitor is offered only in ExtendedMode (--extended)"},
         {GW_NUB3GW, {"hardware"}, "not for NUB3 GW"},
         {GW_DRAVO, {"hardware"}, "not for DRAVO"},
         {GW_VOSK, {"counters", "--clear", "ERR_X"}, "counters --clear takes ERR_T, ERR_C, EMG, RTET or all"},
         {GW_VOSK, {"counters", "--clear"}, "option --clear needs a value"},
         {GW_VOSK, {"alarms", "--clear", "all"}, "unexpected argument \"all\""},
-        {GW_VOSK, {"counters", "--watch", "50"}, "--watch takes 100 to 500"},
-        {GW_VOSK, {"hardware", "--watch", "501"}, "--watch takes 100 to 500"},
-        {GW_VOSK, {"hardware", "--watch", "1e2"}, "--watch takes 100 to 500"},
-        {GW_VOSK, {"counters", "--watch", "100", "--count", "0"}, "--count takes"},
+        {GW_VOSK, {"counters", "--watch", "100"}, "--watch takes 500 (ms, the window's cycles)"},
+        {GW_VOSK, {"--extended", "hardware", "--watch", "500"}, "--watch takes 2000 (ms"},
+        {GW_VOSK, {"--extended", "hardware", "--watch", "2e3"}, "--watch takes 2000 (ms"},
+        {GW_VOSK, {"counters", "--watch", "500", "--count", "0"}, "--count takes"},
         {GW_VOSK, {"alarms", "--watch", "100"}, "--watch belongs to the"},
         {GW_VOSK, {"counters", "--csv", "x.csv"}, "--csv belongs to the alarms command"},
     };

@@ -58,4 +58,16 @@ TEST_F(CliDoctor, MissingDeviceIsNamedWithoutTouchingAnything) {
                            std::string(VerdictFix(EConnectionVerdict::NoDevice)) + "\n");
 }
 
+// A device given as --port is no mapping of the settings file, and the program at the other end of the
+// pseudo-terminal (the simulated unit, which keeps the device open too) holds no port.
+TEST_F(CliDoctor, DeviceGivenAsPortIsNotCalledMappedNorItsOtherEndAHolder) {
+    Serve(SimOf(GW_VOSK));
+    WriteSettingsFile(ConfigHome(), 3, CLI_SIM_BAUD_INDEX, "");
+    const SCliRun run = Cli(GW_VOSK, {"--port", sim->DevicePath(), "doctor"});
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_EQ(run.out.find("mapped in [Ports]"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(" = " + sim->DevicePath() + "\n"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("also open in"), std::string::npos) << run.out;
+}
+
 }  // namespace

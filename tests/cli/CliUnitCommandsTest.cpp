@@ -5,6 +5,7 @@
 
 #include "core/app/texts/CommonMsgText.h"
 #include "core/app/texts/MsgText.h"
+#include "core/app/texts/ExchangeCauseText.h"
 #include "tests/cli/CliTestSupport.h"
 
 namespace {
@@ -31,8 +32,8 @@ TEST_F(CliOnSim, SearchListsBothUnitsWithTheirSlotCounts) {
     const SCliRun json = Cli(GW_VOSK, {"search", "--json"});
     EXPECT_EQ(json.status, 0) << json.err;
     EXPECT_EQ(nlohmann::json::parse(json.out),
-              nlohmann::json::parse(R"({"units":[{"unit":0,"address":208,"slots":8},
-                                                 {"unit":1,"address":209,"slots":4}]})"));
+              nlohmann::json::parse(R"({"units":[{"unit_number":0,"slave_address":208,"axis_slots":8},
+                                                 {"unit_number":1,"slave_address":209,"axis_slots":4}]})"));
 }
 
 // A device path as --port reaches the same unit without any mapping in the settings file.
@@ -162,7 +163,8 @@ TEST_F(CliOnSim, UnitOptionNamingAnAbsentUnitFails) {
     Serve(SimOf(GW_VOSK, {0}));
     const SCliRun run = Cli(GW_VOSK, {"--unit", "1", "read", PathOf("unit1.vogw")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, Printed(MsgText[57]));
+    EXPECT_EQ(run.err, Printed(MsgText[57]) + "gwcli: Report Slave ID to D1h at 115200 bps: no reply\n" +
+                           "gwcli: " + std::string(ExchangeCauseText::FIX_NO_REPLY) + "\n");
     EXPECT_FALSE(std::filesystem::exists(PathOf("unit1.vogw")));
 }
 
@@ -197,7 +199,9 @@ TEST_F(CliOnSim, SilentUnitGivesItsMessage) {
          {std::vector<std::string>{"search"}, std::vector<std::string>{"read", PathOf("a.vogw")}}) {
         const SCliRun run = Cli(GW_VOSK, args);
         EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, Printed(MsgText[57])) << args[0];
+        EXPECT_EQ(run.err.rfind(Printed(MsgText[57]) + "gwcli: Report Slave ID to D0h at 115200 bps: no reply\n", 0),
+                  0u)
+            << args[0] << run.err;
         EXPECT_EQ(run.out, "");
     }
 

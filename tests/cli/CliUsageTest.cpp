@@ -58,6 +58,31 @@ const SUsageCase UsageCases[] = {
 INSTANTIATE_TEST_SUITE_P(Table, CliUsageErrors, ::testing::ValuesIn(UsageCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A usage error of a command shows that command's usage and where its help is, not every command.
+TEST_F(CliTest, UsageErrorShowsTheCommandsOwnUsage) {
+    const SCliRun run = Cli({"--type", "vosk", "read"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "gwcli: read needs a FILE\nusage: gwcli --type TYPE [OPTIONS] read FILE\nmore: gwcli read --help\n");
+
+    const SCliRun json = Cli({"--type", "vosk", "--json", "read"});
+    EXPECT_EQ(json.status, 2);
+    EXPECT_EQ(json.out, "{\"error\":{\"message\":\"read needs a FILE\",\"details\":[],\"exit\":2}}\n");
+}
+
+TEST_F(CliTest, CommandHelpNamesItsValuesAndTheGlobalOptionsThatApply) {
+    const SCliRun alarms = Cli({"alarms", "--help"});
+    EXPECT_EQ(alarms.status, 0);
+    EXPECT_NE(alarms.out.find("--csv FILE"), std::string::npos) << alarms.out;
+    EXPECT_EQ(alarms.out.find("TEXT"), std::string::npos) << alarms.out;
+    EXPECT_NE(alarms.out.find("--trace FILE, --pcap FILE"), std::string::npos) << alarms.out;
+    const SCliRun check = Cli({"check", "--help"});
+    EXPECT_NE(check.out.find("--json"), std::string::npos) << check.out;
+    EXPECT_EQ(check.out.find("--trace"), std::string::npos) << "check touches no line: " << check.out;
+    const SCliRun registers = Cli({"registers", "--help"});
+    EXPECT_NE(registers.out.find("--watch MS"), std::string::npos) << registers.out;
+    EXPECT_NE(registers.out.find("--count N"), std::string::npos) << registers.out;
+}
+
 // Without a port in the settings and without --port, the commands that need a unit cannot start.
 TEST_F(CliTest, UnitCommandWithoutAnyPortIsAUsageError) {
     const SCliRun run = Cli(GW_VOSK, {"search"});
@@ -72,6 +97,7 @@ TEST_F(CliTest, HelpAndVersion) {
     EXPECT_EQ(help.out.rfind("Usage: gwcli --type TYPE", 0), 0u) << help.out;
     EXPECT_NE(help.out.find("CR LF"), std::string::npos) << "the help says how line breaks are printed";
     EXPECT_NE(help.out.find("write FILE [--restart] [--force]"), std::string::npos);
+    EXPECT_NE(help.out.find("130 stopped by Ctrl-C"), std::string::npos) << help.out;
 
     const SCliRun helpAmongErrors = Cli({"--type", "nonsense", "--help"});
     EXPECT_EQ(helpAmongErrors.status, 0);

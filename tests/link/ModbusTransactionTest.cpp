@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "core/app/texts/CommonMsgText.h"
+#include "core/app/texts/ExchangeCauseText.h"
 #include "core/app/texts/MsgText.h"
 #include "core/link/GatewaySpeedSwitch.h"
 #include "core/link/ModbusTransaction.h"
@@ -73,6 +74,8 @@ TEST_F(TransactOverPty, SilentGatewayIsReportedAfterTwoAttempts) {
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].text, "Receive time-out error (PC)");
     EXPECT_EQ(host.boxes[0].style, MB_ICON_ERROR);
+    EXPECT_EQ(host.boxes[0].detail, "Read Holding Registers to 3Fh at 9600 bps: no reply\n" +
+                                        std::string(ExchangeCauseText::FIX_NO_REPLY));
     EXPECT_FALSE(commBusy);
 }
 
@@ -82,6 +85,8 @@ TEST_F(TransactOverPty, CorruptedRepliesAreRetriedAndReportedAsTimeOut) {
     peer.Serve({{{corrupted}}, {{corrupted}}});
     EXPECT_EQ(Run(readText), COMM_FAILED);
     EXPECT_EQ(host.Texts(), std::vector<std::string>{"Receive time-out error (PC)"});
+    EXPECT_NE(host.boxes[0].detail.find(": bytes with a bad CRC or broken framing: 3F 03 20"), std::string::npos)
+        << host.boxes[0].detail;
     EXPECT_FALSE(commBusy);
 }
 
@@ -90,14 +95,18 @@ struct SReplyCheckCase {
     Bytes reply;
     int expectedResult;
     std::vector<std::string> expectedBoxes;
+    std::string cause;  // the detail's first line goes on with it
 };
 
 TEST_F(TransactOverPty, RepliesThatDoNotAnswerTheRequestAreNotRetried) {
     const std::vector<SReplyCheckCase> cases = {
-        {"exception 06: busy", WithCrc({0x3F, 0x83, 0x06}), COMM_BUSY, {}},
-        {"exception 02", WithCrc({0x3F, 0x83, 0x02}), COMM_FAILED, {"Receive data error (PC)"}},
-        {"another slave", ReadReplyOf(0x3E, 0x03), COMM_FAILED, {"Receive data error (PC)"}},
-        {"another function", ReadReplyOf(0x3F, 0x04), COMM_FAILED, {"Receive data error (PC)"}},
+        {"exception 06: busy", WithCrc({0x3F, 0x83, 0x06}), COMM_BUSY, {}, ""},
+        {"exception 02", WithCrc({0x3F, 0x83, 0x02}), COMM_FAILED, {"Receive data error (PC)"},
+         ": exception 02h (illegal data address)"},
+        {"another slave", ReadReplyOf(0x3E, 0x03), COMM_FAILED, {"Receive data error (PC)"},
+         ": a reply from address 3Eh"},
+        {"another function", ReadReplyOf(0x3F, 0x04), COMM_FAILED, {"Receive data error (PC)"},
+         ": bytes with a bad CRC or broken framing: 3F 04 20"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -107,6 +116,11 @@ TEST_F(TransactOverPty, RepliesThatDoNotAnswerTheRequestAreNotRetried) {
         EXPECT_EQ(Run(readText), c.expectedResult);
         peer.Finish();
         EXPECT_EQ(host.Texts(), c.expectedBoxes);
+        if (!host.boxes.empty()) {
+            const std::string& detail = host.boxes[0].detail;
+            const std::string expected = "Read Holding Registers to 3Fh at 9600 bps" + c.cause;
+            EXPECT_EQ(detail.substr(0, expected.size()), expected) << detail;
+        }
         EXPECT_FALSE(commBusy);
     }
     EXPECT_EQ(peer.Requests().size(), cases.size()) << "one request each: no second attempt";

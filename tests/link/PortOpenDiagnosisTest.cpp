@@ -2,7 +2,10 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
@@ -27,6 +30,9 @@ TEST(PortOpenDiagnosis, DetailNamesTheDeviceAndTheFirstReason) {
     file.terminal = false;
     SPortFacts denied = Facts("/dev/ttyUSB0");
     denied.accessible = false;
+    SPortFacts deniedToMember = denied;
+    deniedToMember.inGroup = true;
+    deniedToMember.mode = 0600;
     SPortFacts held = Facts("/dev/ttyUSB0");
     held.holders = {{4711, "minicom"}, {815, "gwsim"}};
     SPortFacts deniedAndHeld = denied;
@@ -44,6 +50,10 @@ TEST(PortOpenDiagnosis, DetailNamesTheDeviceAndTheFirstReason) {
         {denied, "",
          "Device: /dev/ttyUSB0\nPermission denied\nThe device belongs to the group dialout\n"
          "Join it with: sudo usermod -aG dialout engineer (then log out and in again)"},
+        {deniedToMember, "",
+         "Device: /dev/ttyUSB0\nPermission denied\nengineer is in the group dialout already, but the device's "
+         "mode 0600 gives the group no read and write access\nA udev rule with MODE=\"0660\" gives it for "
+         "good; for now the owner can: sudo chmod g+rw /dev/ttyUSB0"},
         {deniedAndHeld, "",
          "Device: /dev/ttyUSB0\nPermission denied\nThe device belongs to the group dialout\n"
          "Join it with: sudo usermod -aG dialout engineer (then log out and in again)"},
@@ -67,7 +77,8 @@ TEST(PortOpenDiagnosis, FactsComeFromTheSystem) {
     const std::string folder = std::filesystem::temp_directory_path().string();
     EXPECT_FALSE(GatherPortFacts(folder).terminal);
 
-    // A pseudo-terminal this process holds open: a terminal, held by this process.
+    // A pseudo-terminal whose other end is this process: a terminal, and this process holds no port
+    // though it keeps the device open too; a process holding the device alone is named.
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
     ASSERT_GE(master, 0);
     ASSERT_EQ(::grantpt(master), 0);
@@ -78,16 +89,32 @@ TEST(PortOpenDiagnosis, FactsComeFromTheSystem) {
     const std::string link = folder + "/gw-diagnosis-COM" + std::to_string(::getpid());
     std::filesystem::remove(link);
     std::filesystem::create_symlink(slavePath, link);  // a [Ports] mapping to the terminal
-    const SPortFacts held = GatherPortFacts(link);
-    EXPECT_TRUE(held.exists);
-    EXPECT_TRUE(held.terminal);
-    EXPECT_TRUE(held.accessible);
-    bool selfFound = false;
-    for (const auto& holder : held.holders) selfFound = selfFound || holder.pid == ::getpid();
-    EXPECT_TRUE(selfFound) << PortOpenDetail(1, held);
-    EXPECT_NE(PortOpenDetail(1, held).find("In use by "), std::string::npos);
+    const SPortFacts ours = GatherPortFacts(link);
+    EXPECT_TRUE(ours.exists);
+    EXPECT_TRUE(ours.terminal);
+    EXPECT_TRUE(ours.accessible);
+    EXPECT_TRUE(ours.holders.empty()) << PortOpenDetail(1, ours);
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        // The child keeps only the device: the other end stays with the parent.
+        ::close(master);
+        (void)!::write(ready[1], "x", 1);
+        ::pause();
+        ::_exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    bool holderNamed = false;
+    for (const auto& h : GatherPortFacts(link).holders) holderNamed = holderNamed || h.pid == holder;
+    EXPECT_TRUE(holderNamed) << PortOpenDetail(1, GatherPortFacts(link));
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
     ::close(slave);
-    for (const auto& holder : GatherPortFacts(link).holders) EXPECT_NE(holder.pid, ::getpid());
     std::filesystem::remove(link);
     ::close(master);
 }

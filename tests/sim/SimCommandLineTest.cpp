@@ -59,8 +59,11 @@ TEST(SimCommandLine, DefaultsAndHelp) {
     SSimOptions help;
     ASSERT_EQ(ParseSimCommandLine({"--help"}, help, error), 0);
     EXPECT_TRUE(help.help);
+    SSimOptions version;
+    ASSERT_EQ(ParseSimCommandLine({"--version"}, version, error), 0) << "no --type needed";
+    EXPECT_TRUE(version.version);
     for (const char* option :
-         {"--type", "--link", "--units", "--axes", "--auto", "--state", "--pace", "--help"}) {
+         {"--type", "--link", "--units", "--axes", "--auto", "--state", "--pace", "--help", "--version"}) {
         EXPECT_NE(SimUsageText().find(option), std::string_view::npos) << option;
     }
 }

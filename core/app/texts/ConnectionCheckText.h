@@ -49,6 +49,7 @@ inline constexpr std::string_view BPS = " bps";
 inline constexpr std::string_view PERMISSION_DENIED = "permission denied; the device belongs to the group ";
 inline constexpr std::string_view IN_USE_BY = "in use by ";
 inline constexpr std::string_view PROCESS = " (process ";
+inline constexpr std::string_view ALSO_OPEN_IN = "also open in ";
 inline constexpr std::string_view IN_USE_UNKNOWN = "in use by another program";
 inline constexpr std::string_view DEVICE_WENT_AWAY = "the device went away during the check";
 inline constexpr std::string_view REPORT_SLAVE_ID_TO = "Report Slave ID to ";
@@ -91,6 +92,10 @@ inline constexpr std::string_view FIX_NOT_A_TTY =
 inline constexpr std::string_view FIX_PERMISSION =
     "This user may not use the serial device. Add the user to the group that owns it with the command "
     "shown, then log out and in again.";
+inline constexpr std::string_view FIX_PERMISSION_BY_MODE =
+    "The user is in the device's group already, but the device's mode gives that group no access, so "
+    "joining it again does not help. Give the group read and write access with a udev rule for the "
+    "device (MODE=\"0660\"), or ask the device's owner to change its mode.";
 inline constexpr std::string_view FIX_IN_USE =
     "Another program holds the port open. Close that program (a terminal program, another instance of "
     "this tool, a modem manager) and run the check again.";
@@ -117,10 +122,13 @@ inline constexpr std::string_view FIX_EXCEPTION =
     "The unit answered with a Modbus exception. Exception 06 (busy) means the unit is in AUTO mode: "
     "switch it to MANU mode and run the check again. Other exceptions mean the unit refuses the request; "
     "check the gateway type chosen.";
+// Followed by the speed, FIX_OTHER_SPEED_MIDDLE, the speed again and FIX_OTHER_SPEED_LAST.
 inline constexpr std::string_view FIX_OTHER_SPEED =
-    "The unit answers, but at another speed than the one configured. Choose that speed in Setting > Port "
-    "Config, or read or write the parameters once: the tool then sets the unit's speed to the "
-    "configured one.";
+    "The unit answers, but at another speed than the one configured, and it does not hear the tool's "
+    "speed command (sent at 9600 bps), so reading or writing does not bring it to the configured speed. "
+    "Choose ";
+inline constexpr std::string_view FIX_OTHER_SPEED_MIDDLE = " bps in Setting > Port Config (gwcli --baud ";
+inline constexpr std::string_view FIX_OTHER_SPEED_LAST = ").";
 inline constexpr std::string_view FIX_NAME_UNRESOLVED =
     "The serial device server's name does not resolve. Check its spelling in the port (or in the [Ports] "
     "section of the settings file) and the PC's name service, or give the server's IP address instead.";

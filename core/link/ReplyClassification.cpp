@@ -1,4 +1,4 @@
-#include "core/diagnosis/ReplyClassification.h"
+#include "core/link/ReplyClassification.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 #pragma once
-// What came back for one read-only request of the connection check, told apart the way the causes on a
+// What came back for one request, told apart the way the causes on a
 // serial line differ: nothing, the request itself, broken bytes, another address, an exception.
 #include <cstddef>
 #include <cstdint>
