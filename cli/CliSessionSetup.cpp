@@ -63,6 +63,14 @@ void ReportNoUnit(CSession& session, CConsoleHost& host, const std::vector<SExch
                      VerdictKeyword(check.verdict));
 }
 
+// After a search in which only one unit answered: the wait for the other unit is what --unit saves.
+std::string UnitOptionHint(int unitNo, std::uint32_t waitedMs) {
+    const int other = unitNo == 0 ? 1 : 0;
+    return "unit " + std::to_string(other) + " gave no answer within " + std::to_string(waitedMs) +
+           " ms; --unit " + std::to_string(unitNo) + " asks only for unit " + std::to_string(unitNo) +
+           " and saves that wait";
+}
+
 }  // namespace
 
 void ApplyRunSettings(CSession& session, const SCliArguments& arguments) {
@@ -120,6 +128,7 @@ SUnitChoice ChooseUnit(CSession& session, CConsoleHost& host, const SCliArgument
     const std::vector<int> found = SearchUnits(session, host, arguments.unitNo);
     if (found.empty()) return {};
     const int unitNo = found.front();
+    if (!arguments.unitNo && found.size() == 1) host.Note(UnitOptionHint(unitNo, session.link.GetResponseTimeout()));
     program.GwSlaveAddress = GwSlaveAddressOf(program.SelectedGwType, unitNo);
     return {true, unitNo, session.unitAxisSlots[static_cast<std::size_t>(unitNo)]};
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/app/texts/UiText.h"
+#include "core/compare/ShownAxisMode.h"
 #include "core/params/NetworkTypeTable.h"
 
 namespace {
@@ -72,36 +73,12 @@ std::string SizeLine(const ParameterImage& image, const SMainFormState& form) {
                   image.AxisCount, image.IoAxisCount);
 }
 
-bool IsMark(const std::string& cell) {
-    return !cell.empty() && cell != " " && cell != "-";
-}
-
-SShownAxisMode GridMode(const GridState& grid, int slot) {
-    const int row = slot + 1;
-    if (row >= grid.rowCount) return {NOTHING_SHOWN, ""};
-    for (int col = 1; col < grid.colCount; ++col) {
-        if (IsMark(grid.Cell(col, row))) return {grid.Cell(col, 0), grid.Cell(col, row)};
-    }
-    return {NOTHING_SHOWN, ""};
-}
-
-SShownAxisMode DriveUnitMode(const SMainFormState& form, int slot) {
-    for (const SDriveUnitPanel& unit : form.DriveUnits) {
-        for (std::size_t box = 0; box < unit.slots.size(); ++box) {
-            if (unit.slots[box] != slot) continue;
-            const bool ticked = box < unit.chkRsvAxis.size() && unit.chkRsvAxis[box].checked;
-            return {OrDash(unit.cbAxisCtrl.Selected()), ticked ? unit.chkRsvAxis[box].text : ""};
-        }
-    }
-    return {NOTHING_SHOWN, ""};
-}
-
 std::string AxisLines(const ParameterImage& image, const SMainFormState& form, GwType type) {
     std::string text = Format("axis slots: %d\n", image.SlotCount);
     for (int slot = 0; slot < image.SlotCount && slot < static_cast<int>(image.AxisMode.size()); ++slot) {
         const SShownAxisMode mode = ShownAxisMode(form, type, slot);
-        text += Format("slot %2d: %-28s %-10s (%04Xh)\n", slot, mode.name.c_str(), mode.mark.c_str(),
-                       image.AxisMode[static_cast<std::size_t>(slot)]);
+        text += Format("%-8s%-28s %-10s (%04Xh)\n", (AxisSlotCaption(slot) + ":").c_str(), mode.name.c_str(),
+                       mode.mark.c_str(), image.AxisMode[static_cast<std::size_t>(slot)]);
     }
     return text;
 }
@@ -121,19 +98,6 @@ std::string OptionLine(const ParameterImage& image) {
 }
 
 }  // namespace
-
-SShownAxisMode ShownAxisMode(const SMainFormState& form, GwType type, int slot) {
-    switch (type) {
-        case GW_DRAVO:
-            return DriveUnitMode(form, slot);
-        case GW_VOSK_ML3:
-            return GridMode(form.StringGrid2, slot);
-        case GW_VOSK_LC:
-            return {NOTHING_SHOWN, ""};
-        default:
-            return GridMode(form.StringGrid1, slot);
-    }
-}
 
 std::string ParameterSetText(const ParameterImage& image, const SMainFormState& form, GwType type) {
     return TypeLine(form, type) + NetworkLine(image) + StationLine(image) + BaudLine(image, form) +

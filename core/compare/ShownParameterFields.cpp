@@ -4,6 +4,7 @@
 #include "core/app/SilentHost.h"
 #include "core/app/texts/CompareText.h"
 #include "core/app/texts/UiText.h"
+#include "core/compare/ShownAxisMode.h"
 #include "core/params/DisplayFormat.h"
 #include "core/params/FieldEditRefresh.h"
 
@@ -15,7 +16,6 @@ constexpr int TEXT_MODE = 17;
 constexpr int TEXT_EXTEND_CYCLIC = 15;
 constexpr int TEXT_STATION_QNT = 29;
 constexpr int TEXT_AXIS_RSV = 283;
-constexpr int TEXT_AXIS = 286;
 constexpr int TEXT_IP_ADDRESS = 193;
 constexpr int TEXT_UNIT_NO = 248;
 constexpr int TEXT_TOP_AXIS = 249;
@@ -81,63 +81,26 @@ void AddInformationRows(CFieldList& list, const SMainFormState& f) {
     }
 }
 
-// A grid row's selected mode: the title of the column holding the mark, and whether the mark is the
-// reserved form "(...)".
-struct SGridMode {
-    std::string name;
-    bool reserved = false;
-};
-
-SGridMode GridRowMode(const GridState& grid, int row) {
-    for (int col = 1; col < grid.colCount; ++col) {
-        const std::string& cell = grid.Cell(col, row);
-        const bool reserved = cell == "(*)" || cell == "(A)" || cell == "(P)";
-        if (reserved || cell == "*" || cell == "A" || cell == "P") {
-            std::string name = grid.Cell(col, 0);
-            // The servo column names its mode by the mark itself.
-            if (cell.find('A') != std::string::npos || cell.find('P') != std::string::npos)
-                name += " " + std::string(reserved ? cell.substr(1, 1) : cell);
-            return {name, reserved};
-        }
-    }
-    return {};
-}
-
-void AddSlot(CFieldList& list, int slot, const std::string& mode, bool reserved) {
-    list.Add(FormatText(UiText[TEXT_AXIS], slot), REG_AXIS_MODE + static_cast<unsigned>(slot), mode);
+void AddSlot(CFieldList& list, int slot, const SShownAxisMode& mode) {
+    list.Add(AxisSlotCaption(slot), REG_AXIS_MODE + static_cast<unsigned>(slot), mode.name);
     list.Add(FormatText(UiText[TEXT_AXIS_RSV], slot), REG_AXIS_MODE + static_cast<unsigned>(slot),
-             OnOff(reserved));
+             OnOff(mode.reserved));
 }
 
-void AddGridSlots(CFieldList& list, const GridState& grid) {
-    for (int row = 1; row < grid.rowCount; ++row) {
-        const SGridMode mode = GridRowMode(grid, row);
-        AddSlot(list, row - 1, mode.name, mode.reserved);
-    }
-}
-
-void AddDriveUnitSlots(CFieldList& list, const SMainFormState& f) {
-    for (const SDriveUnitPanel& unit : f.DriveUnits) {
-        for (std::size_t j = 0; j < unit.slots.size(); ++j) {
-            const bool reserved = j < unit.chkRsvAxis.size() && unit.chkRsvAxis[j].checked;
-            AddSlot(list, unit.slots[j], unit.cbAxisCtrl.Selected(), reserved);
-        }
-    }
-}
-
+// The slots the window lays out: one per grid row, or the slots of the drive units' panels.
 void AddAxisSlots(CFieldList& list, const SMainFormState& f, GwType type) {
     switch (type) {
         case GW_DRAVO:
-            AddDriveUnitSlots(list, f);
-            break;
-        case GW_VOSK_ML3:
-            AddGridSlots(list, f.StringGrid2);
+            for (const SDriveUnitPanel& unit : f.DriveUnits)
+                for (const int slot : unit.slots) AddSlot(list, slot, ShownAxisMode(f, type, slot));
             break;
         case GW_VOSK_LC:
             break;
-        default:
-            AddGridSlots(list, f.StringGrid1);
+        default: {
+            const GridState& grid = type == GW_VOSK_ML3 ? f.StringGrid2 : f.StringGrid1;
+            for (int slot = 0; slot + 1 < grid.rowCount; ++slot) AddSlot(list, slot, ShownAxisMode(f, type, slot));
             break;
+        }
     }
 }
 

@@ -49,7 +49,7 @@ TEST_F(CliMonitors, AlarmsPrintTheWindowsRows) {
     EXPECT_NE(lines[4].find("undefined"), std::string::npos);
     EXPECT_NE(lines[4].find("12:34:56"), std::string::npos);
     EXPECT_EQ(Occurrences(lines[64], "----"), 5u);
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.err, UNIT1_ABSENT_LINE);
 }
 
 TEST_F(CliMonitors, AlarmsAsJsonCarryTextsAndRawNumbers) {

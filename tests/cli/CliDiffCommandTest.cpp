@@ -35,6 +35,20 @@ TEST_F(CliTest, DiffOfTwoFilesNamesEachDifferingFieldOnce) {
               nlohmann::json::parse(R"({"equal":true,"differences":[]})"));
 }
 
+// An axis slot is named alike by show and by diff (and so by the compare window, which lists the same
+// fields): the window's caption and the title of the column holding its mark.
+TEST_F(CliTest, ShowAndDiffNameAnAxisSlotAlike) {
+    const std::string golden = GoldenFile("vosk.vogw");
+    const std::string changed = EditedGolden("vosk.vogw", "slot2.vogw", {"F112,0001"});
+    const SCliRun diff = Cli(GW_VOSK, {"diff", golden, changed});
+    EXPECT_EQ(diff.status, 1) << diff.err;
+    EXPECT_EQ(Occurrences(diff.out, "Axis2 (F112): Point2 | Point1\n"), 1u) << diff.out;
+    const SCliRun before = Cli(GW_VOSK, {"show", golden});
+    const SCliRun after = Cli(GW_VOSK, {"show", changed});
+    EXPECT_NE(before.out.find("Axis2:  Point2 "), std::string::npos) << before.out;
+    EXPECT_NE(after.out.find("Axis2:  Point1 "), std::string::npos) << after.out;
+}
+
 // A bit the option dialog does not show (bit 0 of GMOD on VOSK) still makes the files differ: it is
 // listed by register and bit, as text and as JSON.
 TEST_F(CliTest, DiffListsABitNoFieldShows) {

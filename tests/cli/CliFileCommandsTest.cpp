@@ -151,7 +151,7 @@ TEST_F(CliTest, ShowPrintsTheSetReadably) {
          }) {
         EXPECT_NE(run.out.find(line), std::string::npos) << line << "\nin:\n" << run.out;
     }
-    EXPECT_EQ(Occurrences(run.out, "\nslot "), 8u);
+    EXPECT_EQ(Occurrences(run.out, "\nAxis"), 8u);
 }
 
 // What the window shows: the firmware version as four hexadecimal digits, the information box's sizes
@@ -166,23 +166,23 @@ TEST_F(CliTest, ShowPrintsVersionSizesAndModesAsTheWindowShowsThem) {
         {"kavelis.pkgw",
          GW_KAVELIS,
          {"type: KAVELIS, firmware version 0013\n", "sizes: Out 72 byte, In 72 byte (",
-          "slot  2: Point1                       (*)        (8001h)\n",
-          "slot  3: Full                         *          (0003h)\n",
-          "slot  4: -                                       (0004h)\n"}},
+          "Axis2:  Point1                       (*)        (8001h)\n",
+          "Axis3:  Full                         *          (0003h)\n",
+          "Axis4:  -                                       (0004h)\n"}},
         {"vosk.vogw",
          GW_VOSK,
-         {"sizes: Out 40 byte, In 40 byte (", "slot  0: Point1                       *          (0001h)\n",
-          "slot  3: Point2                       (*)        (8010h)\n",
-          "slot  7: -                                       (FFFFh)\n"}},
-        {"nub3gw.nugw", GW_NUB3GW, {"slot  3: Point3                       (*)        (8020h)\n"}},
+         {"sizes: Out 40 byte, In 40 byte (", "Axis0:  Point1                       *          (0001h)\n",
+          "Axis3:  Point2                       (*)        (8010h)\n",
+          "Axis7:  -                                       (FFFFh)\n"}},
+        {"nub3gw.nugw", GW_NUB3GW, {"Axis3:  Point3                       (*)        (8020h)\n"}},
         {"vosk-mliii.vmgw",
          GW_VOSK_ML3,
-         {"sizes: Date Size 32byte (", "slot  0: ML-IIIServo                  A          (0040h)\n"}},
+         {"sizes: Date Size 32byte (", "Axis0:  ML-IIIServo A                A          (0040h)\n"}},
         {"dravo.dvgw",
          GW_DRAVO,
          {"sizes: Number of 4W modules(Out) 9, Number of 4W modules(In) 9 (",
-          "slot  0: Positioner1(Size:4W)                    (0001h)\n",
-          "slot  3: Direct Indication2(Size:8W)  Axis3 Rsv  (8005h)\n"}},
+          "Axis0:  Positioner1(Size:4W)                    (0001h)\n",
+          "Axis3:  Direct Indication2(Size:8W)  Axis3 Rsv  (8005h)\n"}},
         {"vosk-lc.volc", GW_VOSK_LC, {"sizes: Out 8 byte, In 8 byte ("}},
     };
     for (const auto& c : cases) {
@@ -221,7 +221,7 @@ TEST_F(CliTest, ShowCoversEveryType) {
         EXPECT_NE(run.out.find("\noptions: GMOD "), std::string::npos) << golden.file;
     }
     const SCliRun kavelis = Cli(GW_KAVELIS, {"show", GoldenFile("kavelis.pkgw")});
-    EXPECT_EQ(Occurrences(kavelis.out, "\nslot "), 16u);
+    EXPECT_EQ(Occurrences(kavelis.out, "\nAxis"), 16u);
 }
 
 // Without a unit the window is laid out for every axis the file holds: none is put back to its default.
@@ -233,8 +233,8 @@ TEST_F(CliTest, CheckAndShowKeepEveryAxisOfTheFile) {
     const SCliRun show = Cli(GW_DRAVO, {"show", file});
     EXPECT_EQ(show.status, 0);
     EXPECT_EQ(show.err, "");
-    EXPECT_EQ(Occurrences(show.out, "\nslot "), 8u) << show.out;
-    EXPECT_NE(show.out.find("slot  7: Positioner3(Size:1W) "), std::string::npos) << show.out;
+    EXPECT_EQ(Occurrences(show.out, "\nAxis"), 8u) << show.out;
+    EXPECT_NE(show.out.find("Axis7:  Positioner3(Size:1W) "), std::string::npos) << show.out;
 }
 
 TEST_F(CliTest, ShowOfAMalformedFilePrintsOnlyTheMessage) {
@@ -319,7 +319,7 @@ const SRefreshChangeCase RefreshChangeCases[] = {
       "Axis0: 0001h in the file, FFFFh kept", "Axis1: 0001h in the file, FFFFh kept",
       "Axis2: 0001h in the file, FFFFh kept", "Axis3: 8005h in the file, FFFFh kept",
       "Axis4: 0020h in the file, FFFFh kept", "Axis5: 0020h in the file, FFFFh kept"},
-     "slot  5: Undefined                               (FFFFh)\n"},
+     "Axis5:  Undefined                               (FFFFh)\n"},
 };
 INSTANTIATE_TEST_SUITE_P(Table, CliRefreshChanges, ::testing::ValuesIn(RefreshChangeCases),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -351,7 +351,7 @@ TEST_F(CliTest, ShowOfASetTheRefreshRefusesPrintsItWithTheWarning) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, Printed(MsgText[48]));
     EXPECT_NE(run.out.find("sizes: Out Data size over., In Data size over. ("), std::string::npos) << run.out;
-    EXPECT_EQ(Occurrences(run.out, "\nslot "), 8u) << run.out;
+    EXPECT_EQ(Occurrences(run.out, "\nAxis"), 8u) << run.out;
 }
 
 }  // namespace

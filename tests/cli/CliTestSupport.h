@@ -131,8 +131,11 @@ protected:
     std::unique_ptr<CSimPtyServer> sim;
 };
 
-// How read and write name the unit they talk to: unit 0 of a simulated line with its default 8 slots.
-inline const std::string UNIT0_LINE = "gwcli: unit 0 (D0h), 8 axis slots\n";
+// After a unit search in which only unit 0 of a simulated line answered: the wait --unit 0 saves.
+inline const std::string UNIT1_ABSENT_LINE =
+    "gwcli: unit 1 gave no answer within 300 ms; --unit 0 asks only for unit 0 and saves that wait\n";
+// How read and write name the unit they talk to, after that remark: unit 0 with its default 8 slots.
+inline const std::string UNIT0_LINE = UNIT1_ABSENT_LINE + "gwcli: unit 0 (D0h), 8 axis slots\n";
 // What a write without --restart adds after the set went out.
 inline const std::string RESTART_HINT_LINE =
     "gwcli: the parameters take effect after a restart of the unit (write --restart)\n";

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "cli/ConsoleHost.h"
-#include "cli/ParameterSetText.h"
 #include "core/app/texts/MsgText.h"
 
 namespace {
@@ -128,40 +127,6 @@ TEST(ConsoleHost, QuestionsAreKnownByTheirExactText) {
     CConsoleHost declining({false, false}, out.stream, err.stream);
     EXPECT_EQ(declining.ShowMessageBox(TerminalText(MsgText[24]), WARNING_QUESTION), ID_YES);
     EXPECT_EQ(declining.ShowMessageBox(MsgText[24], WARNING_QUESTION), ID_NO);
-}
-
-// A slot is named by the title of the grid column that holds its mark, with the mark as the grid shows
-// it; a row without a mark has no mode. A DRAVO slot is named by its unit's list entry and reserve box.
-TEST(ParameterSetText, AxisModesAreNamedAsTheWindowShowsThem) {
-    SMainFormState form;
-    form.StringGrid1.Resize(4, 4);
-    const std::vector<std::vector<std::string>> rows = {{"Axis", "Simple", "Point1", "TEV I/O"},
-                                                        {"0", " ", "(*)", "-"},
-                                                        {"1", "-", "-", "(A)"},
-                                                        {"2", " ", " ", "-"}};
-    form.StringGrid1.cells = rows;
-    const struct {
-        int slot;
-        const char* name;
-        const char* mark;
-    } cases[] = {{0, "Point1", "(*)"}, {1, "TEV I/O", "(A)"}, {2, "-", ""}, {3, "-", ""}, {9, "-", ""}};
-    for (const auto& c : cases) {
-        const SShownAxisMode mode = ShownAxisMode(form, GW_VOSK, c.slot);
-        EXPECT_EQ(mode.name, c.name) << c.slot;
-        EXPECT_EQ(mode.mark, c.mark) << c.slot;
-    }
-
-    SDriveUnitPanel unit;
-    unit.slots = {2, 3};
-    unit.cbAxisCtrl.items = {"Undefined", "Positioner1(Size:4W)"};
-    unit.cbAxisCtrl.index = 1;
-    unit.chkRsvAxis.resize(2);
-    unit.chkRsvAxis[1] = {{}, "Axis3 Rsv", true};
-    form.DriveUnits = {unit};
-    EXPECT_EQ(ShownAxisMode(form, GW_DRAVO, 2).name, "Positioner1(Size:4W)");
-    EXPECT_EQ(ShownAxisMode(form, GW_DRAVO, 2).mark, "");
-    EXPECT_EQ(ShownAxisMode(form, GW_DRAVO, 3).mark, "Axis3 Rsv");
-    EXPECT_EQ(ShownAxisMode(form, GW_DRAVO, 4).name, "-");
 }
 
 }  // namespace
