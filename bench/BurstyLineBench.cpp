@@ -1,3 +1,4 @@
+#include "bench/BenchStatistics.h"
 // Reads of 16 registers on lines as they really are, this tool's master beside the libmodbus master on
 // the very same line: a USB adapter's 16 ms bursts, a 20 ms pause in the middle of each reply, and a
 // paced unit while every processor is busy. Counts the reads that completed with the unit's own values
@@ -11,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "bench/BenchStatistics.h"
 #include "bench/PacedSimLine.h"
 #include "core/link/ModbusBytes.h"
 #include "tests/support/BusyMachine.h"
@@ -31,12 +33,6 @@ struct SResult {
     int completed = 0;
     double medianMs = 0;
 };
-
-double Median(std::vector<double> values) {
-    if (values.empty()) return 0;
-    std::nth_element(values.begin(), values.begin() + static_cast<long>(values.size() / 2), values.end());
-    return values[values.size() / 2];
-}
 
 std::array<std::uint16_t, COUNT> UnitRegisters(CSimPtyServer& sim) {
     std::array<std::uint16_t, COUNT> values{};

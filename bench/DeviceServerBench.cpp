@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchStatistics.h"
 #include "bench/PacedSimLine.h"
 #include "tests/net/DeviceServer.h"
 
@@ -25,12 +26,6 @@ constexpr int TRANSACTIONS = 300;
 constexpr const char* READ_16 = "D003F1000010";
 
 enum class EPortUnderTest { LocalPty, RawTcp, Rfc2217 };
-
-double Percentile(std::vector<double> values, double fraction) {
-    const std::size_t at = std::min(values.size() - 1, static_cast<std::size_t>(fraction * values.size()));
-    std::nth_element(values.begin(), values.begin() + static_cast<long>(at), values.end());
-    return values[at];
-}
 
 // The paced simulated unit, with ser2net in front of it, for one run.
 struct SLines {

@@ -21,6 +21,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/BenchStatistics.h"
 #include "cli/MetricsHttpServer.h"
 #include "core/fleet/MetricsExposition.h"
 #include "core/fleet/PortPoller.h"
@@ -90,11 +91,6 @@ std::vector<SGatewayPlan> Plant(const std::vector<SLine>& lines) {
         }
     }
     return gateways;
-}
-
-double Percentile(std::vector<double> values, double share) {
-    std::sort(values.begin(), values.end());
-    return values[static_cast<std::size_t>(share * static_cast<double>(values.size() - 1))];
 }
 
 }  // namespace

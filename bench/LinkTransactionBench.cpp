@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "bench/BenchCpuTime.h"
+#include "bench/BenchStatistics.h"
 #include "bench/PacedSimLine.h"
 #include "core/link/CommUnit.h"
 #include "core/link/LineTiming.h"
@@ -72,9 +73,8 @@ SPerTransaction Summarise(std::vector<double> wallMs, double cpuSeconds) {
     if (wallMs.empty()) return {};
     double total = 0;
     for (double ms : wallMs) total += ms;
-    std::nth_element(wallMs.begin(), wallMs.begin() + static_cast<long>(wallMs.size() / 2), wallMs.end());
     const double count = static_cast<double>(wallMs.size());
-    return {wallMs[wallMs.size() / 2], total / count, cpuSeconds * 1e6 / count};
+    return {Median(std::move(wallMs)), total / count, cpuSeconds * 1e6 / count};
 }
 
 // The libmodbus master doing the same exchange on the same line.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench/BenchCpuTime.h"
+#include "bench/BenchStatistics.h"
 #include "bench/PacedSimLine.h"
 #include "core/traffic/TrafficMonitor.h"
 
@@ -25,10 +26,7 @@ struct SSamples {
     std::vector<double> wallMs;
     double cpuSeconds = 0;
 
-    double MedianMs() {
-        std::nth_element(wallMs.begin(), wallMs.begin() + static_cast<long>(wallMs.size() / 2), wallMs.end());
-        return wallMs[wallMs.size() / 2];
-    }
+    double MedianMs() const { return Median(wallMs); }
     double CpuUs() const { return cpuSeconds * 1e6 / static_cast<double>(wallMs.size()); }
 };
 
