@@ -9,37 +9,17 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <utility>
 
-extern char** environ;
-
-namespace {
-
-std::vector<char*> Pointers(std::vector<std::string>& texts) {
-    std::vector<char*> pointers;
-    for (std::string& text : texts) pointers.push_back(text.data());
-    pointers.push_back(nullptr);
-    return pointers;
-}
-
-}  // namespace
+#include "tests/support/SpawnProgram.h"
 
 CChildProcess::CChildProcess(const std::vector<std::string>& argv,
                              const std::vector<std::string>& extraEnvironment) {
-    std::vector<std::string> argTexts = argv;
-    std::vector<std::string> envTexts;
-    for (char** e = environ; *e != nullptr; ++e) envTexts.emplace_back(*e);
-    envTexts.insert(envTexts.end(), extraEnvironment.begin(), extraEnvironment.end());
-    std::vector<char*> args = Pointers(argTexts);
-    std::vector<char*> envp = Pointers(envTexts);
+    std::vector<std::string> environment = TestEnvironment();
+    environment.insert(environment.end(), extraEnvironment.begin(), extraEnvironment.end());
     int pipeFds[2];
     if (pipe2(pipeFds, O_CLOEXEC) != 0) return;
-    pid = fork();
-    if (pid == 0) {
-        dup2(pipeFds[1], STDOUT_FILENO);
-        dup2(pipeFds[1], STDERR_FILENO);
-        execve(args[0], args.data(), envp.data());
-        _exit(127);
-    }
+    pid = SpawnProgram(argv, std::move(environment), pipeFds[1], pipeFds[1]);
     close(pipeFds[1]);
     outputFd = pipeFds[0];
 }

@@ -13,7 +13,7 @@
 #include <functional>
 #include <sstream>
 
-extern char** environ;
+#include "tests/support/SpawnProgram.h"
 
 namespace {
 
@@ -21,8 +21,7 @@ constexpr auto PROGRAM_LIMIT = std::chrono::seconds(60);
 
 std::vector<std::string> ChildEnvironment(const std::filesystem::path& configHome, int responseTimeoutMs) {
     std::vector<std::string> env;
-    for (char** e = environ; *e != nullptr; ++e) {
-        const std::string entry = *e;
+    for (const std::string& entry : TestEnvironment()) {
         if (entry.rfind("XDG_CONFIG_HOME=", 0) == 0 || entry.rfind("HOME=", 0) == 0 ||
             entry.rfind("GWCLI_RESPONSE_TIMEOUT_MS=", 0) == 0) {
             continue;
@@ -33,13 +32,6 @@ std::vector<std::string> ChildEnvironment(const std::filesystem::path& configHom
     env.push_back("HOME=" + configHome.string());
     env.push_back("GWCLI_RESPONSE_TIMEOUT_MS=" + std::to_string(responseTimeoutMs));
     return env;
-}
-
-std::vector<char*> Pointers(std::vector<std::string>& texts) {
-    std::vector<char*> out;
-    for (auto& t : texts) out.push_back(t.data());
-    out.push_back(nullptr);
-    return out;
 }
 
 // Reads both pipes until the child closed them, so that neither can fill up and stall it. `watch`, when
@@ -74,22 +66,14 @@ SCliRun RunWatched(const std::vector<std::string>& args, const std::filesystem::
                    int responseTimeoutMs, const std::function<void(pid_t)>& watch) {
     std::vector<std::string> argvTexts{GWCLI_PROGRAM};
     argvTexts.insert(argvTexts.end(), args.begin(), args.end());
-    std::vector<std::string> envTexts = ChildEnvironment(configHome, responseTimeoutMs);
-    std::vector<char*> argv = Pointers(argvTexts);
-    std::vector<char*> envp = Pointers(envTexts);
 
     int outPipe[2];
     int errPipe[2];
     SCliRun run;
     if (pipe2(outPipe, O_CLOEXEC) != 0) return run;
     if (pipe2(errPipe, O_CLOEXEC) != 0) return run;
-    const pid_t child = fork();
-    if (child == 0) {
-        dup2(outPipe[1], STDOUT_FILENO);
-        dup2(errPipe[1], STDERR_FILENO);
-        execve(argv[0], argv.data(), envp.data());
-        _exit(127);
-    }
+    const pid_t child =
+        SpawnProgram(argvTexts, ChildEnvironment(configHome, responseTimeoutMs), outPipe[1], errPipe[1]);
     close(outPipe[1]);
     close(errPipe[1]);
     if (child > 0) Collect(outPipe[0], errPipe[0], run, child, watch);
@@ -125,18 +109,10 @@ SCliRun RunGwCliProgramInterrupted(const std::vector<std::string>& args,
                                    const std::string& interruptAfter) {
     std::vector<std::string> argvTexts{GWCLI_PROGRAM};
     argvTexts.insert(argvTexts.end(), args.begin(), args.end());
-    std::vector<std::string> envTexts = ChildEnvironment(configHome, 300);
-    std::vector<char*> argv = Pointers(argvTexts);
-    std::vector<char*> envp = Pointers(envTexts);
     int outPipe[2];
     SCliRun run;
     if (pipe2(outPipe, O_CLOEXEC) != 0) return run;
-    const pid_t child = fork();
-    if (child == 0) {
-        dup2(outPipe[1], STDOUT_FILENO);
-        execve(argv[0], argv.data(), envp.data());
-        _exit(127);
-    }
+    const pid_t child = SpawnProgram(argvTexts, ChildEnvironment(configHome, 300), outPipe[1], STDERR_FILENO);
     close(outPipe[1]);
     bool interrupted = false;
     char buffer[4096];
