@@ -3,26 +3,14 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 
 #include "cli/CliCommand.h"
 #include "cli/CliTypeName.h"
 #include "cli/CliUsage.h"
-#include "core/link/BaudTable.h"
+#include "cli/PortSettingWords.h"
 #include "core/link/PortAddress.h"
 
 namespace {
-
-// The speeds offered for the PC side: every entry of BaudTable but the last.
-constexpr int OFFERED_BAUD_COUNT = 6;
-constexpr int HIGHEST_COM_NUMBER = 65535;
-
-std::optional<int> WholeNumber(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || text.empty()) return std::nullopt;
-    return value;
-}
 
 bool IsOptionWord(const std::string& word) {
     return word.size() >= 2 && word[0] == '-';
@@ -225,7 +213,7 @@ private:
     void TakePort(const std::string& value) {
         auto& a = result.arguments;
         if (const auto number = WholeNumber(value)) {
-            if (*number < 1 || *number > HIGHEST_COM_NUMBER) return Fail("--port: no COM number " + value);
+            if (!IsComNumber(*number)) return Fail("--port: no COM number " + value);
             a.portNumber = number;
         } else if (IsNetworkPortName(value)) {
             const SPortAddressResult address = ParsePortAddress(value);
@@ -240,19 +228,16 @@ private:
     }
 
     void TakeBaud(const std::string& value) {
-        const auto bps = WholeNumber(value);
-        for (int i = 0; bps && i < OFFERED_BAUD_COUNT; ++i) {
-            if (BaudTable[static_cast<std::size_t>(i)] == *bps) {
-                result.arguments.baudIndex = i;
-                return;
-            }
+        if (const auto index = OfferedBaudIndex(value)) {
+            result.arguments.baudIndex = *index;
+            return;
         }
-        Fail("--baud takes 9600, 19200, 38400, 57600, 115200 or 230400, not \"" + value + "\"");
+        Fail("--baud takes " + std::string(OFFERED_SPEEDS_TEXT) + ", not \"" + value + "\"");
     }
 
     void TakeUnit(const std::string& value) {
-        const auto unit = WholeNumber(value);
-        if (!unit || (*unit != 0 && *unit != 1)) return Fail("--unit takes 0 or 1, not \"" + value + "\"");
+        const auto unit = UnitNumber(value);
+        if (!unit) return Fail("--unit takes 0 or 1, not \"" + value + "\"");
         result.arguments.unitNo = unit;
     }
 

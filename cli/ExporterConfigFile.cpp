@@ -5,17 +5,14 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <charconv>
 #include <span>
 
 #include "cli/CliTypeName.h"
+#include "cli/PortSettingWords.h"
 #include "core/app/StartupRules.h"
-#include "core/link/BaudTable.h"
 
 namespace {
 
-constexpr int HIGHEST_COM_NUMBER = 65535;
-constexpr int OFFERED_BAUD_COUNT = 6;  // 9600 to 230400 bit/s, as the settings dialog offers them
 constexpr std::chrono::milliseconds SHORTEST_INTERVAL{1000};
 constexpr std::array<std::string_view, 7> GATEWAY_KEYS{"name", "port",   "type",     "unit",
                                                        "baud", "labels", "intervals"};
@@ -37,13 +34,6 @@ struct SRefusal {
 std::string ScalarOf(const YAML::Node& node, const std::string& what) {
     if (!node.IsScalar()) Refuse(node, what + " must be a single value");
     return node.Scalar();
-}
-
-std::optional<int> WholeNumber(const std::string& text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-    return value;
 }
 
 void CheckKeys(const YAML::Node& map, std::span<const std::string_view> known, const std::string& where) {
@@ -137,18 +127,14 @@ std::string PortOf(const YAML::Node& node) {
 int UnitOf(const YAML::Node& node, GwType type) {
     if ((type & GW_UNIT_NUMBERED_MASK) == 0)
         Refuse(node, "unit: " + std::string(GwUnitDataOf(type).name) + " has no unit number");
-    const auto unit = WholeNumber(ScalarOf(node, "unit"));
-    if (!unit || (*unit != 0 && *unit != 1))
-        Refuse(node, "unit: takes 0 or 1, not \"" + node.Scalar() + "\"");
+    const auto unit = UnitNumber(ScalarOf(node, "unit"));
+    if (!unit) Refuse(node, "unit: takes 0 or 1, not \"" + node.Scalar() + "\"");
     return *unit;
 }
 
 int BaudIndexOf(const YAML::Node& node) {
-    const auto bps = WholeNumber(ScalarOf(node, "baud"));
-    for (int i = 0; bps && i < OFFERED_BAUD_COUNT; ++i) {
-        if (BaudTable[static_cast<std::size_t>(i)] == *bps) return i;
-    }
-    Refuse(node, "baud: takes 9600, 19200, 38400, 57600, 115200 or 230400, not \"" + node.Scalar() + "\"");
+    if (const auto index = OfferedBaudIndex(ScalarOf(node, "baud"))) return *index;
+    Refuse(node, "baud: takes " + std::string(OFFERED_SPEEDS_TEXT) + ", not \"" + node.Scalar() + "\"");
 }
 
 const YAML::Node Required(const YAML::Node& map, const char* key) {
@@ -220,7 +206,7 @@ int ComNumberOfPortText(const std::string& text) {
     if (text.size() > 3 && (text.compare(0, 3, "COM") == 0 || text.compare(0, 3, "com") == 0))
         digits = text.substr(3);
     if (const auto number = WholeNumber(digits))
-        return *number >= 1 && *number <= HIGHEST_COM_NUMBER ? *number : -1;
+        return IsComNumber(*number) ? *number : -1;
     return text.find('/') != std::string::npos ? 0 : -1;
 }
 
