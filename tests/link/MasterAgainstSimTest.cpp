@@ -43,6 +43,14 @@ protected:
         const int result = link.Receive(reply.data(), replyLength);
         return {result, replyLength};
     }
+    // The unit may still be sending the rest of a reply given up on before: clean exchanges until one
+    // comes back whole bring both ends back in step.
+    void BringLineInStep(int tries) {
+        SetFaults({});
+        for (int attempt = 0; attempt < tries; ++attempt) {
+            if (ReadSlotCountFrame().result == COMM_OK) return;
+        }
+    }
 
     bool commBusy = true;
     std::array<std::uint8_t, RX_BUFFER_SIZE> reply{};
@@ -161,11 +169,7 @@ TEST_F(MasterAgainstSim, PauseInAReplyEndsTheFrameOnlyWhenLongerThanTheInterByte
     link.SetResponseTimeout(1000);
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "baud index " << c.baudIndex << ", pause " << c.pauseMs << " ms");
-        // The unit may still be sending the rest of a reply given up on in the case before: one clean
-        // exchange after it brings both ends back in step.
-        SetFaults({});
-        for (int attempt = 0; attempt < TRIES && ReadSlotCountFrame().result != COMM_OK; ++attempt) {
-        }
+        BringLineInStep(TRIES);
         ASSERT_EQ(link.ChangeBaud(c.baudIndex), COMM_OK);
         SSimFaults chunked{};
         chunked.chunkSize = FIRST_CHUNK;
