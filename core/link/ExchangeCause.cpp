@@ -172,3 +172,8 @@ std::string OtherSpeedDetail(int bps) {
            std::string(Text::FIX_SPEED_FIRST) + speed + std::string(Text::FIX_SPEED_MIDDLE) + speed +
            std::string(Text::FIX_SPEED_LAST);
 }
+
+std::string BusyRefusalDetail() {
+    return std::string(Text::UNIT_ANSWERED_EXCEPTION) + HexByteText(EXCEPTION_SLAVE_BUSY) + " (" +
+           std::string(ConnectionCheckText::EXCEPTION_BUSY) + ")\n" + std::string(Text::FIX_BUSY);
+}

@@ -44,3 +44,5 @@ std::string ExchangeFixLine(const SExchangeOutcome& outcome);
 std::string ExchangeCauseDetail(std::span<const SExchangeOutcome> outcomes);
 // "The unit answers at 19200 bps" and its fix, for a unit found at another speed.
 std::string OtherSpeedDetail(int bps);
+// The detail below the box of an operation the unit refused with exception 06h (busy: AUTO mode).
+std::string BusyRefusalDetail();

@@ -7,6 +7,7 @@
 #include "core/app/texts/MsgText.h"
 #include "core/app/texts/UiText.h"
 #include "core/link/CommResult.h"
+#include "core/link/ExchangeCause.h"
 #include "core/link/PortOpenDiagnosis.h"
 #include "core/params/NetworkTypeTable.h"
 #include "core/procedures/RegisterExchange.h"
@@ -18,6 +19,7 @@ constexpr int MSG_READ_QUESTION = 1;
 constexpr int MSG_READ_SUCCEEDED = 2;
 constexpr int MSG_FIRMWARE_BEFORE_11 = 25;
 constexpr int MSG_FIRMWARE_11 = 30;
+constexpr int MSG_DATA_READ_FAILURE = 54;
 constexpr int UI_PROGRAM_TITLE = 0;
 
 bool IsKavelis(const CSession& s) {
@@ -190,6 +192,12 @@ int ReadParameters(CSession& session) {
     const int result = RunRead(session);
     if (result == COMM_OPEN_FAILED) {
         ShowPortOpenError(session.host, session.link, MB_ICON_ERROR);
+    }
+    // The transaction leaves a busy answer to its caller without a word: a read the unit refused is
+    // said, or the user would see the read end as if nothing had happened.
+    if (result == COMM_BUSY) {
+        session.host.ShowMessageBoxWithDetail(MsgText[MSG_DATA_READ_FAILURE], MB_OK_ONLY | MB_ICON_ERROR,
+                                              BusyRefusalDetail());
     }
     if (result != COMM_OK) session.form.MenuMoniter1.enabled = false;
     EndRead(session, true);

@@ -137,6 +137,24 @@ TEST_F(ReadParametersCases, SilentUnitShowsTheTimeoutAndLeavesTheToolUsable) {
     EXPECT_EQ(host.progress, 0);
 }
 
+// A unit in AUTO mode that refuses even the read (exception 06h) is said so: the read does not end as
+// if nothing had happened.
+TEST_F(ReadParametersCases, UnitAnsweringBusyShowsTheReadFailureWithTheCause) {
+    Start(SimOf(GW_VOSK));
+    SSimFaults faults{};
+    faults.exceptionCode = 0x06;
+    SetFaults(faults);
+    host.answers = {ID_YES};
+    EXPECT_EQ(ReadParameters(session), COMM_BUSY);
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[1].text, MsgText[54]);
+    EXPECT_NE(host.boxes[1].detail.find("exception 06h"), std::string::npos) << host.boxes[1].detail;
+    EXPECT_NE(host.boxes[1].detail.find("MANU"), std::string::npos) << host.boxes[1].detail;
+    EXPECT_FALSE(session.form.flags.commBusy);
+    EXPECT_TRUE(session.windowEnabled);
+    EXPECT_FALSE(session.form.MenuMoniter1.enabled);
+}
+
 TEST_F(ReadParametersCases, GarbledReplyShowsReceiveDataErrorAndKeepsWhatArrived) {
     Start(SimOf(GW_VOSK));
     host.answers = {ID_YES};

@@ -32,6 +32,7 @@ inline constexpr std::string_view FIX_OTHER_UNIT_LAST =
 inline constexpr std::string_view FIX_OTHER_ADDRESS =
     "Fix: check the gateway type chosen (gwcli --type) and that no second device on the line answers in "
     "its place";
+inline constexpr std::string_view UNIT_ANSWERED_EXCEPTION = "The unit answered with exception ";
 inline constexpr std::string_view FIX_BUSY = "Fix: switch the unit to MANU mode, then try again";
 inline constexpr std::string_view FIX_EXCEPTION =
     "Fix: the unit refuses the request: check the gateway type chosen (gwcli --type)";
