@@ -40,7 +40,7 @@ TEST_F(CliMonitors, AlarmsPrintTheWindowsRows) {
     const SCliRun run = Cli(GW_VOSK, {"alarms"});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 65u) << run.out;
+    ASSERT_EQ(lines.size(), 65u) << run.out << run.err;
     EXPECT_EQ(lines[0].substr(0, 6), "Record");
     EXPECT_NE(lines[0].find("OccTime"), std::string::npos);
     EXPECT_NE(lines[1].find("FFF"), std::string::npos);
@@ -49,7 +49,7 @@ TEST_F(CliMonitors, AlarmsPrintTheWindowsRows) {
     EXPECT_NE(lines[4].find("undefined"), std::string::npos);
     EXPECT_NE(lines[4].find("12:34:56"), std::string::npos);
     EXPECT_EQ(Occurrences(lines[64], "----"), 5u);
-    EXPECT_EQ(run.err, UNIT1_ABSENT_LINE);
+    EXPECT_EQ(run.err, UNIT1_ABSENT_LINE) << run.out;
 }
 
 TEST_F(CliMonitors, AlarmsAsJsonCarryTextsAndRawNumbers) {
