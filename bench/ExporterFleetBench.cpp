@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "bench/BenchStatistics.h"
-#include "cli/MetricsHttpServer.h"
+#include "cli/exporter/MetricsHttpServer.h"
 #include "core/fleet/MetricsExposition.h"
 #include "core/fleet/PortPoller.h"
 

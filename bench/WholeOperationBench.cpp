@@ -10,7 +10,7 @@
 
 #include "core/app/StartupRules.h"
 #include "core/link/LineTiming.h"
-#include "core/params/MainFormLayout.h"
+#include "core/params/layout/MainFormLayout.h"
 #include "core/procedures/ReadParameters.h"
 #include "core/procedures/Session.h"
 #include "core/procedures/WriteParameters.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/CliMain.h"
+#include "cli/console/CliMain.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> words(argv + 1, argv + argc);

@@ -12,7 +12,7 @@
 #include "core/files/ParameterFileReader.h"
 #include "core/files/ParameterFileReopenCheck.h"
 #include "core/files/ParameterFileWriter.h"
-#include "core/params/Validation.h"
+#include "core/params/validation/Validation.h"
 #include "tests/files/ImageCompare.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "core/app/texts/MsgText.h"
 #include "core/app/texts/UiText.h"
-#include "core/params/DisplayFormat.h"
+#include "core/params/display/DisplayFormat.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "core/app/ControlState.h"
 #include "core/app/ProgramValues.h"
-#include "core/params/ParameterImage.h"
+#include "core/params/image/ParameterImage.h"
 
 struct SOptionRow {
     std::string page;    // the word the row edits: "GMOD", "ExtParam1" or "ExtParam2"

@@ -9,7 +9,7 @@
 
 #include "core/advanced/GmodOptionLists.h"
 #include "core/app/ProgramValues.h"
-#include "core/params/ParameterImage.h"
+#include "core/params/image/ParameterImage.h"
 
 enum class SpecialPage : int { GwParam = 0, GwParam2 = 1, GwModeSelect = 2 };
 inline constexpr int SPECIAL_PAGES = 3;

@@ -8,7 +8,7 @@
 
 #include "core/advanced/GmodOptionLists.h"
 #include "core/app/ProgramValues.h"
-#include "core/params/ParameterImage.h"
+#include "core/params/image/ParameterImage.h"
 
 struct SSpecialParaState {
     std::string caption;

@@ -1,7 +1,7 @@
 #include "core/compare/CompareFormState.h"
 
 #include "core/app/texts/CompareText.h"
-#include "core/params/DisplayFormat.h"
+#include "core/params/display/DisplayFormat.h"
 
 namespace {
 

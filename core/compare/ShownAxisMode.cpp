@@ -1,7 +1,7 @@
 #include "core/compare/ShownAxisMode.h"
 
 #include "core/app/texts/UiText.h"
-#include "core/params/DisplayFormat.h"
+#include "core/params/display/DisplayFormat.h"
 
 namespace {
 

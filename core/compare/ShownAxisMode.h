@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/app/GwType.h"
-#include "core/params/MainFormState.h"
+#include "core/params/layout/MainFormState.h"
 
 inline constexpr const char* NO_AXIS_MODE = "-";
 

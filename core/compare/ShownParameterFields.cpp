@@ -5,8 +5,8 @@
 #include "core/app/texts/CompareText.h"
 #include "core/app/texts/UiText.h"
 #include "core/compare/ShownAxisMode.h"
-#include "core/params/DisplayFormat.h"
-#include "core/params/FieldEditRefresh.h"
+#include "core/params/display/DisplayFormat.h"
+#include "core/params/edit/FieldEditRefresh.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/app/ProgramValues.h"
-#include "core/params/MainFormState.h"
-#include "core/params/ParameterImage.h"
+#include "core/params/image/ParameterImage.h"
+#include "core/params/layout/MainFormState.h"
 
 struct SShownField {
     std::string field;  // the window's name of the field ("Network Type", "Axis3 Rsv", an option label)

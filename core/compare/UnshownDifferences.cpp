@@ -4,7 +4,7 @@
 
 #include "core/app/texts/CompareText.h"
 #include "core/files/CarriedRegisters.h"
-#include "core/params/DisplayFormat.h"
+#include "core/params/display/DisplayFormat.h"
 
 namespace {
 

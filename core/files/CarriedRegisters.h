@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/app/GwType.h"
-#include "core/params/ParameterImage.h"
+#include "core/params/image/ParameterImage.h"
 
 struct SCarriedRegister {
     std::uint16_t address;

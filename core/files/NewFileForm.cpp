@@ -3,7 +3,7 @@
 #include "core/app/texts/CommonText.h"
 #include "core/app/texts/UiText.h"
 #include "core/files/UnsavedEditsQuestion.h"
-#include "core/params/NetworkTypeTable.h"
+#include "core/params/image/NetworkTypeTable.h"
 
 namespace {
 

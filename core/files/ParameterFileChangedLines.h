@@ -8,7 +8,7 @@
 
 #include "core/app/GwType.h"
 #include "core/files/ParameterFileWriter.h"
-#include "core/params/ParameterImage.h"
+#include "core/params/image/ParameterImage.h"
 
 // The text that saves `edited` over `fileText`, the file that held `opened`. A register whose line the
 // writer would give another value for `edited` than for `opened` has every line of it rewritten, or a

@@ -11,8 +11,8 @@
 #include "core/files/ParameterFileReopenCheck.h"
 #include "core/files/SafeFileReplace.h"
 #include "core/files/UnsavedEditsQuestion.h"
-#include "core/params/NetworkTypeTable.h"
-#include "core/params/Validation.h"
+#include "core/params/image/NetworkTypeTable.h"
+#include "core/params/validation/Validation.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "core/app/HostServices.h"
 #include "core/app/ProgramValues.h"
 #include "core/files/FileDialogRequest.h"
-#include "core/params/MainFormState.h"
-#include "core/params/ParameterImage.h"
+#include "core/params/image/ParameterImage.h"
+#include "core/params/layout/MainFormState.h"
 
 // The file state of the main window: the current file name both dialogs are pre-filled with.
 struct SParameterFileState {

@@ -4,7 +4,7 @@
 
 #include "core/app/GwType.h"
 #include "core/app/HostServices.h"
-#include "core/params/ParameterImage.h"
+#include "core/params/image/ParameterImage.h"
 
 // A file larger than this is not a parameter file; it is refused like an unreadable one.
 inline constexpr std::size_t PFILE_BYTES_MAX = 16u << 20;

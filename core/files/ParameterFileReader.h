@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "core/app/GwType.h"
-#include "core/params/ParameterImage.h"
+#include "core/params/image/ParameterImage.h"
 
 // Results of a read. Each failure value is the index of its message in `MsgText`.
 enum ParameterFileReadResult : int {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/params/NetworkTypeTable.h"
+#include "core/params/image/NetworkTypeTable.h"
 
 namespace {
 constexpr std::uint32_t STATION_ADDRESS_MAX = 239;

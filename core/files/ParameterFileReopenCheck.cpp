@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "core/files/ParameterFileRegisters.h"
-#include "core/params/Validation.h"
+#include "core/params/validation/Validation.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // tool writes is one it then refuses (a unit may hold values the reader does not take, such as a
 // station address above 239 with no fieldbus).
 #include "core/app/GwType.h"
-#include "core/params/ParameterImage.h"
+#include "core/params/image/ParameterImage.h"
 
 // VALIDATION_OK, or the validation finding (Validation.h) whose message names the refused value.
 int ReopenFindingOf(const ParameterImage& image, GwType type);

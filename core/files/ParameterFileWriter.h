@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/app/GwType.h"
-#include "core/params/ParameterImage.h"
+#include "core/params/image/ParameterImage.h"
 
 // Local date and time written into the ";DATE=" and ";TIME=" lines.
 struct SFileStamp {

@@ -6,7 +6,7 @@
 #include "core/link/CommResult.h"
 #include "core/monitors/AlarmList.h"
 #include "core/monitors/DiagnosticCounters.h"
-#include "core/params/MenuOpening.h"
+#include "core/params/edit/MenuOpening.h"
 #include "core/procedures/RegisterExchange.h"
 
 namespace {

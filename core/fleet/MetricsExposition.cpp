@@ -8,8 +8,8 @@
 
 #include "core/app/texts/UiText.h"
 #include "core/monitors/AlarmRecordText.h"
-#include "core/params/NetworkTypeTable.h"
-#include "core/params/ParameterImage.h"
+#include "core/params/image/NetworkTypeTable.h"
+#include "core/params/image/ParameterImage.h"
 #include "core/service/GatewayTime.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "core/link/CommResult.h"
 #include "core/link/ExchangeCause.h"
 #include "core/link/PortOpenDiagnosis.h"
-#include "core/params/NetworkTypeTable.h"
+#include "core/params/image/NetworkTypeTable.h"
 #include "core/procedures/RegisterExchange.h"
 #include "core/procedures/UnitServiceMenus.h"
 

@@ -2,7 +2,7 @@
 
 #include "core/link/GatewaySpeedSwitch.h"
 #include "core/link/ModbusTransaction.h"
-#include "core/params/FieldEditRefresh.h"
+#include "core/params/edit/FieldEditRefresh.h"
 
 CSession::CSession(HostServices& hostServices) : host(hostServices), link(hostServices) {
     // A port whose device has gone is closed by the link; the next operation opens it again.

@@ -8,8 +8,8 @@
 #include "core/app/HostServices.h"
 #include "core/app/ProgramValues.h"
 #include "core/link/CommUnit.h"
-#include "core/params/MainFormState.h"
-#include "core/params/ParameterImage.h"
+#include "core/params/image/ParameterImage.h"
+#include "core/params/layout/MainFormState.h"
 
 // Which command button gets the keyboard focus after a transfer.
 enum class FocusTarget { None, Button2, Button3 };

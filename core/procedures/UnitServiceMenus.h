@@ -1,7 +1,7 @@
 #pragma once
 // The unit-service menu items that a read or a write switches on or off by gateway type.
 #include "core/app/ProgramValues.h"
-#include "core/params/MainFormState.h"
+#include "core/params/layout/MainFormState.h"
 
 // After a successful read: unit number, time setting, alarm list, hardware monitor and (DRAVO in
 // ExtendedMode) driver monitor parameters.

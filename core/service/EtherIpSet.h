@@ -11,8 +11,8 @@
 #include "core/app/ControlState.h"
 #include "core/app/HostServices.h"
 #include "core/app/ProgramValues.h"
-#include "core/params/FieldEditing.h"
-#include "core/params/ParameterImage.h"
+#include "core/params/edit/FieldEditing.h"
+#include "core/params/image/ParameterImage.h"
 
 inline constexpr int ETHER_IP_ROWS = 3;    // IP address, subnet mask, default gateway
 inline constexpr int ETHER_IP_OCTETS = 4;  // most significant first

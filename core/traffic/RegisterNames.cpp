@@ -5,8 +5,8 @@
 #include <span>
 
 #include "core/app/texts/UiText.h"
-#include "core/params/NetworkTypeTable.h"
-#include "core/params/ParameterImage.h"
+#include "core/params/image/NetworkTypeTable.h"
+#include "core/params/image/ParameterImage.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "core/files/FileProblem.h"
 #include "core/files/SafeFileReplace.h"
-#include "core/params/DisplayFormat.h"
+#include "core/params/display/DisplayFormat.h"
 #include "core/traffic/PcapFormat.h"
 #include "core/traffic/TrafficText.h"
 

@@ -2,7 +2,7 @@
 
 #include "core/app/StartupRules.h"
 #include "core/app/StatusBarTexts.h"
-#include "core/params/MainFormLayout.h"
+#include "core/params/layout/MainFormLayout.h"
 #include "gui/app/TCommunicationSetting.h"
 #include "gui/app/TSelectGwType.h"
 #include "gui/params/CMainFormController.h"

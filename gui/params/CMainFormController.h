@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "core/params/MenuOpening.h"
+#include "core/params/edit/MenuOpening.h"
 #include "gui/app/CToolSession.h"
 #include "gui/params/MainFormEvents.h"
 

@@ -23,7 +23,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/StatusBarWidth.h"
-#include "core/params/ParameterSetEdits.h"
+#include "core/params/edit/ParameterSetEdits.h"
 #include "gui/app/QtText.h"
 #include "gui/params/ControlRendering.h"
 #include "gui/params/TAddressEdit.h"

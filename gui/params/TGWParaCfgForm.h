@@ -6,8 +6,8 @@
 #include <map>
 #include <vector>
 
-#include "core/params/MainFormLayout.h"
-#include "core/params/MainFormState.h"
+#include "core/params/layout/MainFormLayout.h"
+#include "core/params/layout/MainFormState.h"
 #include "core/procedures/Session.h"
 #include "gui/params/MainFormEvents.h"
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "core/params/FieldEditing.h"
+#include "core/params/edit/FieldEditing.h"
 #include "core/service/EtherIpSet.h"
 
 class TOctetEdit : public QLineEdit {

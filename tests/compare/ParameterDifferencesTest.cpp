@@ -10,7 +10,7 @@
 #include "core/compare/CompareFormState.h"
 #include "core/compare/ParameterDifferences.h"
 #include "core/files/ParameterFileReader.h"
-#include "core/params/MainFormLayout.h"
+#include "core/params/layout/MainFormLayout.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/params/ParameterImage.h"
+#include "core/params/image/ParameterImage.h"
 #include "tests/files/ImageCompare.h"
 
 // A file text as lines without their CR LF, edited by register prefix ("F104") or whole line.

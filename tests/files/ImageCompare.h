@@ -1,6 +1,6 @@
 #pragma once
 // Comparing whole parameter images, for the tests and the fuzzer: a failed read must change nothing.
-#include "core/params/ParameterImage.h"
+#include "core/params/image/ParameterImage.h"
 
 // Every field of two images, so a test sees any change a failed read must not make.
 inline bool SameImage(const ParameterImage& a, const ParameterImage& b) {

@@ -11,8 +11,8 @@
 #include "core/files/NewFileForm.h"
 #include "core/files/UnsavedEditsQuestion.h"
 #include "core/app/texts/ToolQuestionText.h"
-#include "core/params/ParameterSetEdits.h"
-#include "core/params/Validation.h"
+#include "core/params/edit/ParameterSetEdits.h"
+#include "core/params/validation/Validation.h"
 #include "tests/files/FileTestSupport.h"
 #include "tests/support/ScriptedHost.h"
 

@@ -11,13 +11,13 @@
 #include <QTabBar>
 #include <QTableWidget>
 
-#include "DialogDriver.h"
-#include "MainWindowFixture.h"
-#include "MessageBoxWatcher.h"
 #include "core/app/texts/MsgText.h"
 #include "gui/advanced/TSpecialParaForm.h"
 #include "gui/advanced/TSpecialParaForm2.h"
 #include "sim/SimPtyServer.h"
+#include "tests/gui/DialogDriver.h"
+#include "tests/gui/MainWindowFixture.h"
+#include "tests/gui/MessageBoxWatcher.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <fstream>
 #include <functional>
 
-#include "MainWindowFixture.h"
 #include "core/files/ParameterFileReader.h"
 #include "sim/SimPtyServer.h"
 #include "tests/files/ImageCompare.h"
+#include "tests/gui/MainWindowFixture.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <QTimer>
 #include <functional>
 
-#include "MainWindowFixture.h"
 #include "core/diagnosis/ConnectionVerdict.h"
 #include "sim/SimPtyServer.h"
+#include "tests/gui/MainWindowFixture.h"
 
 namespace {
 

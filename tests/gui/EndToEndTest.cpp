@@ -12,12 +12,12 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "MainWindowFixture.h"
-#include "MessageBoxWatcher.h"
 #include "core/app/texts/MsgText.h"
 #include "core/app/texts/UiText.h"
 #include "core/files/ParameterFileIo.h"
 #include "sim/SimPtyServer.h"
+#include "tests/gui/MainWindowFixture.h"
+#include "tests/gui/MessageBoxWatcher.h"
 
 namespace {
 

@@ -16,11 +16,11 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "MainWindowFixture.h"
-#include "MessageBoxWatcher.h"
 #include "core/app/StatusBarWidth.h"
 #include "gui/advanced/TParaAndPIOForm.h"
 #include "gui/app/QtText.h"
+#include "tests/gui/MainWindowFixture.h"
+#include "tests/gui/MessageBoxWatcher.h"
 
 namespace {
 std::vector<std::string> ItemTexts(const QMenu* menu) {

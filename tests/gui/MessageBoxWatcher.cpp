@@ -1,4 +1,4 @@
-#include "MessageBoxWatcher.h"
+#include "tests/gui/MessageBoxWatcher.h"
 
 #include <QAbstractButton>
 #include <QApplication>

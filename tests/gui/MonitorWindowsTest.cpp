@@ -13,10 +13,10 @@
 #include <QScrollBar>
 #include <QTimer>
 
-#include "MainWindowFixture.h"
 #include "gui/monitors/TAxisMonitorForm.h"
 #include "gui/monitors/TRegMoniterForm.h"
 #include "sim/SimPtyServer.h"
+#include "tests/gui/MainWindowFixture.h"
 #include "tests/support/ScriptedHost.h"
 
 namespace {

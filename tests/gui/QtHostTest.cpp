@@ -2,8 +2,8 @@
 // and Enter answers the default button.
 #include <gtest/gtest.h>
 
-#include "MessageBoxWatcher.h"
 #include "gui/app/CQtHost.h"
+#include "tests/gui/MessageBoxWatcher.h"
 
 namespace {
 struct SBoxCase {

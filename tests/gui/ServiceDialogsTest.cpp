@@ -16,13 +16,13 @@
 #include <QTimer>
 #include <functional>
 
-#include "MainWindowFixture.h"
-#include "MessageBoxWatcher.h"
 #include "core/app/texts/MsgText.h"
 #include "gui/service/TEtherIpSetForm.h"
 #include "gui/service/TTimeSettingForm.h"
 #include "gui/service/TUnitParaSetForm.h"
 #include "sim/SimPtyServer.h"
+#include "tests/gui/MainWindowFixture.h"
+#include "tests/gui/MessageBoxWatcher.h"
 
 namespace {
 

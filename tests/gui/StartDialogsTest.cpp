@@ -12,7 +12,6 @@
 #include <QTimer>
 #include <functional>
 
-#include "MessageBoxWatcher.h"
 #include "gui/app/CQtHost.h"
 #include "gui/app/TCommunicationSetting.h"
 #include "gui/app/TSelectGwType.h"
@@ -20,6 +19,7 @@
 #include "gui/app/ToolStartUp.h"
 #include "gui/service/TSearchUnitForm.h"
 #include "sim/SimPtyServer.h"
+#include "tests/gui/MessageBoxWatcher.h"
 
 namespace {
 // Runs `act` once the dialog's event loop is running, then executes the dialog.

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli/CliArguments.h"
+#include "cli/console/CliArguments.h"
 #include "core/app/texts/CommonMsgText.h"
 #include "core/app/texts/MsgText.h"
 #include "tests/cli/CliTestSupport.h"

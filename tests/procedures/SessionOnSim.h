@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/app/StartupRules.h"
-#include "core/params/MainFormLayout.h"
+#include "core/params/layout/MainFormLayout.h"
 #include "core/procedures/Session.h"
 #include "sim/SimPtyServer.h"
 #include "tests/support/ScriptedHost.h"

@@ -1,0 +1,14 @@
+#include <array>
+
+#include "cli/commands/CliCommands.h"
+
+std::span<const SCliCommand* const> CliCommands() {
+    static constexpr std::array<const SCliCommand*, 17> commands = {
+        &SearchCommand, &ReadCommand,     &WriteCommand,     &CheckCommand,
+        &ShowCommand,   &TimeCommand,     &RegistersCommand, &AxesCommand,
+        &AlarmsCommand, &CountersCommand, &HardwareCommand,  &OptionsCommand,
+        &EditCommand,   &DriverCommand,   &DiffCommand,      &DoctorCommand,
+        &ExporterCommand,
+    };
+    return commands;
+}
