@@ -13,7 +13,7 @@
 namespace Text = ExchangeCauseText;
 
 namespace {
-// The functions the tool sends, by their code, as the Modbus specification names them.
+// The functions the tool sends, by their code, under their standard Modbus names.
 constexpr std::array<std::pair<std::uint8_t, std::string_view>, 4> FUNCTION_NAMES{{
     {0x03, Text::READ_HOLDING_REGISTERS},
     {0x05, Text::WRITE_SINGLE_COIL},
