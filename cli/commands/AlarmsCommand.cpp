@@ -62,7 +62,7 @@ const SCliCommand AlarmsCommand = {
     "the alarm list's 64 records (not for KAVELIS); --clear clears the unit's history\n"
     "without asking, then reads it again; --csv writes the window's CSV file, replacing an old\n"
     "file only once the new one is complete; with both, the history is saved first and cleared\n"
-    "only once the file is written; --json: {\"identification\",\"records\":[...]}\n",
+    "only once the file is written; --json: {\"identification\", \"records\":[...]}\n",
     AddAlarmsOptions,
     AlarmsProblem,
     RunAlarms,

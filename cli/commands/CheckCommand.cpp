@@ -57,7 +57,7 @@ const SCliCommand CheckCommand = {
     "that passes is named in one line on standard output; what the window's refresh\n"
     "changed in the file goes to standard error, one line per field, followed by what\n"
     "Save's checks say about the set the window then holds, and the check fails;\n"
-    "--json: {\"file\",\"passes\",\"changes\":[{\"field\",\"file\",\"kept\"}, ...],\n"
+    "--json: {\"file\", \"passes\", \"changes\":[{\"field\", \"file\", \"kept\"}, ...],\n"
     "\"problems\":[the warnings and errors printed]}\n",
     AddCheckOptions,
     nullptr,

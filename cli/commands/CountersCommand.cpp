@@ -73,7 +73,7 @@ const SCliCommand CountersCommand = {
     "scan time and error counters; the rows follow the type, its firmware and --extended\n"
     "as in the window (RTET only with --extended); --clear resets before the reading;\n"
     "--watch only at the window's 500 ms; --json: {\"rows\":[{\"key\" (SCAN_TIME, ERR_T, ERR_C, EMG,\n"
-    "RTET, as --clear names them),\"label\",\"text\",\"raw\"}, ...]}, one line per reading\n",
+    "RTET, as --clear names them), \"label\", \"text\", \"raw\"}, ...]}, one line per reading\n",
     AddCountersOptions,
     nullptr,
     RunCounters,

@@ -90,7 +90,7 @@ const SCliCommand DiffCommand = {
     "(or FILE2's); a difference no field shows is listed as Register (F102) or, in the option\n"
     "words, Bit N (F10F); exit status 0 when every register the files carry is equal, 1 when\n"
     "different, 2 when they could not be compared;\n"
-    "--json: {\"equal\":bool,\"differences\":[{\"field\",\"register\",\"left\",\"right\"}, ...]}\n",
+    "--json: {\"equal\":bool, \"differences\":[{\"field\", \"register\", \"left\", \"right\"}, ...]}\n",
     AddDiffOptions,
     nullptr,
     RunDiff,

@@ -71,7 +71,7 @@ const SCliCommand DoctorCommand = {
     "check the connection step by step, changing nothing on the unit: the device, opening it,\n"
     "Report Slave ID at the configured speed and, when nothing answers, at the other speeds;\n"
     "prints each step, the verdict and the fix; exits 0 only for ok; --json: {\"verdict\",\n"
-    "\"steps\":[{\"step\",\"result\",\"detail\"}, ...],\"fix\"}\n",
+    "\"steps\":[{\"step\", \"result\", \"detail\"}, ...], \"fix\"}\n",
     nullptr,
     nullptr,
     RunDoctor,

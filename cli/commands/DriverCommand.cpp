@@ -65,8 +65,8 @@ const SCliCommand DriverCommand = {
     "driver [--set NAME=VALUE ...] [--restart]",
     "DRAVO with --extended: read and print the driver monitor parameters; with --set\n"
     "(repeatable) change them within their limits and write them all back, restarting the\n"
-    "unit only with --restart; --json: {\"rows\":[{\"register\",\"symbol\",\"label\" (the Name\n"
-    "column),\"raw\",\"editable\",\"min\",\"max\" (editable rows only)}, ...]}\n",
+    "unit only with --restart; --json: {\"rows\":[{\"register\", \"symbol\", \"label\" (the Name\n"
+    "column), \"raw\", \"editable\", \"min\", \"max\" (editable rows only)}, ...]}\n",
     AddDriverOptions,
     DriverProblem,
     RunDriver,

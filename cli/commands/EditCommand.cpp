@@ -190,7 +190,7 @@ const SCliCommand EditCommand = {
     "with Save's checks (nothing is written when a check fails); only the lines of the\n"
     "registers that change are written anew, every other line keeps its value; an option the\n"
     "dialogs do not offer for the type or network exits 2, a value they refuse\n"
-    "prints their message and exits 1; --json: {\"file\",\"changes\":[{\"register\",\"before\",\n"
+    "prints their message and exits 1; --json: {\"file\", \"changes\":[{\"register\", \"before\",\n"
     "\"after\"}, ...]} (the file's register lines that changed)\n",
     AddEditOptions,
     EditProblem,

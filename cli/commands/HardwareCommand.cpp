@@ -47,7 +47,8 @@ const SCliCommand HardwareCommand = {
     "supply voltages, fan speed and driver board temperatures (VOSK, VOSK(MLIII) and\n"
     "VOSK-LC, with --extended as the window); --watch only at the window's 2000 ms; a voltage\n"
     "the unit reports as 0 keeps the value shown before and is marked \"(held)\"; --json:\n"
-    "{\"rows\":[{\"label\",\"text\",\"raw\",\"physical_unit\"[,\"held\":true]}, ...]}, one line per reading\n",
+    "{\"rows\":[{\"label\", \"text\", \"raw\", \"physical_unit\"[, \"held\":true]}, ...]},\n"
+    "one line per reading\n",
     AddHardwareOptions,
     HardwareProblem,
     RunHardware,

@@ -34,7 +34,7 @@ const SCliCommand OptionsCommand = {
     "options FILE",
     "every option row the specialty or gateway parameter bit dialog shows for the file's\n"
     "set (type, firmware, --extended): page, label, current choice, choices;\n"
-    "--json: {\"rows\":[{\"page\",\"label\",\"choice\",\"choices\",\"enabled\"}, ...]}\n",
+    "--json: {\"rows\":[{\"page\", \"label\", \"choice\", \"choices\", \"enabled\"}, ...]}\n",
     AddOptionsOptions,
     nullptr,
     RunOptions,

@@ -74,7 +74,7 @@ const SCliCommand ReadCommand = {
     "read FILE",
     "read the whole parameter set from the unit, then save it to FILE\n"
     "(FILE must bear the type's extension; saving runs the same checks as Save);\n"
-    "--json: {\"file\",\"unit\":{\"unit_number\",\"slave_address\",\"axis_slots\"}}\n",
+    "--json: {\"file\", \"unit\":{\"unit_number\", \"slave_address\", \"axis_slots\"}}\n",
     AddReadOptions,
     ReadProblem,
     RunRead,

@@ -123,7 +123,7 @@ const SCliCommand RegistersCommand = {
     "registers each, as the register monitor shows them (--bin: in binary); --watch repeats\n"
     "every MS (100 to 500) until --count readings or Ctrl-C; with --extended --set the RS485\n"
     "SIO test's write: all 72 registers of F600h, the given offsets changed, the others as\n"
-    "last read; --json: {\"F600\":[72 integers],\"F700\":[72 integers],\"view\",\"texts\"}\n",
+    "last read; --json: {\"F600\":[72 integers], \"F700\":[72 integers], \"view\", \"texts\"}\n",
     AddRegistersOptions,
     RegistersProblem,
     RunRegisters,

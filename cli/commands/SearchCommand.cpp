@@ -56,7 +56,7 @@ const SCliCommand SearchCommand = {
     "search",
     "probe the units and print, one line each, \"unit N slots M\"; a port that cannot be\n"
     "opened prints \"Communication port open error\", no answer \"Nothing GW Unit\", with the\n"
-    "cause below, and exit 1; --json: {\"units\":[{\"unit_number\",\"slave_address\",\"axis_slots\"},\n"
+    "cause below, and exit 1; --json: {\"units\":[{\"unit_number\", \"slave_address\", \"axis_slots\"},\n"
     "...]}\n",
     nullptr,
     SearchProblem,

@@ -93,7 +93,7 @@ const SCliCommand TimeCommand = {
     "read the unit's clock: \"YYYY-MM-DD hh:mm:ss\" (the date alone at midnight);\n"
     "with --set set it (now = the PC's local time when the command starts;\n"
     "years 2010..2099); refused in AUTO mode with the MANU message, exit 1;\n"
-    "--json prints {\"raw\":N (seconds since 2000-01-01),\"text\":\"...\"}\n",
+    "--json prints {\"raw\":N (seconds since 2000-01-01), \"text\":\"...\"}\n",
     AddTimeOptions,
     TimeProblem,
     RunTime,

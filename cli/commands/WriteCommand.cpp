@@ -105,7 +105,7 @@ const SCliCommand WriteCommand = {
     "open FILE with every reader check, then write it to the unit;\n"
     "restart it only with --restart; a different network type on the unit is\n"
     "written only with --force and --extended, as the desktop tool asks;\n"
-    "--json: {\"file\",\"unit\":{...},\"restarted\",\"read_back\"}\n",
+    "--json: {\"file\", \"unit\":{...}, \"restarted\", \"read_back\"}\n",
     AddWriteOptions,
     WriteProblem,
     RunWrite,

@@ -39,10 +39,7 @@ for program in "$work"/root/usr/bin/*; do
         fail "no manual page for $(basename "$program")"
         continue
     fi
-    # -l reads the file itself; the width is fixed so that line-breaking warnings do not depend on
-    # the terminal the suite runs in.
-    warnings=$(MANWIDTH=80 LC_ALL=C.UTF-8 man --warnings -l "$page" 2>&1 >/dev/null) || fail "man cannot render $page"
-    [ -z "$warnings" ] || fail "$(basename "$page"): $warnings"
+    "$(dirname "$0")/man_warnings.sh" "$page" || fail "manual page $(basename "$page") renders with warnings"
 done
 
 [ "$failed" -eq 0 ] && echo "check_package: all checks passed"
