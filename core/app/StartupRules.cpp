@@ -8,7 +8,6 @@ namespace {
 constexpr int MSG_RESOLUTION_BELOW_1024 = 38;
 constexpr int MSG_RESOLUTION_BELOW_800 = 39;
 constexpr std::uint8_t KAVELIS_SLAVE_ADDRESS = 0x3F;
-constexpr int UNIT_SLAVE_ADDRESS_BASE = 0xD0;
 
 bool Within(int value, int low, int high) {
     return value >= low && value <= high;
@@ -42,8 +41,8 @@ void ShowExtendedResolutionNote(HostServices& host, int screenWidth, int screenH
 
 std::uint8_t GwSlaveAddressOf(GwType type, int unitNumber) {
     if (type == GW_KAVELIS) return KAVELIS_SLAVE_ADDRESS;
-    if (type == GW_NUB3GW) return UNIT_SLAVE_ADDRESS_BASE;
-    return static_cast<std::uint8_t>((UNIT_SLAVE_ADDRESS_BASE + unitNumber) & 0xFF);
+    if (type == GW_NUB3GW) return FIRST_UNIT_ADDRESS;
+    return static_cast<std::uint8_t>((FIRST_UNIT_ADDRESS + unitNumber) & 0xFF);
 }
 
 bool HelpMenuShown(GwType type) {

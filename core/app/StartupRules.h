@@ -20,6 +20,9 @@ void ShowLowResolutionNote(HostServices& host, int screenWidth, int screenHeight
 bool ExtendedResolutionNoteDue(int screenWidth, int screenHeight, bool extendedMode);
 void ShowExtendedResolutionNote(HostServices& host, int screenWidth, int screenHeight, bool extendedMode);
 
+// A unit-numbered gateway answers at D0h + its unit number.
+inline constexpr std::uint8_t FIRST_UNIT_ADDRESS = 0xD0;
+
 // The gateway's Modbus slave address: 63 for KAVELIS, 208 for NUB3 GW, otherwise 208 + the unit number
 // found by the unit search (0 when none was found), modulo 256.
 std::uint8_t GwSlaveAddressOf(GwType type, int unitNumber);

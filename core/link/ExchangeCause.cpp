@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "core/app/StartupRules.h"
 #include "core/app/texts/ConnectionCheckText.h"
 #include "core/app/texts/ExchangeCauseText.h"
 #include "core/link/Crc16Modbus.h"
@@ -20,8 +21,6 @@ constexpr std::array<std::pair<std::uint8_t, std::string_view>, 4> FUNCTION_NAME
     {0x10, Text::WRITE_MULTIPLE_REGISTERS},
     {0x11, Text::REPORT_SLAVE_ID},
 }};
-constexpr std::uint8_t EXCEPTION_SLAVE_BUSY = 0x06;
-constexpr std::uint8_t FIRST_UNIT_ADDRESS = 0xD0;
 constexpr int HIGHEST_UNIT_NUMBER = 1;
 constexpr std::size_t SHOWN_GARBLED_BYTES = 16;  // a longer run of broken bytes is cut off with "..."
 
@@ -68,9 +67,9 @@ std::string OtherAddressFix(std::uint8_t address) {
 }
 }  // namespace
 
-std::string HexByteText(std::uint8_t address) {
+std::string HexByteText(std::uint8_t byte) {
     char text[4];
-    std::snprintf(text, sizeof text, "%02X", address);
+    std::snprintf(text, sizeof text, "%02X", byte);
     return std::string(text) + "h";
 }
 

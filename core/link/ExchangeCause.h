@@ -27,7 +27,7 @@ SExchangeOutcome OutcomeOfReply(std::string_view requestText, const std::uint8_t
                                 int bps);
 
 // "D0h": an address or a code in hexadecimal, as the texts give it.
-std::string HexByteText(std::uint8_t address);
+std::string HexByteText(std::uint8_t byte);
 // "D0 11 ...": bytes in hexadecimal; a run longer than `shown` is cut off with "...".
 std::string HexBytesText(std::span<const std::uint8_t> bytes, std::size_t shown = SIZE_MAX);
 

@@ -189,14 +189,58 @@ struct CGensioConnection::SLibraryState {
         return 0;
     }
 
+    // Closes the connection and frees it. The close is waited for at most CLOSE_LIMIT: a server that
+    // never lets the close finish must not hold the program for ever; the library then frees it
+    // without waiting longer.
     void Release() {
         if (io == nullptr) return;
         const CSigpipeHold hold;
         gensio_set_read_callback_enable(io, false);
-        gensio_close_s(io);
+        gensio_set_write_callback_enable(io, false);
+        auto* close = new SCloseWait{os, waiter};
+        if (gensio_close(io, SCloseWait::OnClosed, close) != 0) {
+            delete close;  // nothing to wait for: the library did not start a close
+        } else if (close->WaitFor(CLOSE_LIMIT)) {
+            delete close;
+        } else {
+            close->abandoned = true;  // freed by its callback should the library still call it
+        }
         gensio_free(io);
         io = nullptr;
     }
+
+    static constexpr std::chrono::milliseconds CLOSE_LIMIT{1000};
+
+    // What a close waits on. It outlives the connection when the close was given up, because the
+    // library may still report the close later; the report then only frees it.
+    struct SCloseWait {
+        gensio_os_funcs* os;
+        gensio_waiter* waiter;
+        bool closed = false;
+        bool abandoned = false;
+
+        static void OnClosed(gensio*, void* self) {
+            auto* wait = static_cast<SCloseWait*>(self);
+            if (wait->abandoned) {
+                delete wait;
+                return;
+            }
+            wait->closed = true;
+            gensio_os_funcs_wake(wait->os, wait->waiter);
+        }
+
+        bool WaitFor(std::chrono::milliseconds limit) {
+            const auto end = Clock::now() + limit;
+            while (!closed) {
+                const auto now = Clock::now();
+                if (now >= end) break;
+                gensio_time timeout =
+                    GensioTimeOf(std::chrono::duration_cast<std::chrono::microseconds>(end - now));
+                gensio_os_funcs_wait(os, waiter, 1, &timeout);
+            }
+            return closed;
+        }
+    };
 };
 
 CGensioConnection::CGensioConnection() : state_(std::make_unique<SLibraryState>()) {}

@@ -7,12 +7,12 @@
 #include "core/link/Crc16Modbus.h"
 #include "core/link/ExchangeCause.h"
 #include "core/link/ModbusBytes.h"
+#include "core/link/ReplyClassification.h"
 
 namespace {
 
 constexpr std::uint8_t BROADCAST_ADDRESS = 0;
 constexpr std::uint8_t EXCEPTION_BIT = 0x80;
-constexpr std::uint8_t EXCEPTION_SLAVE_BUSY = 0x06;
 constexpr std::uint8_t HIGHEST_FUNCTION = 0x45;
 
 const std::string_view& SendFailedText() {

@@ -14,6 +14,9 @@ enum class EReplyKind {
     Exception,     // the unit refused with a Modbus exception
 };
 
+// The exception a unit answers while it is busy: in AUTO mode it refuses every request with it.
+inline constexpr std::uint8_t EXCEPTION_SLAVE_BUSY = 0x06;
+
 struct SReplyClass {
     EReplyKind kind = EReplyKind::None;
     std::uint8_t address = 0;        // OtherAddress: the address the reply names

@@ -4,14 +4,14 @@
 #include <cstdio>
 
 #include "core/app/GwType.h"
+#include "core/app/StartupRules.h"
 #include "core/app/texts/ToolQuestionText.h"
 #include "core/link/ModbusTransaction.h"
 #include "core/procedures/RegisterExchange.h"
 
 namespace {
 
-constexpr unsigned FIRST_UNIT_ADDRESS = 0xD0;  // a unit answers at D0h + its unit number
-constexpr int UNIT_NUMBERS = 2;                // unit numbers 0 and 1
+constexpr int UNIT_NUMBERS = 2;  // unit numbers 0 and 1
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/advanced/ParaAndPioState.h"
+#include "core/app/StartupRules.h"
 #include "core/app/texts/DetailText.h"
 #include "core/app/texts/MsgText.h"
 #include "core/link/CommResult.h"
@@ -233,7 +234,7 @@ void RestartUnit(CSession& s) {
         throw SAbort{WRITE_ABORTED_SILENTLY};
     }
     if (s.program.SelectedGwType & GW_UNIT_NUMBERED_MASK) {
-        s.program.GwSlaveAddress = static_cast<std::uint8_t>(0xD0 + (s.image.UnitNo & 0xFF));
+        s.program.GwSlaveAddress = static_cast<std::uint8_t>(FIRST_UNIT_ADDRESS + (s.image.UnitNo & 0xFF));
     }
     s.host.AdvanceProgress(100);
     s.WaitPumping(IsKavelis(s) ? RESTART_WAIT_KAVELIS_MS : RESTART_WAIT_OTHERS_MS);

@@ -12,11 +12,11 @@
 #include "core/app/ControlState.h"
 #include "core/app/HostServices.h"
 #include "core/app/ProgramValues.h"
+#include "core/app/StartupRules.h"
 #include "core/link/CommUnit.h"
 
-inline constexpr int SEARCH_UNIT_TIMER_MS = 1000;         // the one tick that starts the search
-inline constexpr int SEARCHED_UNIT_COUNT = 2;             // unit numbers 0 and 1
-inline constexpr std::uint8_t FIRST_UNIT_ADDRESS = 0xD0;  // a unit answers at D0h + its unit number
+inline constexpr int SEARCH_UNIT_TIMER_MS = 1000;  // the one tick that starts the search
+inline constexpr int SEARCHED_UNIT_COUNT = 2;      // unit numbers 0 and 1
 
 // The main window's table of axis slot counts per unit number (low byte of FA0Fh).
 using UnitAxisSlotTable = std::array<int, SEARCHED_UNIT_COUNT>;

@@ -2,7 +2,6 @@
 
 #include <csignal>
 
-#include "core/app/texts/AlarmCodeTable.h"
 #include "core/app/texts/MsgText.h"
 #include "core/app/texts/UiText.h"
 #include "core/link/CommResult.h"
@@ -10,16 +9,13 @@
 #include "sim/SimFrame.h"
 #include "tests/files/FileTestSupport.h"
 #include "tests/monitors/MonitorOnSim.h"
+#include "tests/support/SimAlarmCsv.h"
 
 namespace {
 
 using Row = std::vector<std::string>;
 
 const SLocalDateTime SAVED_AT{2026, 12, 9, 7, 5, 3};
-
-std::string TableText(std::uint16_t code) {
-    return std::string(AlarmCodeTable[static_cast<std::size_t>(AlarmCodeIndexOf(code))].text);
-}
 
 class AlarmListOnSim : public MonitorOnSim {
 protected:
@@ -56,10 +52,10 @@ TEST_F(AlarmListOnSim, ReadShowsEveryRecordOfTheUnitsHistory) {
                   {0x11, -1}, {0x03, 0xF400}, {0x03, 0xF460}, {0x03, 0xF4C0}, {0x03, 0xF520}}));
     EXPECT_EQ(list.identification, UnitIdentification());
     EXPECT_EQ(GridRow(0), (Row{"Record", "Code", "Content", "Detail", "Address", "OccTime"}));
-    EXPECT_EQ(GridRow(1), (Row{"0", "FFF", TableText(0xFFF), "----", "----", "2026-03-02 08:15:00"}));
-    EXPECT_EQ(GridRow(2), (Row{"1", "860", TableText(0x860), "0012", "0003", "01:02:05"}));
+    EXPECT_EQ(GridRow(1), (Row{"0", "FFF", AlarmTableText(0xFFF), "----", "----", "2026-03-02 08:15:00"}));
+    EXPECT_EQ(GridRow(2), (Row{"1", "860", AlarmTableText(0x860), "0012", "0003", "01:02:05"}));
     EXPECT_EQ(GridRow(4), (Row{"3", "123", "undefined", "0001", "0001", "12:34:56"}));
-    EXPECT_EQ(GridRow(5), (Row{"4", "848", TableText(0x848), "0005", "----", "2026-03-03"}));
+    EXPECT_EQ(GridRow(5), (Row{"4", "848", AlarmTableText(0x848), "0005", "----", "2026-03-03"}));
     for (int row = 7; row <= 64; ++row) {
         EXPECT_EQ(GridRow(row), (Row{std::to_string(row - 1), "----", "----", "----", "----", "----"}))
             << row;
@@ -159,20 +155,8 @@ TEST_F(AlarmListOnSim, CsvIsWrittenByteForByte) {
     const std::string path = folder.File("alarms.csv");
     ASSERT_EQ(list.SaveCsv(path, SAVED_AT), COMM_OK);
 
-    char version[16];
-    std::snprintf(version, sizeof version, "%02X%02X%02X%02X", GW_VERSION_MAJOR, GW_VERSION_MINOR,
-                  GW_VERSION_PATCH, GW_VERSION_TWEAK);
-    std::string expected =
-        ";DATE=2026/12/09\r\n;TIME=07:05:03\r\n;VOSK=0203A1B2\r\n;GWP=" + std::string(version) + "\r\n";
-    expected += "Record,Code,Content,Detail,Address,OccTime,\n";
-    expected += "0,FFF," + TableText(0xFFF) + ",----,----,2026-03-02 08:15:00,\n";
-    expected += "1,860," + TableText(0x860) + ",0012,0003,01:02:05,\n";
-    expected += "2,89A," + TableText(0x89A) + ",----,----,2026-03-02 09:40:30,\n";
-    expected += "3,123,undefined,0001,0001,12:34:56,\n";
-    expected += "4,848," + TableText(0x848) + ",0005,----,2026-03-03,\n";
-    expected += "5,8A3," + TableText(0x8A3) + ",----,0002,00:00:07,\n";
-    for (int n = 6; n < 64; ++n) expected += std::to_string(n) + ",----,----,----,----,----,\n";
-    EXPECT_EQ(ReadBytes(path), expected);
+    EXPECT_EQ(ReadBytes(path), ";DATE=2026/12/09\r\n;TIME=07:05:03\r\n;VOSK=0203A1B2\r\n" +
+                                   ToolVersionCsvLine() + SimAlarmCsvRows());
     EXPECT_TRUE(Shown(MsgText[85]));
 }
 

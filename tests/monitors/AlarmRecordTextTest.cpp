@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "core/app/texts/AlarmCodeTable.h"
 #include "core/app/texts/UiText.h"
 #include "core/monitors/AlarmRecordText.h"
+#include "tests/support/SimAlarmCsv.h"
 
 namespace {
-
-std::string TableText(std::uint16_t code) {
-    return std::string(AlarmCodeTable[static_cast<std::size_t>(AlarmCodeIndexOf(code))].text);
-}
 
 TEST(AlarmRecordText, OccurrenceTimeElapsedOrCalendar) {
     const struct {
@@ -41,9 +37,10 @@ TEST(AlarmRecordText, RowTextsByCodeDetailAndAddress) {
         // A code the table does not hold.
         {{0x0001, 0x0001, 0x0123, 45296}, {"123", std::string(UiText[214]), "0001", "0001", "12:34:56"}},
         // Power-up, detail 0 and address FFFFh shown as dashes.
-        {{0x0000, 0xFFFF, 0x0FFF, 60}, {"FFF", TableText(0x0FFF), none, none, "00:01:00"}},
+        {{0x0000, 0xFFFF, 0x0FFF, 60}, {"FFF", AlarmTableText(0x0FFF), none, none, "00:01:00"}},
         // A 32-bit code: the table is searched with its low 16 bits, column 1 keeps every digit.
-        {{0xABCD, 0x0000, 0x00010FFF, 315619200}, {"10FFF", TableText(0x0FFF), "ABCD", "0000", "2010-01-01"}},
+        {{0xABCD, 0x0000, 0x00010FFF, 315619200},
+         {"10FFF", AlarmTableText(0x0FFF), "ABCD", "0000", "2010-01-01"}},
         // Low 16 bits 0 but the code is not 0: not an empty record.
         {{0, 0xFFFF, 0x00020000, 1}, {"20000", std::string(UiText[214]), none, none, "00:00:01"}},
     };

@@ -3,17 +3,13 @@
 #include <sstream>
 
 #include "core/advanced/NearestNames.h"
-#include "core/app/texts/AlarmCodeTable.h"
 #include "core/app/texts/MsgText.h"
 #include "tests/cli/CliTestSupport.h"
+#include "tests/support/SimAlarmCsv.h"
 
 namespace {
 
 using nlohmann::json;
-
-std::string TableText(std::uint16_t code) {
-    return std::string(AlarmCodeTable[static_cast<std::size_t>(AlarmCodeIndexOf(code))].text);
-}
 
 class CliMonitors : public CliOnSim {
 protected:
@@ -69,7 +65,7 @@ TEST_F(CliMonitors, AlarmsAsJsonCarryTextsAndRawNumbers) {
     EXPECT_EQ(unknown["occurrence"], "12:34:56");
     EXPECT_EQ(unknown["raw"], json({{"code", 0x123}, {"detail", 1}, {"address", 1}, {"seconds", 45296}}));
     const json& powerUp = doc["records"][0];
-    EXPECT_EQ(powerUp["content"], Trimmed(TableText(0xFFF))) << "the window's padding left out";
+    EXPECT_EQ(powerUp["content"], Trimmed(AlarmTableText(0xFFF))) << "the window's padding left out";
     EXPECT_EQ(powerUp["address"], "----");
     EXPECT_EQ(powerUp["raw"]["address"], 65535);
     EXPECT_EQ(doc["records"][63]["code"], "----");
@@ -93,19 +89,7 @@ TEST_F(CliMonitors, AlarmsCsvIsTheWindowsFile) {
     EXPECT_EQ(dateEnd, 16u) << "\";DATE=\" and yyyy/mm/dd";
     EXPECT_EQ(text.substr(dateEnd + 2, 6), ";TIME=");
     EXPECT_EQ(timeEnd - dateEnd - 2, 14u) << "\";TIME=\" and hh:mm:ss";
-    char version[16];
-    std::snprintf(version, sizeof version, "%02X%02X%02X%02X", GW_VERSION_MAJOR, GW_VERSION_MINOR,
-                  GW_VERSION_PATCH, GW_VERSION_TWEAK);
-    std::string expected = ";VOSK=" + id + "\r\n;GWP=" + version + "\r\n";
-    expected += "Record,Code,Content,Detail,Address,OccTime,\n";
-    expected += "0,FFF," + TableText(0xFFF) + ",----,----,2026-03-02 08:15:00,\n";
-    expected += "1,860," + TableText(0x860) + ",0012,0003,01:02:05,\n";
-    expected += "2,89A," + TableText(0x89A) + ",----,----,2026-03-02 09:40:30,\n";
-    expected += "3,123,undefined,0001,0001,12:34:56,\n";
-    expected += "4,848," + TableText(0x848) + ",0005,----,2026-03-03,\n";
-    expected += "5,8A3," + TableText(0x8A3) + ",----,0002,00:00:07,\n";
-    for (int n = 6; n < 64; ++n) expected += std::to_string(n) + ",----,----,----,----,----,\n";
-    EXPECT_EQ(text.substr(timeEnd + 2), expected);
+    EXPECT_EQ(text.substr(timeEnd + 2), ";VOSK=" + id + "\r\n" + ToolVersionCsvLine() + SimAlarmCsvRows());
 }
 
 TEST_F(CliMonitors, AlarmsClearEmptiesTheHistoryAndShowsItEmpty) {
