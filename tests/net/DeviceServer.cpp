@@ -99,6 +99,15 @@ bool CDeviceServer::Start() {
 void CDeviceServer::Stop() {
     if (pid <= 0) return;
     ::kill(pid, SIGTERM);
+    Resume();  // a frozen server takes its SIGTERM only once it runs again
     ::waitpid(pid, nullptr, 0);
     pid = -1;
+}
+
+void CDeviceServer::Freeze() {
+    if (pid > 0) ::kill(pid, SIGSTOP);
+}
+
+void CDeviceServer::Resume() {
+    if (pid > 0) ::kill(pid, SIGCONT);
 }

@@ -19,6 +19,10 @@ public:
     bool Start();
     // Stops the server (SIGTERM to its process) and waits for it to end. Safe to repeat.
     void Stop();
+    // Freezes the server as a hung one (SIGSTOP): it keeps its connections but reads and answers
+    // nothing until Resume (SIGCONT).
+    void Freeze();
+    void Resume();
 
     int RawPort() const { return rawPort; }
     int Rfc2217Port() const { return rfc2217Port; }
