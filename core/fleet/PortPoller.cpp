@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int COMMON_MSG_PORT_OPEN_ERROR = 50;
 constexpr std::chrono::hours IDLE_RECHECK{1};
 constexpr std::array<EReadingKind, READING_KINDS> KINDS{EReadingKind::Alarms, EReadingKind::Counters,
                                                         EReadingKind::Hardware};

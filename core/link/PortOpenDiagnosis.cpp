@@ -20,7 +20,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-constexpr std::size_t COMMON_MSG_PORT_OPEN_ERROR = 50;
 
 std::string FirstLineOf(const fs::path& file) {
     std::ifstream in(file);

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "core/app/StartupRules.h"
-#include "core/app/texts/CommonMsgText.h"
 #include "core/app/texts/MsgText.h"
 #include "core/link/CommResult.h"
+#include "core/link/PortOpenDiagnosis.h"
 #include "core/procedures/RegisterExchange.h"
 
 namespace {
@@ -18,7 +18,6 @@ constexpr int MSG_AUTO_MODE_WARNING = 16;
 constexpr int MSG_AUTO_MODE_REMINDER = 43;
 constexpr int MSG_READ_FAILURE = 54;
 constexpr int MSG_WRITE_FAILURE = 67;
-constexpr int COMMON_MSG_PORT_OPEN_ERROR = 50;
 
 constexpr int MODE_READINGS = 4;
 constexpr std::uint16_t GSTS_MANU_MODE = 0x8000;
@@ -100,7 +99,7 @@ int WriteAll(CSession& s, const DriverRegisters& registers, SDriverWriteResult& 
 
 void ShowFailure(CSession& s, int code, int exchangeFailureMessage) {
     if (code == DRIVER_PORT_OPEN_FAILED) {
-        s.host.ShowMessageBox(CommonMsgText[COMMON_MSG_PORT_OPEN_ERROR], MB_ICON_ERROR);
+        ShowPortOpenError(s.host, s.link, MB_ICON_ERROR);
     } else if (code == DRIVER_UNIT_IN_AUTO_MODE) {
         s.host.ShowMessageBox(MsgText[MSG_AUTO_MODE_WARNING], MB_ICON_WARNING);
     } else if (code == DRIVER_EXCHANGE_FAILED) {

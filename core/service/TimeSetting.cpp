@@ -3,9 +3,9 @@
 #include <array>
 #include <limits>
 
-#include "core/app/texts/CommonMsgText.h"
 #include "core/app/texts/MsgText.h"
 #include "core/app/texts/UiText.h"
+#include "core/link/PortOpenDiagnosis.h"
 #include "core/service/GatewayClockExchange.h"
 
 namespace {
@@ -14,7 +14,6 @@ constexpr int MSG_DATA_ERROR = 48;
 constexpr int MSG_DAY_ERROR = 49;
 constexpr int MSG_TIME_READ_FAILED = 52;
 constexpr int MSG_BAD_TIME = 61;
-constexpr int MSG_PORT_OPEN_ERROR = 50;
 
 ComboState NumberList(int first, int last) {
     ComboState list;
@@ -59,7 +58,7 @@ void CTimeSetting::SetUpLink() {
     if (!flags.portOpen) {
         const SGWCommunicate& comm = session.program.Comm;
         if (session.link.Open(comm.CurrentPortNum, comm.CurrentBaudIndex) != COMM_OK) {
-            session.host.ShowMessageBox(CommonMsgText[MSG_PORT_OPEN_ERROR], MB_OK_ONLY | MB_ICON_ERROR);
+            ShowPortOpenError(session.host, session.link, MB_OK_ONLY | MB_ICON_ERROR);
             flags.commBusy = false;
             return;
         }

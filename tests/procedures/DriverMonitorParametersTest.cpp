@@ -67,6 +67,7 @@ TEST_F(DriverParametersOnSim, PortThatCannotOpenShowsPortOpenError) {
     DriverRegisters registers{};
     EXPECT_EQ(ReadDriverParameters(session, registers), DRIVER_PORT_OPEN_FAILED);
     EXPECT_EQ(host.Texts(), (std::vector<std::string>{"Communication port open error"}));
+    EXPECT_EQ(host.boxes[0].detail, "Device: /nonexistent/tty\nNo such device");
 }
 
 // Read, change one value, write with restart: the unit holds the new value after it came back, and a

@@ -68,6 +68,7 @@ TEST_F(TimeSettingOnSim, PortThatCannotBeOpenedIsReportedAndTheDialogStaysUsable
     CTimeSetting d(session, 0);
     d.SetUpLink();
     EXPECT_EQ(host.Texts(), std::vector<std::string>{std::string(CommonMsgText[50])});
+    EXPECT_EQ(host.boxes[0].detail, "Device: /nonexistent/gw-port\nNo such device");
     EXPECT_FALSE(session.form.flags.portOpen);
     EXPECT_FALSE(session.form.flags.commBusy);
 }

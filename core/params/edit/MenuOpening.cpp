@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr int MSG_PORT_OPEN_ERROR = 50;
 // KAVELIS firmware that offers the register monitor.
 constexpr std::uint16_t KAVELIS_GVER_REGISTER_MONITOR = 9;
 
@@ -32,7 +31,7 @@ void OpenPortIfNeeded(SMainFlags& flags, const SProgramValues& program, HostServ
             flags.portOpen = true;
         } else {
             host.ShowMessageBoxWithDetail(
-                CommonMsgText[MSG_PORT_OPEN_ERROR], MB_ICON_ERROR,
+                CommonMsgText[COMMON_MSG_PORT_OPEN_ERROR], MB_ICON_ERROR,
                 describePortOpenFailure ? describePortOpenFailure() : std::string());
         }
     }

@@ -176,6 +176,9 @@ TEST_F(CliTest, UnopenablePortGivesThePortMessage) {
         {GW_DRAVO, {"read", PathOf("a.dvgw")}},
         {GW_KAVELIS, {"read", PathOf("a.pkgw")}},
         {GW_KAVELIS, {"write", GoldenFile("kavelis.pkgw")}},
+        {GW_VOSK, {"time"}},
+        {GW_VOSK_LC, {"alarms"}},
+        {GW_DRAVO, {"--extended", "driver"}},
     };
     for (auto [type, args] : runs) {
         args.insert(args.begin(), {"--port", nowhere});
