@@ -49,8 +49,9 @@ void CConsoleHost::RecordProblem(std::string_view text) {
     while (!message.empty() && message.back() == '\n') message.pop_back();
     if (failure) return RecordDetailLine(message);
     failure = SCliFailure{message, {}, {}};
-    // A failed exchange names the cause the reply amounts to.
-    if (const auto last = exchanges.LastFailed())
+    // A failed exchange names the cause the reply amounts to; when the link itself went away (the
+    // device or the server connection) there was no reply to judge, and the detail lines say so.
+    if (const auto last = exchanges.LastFailed(); last && !last->linkLost)
         failure->verdict = VerdictKeyword(VerdictOfReply(last->Reply().kind));
 }
 

@@ -19,6 +19,7 @@ void CExchangeRecorder::OnLinkFrame(const SLinkFrameEvent& frame) {
     awaitingReply = false;
     kept.back().received.assign(frame.bytes, frame.bytes + frame.length);
     kept.back().receiveResult = frame.result;
+    kept.back().linkLost = frame.linkLost;
 }
 
 std::vector<SExchangeOutcome> CExchangeRecorder::Since(std::size_t mark) const {

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "core/app/ComPortMapping.h"
+#include "core/app/texts/DetailText.h"
 #include "core/link/Crc16Modbus.h"
 #include "core/link/LineTiming.h"
 #include "core/link/PortAddress.h"
@@ -92,6 +93,7 @@ void CCommUnit::ReportReceive(const std::uint8_t* bytes, std::size_t length, int
     frame.bytes = bytes;
     frame.length = length;
     frame.result = result;
+    frame.linkLost = linkWentAway;
     frame.lastByte = length > 0 ? lastByteAt : Clock::now();
     frame.firstByte = length > 0 ? frameFirstByte : frame.lastByte;
     if (lastRequestEnd != Clock::time_point{})
@@ -119,6 +121,7 @@ int CCommUnit::Open(int portNum, int baudIndex) {
         return COMM_OPEN_FAILED;
     }
     openFailureReason.clear();
+    linkWentAway = false;
     this->portNum = portNum;
     this->baudIndex = baudIndex;
     lastByteAt = {};
@@ -146,6 +149,13 @@ std::string CCommUnit::NetworkFaultDetail(int result) const {
     return peer + ": the reply came broken (result " + std::to_string(result) + ")";
 }
 
+std::string CCommUnit::LinkFaultDetail(int result) const {
+    if (!port->PeerName().empty()) return NetworkFaultDetail(result);
+    if (!linkWentAway) return {};
+    return std::string(DetailText::DEVICE_LABEL) + devicePath + "\n" +
+           std::string(DetailText::DEVICE_WENT_AWAY);
+}
+
 const std::string& CCommUnit::OpenFailureReason() const {
     return openFailureReason;
 }
@@ -168,6 +178,7 @@ bool CCommUnit::StillConnected() {
 
 int CCommUnit::DropVanishedLink(int result) {
     if (port->IsOpen()) port->Close();
+    linkWentAway = true;
     if (linkLost) linkLost();
     return result;
 }

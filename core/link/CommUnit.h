@@ -93,6 +93,10 @@ public:
     // For a port on the network, what the user is told below a failed exchange whose last result was
     // `result`: the server's host and port and what went wrong. Empty for a local device.
     std::string NetworkFaultDetail(int result) const;
+    // What the user is told below a failed exchange about the link itself: the network fault above,
+    // or, for a local device that went away during the operation, the device and that it went away.
+    // Empty when the link is not to blame.
+    std::string LinkFaultDetail(int result) const;
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -146,6 +150,7 @@ private:
     std::map<int, std::string> portOverrides;
     std::string devicePath;
     std::string openFailureReason;
+    bool linkWentAway = false;  // the link closed itself: its device or server went away (until Open)
     int portNum = 0;
     int baudIndex = 0;
     int previousBaudIndex = 0;

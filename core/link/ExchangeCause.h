@@ -17,6 +17,7 @@ struct SExchangeOutcome {
     std::vector<std::uint8_t> received;  // what the receive collected
     int receiveResult = COMM_TIMEOUT;
     int bps = 0;
+    bool linkLost = false;  // the receive ended because the device or the server connection went away
 
     SReplyClass Reply() const { return ClassifyReply(request, received, receiveResult); }
 };

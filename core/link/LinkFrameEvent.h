@@ -25,6 +25,7 @@ struct SLinkFrameEvent {
     std::chrono::microseconds responseTime{0};
     int attempt = 1;  // 1 for the transaction's first try, 2 for its retry, ...
     int result = 0;   // COMM_OK, or the receive's failure (time-out, CRC, line error, overflow)
+    bool linkLost = false;  // replies: the device or the server connection went away; no reply to judge
     int bps = 0;
 };
 

@@ -35,21 +35,23 @@ int FailWithMessage(HostServices& host, bool& busyFlag, std::string_view text) {
     return Fail(busyFlag, COMM_FAILED);
 }
 
-// A link failure on a port on the network names the server and what went wrong below the message.
+// A link failure names below the message what went wrong with the link: the server and its fault on a
+// port on the network, the device that went away on a local one.
 int FailWithLinkFault(HostServices& host, bool& busyFlag, std::string_view text, const CCommUnit& link,
                       int result) {
-    const std::string detail = link.NetworkFaultDetail(result);
+    const std::string detail = link.LinkFaultDetail(result);
     if (detail.empty()) return FailWithMessage(host, busyFlag, text);
     host.ShowMessageBoxWithDetail(text, MB_OK_ONLY | MB_ICON_ERROR, detail);
     return Fail(busyFlag, COMM_FAILED);
 }
 
-// The box of a failed exchange with what went wrong below it: on a port on the network the server and
-// its fault when the reply did not come whole, else what the last attempt got back and what helps.
+// The box of a failed exchange with what went wrong below it: when the reply did not come whole because
+// of the link (a server's fault, a device that went away) that, else what the last attempt got back and
+// what helps.
 int FailExplained(HostServices& host, bool& busyFlag, std::string_view text, const CCommUnit& link,
                   const SExchangeOutcome& outcome) {
     std::string detail;
-    if (outcome.receiveResult != COMM_OK) detail = link.NetworkFaultDetail(outcome.receiveResult);
+    if (outcome.receiveResult != COMM_OK) detail = link.LinkFaultDetail(outcome.receiveResult);
     if (detail.empty()) detail = ExchangeCauseDetail({&outcome, 1});
     host.ShowMessageBoxWithDetail(text, MB_OK_ONLY | MB_ICON_ERROR, detail);
     return Fail(busyFlag, COMM_FAILED);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/app/texts/DetailText.h"
 #include "core/link/CommResult.h"
 #include "core/procedures/ReadParameters.h"
 #include "tests/procedures/SessionOnSim.h"
@@ -62,6 +63,11 @@ TEST_F(LinkRecovery, DeviceLostDuringAReadIsOpenedAgainByTheNextRead) {
     };
     EXPECT_NE(Read(), COMM_OK);
     host.onPump = nullptr;
+    // The failure names the device and that it went away, not a unit that gave no reply.
+    ASSERT_FALSE(host.boxes.empty());
+    EXPECT_EQ(host.boxes.back().detail,
+              "Device: " + linkPath + "\n" + std::string(DetailText::DEVICE_WENT_AWAY))
+        << host.boxes.back().text;
     EXPECT_FALSE(session.form.flags.portOpen) << "the link closed itself";
     EXPECT_FALSE(session.link.IsOpen());
     EXPECT_FALSE(session.form.flags.commBusy);

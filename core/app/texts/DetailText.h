@@ -8,6 +8,9 @@ inline constexpr std::string_view DEVICE_LABEL = "Device: ";
 inline constexpr std::string_view PORT_LABEL = "Port: ";
 inline constexpr std::string_view COM_NAMES_NO_DEVICE = " names no serial device";
 inline constexpr std::string_view NO_SUCH_DEVICE = "No such device";
+inline constexpr std::string_view DEVICE_WENT_AWAY =
+    "The device went away (adapter unplugged, or the program at its other end ended); the next operation "
+    "opens it again once it is back";
 inline constexpr std::string_view NOT_A_TERMINAL = "Not a terminal (not a serial port)";
 inline constexpr std::string_view PERMISSION_DENIED = "Permission denied";
 inline constexpr std::string_view OWNED_BY_GROUP = "The device belongs to the group ";

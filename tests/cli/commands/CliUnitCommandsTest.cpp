@@ -1,11 +1,14 @@
 // search, read and write of the built program against the simulated gateway over a pseudo-terminal.
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <thread>
 #include <tuple>
 
 #include "core/app/texts/CommonMsgText.h"
-#include "core/app/texts/MsgText.h"
+#include "core/app/texts/DetailText.h"
 #include "core/app/texts/ExchangeCauseText.h"
+#include "core/app/texts/MsgText.h"
 #include "tests/cli/CliTestSupport.h"
 
 namespace {
@@ -215,6 +218,37 @@ TEST_F(CliOnSim, SilentUnitGivesItsMessage) {
     EXPECT_EQ(read.status, 1);
     EXPECT_NE(read.err.find(Printed(CommonMsgText[51])), std::string::npos) << read.err;
     EXPECT_FALSE(std::filesystem::exists(PathOf("a.pkgw")));
+}
+
+// The adapter pulled (the simulator ends) early or late in a read: the failure names the device and what
+// became of it, and claims no cause a reply would have shown; no file is written. Pulled while a frame
+// is under way, the link finds the device gone; pulled between two operations, the next one cannot open
+// it: which of the two a moment of the read meets depends on the machine's pace, so both are accepted.
+TEST_F(CliOnSim, DeviceGoneDuringAReadIsNamedAndNoReplyIsJudged) {
+    const std::map<std::string, std::string_view> reasonOf = {
+        {std::string(MsgText[11]), DetailText::DEVICE_WENT_AWAY},
+        {std::string(CommonMsgText[COMMON_MSG_PORT_OPEN_ERROR]), DetailText::NO_SUCH_DEVICE},
+    };
+    for (const std::size_t requestsBefore : {3u, 10u}) {  // the unit ends once it has received as many
+        SCOPED_TRACE(requestsBefore);
+        Serve(SimOf(GW_VOSK));
+        const std::string device = sim->DevicePath();
+        std::thread unplug([this, requestsBefore] {
+            while (RequestLog().size() < requestsBefore)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            sim.reset();
+        });
+        const SCliRun run = Cli(GW_VOSK, {"--json", "--unit", "0", "read", PathOf("a.vogw")});
+        unplug.join();
+        EXPECT_EQ(run.status, 1) << run.err;
+        const auto error = nlohmann::json::parse(run.out).at("error");
+        const auto reason = reasonOf.find(error.at("message").get<std::string>());
+        ASSERT_NE(reason, reasonOf.end()) << run.out;
+        const std::vector<std::string> details{"Device: " + device, std::string(reason->second)};
+        EXPECT_EQ(error.at("details"), details) << run.out;
+        EXPECT_FALSE(error.contains("verdict")) << run.out;
+        EXPECT_FALSE(std::filesystem::exists(PathOf("a.vogw")));
+    }
 }
 
 // write --restart of a set that gives the unit another unit number while a unit already answers at that
