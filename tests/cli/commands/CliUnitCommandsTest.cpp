@@ -1,4 +1,5 @@
 // search, read and write of the built program against the simulated gateway over a pseudo-terminal.
+#include <atomic>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -233,12 +234,14 @@ TEST_F(CliOnSim, DeviceGoneDuringAReadIsNamedAndNoReplyIsJudged) {
         SCOPED_TRACE(requestsBefore);
         Serve(SimOf(GW_VOSK));
         const std::string device = sim->DevicePath();
-        std::thread unplug([this, requestsBefore] {
-            while (RequestLog().size() < requestsBefore)
+        std::atomic<bool> readOver = false;  // a read that ended early must not leave the unplug waiting
+        std::thread unplug([this, requestsBefore, &readOver] {
+            while (!readOver && RequestLog().size() < requestsBefore)
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
             sim.reset();
         });
         const SCliRun run = Cli(GW_VOSK, {"--json", "--unit", "0", "read", PathOf("a.vogw")});
+        readOver = true;
         unplug.join();
         EXPECT_EQ(run.status, 1) << run.err;
         const auto error = nlohmann::json::parse(run.out).at("error");
