@@ -19,7 +19,7 @@ std::optional<int> UnitAnsweringAtNewAddress(CSession& session) {
     if ((session.program.SelectedGwType & GW_UNIT_NUMBERED_MASK) == 0) return {};
     const int newUnitNo = session.image.UnitNo;
     if (newUnitNo < 0 || newUnitNo >= UNIT_NUMBERS) return {};
-    const unsigned newAddress = FIRST_UNIT_ADDRESS + static_cast<unsigned>(newUnitNo);
+    const unsigned newAddress = GwSlaveAddressOf(session.program.SelectedGwType, newUnitNo);
     if (newAddress == session.program.GwSlaveAddress) return {};
     char request[8];
     std::snprintf(request, sizeof request, "%02X%02X", newAddress, unsigned{FN_REPORT_SLAVE_ID});
@@ -37,7 +37,7 @@ bool WriteDespiteUnitAtNewAddress(CSession& session) {
     if (!unitNo) return true;
     std::array<char, 160> detail{};
     std::snprintf(detail.data(), detail.size(), ToolQuestionText::UNIT_ADDRESS_TAKEN_DETAIL.data(), *unitNo,
-                  *unitNo, FIRST_UNIT_ADDRESS + static_cast<unsigned>(*unitNo));
+                  *unitNo, unsigned{GwSlaveAddressOf(session.program.SelectedGwType, *unitNo)});
     constexpr unsigned style = MB_YES_NO | MB_ICON_WARNING | MB_SECOND_DEFAULT;
     return session.host.ShowMessageBoxWithDetail(ToolQuestionText::UNIT_ADDRESS_TAKEN, style, detail.data()) ==
            ID_YES;

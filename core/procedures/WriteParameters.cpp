@@ -234,7 +234,7 @@ void RestartUnit(CSession& s) {
         throw SAbort{WRITE_ABORTED_SILENTLY};
     }
     if (s.program.SelectedGwType & GW_UNIT_NUMBERED_MASK) {
-        s.program.GwSlaveAddress = static_cast<std::uint8_t>(FIRST_UNIT_ADDRESS + (s.image.UnitNo & 0xFF));
+        s.program.GwSlaveAddress = GwSlaveAddressOf(s.program.SelectedGwType, s.image.UnitNo);
     }
     s.host.AdvanceProgress(100);
     s.WaitPumping(IsKavelis(s) ? RESTART_WAIT_KAVELIS_MS : RESTART_WAIT_OTHERS_MS);
