@@ -163,13 +163,22 @@ void CSimPtyServer::Answer(const std::vector<std::uint8_t>& request) {
     std::vector<std::uint8_t> reply;
     SSimFaults faults;
     int bps = 0;
+    bool echoedByLine = false;
     const int masterBps = TerminalBps(slave_.Get());
     {
         std::lock_guard<std::mutex> lock(mutex_);
         faults = core_.Faults();
-        const std::vector<std::uint8_t> heard = RequestAsUnitHearsIt(request, faults, masterBps);
-        if (!heard.empty()) reply = core_.Handle(heard, CGwSimCore::Clock::now());
+        // With the write-echo fault the line sends a write back and the unit never hears it.
+        echoedByLine = core_.LineEchoesThisWrite(request);
+        if (!echoedByLine) {
+            const std::vector<std::uint8_t> heard = RequestAsUnitHearsIt(request, faults, masterBps);
+            if (!heard.empty()) reply = core_.Handle(heard, CGwSimCore::Clock::now());
+        }
         bps = core_.LineBps();
+    }
+    if (echoedByLine) {
+        WriteBytes(request.data(), request.size(), pace_ ? bps : 0);
+        return;
     }
     if (faults.echo && !EchoRequest(request, bps)) return;
     if (!reply.empty()) SendReply(ReplyAsMasterHearsIt(reply, faults, masterBps), faults, bps);

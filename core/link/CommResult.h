@@ -14,5 +14,6 @@ enum CommResult : int {
     COMM_INCOMPLETE = 0x306,   // 774: the reply broke off before the length its header announced
     COMM_CRC_ERROR = 0x307,    // 775: the frame's CRC does not match
     COMM_BAD_REPLY = 0x308,    // 776: the reply does not answer the request
+    COMM_STOPPED = 0x309,      // 777: the user asked to stop: the wait ended early, nothing more was sent
     COMM_BUSY = 0xFFF,         // 4095: the gateway answered exception 06 (slave device busy)
 };

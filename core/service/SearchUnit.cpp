@@ -9,7 +9,6 @@
 #include "core/link/ExchangeCause.h"
 #include "core/link/ModbusTransaction.h"
 #include "core/link/PortOpenDiagnosis.h"
-#include "core/link/ReadReplyShape.h"
 
 namespace {
 
@@ -19,7 +18,6 @@ constexpr unsigned READ_HOLDING_REGISTERS = 0x03;
 constexpr unsigned AXIS_SLOT_REGISTER = 0xFA0E;  // FA0Eh..FA0Fh; the low byte of FA0Fh is the slot count
 constexpr std::uint16_t AXIS_SLOT_REGISTER_COUNT = 2;
 constexpr std::size_t AXIS_SLOT_REPLY_BYTE = 6;
-constexpr int COMMON_MSG_RECEIVE_DATA_ERROR = 58;
 
 std::string_view ConnectingText() {
     return MsgText[55];
@@ -114,8 +112,9 @@ int CSearchUnit::Exchange(const std::string& requestText, std::uint8_t* reply, s
 }
 
 // A unit that answers the probe is listed, unless its slot count reply is malformed (a wrong byte
-// count or length behind a valid CRC): that is not a unit the tool can work with, and its bytes are
-// not taken for a slot count. A slot count read that gets no answer keeps the table's old value.
+// count or length behind a valid CRC; the transaction has shown "Receive data error (PC)" with the
+// cause): that is not a unit the tool can work with. A slot count read that gets no answer keeps the
+// table's old value.
 void CSearchUnit::TryUnit(int unitNo) {
     Label3.text = std::to_string(unitNo);
     Changed();
@@ -126,13 +125,9 @@ void CSearchUnit::TryUnit(int unitNo) {
     const std::string readSlots = Format("%02X%02X%04X%04X", address, READ_HOLDING_REGISTERS,
                                          AXIS_SLOT_REGISTER, AXIS_SLOT_REGISTER_COUNT);
     if (Exchange(readSlots, reply.data(), length) == COMM_OK) {
-        if (!ReadReplyFits(reply.data(), length, AXIS_SLOT_REGISTER_COUNT)) {
-            const SExchangeOutcome outcome = OutcomeOfReply(readSlots, reply.data(), length, link.Bps());
-            host.ShowMessageBoxWithDetail(CommonMsgText[COMMON_MSG_RECEIVE_DATA_ERROR], MB_OK_ONLY | MB_ICON_ERROR,
-                                          ExchangeCauseDetail({&outcome, 1}));
-            return;
-        }
         unitAxisSlots[static_cast<std::size_t>(unitNo)] = reply[AXIS_SLOT_REPLY_BYTE];
+    } else if (IsMisfitReply(OutcomeOfReply(readSlots, reply.data(), length, link.Bps()).Reply().kind)) {
+        return;
     }
     foundUnits.push_back(unitNo);
 }
