@@ -323,7 +323,8 @@ int CGensioConnection::Connect(const std::string& host, int port, std::chrono::m
     const SNameResolution resolved = ResolveBefore(s.resolver, host, deadline, [&s] { s.PumpIfDue(); });
     const std::string limitText = std::to_string(limit.count()) + " ms";
     if (resolved.timedOut) {
-        s.reason = "the name " + host + " did not resolve within " + limitText + " (the name server does not answer)";
+        s.reason = "the name " + host + " did not resolve within " + limitText +
+                   " (the name server does not answer)";
         s.lastError = GE_TIMEDOUT;
         return -1;
     }
@@ -338,7 +339,8 @@ int CGensioConnection::Connect(const std::string& host, int port, std::chrono::m
     }
     const char* const noOptions[] = {nullptr};
     gensio* io = nullptr;
-    const int error = gensio_terminal_alloc("tcp", addresses, noOptions, s.os, SLibraryState::OnEvent, &s, &io);
+    const int error =
+        gensio_terminal_alloc("tcp", addresses, noOptions, s.os, SLibraryState::OnEvent, &s, &io);
     gensio_addr_free(addresses);  // the connection keeps a copy
     if (error != 0) {
         s.reason = ReasonOfError(error);

@@ -32,11 +32,11 @@ SNameResolution LookUp(const std::string& host, int flags, int& error) {
         SResolvedAddress address;
         std::memcpy(&address.address, entry->ai_addr, entry->ai_addrlen);
         address.length = entry->ai_addrlen;
-        const bool known = std::any_of(resolution.addresses.begin(), resolution.addresses.end(),
-                                       [&](const SResolvedAddress& other) {
-                                           return other.length == address.length &&
-                                                  std::memcmp(&other.address, &address.address, address.length) == 0;
-                                       });
+        const bool known = std::any_of(
+            resolution.addresses.begin(), resolution.addresses.end(), [&](const SResolvedAddress& other) {
+                return other.length == address.length &&
+                       std::memcmp(&other.address, &address.address, address.length) == 0;
+            });
         if (!known) resolution.addresses.push_back(address);
     }
     ::freeaddrinfo(found);

@@ -37,7 +37,8 @@ std::shared_ptr<CNameResolver> SystemNameResolver();
 // by `resolver` on a thread of its own while the caller waits until `deadline` at most, running `pump`
 // (when there is one) between waits of at most EVENT_PUMP_INTERVAL.
 SNameResolution ResolveBefore(const std::shared_ptr<CNameResolver>& resolver, const std::string& host,
-                              std::chrono::steady_clock::time_point deadline, const std::function<void()>& pump);
+                              std::chrono::steady_clock::time_point deadline,
+                              const std::function<void()>& pump);
 
 // The address as text, without the port: "192.0.2.7", "fe80::1%eth0".
 std::string NumericText(const SResolvedAddress& address);

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <thread>
 
-CTcpPort::CTcpPort(SPortAddress address, std::shared_ptr<CNameResolver> resolver) : address(std::move(address)) {
+CTcpPort::CTcpPort(SPortAddress address, std::shared_ptr<CNameResolver> resolver)
+    : address(std::move(address)) {
     if (resolver) connection.SetNameResolver(std::move(resolver));
 }
 

@@ -20,8 +20,8 @@ struct SSpeed {
 };
 
 // The speeds the tool runs at, and the others a driver might fall back to (named when it does).
-constexpr SSpeed SPEEDS[] = {{1200, B1200},     {2400, B2400},     {4800, B4800},     {9600, B9600},
-                             {19200, B19200},   {38400, B38400},   {57600, B57600},   {115200, B115200},
+constexpr SSpeed SPEEDS[] = {{1200, B1200},     {2400, B2400},     {4800, B4800},    {9600, B9600},
+                             {19200, B19200},   {38400, B38400},   {57600, B57600},  {115200, B115200},
                              {230400, B230400}, {460800, B460800}, {921600, B921600}};
 
 speed_t SpeedConstantOf(int bps) {
@@ -140,9 +140,10 @@ int CTermiosPort::SetAndConfirm(const termios& wanted, int bps) {
     termios now{};
     if (calls->Tcgetattr(fd, now) != 0) return SettingsNotReported(errno);
     const speed_t speed = ::cfgetospeed(&wanted);
+    const speed_t output = ::cfgetospeed(&now);
     const speed_t input = ::cfgetispeed(&now);
     // An input speed of 0 means "as the output speed".
-    if (::cfgetospeed(&now) != speed || (input != speed && input != B0)) return CannotRunAt(bps, ::cfgetospeed(&now));
+    if (output != speed || (input != speed && input != B0)) return CannotRunAt(bps, output);
     return 0;
 }
 
@@ -238,8 +239,10 @@ int CTermiosPort::SetSpeed(int bps) {
 
 void CTermiosPort::SetBreak(bool on) {
     if (fd < 0) return;
-    calls->Ioctl(fd, on ? TIOCSBRK : TIOCCBRK, nullptr);  // not every driver can send a break: nothing to do then
+    // Not every driver can send a break: nothing to do then.
+    calls->Ioctl(fd, on ? TIOCSBRK : TIOCCBRK, nullptr);
 }
+
 long CTermiosPort::Failed() {
     lastError = errno;
     return -1;

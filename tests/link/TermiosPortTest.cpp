@@ -154,11 +154,25 @@ TEST_F(TermiosPortChecks, OpenRefusesLineSettingsTheDriverDidNotConfirm) {
         std::string reason;
     };
     const std::vector<SCase> cases = {
-        {"settings cannot be read", {1}, 0, false,
+        {"settings cannot be read",
+         {1},
+         0,
+         false,
          Text(DetailText::LINE_SETTINGS_NOT_REPORTED) + "Input/output error"},
-        {"settings refused", {}, EINVAL, false, "The driver refused the line settings (460800 bps, 8N1): Invalid argument"},
-        {"speed read back differs", {}, 0, true, "The adapter cannot run at 460800 bps (its driver set 230400 bps)"},
-        {"settings cannot be read back", {2}, 0, false,
+        {"settings refused",
+         {},
+         EINVAL,
+         false,
+         "The driver refused the line settings (460800 bps, 8N1): Invalid argument"},
+        {"speed read back differs",
+         {},
+         0,
+         true,
+         "The adapter cannot run at 460800 bps (its driver set 230400 bps)"},
+        {"settings cannot be read back",
+         {2},
+         0,
+         false,
          Text(DetailText::LINE_SETTINGS_NOT_REPORTED) + "Input/output error"},
     };
     for (const SCase& c : cases) {
@@ -185,8 +199,9 @@ TEST_F(TermiosPortChecks, LinkNamesTheAdapterAndTheSpeedItCannotRunAt) {
     link.SetPortOverrides({{COM, peer.DevicePath()}});
     ASSERT_EQ(link.Open(COM, BAUD_460800), COMM_OPEN_FAILED);
     EXPECT_FALSE(link.IsOpen());
-    EXPECT_EQ(DiagnosePortOpenFailure(link), "Device: " + peer.DevicePath() +
-                                                 "\nThe adapter cannot run at 460800 bps (its driver set 230400 bps)");
+    EXPECT_EQ(DiagnosePortOpenFailure(link),
+              "Device: " + peer.DevicePath() +
+                  "\nThe adapter cannot run at 460800 bps (its driver set 230400 bps)");
     EXPECT_EQ(link.Open(COM, BAUD_230400), COMM_OK) << link.OpenFailureReason();
 }
 
@@ -201,9 +216,12 @@ TEST_F(TermiosPortChecks, SpeedChangeTheDriverDidNotConfirmKeepsTheOldSpeed) {
         std::string reason;
     };
     const std::vector<SCase> cases = {
-        {"settings cannot be read", 1, 0, false, Text(DetailText::LINE_SETTINGS_NOT_REPORTED) + "Input/output error"},
-        {"settings refused", 0, EINVAL, false, "The driver refused the line settings (460800 bps, 8N1): Invalid argument"},
-        {"speed read back differs", 0, 0, true, "The adapter cannot run at 460800 bps (its driver set 230400 bps)"},
+        {"settings cannot be read", 1, 0, false,
+         Text(DetailText::LINE_SETTINGS_NOT_REPORTED) + "Input/output error"},
+        {"settings refused", 0, EINVAL, false,
+         "The driver refused the line settings (460800 bps, 8N1): Invalid argument"},
+        {"speed read back differs", 0, 0, true,
+         "The adapter cannot run at 460800 bps (its driver set 230400 bps)"},
     };
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -224,7 +242,8 @@ TEST_F(TermiosPortChecks, SpeedChangeTheDriverDidNotConfirmKeepsTheOldSpeed) {
     ASSERT_EQ(port.Open(peer.DevicePath(), 9600), 0) << port.FailureReason();
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.name);
-        calls->failingGets = c.failingGet > 0 ? std::vector<int>{calls->gets + c.failingGet} : std::vector<int>{};
+        calls->failingGets =
+            c.failingGet > 0 ? std::vector<int>{calls->gets + c.failingGet} : std::vector<int>{};
         calls->setError = c.setError;
         calls->untakenSpeed = c.untaken ? std::optional<speed_t>(B460800) : std::nullopt;
         EXPECT_EQ(port.SetSpeed(460800), -1);

@@ -128,8 +128,9 @@ TEST(NameResolution, SilentNameServerEndsAtTheConnectLimit) {
     const auto end = Clock::now();
     EXPECT_GE(end - start, milliseconds(300));
     EXPECT_LT(end - start, milliseconds(1000));
-    EXPECT_EQ(connection.Reason(),
-              "the name cabinet-3.plant.test did not resolve within 300 ms (the name server does not answer)");
+    EXPECT_EQ(
+        connection.Reason(),
+        "the name cabinet-3.plant.test did not resolve within 300 ms (the name server does not answer)");
     EXPECT_EQ(silent->Asked(), std::vector<std::string>{"cabinet-3.plant.test"});
     EXPECT_FALSE(connection.IsOpen());
     EXPECT_LT(pumps.LongestGap(start, end), milliseconds(150)) << "the wait is cut into slices";
@@ -145,9 +146,10 @@ TEST(NameResolution, PortOpenGivesUpAfterTheThreeSecondConnectLimit) {
     const auto took = Clock::now() - start;
     EXPECT_GE(took, NETWORK_CONNECT_LIMIT);
     EXPECT_LT(took, NETWORK_CONNECT_LIMIT + milliseconds(700));
-    EXPECT_EQ(port.FailureReason(),
-              "cabinet-3.plant.test:4001: the name cabinet-3.plant.test did not resolve within 3000 ms (the name "
-              "server does not answer)");
+    EXPECT_EQ(
+        port.FailureReason(),
+        "cabinet-3.plant.test:4001: the name cabinet-3.plant.test did not resolve within 3000 ms (the name "
+        "server does not answer)");
     silent->Release();
 }
 
@@ -162,7 +164,8 @@ TEST(NameResolution, AnswersOfTheNameServerReachTheConnection) {
         CGensioConnection connection;
         connection.SetNameResolver(names);
         EXPECT_EQ(connection.Connect("no-such-cabinet.test", server.port, milliseconds(2000)), -1);
-        EXPECT_EQ(connection.Reason(), "the name no-such-cabinet.test does not resolve (Name or service not known)");
+        EXPECT_EQ(connection.Reason(),
+                  "the name no-such-cabinet.test does not resolve (Name or service not known)");
     }
     {
         auto names = std::make_shared<CNameServerDouble>(SNameResolution{}, milliseconds(0));
@@ -192,8 +195,8 @@ TEST(NameResolution, LinkPumpsEventsWhileItConnects) {
     auto slow = std::make_shared<CNameServerDouble>(found, milliseconds(250));
     SPumpLog pumps;
     const std::string name = "tcp://cabinet-3.plant.test:" + std::to_string(server.port);
-    CCommUnit link(std::make_unique<CTcpPort>(SPortAddress{EPortKind::RawTcp, {}, "cabinet-3.plant.test", server.port},
-                                              slow),
+    CCommUnit link(std::make_unique<CTcpPort>(
+                       SPortAddress{EPortKind::RawTcp, {}, "cabinet-3.plant.test", server.port}, slow),
                    pumps.Pump());
     link.SetPortOverrides({{COM, name}});
     const auto start = Clock::now();
