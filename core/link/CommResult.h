@@ -4,7 +4,7 @@
 enum CommResult : int {
     COMM_OK = 0,
     COMM_FAILED = -1,          // failed and already reported; close of a closed link; failed speed change
-    COMM_CLOSE_REFUSED = -2,   // the system refused to close the port
+    COMM_CLOSE_REFUSED = -2,   // the close reported an error (the port is closed all the same)
     COMM_OPEN_FAILED = 0x300,  // 768: the port could not be opened
     COMM_TIMEOUT = 0x301,      // 769: no complete reply within the response time-out
     COMM_RX_OVERFLOW = 0x302,  // 770: the reply would exceed 1024 bytes, or the driver lost input

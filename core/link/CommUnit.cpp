@@ -115,6 +115,7 @@ int CCommUnit::Open(int portNum, int baudIndex) {
         return COMM_OPEN_FAILED;
     }
     if (TakePortFor(devicePath) != COMM_OK) return COMM_OPEN_FAILED;
+    port->SetEventPump(processPendingEvents);
     if (port->Open(devicePath, BaudTable[static_cast<std::size_t>(baudIndex)]) != 0) {
         openFailureReason = port->FailureReason();
         return COMM_OPEN_FAILED;
@@ -307,6 +308,10 @@ int CCommUnit::Write(const std::uint8_t* bytes, std::size_t length) {
     // discards them, so the input queue is empty when the request goes out. After a stop request no
     // frame goes out; one that has begun goes out whole.
     if (const int silence = WaitForLineSilence(); silence != COMM_OK) return silence;
+    // The reply is judged by the line errors from here on: those of the idle line, of a break or of a
+    // speed change before the request are not its errors. A failed query is left to the receive.
+    SLineErrors beforeRequest;
+    (void)port->QueryLineErrors(beforeRequest);
     const auto start = Clock::now();
     const auto giveUp = start + milliseconds(WRITE_LIMIT_MS);
     std::size_t sent = 0;

@@ -22,8 +22,6 @@ inline constexpr std::size_t RX_FRAME_LIMIT = 1024;  // longest reply frame acce
 inline constexpr std::size_t RX_BUFFER_SIZE = 1025;  // what a receive buffer must hold
 inline constexpr std::uint32_t DEFAULT_RESPONSE_TIMEOUT_MS = 3000;
 inline constexpr int WRITE_LIMIT_MS = 10000;
-// Longest stretch a wait goes without letting the user interface process its events.
-inline constexpr std::chrono::milliseconds EVENT_PUMP_INTERVAL{5};
 // Longest stretch a wait goes without looking whether the user asked to stop.
 inline constexpr std::chrono::milliseconds STOP_LOOK_INTERVAL{20};
 // A wait for a reply that may last longer than LONG_WAIT is announced to the long-wait observer once it
@@ -90,7 +88,8 @@ public:
     // already open is refused and left as it is.
     int Open(int portNum, int baudIndex);
     const std::string& OpenFailureReason() const;
-    // 0, COMM_FAILED (-1) when not open, COMM_CLOSE_REFUSED (-2) when the system refused.
+    // 0, COMM_FAILED (-1) when not open, COMM_CLOSE_REFUSED (-2) when the close reported an error (the
+    // port is closed all the same).
     int Close();
     // 0, or COMM_FAILED when the speed could not be set (the old one stays in effect).
     int ChangeBaud(int baudIndex);
