@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "core/link/LineTiming.h"
+#include "core/link/WaitTimeout.h"
 #include "sim/SimFrame.h"
 #include "sim/SimLineFaults.h"
 #include "sim/SimReplyDelivery.h"
@@ -251,10 +252,7 @@ bool CSimPtyServer::WaitForStop(int ms) {
 bool CSimPtyServer::WaitForStopUntil(std::chrono::steady_clock::time_point until) {
     const auto left = until - std::chrono::steady_clock::now();
     if (left <= std::chrono::steady_clock::duration::zero()) return stopping_;
-    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(left);
-    const timespec timeout{
-        static_cast<time_t>(seconds.count()),
-        static_cast<long>(std::chrono::duration_cast<std::chrono::nanoseconds>(left - seconds).count())};
+    const timespec timeout = TimespecOf(left);
     pollfd fd{wakeRead_.Get(), POLLIN, 0};
     ::ppoll(&fd, 1, &timeout, nullptr);
     return stopping_;

@@ -76,6 +76,13 @@ std::string UnitOptionHint(int unitNo, std::uint32_t waitedMs) {
            " and saves that wait";
 }
 
+// The search switched the unit to the configured speed and asked it for its identification: the series
+// that follows keeps both.
+void KeepWhatTheSearchEstablished(CSession& session, const CSearchUnit& search, int unitNo) {
+    session.speedEstablished = true;
+    session.searchedSlaveIdReply = search.slaveIdReplies[static_cast<std::size_t>(unitNo)];
+}
+
 }  // namespace
 
 void ApplyRunSettings(CSession& session, const SCliArguments& arguments) {
@@ -98,6 +105,7 @@ void ApplyRunSettings(CSession& session, const SCliArguments& arguments) {
     session.link.SetPortOverrides(config.ports);
     ApplyResponseTimeout(session.link);
     session.link.SetStopRequest(InterruptStopRequest);
+    session.oneSpeedSwitchPerRun = true;
 }
 
 std::string MissingPortReason(const SCliArguments& arguments) {
@@ -123,6 +131,8 @@ std::vector<int> SearchUnits(CSession& session, CConsoleHost& host, std::optiona
     } else {
         search.Timer1Timer();
     }
+    // The first unit found is the one the commands take.
+    if (!search.foundUnits.empty()) KeepWhatTheSearchEstablished(session, search, search.foundUnits.front());
     // Ctrl-C ended the search: the command says so itself.
     if (!search.foundUnits.empty() || session.link.StopRequested()) return search.foundUnits;
     // A search for one unit does not listen at the other speeds: another unit may answer there.

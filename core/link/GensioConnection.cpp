@@ -15,16 +15,15 @@
 
 #include "core/link/NameResolution.h"
 #include "core/link/SerialPort.h"
+#include "core/link/WaitTimeout.h"
 
 namespace {
 
 constexpr const char* TELNET_RFC2217 = "telnet(rfc2217)";
 
 gensio_time GensioTimeOf(std::chrono::microseconds limit) {
-    limit = std::max(limit, std::chrono::microseconds(0));
-    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(limit);
-    const auto nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(limit - seconds);
-    return gensio_time{seconds.count(), static_cast<std::int32_t>(nanoseconds.count())};
+    const timespec span = TimespecOf(limit);
+    return gensio_time{span.tv_sec, static_cast<std::int32_t>(span.tv_nsec)};
 }
 
 std::string ReasonOfError(int error) {

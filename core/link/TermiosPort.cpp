@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "core/app/texts/DetailText.h"
+#include "core/link/WaitTimeout.h"
 
 namespace {
 
@@ -53,13 +54,6 @@ std::string ReasonOf(const std::string& devicePath, int error) {
         default:
             return devicePath + ": " + std::strerror(error);
     }
-}
-
-timespec TimespecOf(std::chrono::microseconds limit) {
-    if (limit.count() < 0) limit = std::chrono::microseconds(0);
-    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(limit);
-    const auto nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(limit - seconds);
-    return timespec{static_cast<time_t>(seconds.count()), static_cast<long>(nanoseconds.count())};
 }
 
 // Errors after which the device can never answer again: the adapter was unplugged or the line hung up.

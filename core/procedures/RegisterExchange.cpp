@@ -56,6 +56,14 @@ int ReadHoldingRegistersFrom(CSession& session, std::uint8_t slave, std::uint16_
 }
 
 int ReportSlaveId(CSession& session, std::vector<std::uint8_t>& reply) {
+    // The unit search of this run has just asked the same unit at the speed the run keeps.
+    std::vector<std::uint8_t> searched = std::move(session.searchedSlaveIdReply);
+    session.searchedSlaveIdReply.clear();
+    if (session.oneSpeedSwitchPerRun && session.speedEstablished && !searched.empty() &&
+        searched[0] == session.program.GwSlaveAddress) {
+        reply = std::move(searched);
+        return COMM_OK;
+    }
     std::array<std::uint8_t, RX_BUFFER_SIZE> buffer{};
     std::size_t length = 0;
     const std::string request =

@@ -7,6 +7,7 @@
 #include "core/app/texts/UiText.h"
 #include "core/link/GatewaySpeedSwitch.h"
 #include "core/link/ExchangeCause.h"
+#include "core/link/ModbusFrame.h"
 #include "core/link/ModbusTransaction.h"
 #include "core/link/PortOpenDiagnosis.h"
 
@@ -122,6 +123,7 @@ void CSearchUnit::TryUnit(int unitNo) {
     std::array<std::uint8_t, RX_BUFFER_SIZE> reply{};
     std::size_t length = 0;
     if (Exchange(Format("%02X%02X", address, REPORT_SLAVE_ID), reply.data(), length) != COMM_OK) return;
+    slaveIdReplies[static_cast<std::size_t>(unitNo)].assign(reply.begin(), reply.begin() + (length - CRC_BYTES));
     const std::string readSlots = Format("%02X%02X%04X%04X", address, READ_HOLDING_REGISTERS,
                                          AXIS_SLOT_REGISTER, AXIS_SLOT_REGISTER_COUNT);
     if (Exchange(readSlots, reply.data(), length) == COMM_OK) {

@@ -233,7 +233,7 @@ TEST_F(CliOnSim, DeviceGoneDuringAReadIsNamedAndNoReplyIsJudged) {
         {"Data read failure", DetailText::DEVICE_WENT_AWAY},
         {std::string(CommonMsgText[COMMON_MSG_PORT_OPEN_ERROR]), DetailText::NO_SUCH_DEVICE},
     };
-    for (const std::size_t requestsBefore : {1u, 3u, 10u}) {  // the unit ends once it has received as many
+    for (const std::size_t requestsBefore : {1u, 3u, 6u}) {  // the unit ends once it has received as many
         SCOPED_TRACE(requestsBefore);
         Serve(SimOf(GW_VOSK));
         const std::string device = sim->DevicePath();
