@@ -160,7 +160,7 @@ TEST_F(CliWireshark, APcapngOfAReadIsReadInTheGatewaysWords) {
 TEST_F(CliWireshark, AClassicPcapIsReadWithTheDirectionTakenFromTheShape) {
     Serve(SimOf(GW_VOSK));
     const std::string capture = PathOf("read.pcap");
-    const SCliRun read = Cli(GW_VOSK, {"--unit", "0", "--pcap", capture, "read", ReadFile()});
+    const SCliRun read = Cli(GW_VOSK, {"--pcap", capture, "read", ReadFile()});
     ASSERT_EQ(read.status, 0) << read.err;
     const STsharkRun run = Tshark(capture);
     ExpectCleanRead(run);
@@ -197,7 +197,7 @@ TEST_F(CliWireshark, AFaultedUnitsRepliesAreFlagged) {
         Serve(SimOf(GW_VOSK));
         sim->WithCore([&](CGwSimCore& core) { c.apply(core.Faults()); });
         const std::string capture = PathOf("faulted.pcapng");
-        const SCliRun read = Cli(GW_VOSK, {"--unit", "0", "--pcap", capture, "read", ReadFile()});
+        const SCliRun read = Cli(GW_VOSK, {"--pcap", capture, "read", ReadFile()});
         EXPECT_NE(read.status, 0);
         const STsharkRun run = Tshark(capture);
         ExpectCleanRead(run);
