@@ -68,6 +68,7 @@ void CCommUnit::RemoveFrameObserver(CLinkFrameObserver& observer) {
 void CCommUnit::Report(SLinkFrameEvent& frame) {
     frame.attempt = attempt;
     frame.bps = Bps();
+    frame.port = devicePath;
     if (lastFrameEnd != Clock::time_point{}) frame.silenceBefore = TimeBetween(lastFrameEnd, frame.firstByte);
     lastFrameEnd = frame.lastByte;
     for (CLinkFrameObserver* observer : observers) observer->OnLinkFrame(frame);

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 enum class FrameDirection { Request, Reply };
 
@@ -27,6 +28,7 @@ struct SLinkFrameEvent {
     int result = 0;   // COMM_OK, or the receive's failure (time-out, CRC, line error, overflow)
     bool linkLost = false;  // replies: the device or the server connection went away; no reply to judge
     int bps = 0;
+    std::string_view port;  // the device or URL the link has open; valid only during the call
 };
 
 class CLinkFrameObserver {

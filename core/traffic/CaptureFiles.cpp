@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "core/traffic/FrameDecoder.h"
-#include "core/traffic/PcapFormat.h"
 #include "core/traffic/TrafficText.h"
 
 int CCaptureFiles::OpenOne(const std::string& path, FilePtr& file) {
@@ -18,7 +17,8 @@ int CCaptureFiles::OpenOne(const std::string& path, FilePtr& file) {
 
 int CCaptureFiles::Open(const std::string& tracePath, const std::string& pcapPath) {
     if (OpenOne(tracePath, trace) != 0 || OpenOne(pcapPath, pcap) != 0) return -1;
-    if (pcap != nullptr) Put(pcap.get(), PcapFileHeader());
+    pcapng = NamesPcapng(pcapPath);
+    if (pcap != nullptr) Put(pcap.get(), pcapng ? CPcapngWriter::SectionHeader() : PcapFileHeader());
     if (!writesOk) {
         failurePath = pcapPath;
         failureReason = std::strerror(errno);
@@ -35,5 +35,5 @@ void CCaptureFiles::Put(std::FILE* file, const std::string& bytes) {
 
 void CCaptureFiles::Write(const STrafficFrame& frame) {
     if (trace != nullptr) Put(trace.get(), TraceLine(frame, DecodeFrame(frame)) + "\n");
-    if (pcap != nullptr) Put(pcap.get(), PcapRecord(frame));
+    if (pcap != nullptr) Put(pcap.get(), pcapng ? pcapngWriter.Blocks(frame) : PcapRecord(frame));
 }

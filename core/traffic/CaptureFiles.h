@@ -1,11 +1,13 @@
 #pragma once
-// The trace and PCAP files of the command line front end: opened before any exchange, so that a file
-// that cannot be written is reported before the line is touched, and written frame by frame as the
-// frames come, so that a long run keeps nothing in memory.
+// The trace and capture files of the command line front end: opened before any exchange, so that a
+// file that cannot be written is reported before the line is touched, and written frame by frame as
+// the frames come, so that a long run keeps nothing in memory. The capture is pcapng when its name
+// ends in ".pcapng", classic PCAP otherwise (PcapFormat.h).
 #include <cstdio>
 #include <memory>
 #include <string>
 
+#include "core/traffic/PcapFormat.h"
 #include "core/traffic/TrafficFrame.h"
 #include "core/traffic/TrafficRecorder.h"
 
@@ -34,6 +36,8 @@ private:
 
     FilePtr trace;
     FilePtr pcap;
+    bool pcapng = false;
+    CPcapngWriter pcapngWriter;
     std::string failurePath;
     std::string failureReason;
     bool writesOk = true;

@@ -62,24 +62,8 @@ bool CrcMatches(Bytes frame) {
 }
 
 std::string ExceptionName(std::uint8_t code) {
-    switch (code) {
-        case 0x01:
-            return "illegal function";
-        case 0x02:
-            return "illegal data address";
-        case 0x03:
-            return "illegal data value";
-        case 0x04:
-            return "slave device failure";
-        case 0x05:
-            return "acknowledge";
-        case 0x06:
-            return "slave device busy";
-        case 0x08:
-            return "memory parity error";
-        default:
-            return "unknown exception";
-    }
+    const std::string name = ExceptionCodeName(code);
+    return name.empty() ? "unknown exception" : name;
 }
 
 std::string ResultText(int result) {
@@ -155,16 +139,8 @@ std::string VendorStatusText(std::uint8_t sub, std::uint8_t status) {
 }
 
 std::string VendorName(std::uint8_t sub) {
-    switch (sub) {
-        case SUB_SPEED:
-            return "speed switch";
-        case SUB_CLEAR_ALARMS:
-            return "clear alarm history";
-        case SUB_SET_CLOCK:
-            return "set clock";
-        default:
-            return "vendor sub-function " + Hex2(sub);
-    }
+    const std::string name = VendorFunctionName(sub);
+    return name.empty() ? "vendor sub-function " + Hex2(sub) : name;
 }
 
 std::string Malformed(std::uint8_t function) {
@@ -384,6 +360,40 @@ std::string VerdictOf(const STrafficFrame& frame, const SFrameDecoding& d, const
 }
 
 }  // namespace
+
+std::string VendorFunctionName(std::uint8_t sub) {
+    switch (sub) {
+        case SUB_SPEED:
+            return "speed switch";
+        case SUB_CLEAR_ALARMS:
+            return "clear alarm history";
+        case SUB_SET_CLOCK:
+            return "set clock";
+        default:
+            return {};
+    }
+}
+
+std::string ExceptionCodeName(std::uint8_t code) {
+    switch (code) {
+        case 0x01:
+            return "illegal function";
+        case 0x02:
+            return "illegal data address";
+        case 0x03:
+            return "illegal data value";
+        case 0x04:
+            return "slave device failure";
+        case 0x05:
+            return "acknowledge";
+        case 0x06:
+            return "slave device busy";
+        case 0x08:
+            return "memory parity error";
+        default:
+            return {};
+    }
+}
 
 SFrameDecoding DecodeFrame(const STrafficFrame& frame) {
     SFrameDecoding d;

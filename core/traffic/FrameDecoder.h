@@ -2,6 +2,7 @@
 // Reads a frame of the conversation in the gateway's words: who it is for, which function, what it
 // asks or answers (registers named, values decoded), and how its receive ended. A frame that cannot be
 // trusted (CRC wrong, too short, shaped unlike its function) is shown as bytes, never decoded.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,11 @@ struct SFrameDecoding {
 };
 
 SFrameDecoding DecodeFrame(const STrafficFrame& frame);
+
+// The name of a sub-function of the vendor function 45h ("speed switch", "set clock"), and of a Modbus
+// exception code ("illegal data address"); empty for one the gateway does not use.
+std::string VendorFunctionName(std::uint8_t sub);
+std::string ExceptionCodeName(std::uint8_t code);
 
 // The function and summary as one text: "03 read F100h..F10Fh: network settings (…)".
 std::string DecodedText(const SFrameDecoding& decoding);

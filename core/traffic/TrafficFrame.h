@@ -4,6 +4,7 @@
 // the request's terms.
 #include <chrono>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "core/link/LinkFrameEvent.h"
@@ -20,5 +21,6 @@ struct STrafficFrame {
     int attempt = 1;
     int result = 0;  // COMM_OK or the receive's failure
     int bps = 0;
+    std::string port;                   // the device or URL of the port it went over
     std::vector<std::uint8_t> request;  // replies: the request they answer; empty when not seen
 };

@@ -170,12 +170,28 @@ std::vector<std::string> CTrafficMonitor::SelectedDecoding() const {
     return lines;
 }
 
+ECaptureFormat CaptureFormatOfPath(const std::string& path) {
+    return NamesPcapng(path) ? ECaptureFormat::Pcapng : ECaptureFormat::Pcap;
+}
+
 std::string CTrafficMonitor::ShownAs(ECaptureFormat format) const {
-    std::string out = format == ECaptureFormat::Pcap ? PcapFileHeader() : std::string();
+    std::string out = format == ECaptureFormat::Pcap     ? PcapFileHeader()
+                      : format == ECaptureFormat::Pcapng ? CPcapngWriter::SectionHeader()
+                                                         : std::string();
+    CPcapngWriter pcapng;
     for (std::size_t index : Shown()) {
         const SKeptFrame& entry = kept[index];
-        out += format == ECaptureFormat::Pcap ? PcapRecord(entry.frame)
-                                              : TraceLine(entry.frame, entry.decoding) + "\n";
+        switch (format) {
+            case ECaptureFormat::Pcap:
+                out += PcapRecord(entry.frame);
+                break;
+            case ECaptureFormat::Pcapng:
+                out += pcapng.Blocks(entry.frame);
+                break;
+            case ECaptureFormat::Text:
+                out += TraceLine(entry.frame, entry.decoding) + "\n";
+                break;
+        }
     }
     return out;
 }

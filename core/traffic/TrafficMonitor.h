@@ -22,7 +22,10 @@ inline constexpr std::size_t TRAFFIC_TABLE_BYTES = 16;  // bytes the table's col
 enum class ETrafficColumn { Time, Direction, Slave, Function, Summary, Bytes, Gap, Response, Verdict };
 inline constexpr std::size_t TRAFFIC_COLUMNS = TrafficMonitorText::COLUMNS.size();
 
-enum class ECaptureFormat { Text, Pcap };
+enum class ECaptureFormat { Text, Pcap, Pcapng };
+
+// The capture format a file name asks for: pcapng for a name ending in ".pcapng", classic PCAP else.
+ECaptureFormat CaptureFormatOfPath(const std::string& path);
 
 // "12 of 240 frames shown (the newest 10000 are kept)".
 std::string FrameCountText(std::size_t shown, std::size_t kept);

@@ -27,6 +27,7 @@ void CTrafficRecorder::OnLinkFrame(const SLinkFrameEvent& event) {
     frame.attempt = event.attempt;
     frame.result = event.result;
     frame.bps = event.bps;
+    frame.port = event.port;
     if (event.direction == FrameDirection::Request) {
         lastRequest = frame.bytes;
     } else {

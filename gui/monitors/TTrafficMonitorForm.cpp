@@ -195,15 +195,25 @@ void TTrafficMonitorForm::FilterChanged() {
 }
 
 void TTrafficMonitorForm::Save(ECaptureFormat format) {
-    const bool pcap = format == ECaptureFormat::Pcap;
+    const bool capture = format != ECaptureFormat::Text;
     QFileDialog dialog(this);
-    dialog.setObjectName(pcap ? "SavePcapDialog" : "SaveTextDialog");
+    dialog.setObjectName(capture ? "SavePcapDialog" : "SaveTextDialog");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(ToQt(pcap ? TrafficMonitorText::PCAP_FILTER : TrafficMonitorText::TEXT_FILTER));
-    dialog.setDefaultSuffix(pcap ? "pcap" : "txt");
+    if (capture) {
+        // pcapng first: it keeps who sent each frame and the failed receives; classic PCAP for older readers.
+        dialog.setNameFilters({ToQt(TrafficMonitorText::PCAPNG_FILTER), ToQt(TrafficMonitorText::PCAP_FILTER)});
+        dialog.setDefaultSuffix("pcapng");
+        connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+            dialog.setDefaultSuffix(filter == ToQt(TrafficMonitorText::PCAP_FILTER) ? "pcap" : "pcapng");
+        });
+    } else {
+        dialog.setNameFilter(ToQt(TrafficMonitorText::TEXT_FILTER));
+        dialog.setDefaultSuffix("txt");
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     std::string detail;
     const std::string path = dialog.selectedFiles().front().toStdString();
+    if (capture) format = CaptureFormatOfPath(path);
     if (monitor_.SaveShown(path, format, detail) != 0) {
         session_.host.ShowMessageBoxWithDetail(TrafficMonitorText::SAVE_FAILED, MB_OK_ONLY | MB_ICON_ERROR,
                                                detail);

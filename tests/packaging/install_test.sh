@@ -2,6 +2,7 @@
 # install_test.sh DEB: the package unpacked into a scratch root works as installed. The programs run
 # from there (version, a check of a golden parameter file, the main window's selftest without a
 # display), the six parameter-file extensions resolve to the package's MIME types and have icons, the
+# Wireshark dissector lies in Wireshark's global Lua plugin folder and loads, the
 # version agrees everywhere it is written, and the package leaves the user's home alone: no maintainer
 # scripts, no files outside /usr, and an upgrade over an earlier version followed by a purge keeps the
 # user's settings file and parameter files unchanged.
@@ -89,6 +90,18 @@ for size in 16x16 48x48 256x256 scalable; do
     ls "$share/icons/hicolor/$size/apps/$app_icon".* >/dev/null 2>&1 || fail "no $size application icon"
 done
 expect_equal "command of the desktop entry" "$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")" gwparacfg
+
+echo "== Wireshark dissector"
+# In the folder Wireshark loads its global Lua plugins from, and loaded there without a complaint.
+lua_folder=$(tshark -G folders 2>/dev/null | sed -n 's/^Global Lua Plugins:[[:space:]]*//p')
+dissector=$root$lua_folder/gwparacfg.lua
+if [ -f "$dissector" ]; then
+    protocols=$(tshark -G protocols -X lua_script:"$dissector" 2>"$work/tshark.err" | cut -f3)
+    grep -qx gwparacfg <<<"$protocols" || fail "tshark does not know the protocol gwparacfg from $dissector"
+    ! grep -qi 'lua\|error' "$work/tshark.err" || fail "tshark complains about the dissector: $(cat "$work/tshark.err")"
+else
+    fail "no dissector at $lua_folder/gwparacfg.lua"
+fi
 
 echo "== the user's files"
 scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | sed 's|^\./||' | grep -E '^(preinst|postinst|prerm|postrm|config)$' || true)

@@ -2,15 +2,21 @@
 // arrives garbled; and the window opened with nothing connected.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
 
+#include "core/app/texts/TrafficMonitorText.h"
 #include "core/procedures/ReadParameters.h"
 #include "gui/monitors/TTrafficMonitorForm.h"
 #include "tests/procedures/SessionOnSim.h"
@@ -134,6 +140,51 @@ TEST_F(TrafficWindow, ShowsAReadWithAFailedReceiveWhileItRuns) {
     EXPECT_EQ(grid->model()->rowCount(), rows);
     QTest::mouseClick(Child<QPushButton>("btnClear"), Qt::LeftButton);
     EXPECT_EQ(grid->model()->rowCount(), 0);
+}
+
+// Save as PCAP offers pcapng first and classic PCAP second; the name chosen decides the format.
+TEST_F(TrafficWindow, SavesTheConversationAsPcapngOrClassicPcap) {
+    Start(SimOf(GW_VOSK));
+    Open();
+    host.answers = {ID_YES};
+    ASSERT_EQ(ReadParameters(session), COMM_OK);
+    QTemporaryDir folder;
+    const QStringList filters{QString::fromUtf8(TrafficMonitorText::PCAPNG_FILTER.data()),
+                              QString::fromUtf8(TrafficMonitorText::PCAP_FILTER.data())};
+    struct SCase {
+        const char* name;
+        std::string fileStart;
+    };
+    const std::vector<SCase> cases{{"conversation.pcapng", std::string("\x0A\x0D\x0D\x0A", 4)},
+                                   {"conversation.pcap", std::string("\xD4\xC3\xB2\xA1", 4)}};
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = folder.filePath(c.name);
+        bool chosen = false;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr || !dialog->isVisible()) return;
+            dialog->setDirectory(folder.path());
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(c.name);
+            if (dialog->selectedFiles() != QStringList{path}) return;
+            timer.stop();
+            EXPECT_EQ(dialog->objectName(), "SavePcapDialog");
+            EXPECT_EQ(dialog->nameFilters(), filters);
+            EXPECT_EQ(dialog->defaultSuffix(), "pcapng");
+            chosen = true;
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        timer.start(20);
+        QTest::mouseClick(Child<QPushButton>("btnSavePcap"), Qt::LeftButton);
+        ASSERT_TRUE(chosen);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        EXPECT_EQ(bytes.left(4).toStdString(), c.fileStart);
+        // pcapng names the port the frames went over; classic PCAP has no room for it.
+        EXPECT_EQ(bytes.contains("/dev/pts/"), std::string(c.name).ends_with(".pcapng"));
+    }
 }
 
 // Gone, the window leaves the link: later exchanges reach no observer (a sanitizer build would see a

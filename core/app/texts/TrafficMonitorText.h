@@ -20,6 +20,7 @@ inline constexpr std::string_view SAVE_TEXT = "Save as Text...";
 inline constexpr std::string_view SAVE_PCAP = "Save as PCAP...";
 inline constexpr std::string_view SAVE_FAILED = "The traffic could not be saved.";
 inline constexpr std::string_view TEXT_FILTER = "Text file (*.txt)";
+inline constexpr std::string_view PCAPNG_FILTER = "pcapng capture (*.pcapng)";
 inline constexpr std::string_view PCAP_FILTER = "PCAP capture (*.pcap)";
 // Frames shown, frames kept, the most frames kept.
 inline constexpr std::string_view FRAME_COUNT = "%zu of %zu frames shown (the newest %zu are kept)";
