@@ -199,11 +199,12 @@ const SCliCommand EditCommand = {
     "change FILE as the main window (--set, in the order given, names as gwcli fields\n"
     "lists them), the unit number, EtherNet/IP and option dialogs would, then save it\n"
     "with Save's checks (nothing is written when a check fails); only the lines of the\n"
-    "registers that change are written anew, every other line keeps its value; an option the\n"
-    "dialogs do not offer for the type or network exits 2, a value they refuse\n"
-    "prints their message and exits 1; what a --set changed besides its field goes to\n"
-    "standard error as check names it; --json: {\"file\", \"changes\":[{\"register\", \"before\",\n"
-    "\"after\"}, ...]} (the file's register lines that changed)\n",
+    "registers that change are written anew, every other line keeps its value; a field,\n"
+    "option or value the window and dialogs do not offer for the set, or a field the window\n"
+    "disables (with why), exits 2, a value they refuse prints their message and exits 1;\n"
+    "what a --set changed besides its field goes to standard error as check names it;\n"
+    "--json: {\"file\", \"changes\":[{\"register\", \"before\", \"after\"}, ...]} (the file's\n"
+    "register lines that changed)\n",
     AddEditOptions,
     EditProblem,
     RunEdit,
