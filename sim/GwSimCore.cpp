@@ -14,6 +14,8 @@ constexpr std::uint8_t BROADCAST = 0x00;
 
 constexpr std::uint8_t FN_READ_HOLDING = 0x03;
 constexpr std::uint8_t FN_WRITE_COIL = 0x05;
+constexpr std::uint8_t FN_WRITE_REGISTER = 0x06;
+constexpr std::uint8_t FN_WRITE_COILS = 0x0F;
 constexpr std::uint8_t FN_WRITE_MULTIPLE = 0x10;
 constexpr std::uint8_t FN_REPORT_SLAVE_ID = 0x11;
 constexpr std::uint8_t FN_VENDOR = 0x45;
@@ -198,8 +200,9 @@ std::uint8_t CGwSimCore::AddressFromUnitNumber(const SUnit& unit) const {
     return static_cast<std::uint8_t>(0xD0 + (unit.bank.Get(SIM_REG_UNIT_NO) & 0xFF));
 }
 
-void CGwSimCore::ApplyReplyFaults(Frame& reply) const {
+void CGwSimCore::ApplyReplyFaults(Frame& reply) {
     if (reply.size() < 4) return;
+    ApplyWriteFaults(reply);
     if (faults_.wrongSlave) reply[0] ^= 0x01;
     if (faults_.wrongFunction) reply[1] ^= 0x01;
     const bool reshapeRead =
@@ -208,6 +211,37 @@ void CGwSimCore::ApplyReplyFaults(Frame& reply) const {
     if (faults_.wrongSlave || faults_.wrongFunction || reshapeRead) RefreshCrc(reply);
     if (faults_.corruptCrc) reply.back() = static_cast<std::uint8_t>(~reply.back());
     reply.insert(reply.end(), faults_.trailing.begin(), faults_.trailing.end());
+}
+
+namespace {
+bool IsMultipleWrite(std::uint8_t function) {
+    return function == FN_WRITE_COILS || function == FN_WRITE_MULTIPLE;
+}
+bool IsWrite(std::uint8_t function) {
+    return function == FN_WRITE_COIL || function == FN_WRITE_REGISTER || IsMultipleWrite(function);
+}
+bool DueNow(int every, int count) {
+    return every > 0 && count % every == 0;
+}
+}  // namespace
+
+// A write the unit obeyed whose reply the faults spoil: cut to five bytes, or naming another quantity.
+void CGwSimCore::ApplyWriteFaults(Frame& reply) {
+    if (!IsWrite(reply[1])) return;  // an exception or a read
+    ++writesAnswered_;
+    if (DueNow(faults_.writeCountEvery, writesAnswered_) && IsMultipleWrite(reply[1]) && reply.size() >= 8) {
+        reply[5] = static_cast<std::uint8_t>(reply[5] ^ 0x01);
+        RefreshCrc(reply);
+    }
+    if (DueNow(faults_.writeShortEvery, writesAnswered_)) {
+        reply.resize(3);
+        AppendCrc(reply);
+    }
+}
+
+bool CGwSimCore::LineEchoesThisWrite(const std::vector<std::uint8_t>& request) {
+    if (faults_.writeEchoEvery == 0 || request.size() < 2 || !IsMultipleWrite(request[1])) return false;
+    return DueNow(faults_.writeEchoEvery, ++multipleWritesHeard_);
 }
 
 // Drops registers from the end of a read reply and makes its byte count lie, as the faults ask; the

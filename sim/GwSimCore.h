@@ -33,6 +33,9 @@ public:
     void SetRegister(int unit, std::uint16_t address, std::uint16_t value);
     void SetAuto(int unit, bool on);
     SSimFaults& Faults();
+    // The line's write-echo fault: whether this 0Fh/10h request comes back from the line instead of
+    // reaching the unit (counts the requests it concerns).
+    bool LineEchoesThisWrite(const std::vector<std::uint8_t>& request);
     int LineBps() const;  // the serial speed the unit is set to (45h/04h broadcast)
     std::vector<std::vector<std::uint8_t>> RequestLog() const;  // every request frame received, in order
     std::vector<Clock::time_point> RequestTimes() const;        // when each of those arrived
@@ -64,7 +67,8 @@ private:
     bool IsSilent(const SUnit& unit, Clock::time_point now) const;
     bool TakesThisAttempt();
     std::uint8_t AddressFromUnitNumber(const SUnit& unit) const;
-    void ApplyReplyFaults(Frame& reply) const;
+    void ApplyReplyFaults(Frame& reply);
+    void ApplyWriteFaults(Frame& reply);
     void ReshapeReadReply(Frame& reply) const;
 
     Frame Execute(SUnit& unit, const Frame& request, Clock::time_point now);
@@ -81,6 +85,8 @@ private:
     SSimFaults faults_;
     int lineBps_ = 9600;
     int attempts_ = 0;
+    int writesAnswered_ = 0;     // writes the unit obeyed and answered, for the write faults
+    int multipleWritesHeard_ = 0;  // 0Fh/10h requests on the line, for the write-echo fault
     std::optional<Clock::time_point> origin_;
     long long elapsedMs_ = 0;
     std::deque<Frame> requestLog_;

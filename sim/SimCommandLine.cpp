@@ -46,6 +46,12 @@ constexpr std::string_view USAGE =
     "                                     latency timer of MS (1-255) does: the bytes that crossed\n"
     "                                     the wire, in a burst each time the timer runs out\n"
     "                    pause=MS         each reply pauses MS (1-10000) in its middle\n"
+    "                    write-short[=N]  the unit obeys a write (05h, 06h, 0Fh, 10h) but its reply\n"
+    "                                     is cut to 5 bytes with a valid CRC (every N-th write)\n"
+    "                    write-count[=N]  the unit obeys a 0Fh/10h write but its reply names\n"
+    "                                     another quantity (every N-th write)\n"
+    "                    write-echo[=N]   a 0Fh/10h request comes back from the line and never\n"
+    "                                     reaches the unit (every N-th write)\n"
     "\n"
     "Exit status: 0 after a clean stop, 1 when the pseudo-terminal cannot be set up, 2 for a\n"
     "usage error.\n";

@@ -9,6 +9,7 @@ constexpr int MIN_BPS = 1200;
 constexpr int MAX_BPS = 921600;
 constexpr int MAX_USB_LATENCY_MS = 255;  // the largest latency timer a USB serial adapter takes
 constexpr int MAX_PAUSE_MS = 10000;
+constexpr int MAX_WRITE_FAULT_EVERY = 100;
 
 bool ParseNumber(std::string_view text, int min, int max, int& value) {
     const char* end = text.data() + text.size();
@@ -22,8 +23,20 @@ bool ApplySimFaultOption(std::string_view text, SSimFaults& faults, std::string&
     const std::string_view name = text.substr(0, equals);
     const std::string_view value =
         equals == std::string_view::npos ? std::string_view{} : text.substr(equals + 1);
+    const bool writeFault = name == "write-short" || name == "write-count" || name == "write-echo";
     const bool wantsValue = name == "exception" || name == "reply-speed" || name == "unit-speed" ||
                             name == "usb-latency" || name == "pause";
+    if (writeFault) {
+        // write-short, or write-short=N for every N-th write.
+        int& every = name == "write-short" ? faults.writeShortEvery
+                     : name == "write-count" ? faults.writeCountEvery
+                                             : faults.writeEchoEvery;
+        every = 1;
+        if (equals == std::string_view::npos) return true;
+        if (ParseNumber(value, 1, MAX_WRITE_FAULT_EVERY, every)) return true;
+        error = "--fault " + std::string(name) + " wants a number: " + std::string(value);
+        return false;
+    }
     if (wantsValue == (equals == std::string_view::npos)) {
         error = "--fault " + std::string(name) + (wantsValue ? " needs =VALUE" : " takes no value");
         return false;

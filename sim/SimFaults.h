@@ -20,6 +20,11 @@ struct SSimFaults {
     int delayMs = 0;                     // shell: the wait before the reply leaves
     int midReplyPauseMs = 0;             // shell: the reply's second half follows its first after this pause
     int usbLatencyMs = 0;  // shell: the reply is handed over as a USB adapter with this latency timer does
+    // Faults of a write, each on every n-th write it concerns (1: every one, 2: every second, 0: off):
+    int writeShortEvery = 0;  // the unit obeys a write (05h, 06h, 0Fh, 10h), but its reply is cut to
+                              // address, function, one byte and a valid CRC
+    int writeCountEvery = 0;  // the unit obeys a 0Fh/10h write, but its reply names another quantity
+    int writeEchoEvery = 0;   // shell: a 0Fh/10h request comes back from the line and never reaches the unit
     // Faults of the line rather than the unit, made by the shell (SimLineFaults.h):
     bool echo = false;  // each request comes back on the line before the reply (an adapter's own echo)
     int replyBps = 0;   // non-zero: replies leave at this speed, garbled as the master's speed hears them

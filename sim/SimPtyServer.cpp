@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "core/link/LineTiming.h"
+#include "core/link/WaitTimeout.h"
 #include "sim/SimFrame.h"
 #include "sim/SimLineFaults.h"
 #include "sim/SimReplyDelivery.h"
@@ -163,13 +164,22 @@ void CSimPtyServer::Answer(const std::vector<std::uint8_t>& request) {
     std::vector<std::uint8_t> reply;
     SSimFaults faults;
     int bps = 0;
+    bool echoedByLine = false;
     const int masterBps = TerminalBps(slave_.Get());
     {
         std::lock_guard<std::mutex> lock(mutex_);
         faults = core_.Faults();
-        const std::vector<std::uint8_t> heard = RequestAsUnitHearsIt(request, faults, masterBps);
-        if (!heard.empty()) reply = core_.Handle(heard, CGwSimCore::Clock::now());
+        // With the write-echo fault the line sends a write back and the unit never hears it.
+        echoedByLine = core_.LineEchoesThisWrite(request);
+        if (!echoedByLine) {
+            const std::vector<std::uint8_t> heard = RequestAsUnitHearsIt(request, faults, masterBps);
+            if (!heard.empty()) reply = core_.Handle(heard, CGwSimCore::Clock::now());
+        }
         bps = core_.LineBps();
+    }
+    if (echoedByLine) {
+        WriteBytes(request.data(), request.size(), pace_ ? bps : 0);
+        return;
     }
     if (faults.echo && !EchoRequest(request, bps)) return;
     if (!reply.empty()) SendReply(ReplyAsMasterHearsIt(reply, faults, masterBps), faults, bps);
@@ -242,10 +252,7 @@ bool CSimPtyServer::WaitForStop(int ms) {
 bool CSimPtyServer::WaitForStopUntil(std::chrono::steady_clock::time_point until) {
     const auto left = until - std::chrono::steady_clock::now();
     if (left <= std::chrono::steady_clock::duration::zero()) return stopping_;
-    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(left);
-    const timespec timeout{
-        static_cast<time_t>(seconds.count()),
-        static_cast<long>(std::chrono::duration_cast<std::chrono::nanoseconds>(left - seconds).count())};
+    const timespec timeout = TimespecOf(left);
     pollfd fd{wakeRead_.Get(), POLLIN, 0};
     ::ppoll(&fd, 1, &timeout, nullptr);
     return stopping_;

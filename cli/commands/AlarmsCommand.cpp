@@ -13,6 +13,7 @@
 namespace {
 
 constexpr std::size_t MSG_SAVE_FAILED = 86;
+constexpr std::size_t MSG_ALARM_LIST_READ_FAILURE = 53;
 
 void AddAlarmsOptions(CLI::App& command, SCliArguments& arguments) {
     command.add_option("--csv", arguments.csvFile, "also write the alarm list window's CSV file")->type_name("FILE");
@@ -38,6 +39,7 @@ int RunAlarms(const SCliArguments& arguments, CConsoleHost& host, const SCliOutp
     if (saving && !CsvTargetWritable(arguments.csvFile, host)) return CLI_FAILED;
     CSession session(host);
     if (ConnectForMonitor(session, host, arguments, EMonitorNeeds::Connection) != CLI_OK) return CLI_FAILED;
+    host.NameFailedSendAs(MsgText[MSG_ALARM_LIST_READ_FAILURE]);
     CAlarmList list(session);
     // The history goes into the file before --clear erases it, and is cleared only once the file is
     // safely written. --clear is the Clear button: clear without asking, then read the list again.

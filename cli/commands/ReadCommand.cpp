@@ -42,18 +42,21 @@ int RunRead(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput
     }
     CSession session(host);
     ApplyRunSettings(session, arguments);
+    host.NameFailedSendAs(MsgText[MSG_DATA_READ_FAILURE]);
     // Ctrl-C ends the read at its next question and saves nothing.
     const CInterruptibleQuestions interruption(host);
+    const auto stoppedByCtrlC = [&host] {
+        host.Note("stopped by Ctrl-C: nothing was saved");
+        return CLI_INTERRUPTED;
+    };
     const SUnitChoice unit = ChooseUnit(session, host, arguments);
-    if (!unit.found) return interruption.Raised() ? CLI_INTERRUPTED : CLI_FAILED;
+    if (interruption.Raised()) return stoppedByCtrlC();
+    if (!unit.found) return CLI_FAILED;
     host.Note(UnitDescription(session, unit));
     LayOutMainWindow(session, unit.axisSlots);
     const std::size_t mark = host.Mark();
     const int readResult = ReadParameters(session);
-    if (interruption.Raised()) {
-        host.Note("stopped by Ctrl-C: nothing was saved");
-        return CLI_INTERRUPTED;
-    }
+    if (interruption.Raised()) return stoppedByCtrlC();
     if (readResult != 0) return CLI_FAILED;
     // A value the display refresh had to put back to its default (its warning is printed) would make
     // the file differ from the unit.

@@ -60,6 +60,7 @@ int RunTime(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput
         arguments.setTime ? ParseTimeArgument(*arguments.setTime, reason) : std::nullopt;
     CSession session(host);
     ApplyRunSettings(session, arguments);
+    if (!argument) host.NameFailedSendAs(MsgText[MSG_TIME_READ_FAILED]);
     const SUnitChoice unit = ChooseUnit(session, host, arguments);
     if (!unit.found) return CLI_FAILED;
     // The dialog's own link set-up at its creation; "now" is the PC's time at that moment.

@@ -27,8 +27,8 @@ void AddWriteOptions(CLI::App& command, SCliArguments& arguments) {
 }
 
 constexpr const char* FIRST_INTERRUPT_NOTE =
-    "gwcli: Ctrl-C: the transmission is finished first, then gwcli stops without a restart; "
-    "Ctrl-C again stops at once\n";
+    "gwcli: Ctrl-C: the transmission is finished first (a unit that stops answering is given up within "
+    "0.4 s), then gwcli stops without a restart; Ctrl-C again stops at once\n";
 constexpr const char* SECOND_INTERRUPT_NOTE =
     "gwcli: stopped during the write: the unit may hold a mixed set of old and new parameters; "
     "write the file again before the unit is restarted\n";
@@ -74,13 +74,15 @@ int RunWrite(const SCliArguments& arguments, CConsoleHost& host, const SCliOutpu
         host.Print(MsgText[MSG_TRANSMISSION_ABORTED], MB_ICON_ERROR);
         return CLI_FAILED;
     }
-    // From here a Ctrl-C lets the blocks already begun go out as a whole set.
-    const CInterruptibleQuestions interruption(host, FIRST_INTERRUPT_NOTE, SECOND_INTERRUPT_NOTE);
+    // From here a Ctrl-C gives the blocks under way the grace to go out as a whole set.
+    const CInterruptibleQuestions interruption(host, FIRST_INTERRUPT_NOTE, SECOND_INTERRUPT_NOTE,
+                                               STOP_GRACE_LIMIT);
     const SWriteResult result = WriteParameters(session);
     if (interruption.Raised()) {
-        host.Note(result.transmitted
-                      ? "stopped by Ctrl-C after the whole set was written; the unit was not restarted"
-                      : "stopped by Ctrl-C before the set was written");
+        host.Note(result.transmitted ? "stopped by Ctrl-C after the whole set was written; the unit was not restarted"
+                  : result.mixedSet ? "stopped by Ctrl-C during the write: the unit may hold a mixed set of old and "
+                                      "new parameters; write the file again before the unit is restarted"
+                                    : "stopped by Ctrl-C before the set was written");
         return CLI_INTERRUPTED;
     }
     if (result.transmitted && !arguments.restart)

@@ -5,6 +5,7 @@
 // parsed (with CLI11) into one record, or refused with a one-line reason. Options may stand before or
 // after the command.
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "core/app/GwType.h"
 
 class CLinkFrameObserver;
+struct SLongWait;
 
 struct SCliCommand;
 
@@ -40,6 +42,8 @@ struct SCliArguments {
     bool json = false;                   // --json: one JSON document on standard output instead of the text
     std::string tracePath;               // --trace FILE: every frame on the line, one decoded line each
     std::string pcapPath;                // --pcap FILE: every frame on the line as a capture file
+    // Told of a reply wait that is taking long, for the progress line on a terminal; empty elsewhere.
+    std::function<void(const SLongWait*)> longWaitObserver;
     std::vector<CLinkFrameObserver*> linkObservers;  // see the link's frames while the command runs
     bool restart = false;                // write --restart
     bool force = false;                  // write --force

@@ -45,7 +45,10 @@ int RunWithCapture(SCliArguments& arguments, CConsoleHost& host, const SCliOutpu
     }
     arguments.linkObservers.push_back(&host.Exchanges());
     if (capture.Any()) arguments.linkObservers.push_back(&capture.Recorder());
-    host.DrawProgress(::isatty(::fileno(output.err)) == 1);
+    // The progress bar and the line of a long wait go to a terminal only, and never beside a JSON document.
+    const bool onTerminal = ::isatty(::fileno(output.err)) == 1 && !arguments.json;
+    host.DrawProgress(onTerminal);
+    if (onTerminal) arguments.longWaitObserver = [&host](const SLongWait* wait) { host.ShowLongWait(wait); };
     const int status = arguments.command->run(arguments, host, output);
     if (capture.WritesSucceeded()) return status;
     host.Refuse("the capture files could not be written completely");

@@ -6,9 +6,11 @@
 #include "core/app/texts/MsgText.h"
 #include "core/app/texts/ToolQuestionText.h"
 #include "core/diagnosis/ConnectionVerdict.h"
+#include "core/link/ExchangeCause.h"
 
 namespace {
 
+constexpr std::size_t MSG_SEND_FAILED = 11;
 constexpr std::size_t MSG_RESTART_QUESTION = 14;
 constexpr std::size_t MSG_DIFFERENT_NETWORK_QUESTION = 24;
 
@@ -42,6 +44,14 @@ void CConsoleHost::Print(std::string_view text, unsigned style) {
     std::fflush(stream);
     shownTexts.push_back({problem, TerminalText(text)});
     if (problem) RecordProblem(text);
+}
+
+void CConsoleHost::ShowLongWait(const SLongWait* wait) {
+    if (wait == nullptr) return progress.Clear();
+    char seconds[16];
+    std::snprintf(seconds, sizeof seconds, "%.1f", static_cast<double>(wait->atMost.count()) / 1000.0);
+    progress.ShowLine("waiting for a reply from " + HexByteText(wait->slave) + ", at most " + seconds +
+                      " s (Ctrl-C stops)");
 }
 
 void CConsoleHost::RecordProblem(std::string_view text) {
@@ -94,7 +104,7 @@ int CConsoleHost::AnswerAfterPrint(std::string_view text, unsigned style) {
 
 int CConsoleHost::ShowMessageBoxWithDetail(std::string_view text, unsigned style, std::string_view detail) {
     if (SilencedByInterruption(style)) return ID_OK;
-    Print(text, style);
+    Print(text == MsgText[MSG_SEND_FAILED] && !failedSendText.empty() ? failedSendText : text, style);
     PrintDetail(detail);
     return AnswerAfterPrint(text, style);
 }
@@ -114,8 +124,8 @@ void CConsoleHost::PrintDetail(std::string_view detail) {
 }
 
 CInterruptibleQuestions::CInterruptibleQuestions(CConsoleHost& host, const char* firstNote,
-                                                 const char* secondNote)
-    : flag(firstNote, secondNote), host(host) {
+                                                 const char* secondNote, std::chrono::milliseconds grace)
+    : flag(firstNote, secondNote, grace), host(host) {
     host.interruption = &flag;
 }
 

@@ -11,6 +11,7 @@
 #include "cli/console/ExchangeRecorder.h"
 #include "cli/console/InterruptFlag.h"
 #include "cli/console/TerminalProgress.h"
+#include "core/link/CommUnit.h"
 #include "core/app/HostServices.h"
 
 struct SConsoleAnswers {
@@ -42,6 +43,13 @@ public:
     void SetProgress(int value) override { progress.Set(value); }
     // The progress bar as a line on standard error, for a terminal there.
     void DrawProgress(bool onTerminal) { progress = CTerminalProgress(err, onTerminal); }
+    // The operation's own failure text ("Data read failure", ...) that gwcli prints in place of the
+    // transaction's "Transmitting the parameter to the Gateway unit failed." when a request of a read
+    // or a monitor could not be sent (the detail lines below it say why).
+    void NameFailedSendAs(std::string_view operationText) { failedSendText = operationText; }
+    // A reply wait that is taking long, in the progress line: whom it waits for and for how long at most;
+    // null clears the line when the wait has ended.
+    void ShowLongWait(const SLongWait* wait);
 
     // Prints a text the way a box of `style` is printed, without asking anything.
     void Print(std::string_view text, unsigned style);
@@ -87,6 +95,7 @@ private:
     CExchangeRecorder exchanges;
     std::optional<SCliFailure> failure;
     CTerminalProgress progress{nullptr, false};
+    std::string_view failedSendText;
 };
 
 // While it lives, Ctrl-C raises its flag and from then on every question of the host is answered No:
@@ -94,9 +103,10 @@ private:
 // restart). The host's hook goes with the object, before the flag it points to.
 class CInterruptibleQuestions {
 public:
-    // The notes as for CInterruptFlag.
+    // The notes and the grace as for CInterruptFlag.
     explicit CInterruptibleQuestions(CConsoleHost& host, const char* firstNote = nullptr,
-                                     const char* secondNote = nullptr);
+                                     const char* secondNote = nullptr,
+                                     std::chrono::milliseconds grace = std::chrono::milliseconds(0));
     ~CInterruptibleQuestions();
     CInterruptibleQuestions(const CInterruptibleQuestions&) = delete;
     CInterruptibleQuestions& operator=(const CInterruptibleQuestions&) = delete;

@@ -35,3 +35,10 @@ void CTerminalProgress::Draw() {
     std::fflush(stream);
     shown = true;
 }
+
+void CTerminalProgress::ShowLine(const std::string& text) {
+    if (!drawn) return;
+    std::fprintf(stream, "\r\033[Kgwcli: %s", text.c_str());
+    std::fflush(stream);
+    shown = true;
+}

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "cli/commands/CliCommand.h"
+#include "cli/console/InterruptFlag.h"
 #include "cli/session/FileAxisSlots.h"
 #include "core/app/GwComConfig.h"
 #include "core/app/StartupRules.h"
@@ -37,9 +38,12 @@ void ApplyResponseTimeout(CCommUnit& link) {
     if (error == std::errc{} && stop == end && value > 0) link.SetResponseTimeout(value);
 }
 
-bool NothingCameBack(const std::vector<SExchangeOutcome>& probes) {
-    return std::all_of(probes.begin(), probes.end(),
-                       [](const SExchangeOutcome& probe) { return probe.Reply().kind == EReplyKind::None; });
+// Nothing, or only broken bytes (what a unit at another speed sounds like), came back.
+bool NothingReadableCameBack(const std::vector<SExchangeOutcome>& probes) {
+    return std::all_of(probes.begin(), probes.end(), [](const SExchangeOutcome& probe) {
+        const EReplyKind kind = probe.Reply().kind;
+        return kind == EReplyKind::None || kind == EReplyKind::Garbled;
+    });
 }
 
 std::string_view ProbesVerdict(const std::vector<SExchangeOutcome>& probes) {
@@ -47,12 +51,13 @@ std::string_view ProbesVerdict(const std::vector<SExchangeOutcome>& probes) {
     return telling ? VerdictKeyword(VerdictOfReply(telling->Reply().kind)) : std::string_view{};
 }
 
-// "Nothing GW Unit" with what each probe got back and the fix. When nothing at all came back, the
-// connection check listens at the other speeds, so that a unit fixed at another speed is named with it.
+// "Nothing GW Unit" with what each probe got back and the fix. When nothing or only broken bytes came
+// back, the connection check listens at the other speeds, so that a unit fixed at another speed is
+// named with it.
 void ReportNoUnit(CSession& session, CConsoleHost& host, const std::vector<SExchangeOutcome>& probes,
                   bool listenAtOtherSpeeds) {
     const std::string causes = ExchangeCauseDetail(probes);
-    if (!listenAtOtherSpeeds || probes.empty() || !NothingCameBack(probes))
+    if (!listenAtOtherSpeeds || probes.empty() || !NothingReadableCameBack(probes))
         return host.ShowFailure(MsgText[MSG_NO_UNIT], causes, ProbesVerdict(probes));
     const SConnectionCheckResult check = FindUnitAtOtherSpeed(session);
     if (check.verdict != EConnectionVerdict::OtherSpeed)
@@ -71,10 +76,18 @@ std::string UnitOptionHint(int unitNo, std::uint32_t waitedMs) {
            " and saves that wait";
 }
 
+// The search switched the unit to the configured speed and asked it for its identification: the series
+// that follows keeps both.
+void KeepWhatTheSearchEstablished(CSession& session, const CSearchUnit& search, int unitNo) {
+    session.speedEstablished = true;
+    session.searchedSlaveIdReply = search.slaveIdReplies[static_cast<std::size_t>(unitNo)];
+}
+
 }  // namespace
 
 void ApplyRunSettings(CSession& session, const SCliArguments& arguments) {
     for (CLinkFrameObserver* observer : arguments.linkObservers) session.link.AddFrameObserver(*observer);
+    if (arguments.longWaitObserver) session.link.SetLongWaitObserver(arguments.longWaitObserver);
     SGwComConfig config = LoadGwComConfig();
     SProgramValues& program = session.program;
     program.Comm = config.comm;
@@ -91,6 +104,8 @@ void ApplyRunSettings(CSession& session, const SCliArguments& arguments) {
     }
     session.link.SetPortOverrides(config.ports);
     ApplyResponseTimeout(session.link);
+    session.link.SetStopRequest(InterruptStopRequest);
+    session.oneSpeedSwitchPerRun = true;
 }
 
 std::string MissingPortReason(const SCliArguments& arguments) {
@@ -110,14 +125,23 @@ bool RunsExtended(const SCliArguments& arguments) {
 std::vector<int> SearchUnits(CSession& session, CConsoleHost& host, std::optional<int> onlyUnitNo) {
     CSearchUnit search(session.link, host, session.form.flags, session.program.Comm, session.unitAxisSlots);
     const std::size_t mark = host.Exchanges().Mark();
+    const std::size_t shown = host.Mark();
     if (onlyUnitNo) {
         search.ProbeOneUnit(*onlyUnitNo);
     } else {
         search.Timer1Timer();
     }
+    // The first unit found is the one the commands take.
+    if (!search.foundUnits.empty()) KeepWhatTheSearchEstablished(session, search, search.foundUnits.front());
+    // Ctrl-C ended the search: the command says so itself.
+    if (!search.foundUnits.empty() || session.link.StopRequested()) return search.foundUnits;
     // A search for one unit does not listen at the other speeds: another unit may answer there.
-    if (search.foundUnits.empty() && session.form.flags.portOpen)
+    if (session.form.flags.portOpen) {
         ReportNoUnit(session, host, host.Exchanges().Since(mark), !onlyUnitNo.has_value());
+    } else if (!host.ProblemShownSince(shown)) {
+        // The device or the server went away during the speed switch or a probe: which, and that it went.
+        host.ShowFailure(MsgText[MSG_NO_UNIT], session.link.LinkFaultDetail(COMM_LINE_ERROR), {});
+    }
     return search.foundUnits;
 }
 

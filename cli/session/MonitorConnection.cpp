@@ -4,6 +4,7 @@
 
 #include "cli/console/CliExitStatus.h"
 #include "cli/session/CliSessionSetup.h"
+#include "core/app/texts/MsgText.h"
 #include "core/link/CommResult.h"
 #include "core/link/PortOpenDiagnosis.h"
 #include "core/procedures/ReadParameters.h"
@@ -48,6 +49,7 @@ int ReadParameterSet(CSession& session) {
 int ConnectForMonitor(CSession& session, CConsoleHost& host, const SCliArguments& arguments,
                       EMonitorNeeds needs) {
     ApplyRunSettings(session, arguments);
+    host.NameFailedSendAs(MsgText[MSG_DATA_READ_FAILURE]);
     const SUnitChoice unit = ChooseUnit(session, host, arguments);
     if (!unit.found) return CLI_FAILED;
     LayOutMainWindow(session, unit.axisSlots);

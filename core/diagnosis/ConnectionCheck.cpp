@@ -282,7 +282,8 @@ private:
         return End(EConnectionVerdict::NoDevice);
     }
 
-    // True when nothing at all came back, so that the other speeds are worth a try.
+    // True when nothing or only broken bytes came back, so that the other speeds are worth a try: a unit
+    // at another speed is heard as either.
     bool CheckLine() {
         Begin(Text::STEP_LINE);
         std::vector<EReplyKind> kinds;
@@ -294,20 +295,18 @@ private:
         }
         const std::optional<EConnectionVerdict> verdict = LineVerdict(kinds);
         End(verdict);
-        return verdict == EConnectionVerdict::NoReply;
+        if (verdict == EConnectionVerdict::Garbled) lineHeardBrokenBytes_ = true;
+        return verdict == EConnectionVerdict::NoReply || verdict == EConnectionVerdict::Garbled;
     }
 
     // A valid reply from any address is a working line; otherwise the most telling finding names it.
     static std::optional<EConnectionVerdict> LineVerdict(const std::vector<EReplyKind>& kinds) {
-        const auto any = [&kinds](EReplyKind kind) {
-            return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
-        };
-        if (any(EReplyKind::Valid)) return std::nullopt;
-        if (any(EReplyKind::Echo)) return EConnectionVerdict::Echo;
-        if (any(EReplyKind::Exception)) return EConnectionVerdict::Exception;
-        if (any(EReplyKind::OtherAddress)) return EConnectionVerdict::WrongAddress;
-        if (any(EReplyKind::Garbled)) return EConnectionVerdict::Garbled;
-        return EConnectionVerdict::NoReply;
+        if (std::find(kinds.begin(), kinds.end(), EReplyKind::Valid) != kinds.end()) return std::nullopt;
+        EReplyKind telling = EReplyKind::None;
+        for (const EReplyKind kind : kinds) {
+            if (ReplyKindRank(kind) < ReplyKindRank(telling)) telling = kind;
+        }
+        return VerdictOfReply(telling);
     }
 
     void ListenAtOtherSpeeds() {
@@ -331,13 +330,14 @@ private:
             }
         }
         Report(std::string(Text::NO_ANSWER_AT_ANY_SPEED));
-        End(EConnectionVerdict::NoReply);
+        End(lineHeardBrokenBytes_ ? EConnectionVerdict::Garbled : EConnectionVerdict::NoReply);
     }
 
     const SConnectionCheckSetup& setup_;
     CCommUnit& link_;
     const ConnectionCheckObserver& observer_;
     SConnectionCheckResult result_;
+    bool lineHeardBrokenBytes_ = false;  // the line step got broken bytes rather than nothing
     std::string devicePath_;
     SPortFacts facts_;
     SPortAddress server_;

@@ -29,8 +29,18 @@ SVerdictText TextOf(EConnectionVerdict verdict) {
             return {"echo", FIX_ECHO};
         case EConnectionVerdict::Garbled:
             return {"garbled", FIX_GARBLED};
+        case EConnectionVerdict::Incomplete:
+            return {"incomplete", FIX_INCOMPLETE};
         case EConnectionVerdict::WrongAddress:
             return {"wrong-address", FIX_WRONG_ADDRESS};
+        case EConnectionVerdict::WrongFunction:
+            return {"wrong-function", FIX_MISFIT};
+        case EConnectionVerdict::ShortReply:
+            return {"short-reply", FIX_MISFIT};
+        case EConnectionVerdict::WrongLength:
+            return {"wrong-length", FIX_MISFIT};
+        case EConnectionVerdict::WrongEcho:
+            return {"wrong-echo", FIX_MISFIT};
         case EConnectionVerdict::Exception:
             return {"exception", FIX_EXCEPTION};
         case EConnectionVerdict::OtherSpeed:
@@ -70,6 +80,16 @@ EConnectionVerdict VerdictOfReply(EReplyKind kind) {
             return EConnectionVerdict::WrongAddress;
         case EReplyKind::Exception:
             return EConnectionVerdict::Exception;
+        case EReplyKind::Incomplete:
+            return EConnectionVerdict::Incomplete;
+        case EReplyKind::OtherFunction:
+            return EConnectionVerdict::WrongFunction;
+        case EReplyKind::ShortReply:
+            return EConnectionVerdict::ShortReply;
+        case EReplyKind::WrongLength:
+            return EConnectionVerdict::WrongLength;
+        case EReplyKind::WrongEcho:
+            return EConnectionVerdict::WrongEcho;
     }
     return EConnectionVerdict::NoReply;
 }

@@ -15,7 +15,12 @@ enum class EConnectionVerdict {
     NoReply,
     Echo,
     Garbled,
+    Incomplete,     // a reply broke off before its end
     WrongAddress,
+    WrongFunction,  // a reply for another function
+    ShortReply,     // a reply shorter than the request asks for
+    WrongLength,    // a reply whose byte count or length does not fit the request
+    WrongEcho,      // a write's reply that confirms another register, value or quantity
     Exception,
     OtherSpeed,
     NameUnresolved,  // the device server's name does not resolve

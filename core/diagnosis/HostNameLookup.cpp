@@ -1,28 +1,28 @@
 #include "core/diagnosis/HostNameLookup.h"
 
-#include <netdb.h>
-#include <sys/socket.h>
-
 #include <algorithm>
-#include <memory>
+#include <chrono>
 
+#include "core/link/NameResolution.h"
+#include "core/link/TcpPort.h"
+
+// The lookup the port's open makes, with the same limit: a name server that does not answer holds the
+// check no longer than it would hold the open.
 SHostLookup LookUpHost(const std::string& host) {
     SHostLookup lookup;
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    if (const int error = ::getaddrinfo(host.c_str(), nullptr, &hints, &found); error != 0) {
-        lookup.failure = ::gai_strerror(error);
+    const SNameResolution resolved = ResolveBefore(
+        SystemNameResolver(), host, std::chrono::steady_clock::now() + NETWORK_CONNECT_LIMIT, {});
+    if (resolved.timedOut) {
+        lookup.failure =
+            "the name server gave no answer within " + std::to_string(NETWORK_CONNECT_LIMIT.count()) + " ms";
         return lookup;
     }
-    const std::unique_ptr<addrinfo, decltype(&::freeaddrinfo)> owner(found, ::freeaddrinfo);
-    for (const addrinfo* entry = found; entry != nullptr; entry = entry->ai_next) {
-        char text[NI_MAXHOST];
-        if (::getnameinfo(entry->ai_addr, entry->ai_addrlen, text, sizeof text, nullptr, 0, NI_NUMERICHOST) != 0)
-            continue;
-        if (std::find(lookup.addresses.begin(), lookup.addresses.end(), text) == lookup.addresses.end())
-            lookup.addresses.emplace_back(text);
+    lookup.failure = resolved.failure;
+    for (const SResolvedAddress& address : resolved.addresses) {
+        const std::string text = NumericText(address);
+        if (!text.empty() &&
+            std::find(lookup.addresses.begin(), lookup.addresses.end(), text) == lookup.addresses.end())
+            lookup.addresses.push_back(text);
     }
     return lookup;
 }

@@ -10,6 +10,7 @@
 #include "core/app/texts/DetailText.h"
 #include "core/link/Crc16Modbus.h"
 #include "core/link/LineTiming.h"
+#include "core/link/ModbusFrame.h"
 #include "core/link/PortAddress.h"
 #include "core/link/ReplyFrameLength.h"
 #include "core/link/SerialPortFactory.h"
@@ -18,8 +19,6 @@
 namespace {
 
 using std::chrono::milliseconds;
-
-constexpr std::size_t SHORTEST_FRAME = 5;  // address, function, one data byte and the CRC
 
 // A request's last byte is placed by its time on the wire at the nominal speed; on a line that is faster
 // (a pseudo-terminal, a converter that buffers) the reply may come before that. No time between two
@@ -116,6 +115,7 @@ int CCommUnit::Open(int portNum, int baudIndex) {
         return COMM_OPEN_FAILED;
     }
     if (TakePortFor(devicePath) != COMM_OK) return COMM_OPEN_FAILED;
+    port->SetEventPump(processPendingEvents);
     if (port->Open(devicePath, BaudTable[static_cast<std::size_t>(baudIndex)]) != 0) {
         openFailureReason = port->FailureReason();
         return COMM_OPEN_FAILED;
@@ -125,6 +125,7 @@ int CCommUnit::Open(int portNum, int baudIndex) {
     this->portNum = portNum;
     this->baudIndex = baudIndex;
     lastByteAt = {};
+    brokenReplyAt = {};
     return COMM_OK;
 }
 
@@ -197,9 +198,10 @@ int CCommUnit::ChangeBaud(int baudIndex) {
 }
 
 // The break's length is what matters to the gateway; the wait sleeps instead of burning the processor.
+// A stop request ends it early: the line leaves the break state either way.
 void CCommUnit::SendBreak(int ms) {
     port->SetBreak(true);
-    SleepUntil(Clock::now() + milliseconds(ms));
+    Pause(ms);
     port->SetBreak(false);
 }
 
@@ -208,14 +210,45 @@ void CCommUnit::SleepUntil(Clock::time_point until) {
 }
 
 void CCommUnit::Pause(int ms) {
-    const auto end = Clock::now() + milliseconds(ms);
-    nextPump = Clock::now() + EVENT_PUMP_INTERVAL;
-    while (true) {
-        const auto now = Clock::now();
-        if (now >= end) return;
-        SleepUntil(processPendingEvents ? std::min(end, nextPump) : end);
+    const auto start = Clock::now();
+    const auto end = start + milliseconds(ms);
+    nextPump = start + EVENT_PUMP_INTERVAL;
+    while (!StopDue(start)) {
+        if (Clock::now() >= end) return;
+        SleepUntil(std::min(end, NextLook()));
         PumpIfDue();
     }
+}
+
+void CCommUnit::SetStopRequest(std::function<std::optional<SStopRequest>()> stopRequest) {
+    this->stopRequest = std::move(stopRequest);
+}
+
+bool CCommUnit::StopRequested() const {
+    return stopRequest && stopRequest().has_value();
+}
+
+bool CCommUnit::StopDue(Clock::time_point waitStart) const {
+    if (!stopRequest) return false;
+    const std::optional<SStopRequest> request = stopRequest();
+    return request && Clock::now() - std::max(request->at, waitStart) >= request->grace;
+}
+
+CCommUnit::Clock::time_point CCommUnit::NextLook() const {
+    auto next = processPendingEvents ? nextPump : Clock::time_point::max();
+    if (stopRequest) next = std::min(next, Clock::now() + STOP_LOOK_INTERVAL);
+    return std::min(next, longWaitNoticeAt);
+}
+
+void CCommUnit::SetLongWaitObserver(std::function<void(const SLongWait*)> observer) {
+    longWaitObserver = std::move(observer);
+}
+
+void CCommUnit::AnnounceLongWaitIfDue() {
+    if (Clock::now() < longWaitNoticeAt) return;
+    longWaitNoticeAt = Clock::time_point::max();
+    longWaitShown = true;
+    longWaitObserver(&longWait);
 }
 
 std::chrono::microseconds CCommUnit::FrameGap() const {
@@ -223,12 +256,12 @@ std::chrono::microseconds CCommUnit::FrameGap() const {
 }
 
 CCommUnit::Clock::time_point CCommUnit::PumpIfDue() {
-    if (!processPendingEvents) return Clock::time_point::max();
-    if (Clock::now() >= nextPump) {
+    AnnounceLongWaitIfDue();
+    if (processPendingEvents && Clock::now() >= nextPump) {
         processPendingEvents();
         nextPump = Clock::now() + EVENT_PUMP_INTERVAL;
     }
-    return nextPump;
+    return NextLook();
 }
 
 PortWait CCommUnit::WaitForInput(Clock::time_point until) {
@@ -239,19 +272,29 @@ PortWait CCommUnit::WaitForInput(Clock::time_point until) {
 
 // Reads and discards whatever has come in. Bytes still coming in (the rest of a reply given up on, or
 // noise) hold the request back until the line has been silent for the end-of-frame gap, so that the
-// gateway never sees the two run together.
+// gateway never sees the two run together. After a reply that broke off, its tail may still be on its
+// way: then the line must have been quiet for the inter-byte limit since the receive gave up, so that
+// the tail is not taken for the next reply.
 int CCommUnit::WaitForLineSilence() {
-    const auto gap = FrameGap();
-    const auto giveUp = Clock::now() + milliseconds(GetResponseTimeout());
+    const bool afterBrokenReply = brokenReplyAt != Clock::time_point{};
+    const auto gap = afterBrokenReply ? std::chrono::duration_cast<std::chrono::microseconds>(INTER_BYTE_LIMIT)
+                                      : FrameGap();
+    const auto start = Clock::now();
+    const auto giveUp = start + milliseconds(GetResponseTimeout());
     std::array<std::uint8_t, RX_BUFFER_SIZE> stale{};
     while (true) {
+        if (StopDue(start)) return COMM_STOPPED;
         const long got = port->Read(stale.data(), stale.size());
         if (got < 0) return Failure(COMM_FAILED);
         const auto now = Clock::now();
         if (got > 0) lastByteAt = now;
-        const auto silentFrom = lastByteAt + gap;
-        if (now >= silentFrom || now >= giveUp) return COMM_OK;
-        if (port->WaitReadable(std::chrono::duration_cast<std::chrono::microseconds>(silentFrom - now)) ==
+        const auto silentFrom = std::max(lastByteAt, brokenReplyAt) + gap;
+        if (now >= silentFrom || now >= giveUp) {
+            brokenReplyAt = {};
+            return COMM_OK;
+        }
+        const auto until = std::min(silentFrom, NextLook());
+        if (port->WaitReadable(std::chrono::duration_cast<std::chrono::microseconds>(until - now)) ==
             PortWait::Gone)
             return DropVanishedLink(COMM_FAILED);
     }
@@ -262,8 +305,13 @@ int CCommUnit::WaitForLineSilence() {
 int CCommUnit::Write(const std::uint8_t* bytes, std::size_t length) {
     if (!port->IsOpen()) return COMM_FAILED;
     // Bytes that came in before the request cannot be its reply: waiting for the silence reads and
-    // discards them, so the input queue is empty when the request goes out.
-    if (WaitForLineSilence() != COMM_OK) return COMM_FAILED;
+    // discards them, so the input queue is empty when the request goes out. After a stop request no
+    // frame goes out; one that has begun goes out whole.
+    if (const int silence = WaitForLineSilence(); silence != COMM_OK) return silence;
+    // The reply is judged by the line errors from here on: those of the idle line, of a break or of a
+    // speed change before the request are not its errors. A failed query is left to the receive.
+    SLineErrors beforeRequest;
+    (void)port->QueryLineErrors(beforeRequest);
     const auto start = Clock::now();
     const auto giveUp = start + milliseconds(WRITE_LIMIT_MS);
     std::size_t sent = 0;
@@ -272,6 +320,7 @@ int CCommUnit::Write(const std::uint8_t* bytes, std::size_t length) {
         if (accepted < 0) return Failure(COMM_FAILED);
         sent += static_cast<std::size_t>(accepted);
         if (sent >= length) {
+            lastRequestSlave = bytes[0];
             if (!observers.empty()) ReportRequest(bytes, length, start);
             return COMM_OK;
         }
@@ -360,9 +409,20 @@ CCommUnit::SFrameEnd CCommUnit::FrameEnd(const std::uint8_t* frame, std::size_t 
 
 int CCommUnit::Receive(std::uint8_t* buffer, std::size_t& length) {
     arrived = 0;
+    const milliseconds limit(GetResponseTimeout());
+    if (longWaitObserver && limit > LONG_WAIT) {
+        longWait = {lastRequestSlave, limit};
+        longWaitNoticeAt = Clock::now() + LONG_WAIT_NOTICE_AFTER;
+    }
     const int result = ReceiveFrame(buffer, length);
+    longWaitNoticeAt = Clock::time_point::max();
+    if (longWaitShown) {
+        longWaitShown = false;
+        longWaitObserver(nullptr);
+    }
     // An overflowing frame is reported with every byte the buffer took, one more than a reply may have.
     if (!observers.empty()) ReportReceive(buffer, arrived, result);
+    if (result == COMM_INCOMPLETE) brokenReplyAt = Clock::now();
     return result;
 }
 
@@ -376,6 +436,7 @@ int CCommUnit::ReceiveFrame(std::uint8_t* buffer, std::size_t& length) {
     const auto deadline = start + milliseconds(GetResponseTimeout());
     nextPump = start;  // the user interface runs before the first wait
     while (true) {
+        if (StopDue(start)) return COMM_STOPPED;
         SLineErrors errors;
         const bool statusKnown = port->QueryLineErrors(errors) == 0;
         if (!statusKnown && port->DeviceGone()) return DropVanishedLink(COMM_LINE_ERROR);
@@ -401,8 +462,8 @@ int CCommUnit::ReceiveFrame(std::uint8_t* buffer, std::size_t& length) {
         const auto until = std::min(deadline, end.at);
         if (!statusKnown) {
             // Nothing can be read while the driver does not answer: sleep, but not for long.
-            const auto pumpDue = PumpIfDue();
-            SleepUntil(std::min({until, Clock::now() + EVENT_PUMP_INTERVAL, pumpDue}));
+            const auto lookDue = PumpIfDue();
+            SleepUntil(std::min({until, Clock::now() + EVENT_PUMP_INTERVAL, lookDue}));
         } else if (const auto restOnWire = AnnouncedRestOnWire(buffer, length); restOnWire > now) {
             SleepUntil(std::min({until, restOnWire, PumpIfDue()}));
         } else if (WaitForInput(until) == PortWait::Gone) {

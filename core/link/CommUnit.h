@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,26 @@ inline constexpr std::size_t RX_FRAME_LIMIT = 1024;  // longest reply frame acce
 inline constexpr std::size_t RX_BUFFER_SIZE = 1025;  // what a receive buffer must hold
 inline constexpr std::uint32_t DEFAULT_RESPONSE_TIMEOUT_MS = 3000;
 inline constexpr int WRITE_LIMIT_MS = 10000;
-// Longest stretch a wait goes without letting the user interface process its events.
-inline constexpr std::chrono::milliseconds EVENT_PUMP_INTERVAL{5};
+// Longest stretch a wait goes without looking whether the user asked to stop.
+inline constexpr std::chrono::milliseconds STOP_LOOK_INTERVAL{20};
+// A wait for a reply that may last longer than LONG_WAIT is announced to the long-wait observer once it
+// has lasted LONG_WAIT_NOTICE_AFTER, so that a healthy exchange never shows it.
+inline constexpr std::chrono::milliseconds LONG_WAIT{2000};
+inline constexpr std::chrono::milliseconds LONG_WAIT_NOTICE_AFTER{500};
+
+// The user asked the run to stop (Ctrl-C in gwcli) at `at`. A wait ends once `grace` has passed since
+// the later of that moment and its own start: a write's blocks, each answered at once, still go out as a
+// whole set, while a wait for a silent unit ends within the grace.
+struct SStopRequest {
+    std::chrono::steady_clock::time_point at;
+    std::chrono::milliseconds grace{0};
+};
+
+// A wait for the unit's reply that is taking long: whom it waits for and how long it may last at most.
+struct SLongWait {
+    std::uint8_t slave = 0;
+    std::chrono::milliseconds atMost{0};
+};
 
 class CCommUnit {
 public:
@@ -51,6 +70,17 @@ public:
     // stays attached until it is removed and must outlive its attachment.
     void AddFrameObserver(CLinkFrameObserver& observer);
     void RemoveFrameObserver(CLinkFrameObserver& observer);
+    // Asked during every wait: once the request is there and its grace has passed, the wait ends with
+    // COMM_STOPPED and no new frame goes out (a frame that has begun goes out whole); no failed exchange is
+    // tried a second time. gwcli stops this way on Ctrl-C.
+    void SetStopRequest(std::function<std::optional<SStopRequest>()> stopRequest);
+    // The user asked to stop (whatever the grace).
+    bool StopRequested() const;
+
+    // Learns of a reply wait that may last longer than LONG_WAIT once it has lasted
+    // LONG_WAIT_NOTICE_AFTER (with the wait), and of its end (with null).
+    void SetLongWaitObserver(std::function<void(const SLongWait*)> observer);
+
     // The transaction's attempt that the next frames belong to (1 for its first try).
     void SetAttempt(int attempt) { this->attempt = attempt; }
 
@@ -58,7 +88,8 @@ public:
     // already open is refused and left as it is.
     int Open(int portNum, int baudIndex);
     const std::string& OpenFailureReason() const;
-    // 0, COMM_FAILED (-1) when not open, COMM_CLOSE_REFUSED (-2) when the system refused.
+    // 0, COMM_FAILED (-1) when not open, COMM_CLOSE_REFUSED (-2) when the close reported an error (the
+    // port is closed all the same).
     int Close();
     // 0, or COMM_FAILED when the speed could not be set (the old one stays in effect).
     int ChangeBaud(int baudIndex);
@@ -66,7 +97,8 @@ public:
     void SendBreak(int ms);
     // Waits `ms` milliseconds, letting the user interface process its events meanwhile.
     void Pause(int ms);
-    // 0 when the whole frame was handed to the driver, COMM_FAILED otherwise. The frame goes out only
+    // 0 when the whole frame was handed to the driver, COMM_STOPPED after a stop request, COMM_FAILED
+    // otherwise. The frame goes out only
     // after the end-of-frame silence that follows the last byte received.
     int Write(const std::uint8_t* bytes, std::size_t length);
     // One whole reply frame, CRC included; `buffer` must hold RX_BUFFER_SIZE bytes. A frame whose header
@@ -109,8 +141,12 @@ private:
     void ReportReceive(const std::uint8_t* bytes, std::size_t length, int result);
     void Report(SLinkFrameEvent& frame);
     std::chrono::microseconds FrameGap() const;
-    // Pumps the events when the interval has passed; returns when the next pump is due.
+    // Pumps the events when the interval has passed; returns when a wait must next come back (NextLook).
     Clock::time_point PumpIfDue();
+    // When a wait must next come back: to pump the events, to look for a stop request or to announce a
+    // long wait.
+    Clock::time_point NextLook() const;
+    void AnnounceLongWaitIfDue();
     // Waits until `until` (earlier when input comes, or when the events are to be pumped). Gone when
     // the device has gone.
     PortWait WaitForInput(Clock::time_point until);
@@ -123,8 +159,8 @@ private:
     };
     SFrameEnd FrameEnd(const std::uint8_t* frame, std::size_t length) const;
     void SleepUntil(Clock::time_point until);
-    // Holds back until the line has been silent for the end-of-frame gap. COMM_FAILED when the device
-    // has gone.
+    // Holds back until the line has been silent for the end-of-frame gap (after a reply that broke off:
+    // for the inter-byte limit). COMM_FAILED when the device has gone.
     int WaitForLineSilence();
     // The device has gone: close the link and tell its owner. Returns `result`.
     int DropVanishedLink(int result);
@@ -138,6 +174,14 @@ private:
     bool portChosenByName = true;  // false: the port given at construction serves every Open
     std::function<void()> processPendingEvents;
     std::function<void()> linkLost;
+    std::function<std::optional<SStopRequest>()> stopRequest;
+    // Whether a wait that began at `waitStart` is to end now for a stop request.
+    bool StopDue(Clock::time_point waitStart) const;
+    std::function<void(const SLongWait*)> longWaitObserver;
+    SLongWait longWait;                                      // the wait announced or to be announced
+    Clock::time_point longWaitNoticeAt = Clock::time_point::max();
+    bool longWaitShown = false;
+    std::uint8_t lastRequestSlave = 0;
     std::vector<CLinkFrameObserver*> observers;
     int attempt = 1;
     Clock::time_point receiveStart{};    // when the current receive began
@@ -147,6 +191,8 @@ private:
     Clock::time_point lastRequestEnd{};  // last byte of the request reported last
     Clock::time_point nextPump{};
     Clock::time_point lastByteAt{};  // when the last byte came in
+    Clock::time_point brokenReplyAt{};  // when the last receive gave up on a reply that broke off; {} once
+                                        // the line has been quiet since
     std::map<int, std::string> portOverrides;
     std::string devicePath;
     std::string openFailureReason;

@@ -9,7 +9,9 @@
 #include "core/app/texts/ConnectionCheckText.h"
 #include "core/app/texts/ExchangeCauseText.h"
 #include "core/link/Crc16Modbus.h"
+#include "core/link/LineTiming.h"
 #include "core/link/ModbusBytes.h"
+#include "core/link/ModbusFrame.h"
 
 namespace Text = ExchangeCauseText;
 
@@ -32,15 +34,35 @@ std::string_view ExceptionName(std::uint8_t code) {
     return code >= 1 && code <= names.size() ? names[code - 1u] : EXCEPTION_OTHER;
 }
 
-std::string FunctionName(std::uint8_t function) {
+// The request's function by its name; a vendor command by its sub-function.
+std::string FunctionName(std::span<const std::uint8_t> request) {
+    const std::uint8_t function = request[1];
     for (const auto& [code, name] : FUNCTION_NAMES) {
         if (code == function) return std::string(name);
     }
+    if (function == FN_VENDOR && request.size() > VENDOR_SUB_FUNCTION_OFFSET)
+        return std::string(Text::VENDOR_COMMAND) + HexByteText(request[VENDOR_SUB_FUNCTION_OFFSET]);
     return std::string(Text::FUNCTION) + HexByteText(function);
 }
 
-// How much a kind of outcome explains, most first.
-int Rank(EReplyKind kind) {
+std::string ByteCountText(std::size_t count) {
+    using namespace ConnectionCheckText;
+    return std::to_string(count) + std::string(count == 1 ? ONE_BYTE : BYTES);
+}
+
+// ": the reply broke off after 6 of 11 bytes (no byte for over 100 ms)"; without the due length when
+// the reply never got as far as saying it.
+std::string BrokeOffText(std::size_t got, std::size_t due) {
+    using namespace ConnectionCheckText;
+    const std::string count = due > got ? std::to_string(got) + std::string(OF) + ByteCountText(due)
+                                        : ByteCountText(got);
+    return std::string(BROKE_OFF_AFTER) + count + std::string(NO_BYTE_FOR_OVER) +
+           std::to_string(INTER_BYTE_LIMIT.count()) + std::string(MS_CLOSE);
+}
+
+}  // namespace
+
+int ReplyKindRank(EReplyKind kind) {
     switch (kind) {
         case EReplyKind::Echo:
             return 0;
@@ -48,15 +70,24 @@ int Rank(EReplyKind kind) {
             return 1;
         case EReplyKind::OtherAddress:
             return 2;
-        case EReplyKind::Garbled:
+        case EReplyKind::OtherFunction:
+        case EReplyKind::ShortReply:
+        case EReplyKind::WrongLength:
+        case EReplyKind::WrongEcho:
             return 3;
-        case EReplyKind::None:
+        case EReplyKind::Incomplete:
             return 4;
+        case EReplyKind::Garbled:
+            return 5;
+        case EReplyKind::None:
+            return 6;
         case EReplyKind::Valid:
             break;
     }
-    return 5;
+    return 7;
 }
+
+namespace {
 
 std::string OtherAddressFix(std::uint8_t address) {
     const int unitNo = address - FIRST_UNIT_ADDRESS;
@@ -111,6 +142,20 @@ std::string ReplyDescription(const SReplyClass& reply, std::span<const std::uint
         case EReplyKind::Exception:
             return std::string(EXCEPTION) + HexByteText(reply.exceptionCode) + " (" +
                    std::string(ExceptionName(reply.exceptionCode)) + ")";
+        case EReplyKind::Incomplete:
+            return BrokeOffText(received.size(), reply.dueLength);
+        case EReplyKind::OtherFunction:
+            return std::string(OTHER_FUNCTION) + HexByteText(reply.function);
+        case EReplyKind::ShortReply:
+            return std::string(CUT_SHORT) + std::to_string(received.size()) + std::string(OF) +
+                   std::to_string(reply.dueLength) + std::string(BYTES_LIST) +
+                   HexBytesText(received, SHOWN_GARBLED_BYTES);
+        case EReplyKind::WrongLength:
+            return std::string(REPLY_OF) + std::to_string(received.size()) + std::string(WHERE) +
+                   std::to_string(reply.dueLength) + std::string(ARE_DUE) +
+                   HexBytesText(received, SHOWN_GARBLED_BYTES);
+        case EReplyKind::WrongEcho:
+            return std::string(WRONG_ECHO) + HexBytesText(received, SHOWN_GARBLED_BYTES);
     }
     return {};
 }
@@ -121,15 +166,15 @@ std::string ExchangeCauseLine(const SExchangeOutcome& outcome) {
     const std::string found = reply.kind == EReplyKind::Valid
                                   ? std::string(Text::DOES_NOT_FIT) + HexBytesText(outcome.received, SHOWN_GARBLED_BYTES)
                                   : ReplyDescription(reply, outcome.received);
-    return FunctionName(outcome.request[1]) + std::string(Text::TO) + HexByteText(outcome.request[0]) +
+    return FunctionName(outcome.request) + std::string(Text::TO) + HexByteText(outcome.request[0]) +
            std::string(Text::AT) + std::to_string(outcome.bps) + std::string(Text::BPS) + found;
 }
 
 const SExchangeOutcome* MostTellingOutcome(std::span<const SExchangeOutcome> outcomes) {
     const SExchangeOutcome* best = nullptr;
     for (const SExchangeOutcome& outcome : outcomes) {
-        const int rank = Rank(outcome.Reply().kind);
-        if (rank < Rank(EReplyKind::Valid) && (best == nullptr || rank < Rank(best->Reply().kind)))
+        const int rank = ReplyKindRank(outcome.Reply().kind);
+        if (rank < ReplyKindRank(EReplyKind::Valid) && (best == nullptr || rank < ReplyKindRank(best->Reply().kind)))
             best = &outcome;
     }
     return best;
@@ -148,6 +193,13 @@ std::string ExchangeFixLine(const SExchangeOutcome& outcome) {
             return OtherAddressFix(reply.address);
         case EReplyKind::Exception:
             return std::string(reply.exceptionCode == EXCEPTION_SLAVE_BUSY ? Text::FIX_BUSY : Text::FIX_EXCEPTION);
+        case EReplyKind::Incomplete:
+            return std::string(Text::FIX_INCOMPLETE);
+        case EReplyKind::OtherFunction:
+        case EReplyKind::ShortReply:
+        case EReplyKind::WrongLength:
+        case EReplyKind::WrongEcho:
+            return std::string(Text::FIX_MISFIT);
         case EReplyKind::Valid:
             break;
     }

@@ -36,6 +36,9 @@ std::string HexBytesText(std::span<const std::uint8_t> bytes, std::size_t shown 
 std::string ReplyDescription(const SReplyClass& reply, std::span<const std::uint8_t> received);
 // "Read Holding Registers to D0h at 115200 bps: no reply".
 std::string ExchangeCauseLine(const SExchangeOutcome& outcome);
+// How much a kind of reply explains a failure, most first: an echo, an exception, another address, a
+// reply that does not fit, one that broke off, broken bytes, nothing; a valid reply last.
+int ReplyKindRank(EReplyKind kind);
 // The outcome that explains most (an echo, then an exception, another address, broken bytes, nothing);
 // null for none or only valid replies.
 const SExchangeOutcome* MostTellingOutcome(std::span<const SExchangeOutcome> outcomes);

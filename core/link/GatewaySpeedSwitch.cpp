@@ -3,13 +3,13 @@
 #include <array>
 #include <cstdio>
 
+#include "core/link/ModbusFrame.h"
 #include "core/link/SpeedCodes.h"
 
 namespace {
 
 constexpr int SPEED_SWITCH_BAUD_INDEX = 0;  // every sequence starts at 9600 bit/s
 constexpr unsigned BROADCAST_ADDRESS = 0x00;
-constexpr unsigned VENDOR_FUNCTION = 0x45;
 constexpr unsigned SUB_FUNCTION_SPEED = 0x04;
 constexpr unsigned short SPEED_WORD_2 = 0x0005;
 
@@ -17,7 +17,7 @@ constexpr unsigned short SPEED_WORD_2 = 0x0005;
 
 std::string SpeedBroadcastText(int bps) {
     std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), "%02X%02X%02X%02X%04hX%04hX", BROADCAST_ADDRESS, VENDOR_FUNCTION,
+    std::snprintf(text.data(), text.size(), "%02X%02X%02X%02X%04hX%04hX", BROADCAST_ADDRESS, unsigned{FN_VENDOR},
                   0u, SUB_FUNCTION_SPEED, static_cast<unsigned short>(SpeedCodeOf(bps)), SPEED_WORD_2);
     return text.data();
 }

@@ -1,25 +1,29 @@
 #include "core/link/GensioConnection.h"
 
 #include <gensio/gensio.h>
+#include <gensio/gensio_addr.h>
 #include <gensio/gensio_os_funcs.h>
 #include <gensio/sergensio.h>
-
+#include <netinet/in.h>
 #include <pthread.h>
 #include <signal.h>
 
 #include <algorithm>
 #include <cctype>
 #include <deque>
+#include <vector>
+
+#include "core/link/NameResolution.h"
+#include "core/link/SerialPort.h"
+#include "core/link/WaitTimeout.h"
 
 namespace {
 
 constexpr const char* TELNET_RFC2217 = "telnet(rfc2217)";
 
 gensio_time GensioTimeOf(std::chrono::microseconds limit) {
-    limit = std::max(limit, std::chrono::microseconds(0));
-    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(limit);
-    const auto nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(limit - seconds);
-    return gensio_time{seconds.count(), static_cast<std::int32_t>(nanoseconds.count())};
+    const timespec span = TimespecOf(limit);
+    return gensio_time{span.tv_sec, static_cast<std::int32_t>(span.tv_nsec)};
 }
 
 std::string ReasonOfError(int error) {
@@ -68,6 +72,36 @@ private:
     bool wasPending_ = false;
 };
 
+// The library's list of the addresses to try in turn, each with `port`. 0, or the library's error.
+int LibraryAddressesOf(gensio_os_funcs* os, const std::vector<SResolvedAddress>& addresses, int port,
+                       gensio_addr** list) {
+    *list = nullptr;
+    for (const SResolvedAddress& address : addresses) {
+        gensio_addr* one = nullptr;
+        int error = GE_INVAL;
+        if (address.address.ss_family == AF_INET) {
+            const auto& ipv4 = reinterpret_cast<const sockaddr_in&>(address.address);
+            error = gensio_addr_create(os, GENSIO_NETTYPE_IPV4, &ipv4.sin_addr, sizeof ipv4.sin_addr,
+                                       static_cast<unsigned>(port), &one);
+        } else if (address.address.ss_family == AF_INET6) {
+            // The whole socket address, so that a link-local address keeps its zone.
+            error = gensio_addr_create(os, GENSIO_NETTYPE_IPV6, &address.address, sizeof(sockaddr_in6),
+                                       static_cast<unsigned>(port), &one);
+        }
+        if (error != 0) continue;
+        if (*list == nullptr) {
+            *list = one;
+            continue;
+        }
+        gensio_addr* joined = gensio_addr_cat(*list, one);
+        gensio_addr_free(one);
+        if (joined == nullptr) break;
+        gensio_addr_free(*list);
+        *list = joined;
+    }
+    return *list != nullptr ? 0 : GE_INVAL;
+}
+
 // The library's single-threaded operating system handler, shared by every connection of the program.
 gensio_os_funcs* SharedOsFuncs() {
     static gensio_os_funcs* os = [] {
@@ -90,6 +124,9 @@ struct CGensioConnection::SLibraryState {
     bool opened = false;
     int openError = 0;
     std::string reason;
+    std::shared_ptr<CNameResolver> resolver = SystemNameResolver();
+    std::function<void()> pump;
+    Clock::time_point nextPump{};
     // The answer to the last COM port control command. It lives as long as the connection, so that an
     // answer that comes after its wait gave up has somewhere to go.
     bool answered = false;
@@ -152,12 +189,21 @@ struct CGensioConnection::SLibraryState {
         gensio_os_funcs_wait(os, waiter, 1, &timeout);
     }
 
+    void PumpIfDue() {
+        if (!pump || Clock::now() < nextPump) return;
+        pump();
+        nextPump = Clock::now() + EVENT_PUMP_INTERVAL;
+    }
+
+    // With an event pump the library runs in slices, the pump between them.
     bool RunUntil(const bool& done, std::chrono::microseconds limit) {
         const auto end = Clock::now() + limit;
         while (!done && !failed) {
             const auto now = Clock::now();
             if (now >= end) break;
-            RunFor(std::chrono::duration_cast<std::chrono::microseconds>(end - now));
+            const auto until = pump ? std::min(end, std::max(nextPump, now)) : end;
+            RunFor(std::chrono::duration_cast<std::chrono::microseconds>(until - now));
+            PumpIfDue();
         }
         return done;
     }
@@ -250,6 +296,16 @@ CGensioConnection::~CGensioConnection() {
     if (state_->waiter != nullptr) gensio_os_funcs_free_waiter(state_->os, state_->waiter);
 }
 
+void CGensioConnection::SetEventPump(std::function<void()> pump) {
+    state_->pump = std::move(pump);
+}
+
+void CGensioConnection::SetNameResolver(std::shared_ptr<CNameResolver> resolver) {
+    state_->resolver = std::move(resolver);
+}
+
+// The name is looked up here, within the limit, and the library is given the addresses: its own
+// lookup would hold the program for as long as the name servers take.
 int CGensioConnection::Connect(const std::string& host, int port, std::chrono::milliseconds limit) {
     SLibraryState& s = *state_;
     Close();
@@ -261,15 +317,37 @@ int CGensioConnection::Connect(const std::string& host, int port, std::chrono::m
         s.reason = "the network library could not be started";
         return -1;
     }
-    // The library takes the address as "tcp,HOST,PORT" and resolves the name here.
-    const std::string stack = "tcp," + host + "," + std::to_string(port);
-    gensio* io = nullptr;
-    if (const int error = str_to_gensio(stack.c_str(), s.os, SLibraryState::OnEvent, &s, &io); error != 0) {
-        s.reason = "the name " + host + " does not resolve (" + gensio_err_to_str(error) + ")";
+    const auto deadline = Clock::now() + limit;
+    s.nextPump = Clock::now() + EVENT_PUMP_INTERVAL;
+    const SNameResolution resolved = ResolveBefore(s.resolver, host, deadline, [&s] { s.PumpIfDue(); });
+    const std::string limitText = std::to_string(limit.count()) + " ms";
+    if (resolved.timedOut) {
+        s.reason = "the name " + host + " did not resolve within " + limitText +
+                   " (the name server does not answer)";
+        s.lastError = GE_TIMEDOUT;
         return -1;
     }
-    return s.Open(io, true, limit,
-                  "no connection within " + std::to_string(limit.count()) + " ms (host down or unreachable?)");
+    if (resolved.addresses.empty()) {
+        s.reason = "the name " + host + " does not resolve (" + resolved.failure + ")";
+        return -1;
+    }
+    gensio_addr* addresses = nullptr;
+    if (const int error = LibraryAddressesOf(s.os, resolved.addresses, port, &addresses); error != 0) {
+        s.reason = "the name " + host + " resolves to no address the network library takes";
+        return -1;
+    }
+    const char* const noOptions[] = {nullptr};
+    gensio* io = nullptr;
+    const int error =
+        gensio_terminal_alloc("tcp", addresses, noOptions, s.os, SLibraryState::OnEvent, &s, &io);
+    gensio_addr_free(addresses);  // the connection keeps a copy
+    if (error != 0) {
+        s.reason = ReasonOfError(error);
+        return -1;
+    }
+    const auto left = std::max(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()),
+                               std::chrono::milliseconds(0));
+    return s.Open(io, true, left, "no connection within " + limitText + " (host down or unreachable?)");
 }
 
 int CGensioConnection::StartRfc2217(std::chrono::milliseconds limit) {

@@ -2,12 +2,16 @@
 // One client connection to a serial device server through the gensio library (the library the ser2net
 // server is built on): TCP, optionally with a Telnet layer that speaks RFC 2217 COM port control. The
 // library runs callbacks; this class turns them into the polled operations the link uses. Received
-// bytes wait in a buffer of its own until they are read. Everything runs on the caller's thread.
+// bytes wait in a buffer of its own until they are read. Everything runs on the caller's thread, but
+// for the lookup of the server's name (NameResolution.h).
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+
+class CNameResolver;
 
 struct sergensio;
 
@@ -20,7 +24,14 @@ public:
     CGensioConnection(const CGensioConnection&) = delete;
     CGensioConnection& operator=(const CGensioConnection&) = delete;
 
-    // Connects TCP to `host`:`port` within `limit`. 0, or -1 with Reason() saying why.
+    // Runs `pump` at least every EVENT_PUMP_INTERVAL while a connect, a negotiation or a command waits
+    // for the server, so that the user interface stays alive. Without one, those waits are whole.
+    void SetEventPump(std::function<void()> pump);
+    // Looks names up with `resolver` in place of the system's.
+    void SetNameResolver(std::shared_ptr<CNameResolver> resolver);
+
+    // Connects TCP to `host`:`port` within `limit`, the lookup of the name included. 0, or -1 with
+    // Reason() saying why.
     int Connect(const std::string& host, int port, std::chrono::milliseconds limit);
     // Puts a Telnet layer with RFC 2217 on the open connection; its negotiation must end within
     // `limit`. 0, or -1 with Reason() (the connection is then closed).

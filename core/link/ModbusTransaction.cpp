@@ -12,17 +12,15 @@
 namespace {
 
 constexpr std::uint8_t BROADCAST_ADDRESS = 0;
-constexpr std::uint8_t EXCEPTION_BIT = 0x80;
-constexpr std::uint8_t HIGHEST_FUNCTION = 0x45;
 
 const std::string_view& SendFailedText() {
     return MsgText[11];
 }
 const std::string_view& ReceiveTimeoutText() {
-    return CommonMsgText[51];
+    return CommonMsgText[COMMON_MSG_RECEIVE_TIMEOUT];
 }
 const std::string_view& ReceiveDataErrorText() {
-    return CommonMsgText[58];
+    return CommonMsgText[COMMON_MSG_RECEIVE_DATA_ERROR];
 }
 
 int Fail(bool& busyFlag, int result) {
@@ -64,13 +62,11 @@ SExchangeOutcome OutcomeOf(const std::uint8_t* frame, std::size_t frameLength, c
 
 }  // namespace
 
-int CheckReply(const std::uint8_t* request, const std::uint8_t* reply) {
-    if (request[0] == BROADCAST_ADDRESS) return COMM_OK;
-    if (reply[0] != request[0]) return COMM_BAD_REPLY;
-    if ((reply[1] & EXCEPTION_BIT) != 0) return reply[2] == EXCEPTION_SLAVE_BUSY ? COMM_BUSY : COMM_BAD_REPLY;
-    if (reply[1] != request[1]) return COMM_BAD_REPLY;
-    if (reply[1] > HIGHEST_FUNCTION) return COMM_BAD_REPLY;
-    return COMM_OK;
+int CheckReply(std::span<const std::uint8_t> request, std::span<const std::uint8_t> reply) {
+    const SReplyClass judged = ClassifyReply(request, reply, COMM_OK);
+    if (judged.kind == EReplyKind::Valid) return COMM_OK;
+    if (judged.kind == EReplyKind::Exception && judged.exceptionCode == EXCEPTION_SLAVE_BUSY) return COMM_BUSY;
+    return COMM_BAD_REPLY;
 }
 
 int Transact(const STransactPolicy& policy, CCommUnit& link, HostServices& host, bool& busyFlag,
@@ -90,8 +86,11 @@ int Transact(const STransactPolicy& policy, CCommUnit& link, HostServices& host,
     int attempt = 0;
     while (true) {
         link.SetAttempt(++attempt);
-        if (link.Write(frame.data(), frameLength) != COMM_OK) {
-            if (--sendBudget > 0) {
+        const int sent = link.Write(frame.data(), frameLength);
+        // The user asked to stop: the exchange ends here, without a message and without a retry.
+        if (sent == COMM_STOPPED) return Fail(busyFlag, COMM_FAILED);
+        if (sent != COMM_OK) {
+            if (--sendBudget > 0 && !link.StopRequested()) {
                 host.ProcessPendingEvents();
                 continue;
             }
@@ -104,7 +103,10 @@ int Transact(const STransactPolicy& policy, CCommUnit& link, HostServices& host,
         }
         const int received = link.Receive(replyBuffer, replyLength);
         if (received == COMM_OK) break;
+        if (received == COMM_STOPPED) return Fail(busyFlag, COMM_FAILED);
         if (policy.reportLinkFailures) host.AdvanceProgress(FAILED_RECEIVE_PROGRESS_STEP);
+        // After a stop request a failed exchange is not tried again: it ends here, without a message.
+        if (link.StopRequested()) return Fail(busyFlag, COMM_FAILED);
         if (--receiveBudget > 0) {
             host.ProcessPendingEvents();
             continue;
@@ -114,7 +116,7 @@ int Transact(const STransactPolicy& policy, CCommUnit& link, HostServices& host,
                              OutcomeOf(frame.data(), frameLength, replyBuffer, replyLength, received, link));
     }
 
-    switch (CheckReply(frame.data(), replyBuffer)) {
+    switch (CheckReply({frame.data(), frameLength}, {replyBuffer, replyLength})) {
         case COMM_OK:
             return COMM_OK;
         case COMM_BUSY:

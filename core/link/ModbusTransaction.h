@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string_view>
 
 #include "core/app/HostServices.h"
@@ -16,8 +17,8 @@ inline constexpr int BROADCAST_PAUSE_MS = 100;
 inline constexpr int FAILED_RECEIVE_PROGRESS_STEP = 5;
 
 // 0 when the reply answers the request (always for a broadcast), COMM_BUSY for exception 06,
-// COMM_BAD_REPLY otherwise.
-int CheckReply(const std::uint8_t* request, const std::uint8_t* reply);
+// COMM_BAD_REPLY otherwise. Both frames with their CRC; the judge is ClassifyReply.
+int CheckReply(std::span<const std::uint8_t> request, std::span<const std::uint8_t> reply);
 
 // How a transaction treats send and receive failures.
 struct STransactPolicy {
@@ -32,8 +33,9 @@ inline constexpr STransactPolicy MAIN_WINDOW_TRANSACT{2, 2, true};
 inline constexpr STransactPolicy SEARCH_TRANSACT{1, 1, false};
 
 // Runs one exchange. Returns 0 (the reply frame, CRC included, is in `replyBuffer`, which must hold
-// RX_BUFFER_SIZE bytes), COMM_FAILED (the user has been told, except for a request text that is not hex
-// or too long, and for silent link failures) or COMM_BUSY. Every failure clears `busyFlag`.
+// RX_BUFFER_SIZE bytes), COMM_FAILED (the user has been told, except after a stop request of the link,
+// for a request text that is not hex or too long, and for silent link failures) or COMM_BUSY. Every
+// failure clears `busyFlag`.
 int Transact(const STransactPolicy& policy, CCommUnit& link, HostServices& host, bool& busyFlag,
              std::string_view requestText, std::uint8_t* replyBuffer, std::size_t& replyLength);
 

@@ -1,11 +1,10 @@
 #include "core/link/ReplyFrameLength.h"
 
+#include "core/link/ModbusFrame.h"
+
 namespace {
 
-constexpr std::uint8_t EXCEPTION_BIT = 0x80;
-constexpr std::size_t EXCEPTION_FRAME = 5;   // slave, function, exception code, CRC
-constexpr std::size_t ECHO_FRAME = 8;        // slave, function, address, value or count, CRC
-constexpr std::size_t COUNTED_OVERHEAD = 5;  // slave, function, byte count, CRC
+constexpr std::size_t COUNTED_OVERHEAD = COUNTED_REPLY_HEADER + CRC_BYTES;
 
 constexpr SReplyLength Incomplete() {
     return {ReplyLengthKind::HeaderIncomplete, 0};
@@ -21,16 +20,16 @@ SReplyLength ReplyLengthOf(const std::uint8_t* frame, std::size_t length) {
     const std::uint8_t function = frame[1];
     if ((function & EXCEPTION_BIT) != 0) return Announced(EXCEPTION_FRAME);
     switch (function) {
-        case 0x05:  // write single coil
-        case 0x06:  // write single register
-        case 0x0F:  // write multiple coils
-        case 0x10:  // write multiple registers
-            return Announced(ECHO_FRAME);
-        case 0x01:  // read coils
-        case 0x02:  // read discrete inputs
-        case 0x03:  // read holding registers
-        case 0x04:  // read input registers
-        case 0x11:  // report slave ID
+        case FN_WRITE_COIL:
+        case FN_WRITE_REGISTER:
+        case FN_WRITE_COILS:
+        case FN_WRITE_MULTIPLE:
+            return Announced(WRITE_REPLY_FRAME);
+        case FN_READ_COILS:
+        case FN_READ_DISCRETE_INPUTS:
+        case FN_READ_HOLDING:
+        case FN_READ_INPUT:
+        case FN_REPORT_SLAVE_ID:
             return length < 3 ? Incomplete() : Announced(COUNTED_OVERHEAD + frame[2]);
         default:
             return {ReplyLengthKind::Unannounced, 0};

@@ -4,7 +4,11 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
+
+// Longest stretch a wait goes without letting the user interface process its events.
+inline constexpr std::chrono::milliseconds EVENT_PUMP_INTERVAL{5};
 
 // Line errors the driver reported since the last query.
 struct SLineErrors {
@@ -34,7 +38,8 @@ public:
     // is refused and left as it is.
     virtual int Open(const std::string& devicePath, int bps) = 0;
     virtual const std::string& FailureReason() const = 0;
-    // Returns 0, or -1 when the system refused to close (the port then stays open).
+    // Returns 0, or -1 with FailureReason() set when the close reported an error. The port is closed
+    // either way: the system has let go of it.
     virtual int Close() = 0;
     virtual bool IsOpen() const = 0;
     // Returns 0, or -1 when the speed could not be set (the old one stays in effect).
@@ -58,4 +63,7 @@ public:
     virtual bool ControlsLineSpeed() const { return true; }
     // "HOST:PORT" of a port on the network; empty for a local device.
     virtual std::string PeerName() const { return {}; }
+    // What an Open that takes long (a name to resolve, a server to reach) runs at least every
+    // EVENT_PUMP_INTERVAL so that the user interface stays alive. A local device opens at once.
+    virtual void SetEventPump(std::function<void()> pump) { (void)pump; }
 };

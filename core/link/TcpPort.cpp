@@ -1,8 +1,27 @@
 #include "core/link/TcpPort.h"
 
+#include <algorithm>
 #include <thread>
 
-CTcpPort::CTcpPort(SPortAddress address) : address(std::move(address)) {}
+CTcpPort::CTcpPort(SPortAddress address, std::shared_ptr<CNameResolver> resolver)
+    : address(std::move(address)) {
+    if (resolver) connection.SetNameResolver(std::move(resolver));
+}
+
+void CTcpPort::SetEventPump(std::function<void()> pump) {
+    this->pump = pump;
+    connection.SetEventPump(std::move(pump));
+}
+
+void CTcpPort::Pause(std::chrono::milliseconds time) {
+    const auto end = std::chrono::steady_clock::now() + time;
+    while (true) {
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= end) return;
+        std::this_thread::sleep_until(pump ? std::min(end, now + EVENT_PUMP_INTERVAL) : end);
+        if (pump) pump();
+    }
+}
 
 int CTcpPort::Refuse(const std::string& reason) {
     failureReason = PeerName() + ": " + reason;
@@ -21,7 +40,7 @@ int CTcpPort::Open(const std::string&, int bps) {
         failureReason.clear();
         if (Connect(bps) == 0) return 0;
         if (!connection.ClosedByServer() || std::chrono::steady_clock::now() >= giveUp) return -1;
-        std::this_thread::sleep_for(SERVER_SETTLE_TIME);
+        Pause(SERVER_SETTLE_TIME);
     }
 }
 

@@ -10,27 +10,33 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/app/texts/DetailText.h"
+#include "core/link/WaitTimeout.h"
+
 namespace {
 
+struct SSpeed {
+    int bps;
+    speed_t constant;
+};
+
+// The speeds the tool runs at, and the others a driver might fall back to (named when it does).
+constexpr SSpeed SPEEDS[] = {{1200, B1200},     {2400, B2400},     {4800, B4800},    {9600, B9600},
+                             {19200, B19200},   {38400, B38400},   {57600, B57600},  {115200, B115200},
+                             {230400, B230400}, {460800, B460800}, {921600, B921600}};
+
 speed_t SpeedConstantOf(int bps) {
-    switch (bps) {
-        case 9600:
-            return B9600;
-        case 19200:
-            return B19200;
-        case 38400:
-            return B38400;
-        case 57600:
-            return B57600;
-        case 115200:
-            return B115200;
-        case 230400:
-            return B230400;
-        case 460800:
-            return B460800;
-        default:
-            return B0;
+    for (const SSpeed& speed : SPEEDS) {
+        if (speed.bps == bps) return speed.constant;
     }
+    return B0;
+}
+
+int BpsOf(speed_t constant) {
+    for (const SSpeed& speed : SPEEDS) {
+        if (speed.constant == constant) return speed.bps;
+    }
+    return 0;
 }
 
 std::string ReasonOf(const std::string& devicePath, int error) {
@@ -50,13 +56,6 @@ std::string ReasonOf(const std::string& devicePath, int error) {
     }
 }
 
-timespec TimespecOf(std::chrono::microseconds limit) {
-    if (limit.count() < 0) limit = std::chrono::microseconds(0);
-    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(limit);
-    const auto nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(limit - seconds);
-    return timespec{static_cast<time_t>(seconds.count()), static_cast<long>(nanoseconds.count())};
-}
-
 // Errors after which the device can never answer again: the adapter was unplugged or the line hung up.
 bool MeansDeviceGone(int error) {
     return error == EIO || error == ENXIO || error == ENODEV;
@@ -69,16 +68,17 @@ bool MeansNoCounters(int error) {
 
 }  // namespace
 
+CTermiosPort::CTermiosPort() : CTermiosPort(SystemTermiosCalls()) {}
+
+CTermiosPort::CTermiosPort(std::shared_ptr<CTermiosCalls> calls) : calls(std::move(calls)) {}
+
 CTermiosPort::~CTermiosPort() {
     if (fd >= 0) Close();
 }
 
 int CTermiosPort::FailOpen(const std::string& devicePath, int error) {
     failureReason = ReasonOf(devicePath, error);
-    if (fd >= 0) {
-        ::close(fd);
-        fd = -1;
-    }
+    if (fd >= 0) ReleaseDescriptor();
     return -1;
 }
 
@@ -96,22 +96,56 @@ int CTermiosPort::Open(const std::string& devicePath, int bps) {
     if (fd < 0) return FailOpen(devicePath, errno);
     if (!::isatty(fd)) return FailOpen(devicePath, ENOTTY);
     // Exclusive use: other programs' opens fail while we hold the line.
-    if (::ioctl(fd, TIOCEXCL) != 0) return FailOpen(devicePath, errno);
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const int error = errno;
-        ::ioctl(fd, TIOCNXCL);
-        return FailOpen(devicePath, error);
+    if (calls->Ioctl(fd, TIOCEXCL, nullptr) != 0) return FailOpen(devicePath, errno);
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return FailOpen(devicePath, errno);
+    if (ApplyLineSettings(bps) != 0) {
+        ReleaseDescriptor();  // the reason says why
+        return -1;
     }
-    ApplyLineSettings(bps);
     RaiseModemLines();
     (void)TakeErrorCounters(nullptr);
-    ::tcflush(fd, TCIOFLUSH);
+    calls->Tcflush(fd, TCIOFLUSH);
     return 0;
 }
 
-void CTermiosPort::ApplyLineSettings(int bps) {
+int CTermiosPort::CannotRunAt(int bps, speed_t driverSet) {
+    using namespace DetailText;
+    failureReason = std::string(ADAPTER_CANNOT_RUN_AT) + std::to_string(bps) + std::string(BPS);
+    if (const int setBps = BpsOf(driverSet); setBps != 0)
+        failureReason += std::string(ITS_DRIVER_SET) + std::to_string(setBps) + std::string(BPS) + ")";
+    return -1;
+}
+
+int CTermiosPort::SettingsNotReported(int error) {
+    lastError = error;
+    failureReason = std::string(DetailText::LINE_SETTINGS_NOT_REPORTED) + std::strerror(error);
+    return -1;
+}
+
+// A driver may take the settings and quietly keep another speed (tcsetattr succeeds when any part of
+// the settings was taken): only the speed read back tells.
+int CTermiosPort::SetAndConfirm(const termios& wanted, int bps) {
+    if (calls->Tcsetattr(fd, wanted) != 0) {
+        lastError = errno;
+        failureReason = std::string(DetailText::LINE_SETTINGS_REFUSED) + std::to_string(bps) +
+                        std::string(DetailText::BPS_8N1_BECAUSE) + std::strerror(lastError);
+        return -1;
+    }
+    termios now{};
+    if (calls->Tcgetattr(fd, now) != 0) return SettingsNotReported(errno);
+    const speed_t speed = ::cfgetospeed(&wanted);
+    const speed_t output = ::cfgetospeed(&now);
+    const speed_t input = ::cfgetispeed(&now);
+    // An input speed of 0 means "as the output speed".
+    if (output != speed || (input != speed && input != B0)) return CannotRunAt(bps, output);
+    return 0;
+}
+
+int CTermiosPort::ApplyLineSettings(int bps) {
+    const speed_t speed = SpeedConstantOf(bps);
+    if (speed == B0) return CannotRunAt(bps, B0);
     termios settings{};
-    if (::tcgetattr(fd, &settings) != 0) return;  // a device without settings is used as it is
+    if (calls->Tcgetattr(fd, settings) != 0) return SettingsNotReported(errno);
     ::cfmakeraw(&settings);
     settings.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS | HUPCL);
     settings.c_cflag |= CS8 | CLOCAL | CREAD;
@@ -119,17 +153,14 @@ void CTermiosPort::ApplyLineSettings(int bps) {
         ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK | ISTRIP | IGNBRK | BRKINT | PARMRK);
     settings.c_cc[VMIN] = 0;
     settings.c_cc[VTIME] = 0;
-    const speed_t speed = SpeedConstantOf(bps);
-    if (speed != B0) {
-        ::cfsetispeed(&settings, speed);
-        ::cfsetospeed(&settings, speed);
-    }
-    ::tcsetattr(fd, TCSANOW, &settings);
+    ::cfsetispeed(&settings, speed);
+    ::cfsetospeed(&settings, speed);
+    return SetAndConfirm(settings, bps);
 }
 
 void CTermiosPort::RaiseModemLines() {
     int lines = TIOCM_DTR | TIOCM_RTS;
-    ::ioctl(fd, TIOCMBIS, &lines);  // pseudo-terminals have no modem lines: nothing to raise
+    calls->Ioctl(fd, TIOCMBIS, &lines);  // pseudo-terminals have no modem lines: nothing to raise
 }
 
 // Turns the driver's error counters into "errors since the last query". Drivers without counters
@@ -138,7 +169,7 @@ void CTermiosPort::RaiseModemLines() {
 int CTermiosPort::TakeErrorCounters(SLineErrors* errors) {
     if (counters == Counters::Unsupported) return 0;
     serial_icounter_struct now{};
-    if (::ioctl(fd, TIOCGICOUNT, &now) != 0) {
+    if (calls->Ioctl(fd, TIOCGICOUNT, &now) != 0) {
         if (counters == Counters::Unknown && MeansNoCounters(errno)) {
             counters = Counters::Unsupported;
             return 0;
@@ -157,33 +188,53 @@ int CTermiosPort::TakeErrorCounters(SLineErrors* errors) {
     return 0;
 }
 
-int CTermiosPort::Close() {
-    if (fd < 0) return -1;
-    ::tcflush(fd, TCIOFLUSH);
+// Linux releases the descriptor whatever close reports, EINTR and EIO included: closing it again
+// could close a descriptor that another part of the program has been given since, so it is forgotten.
+int CTermiosPort::ReleaseDescriptor() {
     // A pseudo-terminal whose other side stays open keeps the exclusive flag: give it back.
-    ::ioctl(fd, TIOCNXCL);
+    calls->Ioctl(fd, TIOCNXCL, nullptr);
     ::flock(fd, LOCK_UN);
-    if (::close(fd) != 0 && errno != EINTR) return -1;
+    const int closed = calls->Close(fd);
+    const int error = errno;
     fd = -1;
-    lastError = 0;
-    hungUp = false;
-    return 0;
+    if (closed == 0 || error == EINTR) return 0;
+    errno = error;
+    return -1;
 }
 
+int CTermiosPort::Close() {
+    if (fd < 0) return -1;
+    calls->Tcflush(fd, TCIOFLUSH);
+    const bool closedCleanly = ReleaseDescriptor() == 0;
+    const int error = errno;
+    lastError = 0;
+    hungUp = false;
+    if (closedCleanly) return 0;
+    // Output still queued may not have reached the line.
+    failureReason = std::string(DetailText::CLOSED_WITH_ERROR) + std::strerror(error);
+    return -1;
+}
+
+// The old settings are put back when the driver does not take the new speed, so that the link keeps
+// the speed it knows.
 int CTermiosPort::SetSpeed(int bps) {
     if (fd < 0) return -1;
-    termios settings{};
-    if (::tcgetattr(fd, &settings) != 0) return 0;
     const speed_t speed = SpeedConstantOf(bps);
-    if (speed == B0) return -1;
+    if (speed == B0) return CannotRunAt(bps, B0);
+    termios before{};
+    if (calls->Tcgetattr(fd, before) != 0) return SettingsNotReported(errno);
+    termios settings = before;
     ::cfsetispeed(&settings, speed);
     ::cfsetospeed(&settings, speed);
-    return ::tcsetattr(fd, TCSANOW, &settings) == 0 ? 0 : -1;
+    if (SetAndConfirm(settings, bps) == 0) return 0;
+    calls->Tcsetattr(fd, before);
+    return -1;
 }
 
 void CTermiosPort::SetBreak(bool on) {
     if (fd < 0) return;
-    ::ioctl(fd, on ? TIOCSBRK : TIOCCBRK);  // not every driver can send a break: nothing to do then
+    // Not every driver can send a break: nothing to do then.
+    calls->Ioctl(fd, on ? TIOCSBRK : TIOCCBRK, nullptr);
 }
 
 long CTermiosPort::Failed() {
@@ -243,5 +294,5 @@ void CTermiosPort::Flush(FlushQueue queue) {
     const int which = queue == FlushQueue::Input    ? TCIFLUSH
                       : queue == FlushQueue::Output ? TCOFLUSH
                                                     : TCIOFLUSH;
-    ::tcflush(fd, which);
+    calls->Tcflush(fd, which);
 }

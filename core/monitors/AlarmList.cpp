@@ -23,7 +23,6 @@ constexpr int MSG_CLEAR_DONE = 58;
 constexpr int MSG_CLEAR_FAILED = 59;
 constexpr int MSG_SAVE_DONE = 85;
 constexpr int MSG_SAVE_FAILED = 86;
-constexpr std::uint8_t FN_VENDOR = 0x45;
 constexpr std::uint8_t SUB_CLEAR_ALARMS = 0x0F;
 constexpr int BLOCK_WORDS = ALARM_RECORDS_PER_BLOCK * ALARM_RECORD_WORDS;
 

@@ -11,7 +11,6 @@
 namespace {
 
 constexpr int UI_CAPTION = 251;
-constexpr int MSG_READ_FAILURE = 54;
 constexpr unsigned FAN_FACTOR = 10;
 constexpr std::string_view COLON = ":";
 
@@ -66,7 +65,7 @@ int CHardwareMonitor::Timer1Timer() {
         const CMonitorBusy busy(poll);
         const int result = ReadValues(read);
         if (result != COMM_OK) {
-            session.host.ShowMessageBox(MsgText[MSG_READ_FAILURE], MB_ICON_INFORMATION);
+            session.host.ShowMessageBox(MsgText[MSG_DATA_READ_FAILURE], MB_ICON_INFORMATION);
             return result;
         }
     }

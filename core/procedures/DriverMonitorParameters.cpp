@@ -16,7 +16,6 @@ constexpr int MSG_WRITE_SUCCEEDED = 9;
 constexpr int MSG_RESTART_QUESTION = 14;
 constexpr int MSG_AUTO_MODE_WARNING = 16;
 constexpr int MSG_AUTO_MODE_REMINDER = 43;
-constexpr int MSG_READ_FAILURE = 54;
 constexpr int MSG_WRITE_FAILURE = 67;
 
 constexpr int MODE_READINGS = 4;
@@ -116,7 +115,7 @@ int ReadDriverParameters(CSession& session, DriverRegisters& registers) {
         code = ReadAll(session, registers);
         session.form.flags.commBusy = false;
     }
-    ShowFailure(session, code, MSG_READ_FAILURE);
+    ShowFailure(session, code, MSG_DATA_READ_FAILURE);
     return code;
 }
 

@@ -19,7 +19,6 @@ constexpr int MSG_READ_QUESTION = 1;
 constexpr int MSG_READ_SUCCEEDED = 2;
 constexpr int MSG_FIRMWARE_BEFORE_11 = 25;
 constexpr int MSG_FIRMWARE_11 = 30;
-constexpr int MSG_DATA_READ_FAILURE = 54;
 constexpr int UI_PROGRAM_TITLE = 0;
 
 bool IsKavelis(const CSession& s) {

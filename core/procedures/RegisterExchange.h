@@ -6,12 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "core/link/ModbusFrame.h"
 #include "core/procedures/Session.h"
 
-inline constexpr std::uint8_t FN_READ_HOLDING = 0x03;
-inline constexpr std::uint8_t FN_WRITE_COIL = 0x05;
-inline constexpr std::uint8_t FN_WRITE_MULTIPLE = 0x10;
-inline constexpr std::uint8_t FN_REPORT_SLAVE_ID = 0x11;
 inline constexpr std::uint16_t COIL_RESTART = 0x040F;
 inline constexpr std::uint16_t COIL_ON = 0xFF00;
 
@@ -30,8 +27,8 @@ int ReadHoldingRegisters(CSession& session, std::uint16_t firstReg, std::uint16_
 // The same read from another slave than `GwSlaveAddress` (the RS485 SIO node of the register monitor).
 int ReadHoldingRegistersFrom(CSession& session, std::uint8_t slave, std::uint16_t firstReg,
                              std::uint16_t count, std::vector<std::uint16_t>& words);
-// Report Slave ID: 0 with the reply frame without its CRC (at least 8 bytes, zero-padded), or the
-// transaction's result.
+// Report Slave ID: 0 with the reply frame without its CRC (at least 8 bytes), or the transaction's
+// result.
 int ReportSlaveId(CSession& session, std::vector<std::uint8_t>& reply);
 // Sends one write request (function 10h or 05h): 0, COMM_FAILED or COMM_BUSY.
 int SendWrite(CSession& session, const std::string& requestText);

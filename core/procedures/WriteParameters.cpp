@@ -236,6 +236,8 @@ void RestartUnit(CSession& s) {
     if (s.program.SelectedGwType & GW_UNIT_NUMBERED_MASK) {
         s.program.GwSlaveAddress = GwSlaveAddressOf(s.program.SelectedGwType, s.image.UnitNo);
     }
+    // A restarted unit starts at its default speed: the read-back switches the speed again.
+    s.speedEstablished = false;
     s.host.AdvanceProgress(100);
     s.WaitPumping(IsKavelis(s) ? RESTART_WAIT_KAVELIS_MS : RESTART_WAIT_OTHERS_MS);
     s.form.flags.commBusy = false;

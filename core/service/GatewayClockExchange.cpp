@@ -10,13 +10,9 @@
 
 namespace {
 
-constexpr unsigned FN_VENDOR = 0x45;
 constexpr unsigned SUB_SET_CLOCK = 0x18;
 constexpr std::uint8_t STATUS_NOT_MANU = 0x2E;
 constexpr std::uint8_t STATUS_BAD_TIME = 0x11;
-// The shortest reply that holds the status: slave, 45h, status, CRC. Units that add the sub-function
-// before the CRC send six bytes.
-constexpr std::size_t SET_CLOCK_REPLY_MIN_LENGTH = 5;
 
 constexpr int MSG_TIME_SENT = 50;
 constexpr int MSG_TIME_SEND_FAILED = 51;
@@ -25,7 +21,7 @@ constexpr int MSG_BAD_TIME = 61;
 
 std::string SetClockText(std::uint8_t slave, std::uint32_t seconds) {
     char text[24];
-    std::snprintf(text, sizeof text, "%02X%02X%02X%02X%08X", unsigned{slave}, FN_VENDOR, 0u, SUB_SET_CLOCK,
+    std::snprintf(text, sizeof text, "%02X%02X%02X%02X%08X", unsigned{slave}, unsigned{FN_VENDOR}, 0u, SUB_SET_CLOCK,
                   static_cast<unsigned>(seconds));
     return text;
 }
@@ -47,9 +43,10 @@ EClockSetOutcome SendGatewayTime(CSession& session, std::uint32_t seconds) {
     const int result = UnderCommBusy(session, [&] {
         return session.Transact(SetClockText(session.program.GwSlaveAddress, seconds), reply.data(), length);
     });
-    if (result != COMM_OK || length < SET_CLOCK_REPLY_MIN_LENGTH) return EClockSetOutcome::Failed;
-    if (reply[2] == STATUS_NOT_MANU) return EClockSetOutcome::NotManu;
-    if (reply[2] == STATUS_BAD_TIME) return EClockSetOutcome::BadTime;
+    // The transaction took the reply only with its status (and the sub-function, where the unit adds it).
+    if (result != COMM_OK) return EClockSetOutcome::Failed;
+    if (reply[VENDOR_STATUS_OFFSET] == STATUS_NOT_MANU) return EClockSetOutcome::NotManu;
+    if (reply[VENDOR_STATUS_OFFSET] == STATUS_BAD_TIME) return EClockSetOutcome::BadTime;
     return EClockSetOutcome::Done;
 }
 

@@ -7,9 +7,9 @@
 #include "core/app/texts/UiText.h"
 #include "core/link/GatewaySpeedSwitch.h"
 #include "core/link/ExchangeCause.h"
+#include "core/link/ModbusFrame.h"
 #include "core/link/ModbusTransaction.h"
 #include "core/link/PortOpenDiagnosis.h"
-#include "core/link/ReadReplyShape.h"
 
 namespace {
 
@@ -19,7 +19,6 @@ constexpr unsigned READ_HOLDING_REGISTERS = 0x03;
 constexpr unsigned AXIS_SLOT_REGISTER = 0xFA0E;  // FA0Eh..FA0Fh; the low byte of FA0Fh is the slot count
 constexpr std::uint16_t AXIS_SLOT_REGISTER_COUNT = 2;
 constexpr std::size_t AXIS_SLOT_REPLY_BYTE = 6;
-constexpr int COMMON_MSG_RECEIVE_DATA_ERROR = 58;
 
 std::string_view ConnectingText() {
     return MsgText[55];
@@ -114,8 +113,9 @@ int CSearchUnit::Exchange(const std::string& requestText, std::uint8_t* reply, s
 }
 
 // A unit that answers the probe is listed, unless its slot count reply is malformed (a wrong byte
-// count or length behind a valid CRC): that is not a unit the tool can work with, and its bytes are
-// not taken for a slot count. A slot count read that gets no answer keeps the table's old value.
+// count or length behind a valid CRC; the transaction has shown "Receive data error (PC)" with the
+// cause): that is not a unit the tool can work with. A slot count read that gets no answer keeps the
+// table's old value.
 void CSearchUnit::TryUnit(int unitNo) {
     Label3.text = std::to_string(unitNo);
     Changed();
@@ -123,16 +123,13 @@ void CSearchUnit::TryUnit(int unitNo) {
     std::array<std::uint8_t, RX_BUFFER_SIZE> reply{};
     std::size_t length = 0;
     if (Exchange(Format("%02X%02X", address, REPORT_SLAVE_ID), reply.data(), length) != COMM_OK) return;
+    slaveIdReplies[static_cast<std::size_t>(unitNo)].assign(reply.begin(), reply.begin() + (length - CRC_BYTES));
     const std::string readSlots = Format("%02X%02X%04X%04X", address, READ_HOLDING_REGISTERS,
                                          AXIS_SLOT_REGISTER, AXIS_SLOT_REGISTER_COUNT);
     if (Exchange(readSlots, reply.data(), length) == COMM_OK) {
-        if (!ReadReplyFits(reply.data(), length, AXIS_SLOT_REGISTER_COUNT)) {
-            const SExchangeOutcome outcome = OutcomeOfReply(readSlots, reply.data(), length, link.Bps());
-            host.ShowMessageBoxWithDetail(CommonMsgText[COMMON_MSG_RECEIVE_DATA_ERROR], MB_OK_ONLY | MB_ICON_ERROR,
-                                          ExchangeCauseDetail({&outcome, 1}));
-            return;
-        }
         unitAxisSlots[static_cast<std::size_t>(unitNo)] = reply[AXIS_SLOT_REPLY_BYTE];
+    } else if (IsMisfitReply(OutcomeOfReply(readSlots, reply.data(), length, link.Bps()).Reply().kind)) {
+        return;
     }
     foundUnits.push_back(unitNo);
 }

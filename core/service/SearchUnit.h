@@ -56,6 +56,8 @@ public:
     bool button1Focused = false;
     bool busy = false;  // the dialog's own guard, cleared by a failed exchange
     std::vector<int> foundUnits;
+    // Each found unit's Report Slave ID reply, without its CRC.
+    std::array<std::vector<std::uint8_t>, SEARCHED_UNIT_COUNT> slaveIdReplies;
     // Called whenever the controls changed during the search, so the window can show the unit tried.
     std::function<void()> onChanged;
 

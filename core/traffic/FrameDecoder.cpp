@@ -8,6 +8,8 @@
 #include "core/link/CommResult.h"
 #include "core/link/Crc16Modbus.h"
 #include "core/link/ModbusBytes.h"
+#include "core/link/ModbusFrame.h"
+#include "core/link/ReplyClassification.h"
 #include "core/link/SpeedCodes.h"
 #include "core/service/GatewayTime.h"
 #include "core/traffic/RegisterNames.h"
@@ -16,15 +18,8 @@ namespace {
 
 using Bytes = std::span<const std::uint8_t>;
 
-constexpr std::size_t SHORTEST_FRAME = 4;  // address, function and the CRC
+constexpr std::size_t SHORTEST_DECODED_FRAME = 4;  // address, function and the CRC: less is not decoded
 constexpr std::uint8_t BROADCAST = 0x00;
-constexpr std::uint8_t EXCEPTION_BIT = 0x80;
-constexpr std::uint8_t FN_READ = 0x03;
-constexpr std::uint8_t FN_WRITE_COIL = 0x05;
-constexpr std::uint8_t FN_WRITE_ONE = 0x06;
-constexpr std::uint8_t FN_WRITE_MANY = 0x10;
-constexpr std::uint8_t FN_REPORT_ID = 0x11;
-constexpr std::uint8_t FN_VENDOR = 0x45;
 constexpr std::uint8_t SUB_SPEED = 0x04;
 constexpr std::uint8_t SUB_CLEAR_ALARMS = 0x0F;
 constexpr std::uint8_t SUB_SET_CLOCK = 0x18;
@@ -189,18 +184,18 @@ void DecodeRequest(SFrameDecoding& d, Bytes p) {
     const std::size_t n = p.size();
     bool shaped = true;
     switch (function) {
-        case FN_READ:
+        case FN_READ_HOLDING:
             shaped = n == 6;
             if (shaped) d.summary = "read " + RegisterRangeText(GetBE16(&p[2]), GetBE16(&p[4]));
             break;
-        case FN_WRITE_ONE:
+        case FN_WRITE_REGISTER:
             shaped = n == 6;
             if (shaped) {
                 d.summary = "write " + RegisterRangeText(GetBE16(&p[2]), 1) + " = " + Hex4(GetBE16(&p[4]));
                 AddRegisterLines(d, GetBE16(&p[2]), p.subspan(4, 2));
             }
             break;
-        case FN_WRITE_MANY:
+        case FN_WRITE_MULTIPLE:
             shaped = n >= 7 && p[6] == 2 * GetBE16(&p[4]) && n == 7u + p[6] && p[6] > 0;
             if (shaped) {
                 d.summary = "write " + RegisterRangeText(GetBE16(&p[2]), GetBE16(&p[4]));
@@ -211,7 +206,7 @@ void DecodeRequest(SFrameDecoding& d, Bytes p) {
             shaped = n == 6;
             if (shaped) d.summary = CoilText(GetBE16(&p[2]), GetBE16(&p[4]));
             break;
-        case FN_REPORT_ID:
+        case FN_REPORT_SLAVE_ID:
             shaped = n == 2;
             if (shaped) d.summary = "report slave ID";
             break;
@@ -238,7 +233,7 @@ void DecodeRequest(SFrameDecoding& d, Bytes p) {
 
 // The first register and count the request asked for, when it is a read that was seen.
 bool ReadRequestOf(Bytes request, std::uint16_t& first, std::uint16_t& count) {
-    if (request.size() != 8 || request[1] != FN_READ) return false;
+    if (request.size() != 8 || request[1] != FN_READ_HOLDING) return false;
     first = GetBE16(&request[2]);
     count = GetBE16(&request[4]);
     return true;
@@ -303,16 +298,16 @@ void DecodeReply(SFrameDecoding& d, Bytes p, Bytes request) {
     }
     bool shaped = true;
     switch (function) {
-        case FN_READ:
+        case FN_READ_HOLDING:
             shaped = n >= 3 && n == 3u + p[2] && p[2] % 2 == 0;
             if (shaped) DecodeReadReply(d, p, request);
             break;
-        case FN_WRITE_ONE:
+        case FN_WRITE_REGISTER:
             shaped = n == 6;
             if (shaped)
                 d.summary = "wrote " + RegisterRangeText(GetBE16(&p[2]), 1) + " = " + Hex4(GetBE16(&p[4]));
             break;
-        case FN_WRITE_MANY:
+        case FN_WRITE_MULTIPLE:
             shaped = n == 6;
             if (shaped) {
                 d.summary = "wrote " + RegisterRangeText(GetBE16(&p[2]), GetBE16(&p[4])) + ", " +
@@ -323,17 +318,21 @@ void DecodeReply(SFrameDecoding& d, Bytes p, Bytes request) {
             shaped = n == 6;
             if (shaped) d.summary = CoilText(GetBE16(&p[2]), GetBE16(&p[4])) + " accepted";
             break;
-        case FN_REPORT_ID:
+        case FN_REPORT_SLAVE_ID:
             shaped = n >= 3 && n == 3u + p[2];
             if (shaped) DecodeSlaveIdReply(d, p);
             break;
-        case FN_VENDOR:
-            shaped = n == 4;
+        case FN_VENDOR: {
+            // The status alone (the sub-function is the request's), or the status and the sub-function.
+            const bool statusAlone = n == 3 && request.size() > VENDOR_SUB_FUNCTION_OFFSET;
+            shaped = n == 4 || statusAlone;
             if (shaped) {
-                d.function += "/" + Hex2(p[3]);
-                d.summary = VendorName(p[3]) + ": " + VendorStatusText(p[3], p[2]);
+                const std::uint8_t sub = statusAlone ? request[VENDOR_SUB_FUNCTION_OFFSET] : p[3];
+                d.function += "/" + Hex2(sub);
+                d.summary = VendorName(sub) + ": " + VendorStatusText(sub, p[2]);
             }
             break;
+        }
         default:
             d.summary =
                 "function " + Hex2(function) + ", " + std::to_string(n - 2) + " data bytes, not decoded";
@@ -345,12 +344,26 @@ void DecodeReply(SFrameDecoding& d, Bytes p, Bytes request) {
     }
 }
 
-// Why a well-formed reply does not answer the request it follows; empty when it does.
+// Why a well-formed reply does not answer the request it follows, as the link's judge of replies finds
+// it; empty when it does (an exception answers too: the verdict names it).
 std::string MismatchOf(Bytes reply, Bytes request) {
-    if (request.size() < SHORTEST_FRAME || request[0] == BROADCAST) return {};
-    if (reply[0] != request[0]) return "wrong slave";
-    if ((reply[1] & ~EXCEPTION_BIT) != request[1]) return "wrong function";
-    return {};
+    if (request.size() < SHORTEST_DECODED_FRAME) return {};
+    switch (ClassifyReply(request, reply, COMM_OK).kind) {
+        case EReplyKind::Echo:
+            return "echo of the request";
+        case EReplyKind::OtherAddress:
+            return "wrong slave";
+        case EReplyKind::OtherFunction:
+            return "wrong function";
+        case EReplyKind::ShortReply:
+            return "cut short";
+        case EReplyKind::WrongLength:
+            return "wrong length";
+        case EReplyKind::WrongEcho:
+            return "confirms another write";
+        default:
+            return {};
+    }
 }
 
 std::string VerdictOf(const STrafficFrame& frame, const SFrameDecoding& d, const std::string& mismatch) {
@@ -379,7 +392,7 @@ SFrameDecoding DecodeFrame(const STrafficFrame& frame) {
     std::string mismatch;
     if (bytes.empty()) {
         d.summary = "nothing received";
-    } else if (bytes.size() < SHORTEST_FRAME) {
+    } else if (bytes.size() < SHORTEST_DECODED_FRAME) {
         d.summary = "incomplete frame, " + std::to_string(bytes.size()) + " bytes";
         d.failed = true;
     } else if (!CrcMatches(bytes)) {

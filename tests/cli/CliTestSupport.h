@@ -143,3 +143,4 @@ inline const std::string RESTART_HINT_LINE =
 inline constexpr std::uint8_t FN_READ = 0x03;
 inline constexpr std::uint8_t FN_COIL = 0x05;
 inline constexpr std::uint8_t FN_WRITE = 0x10;
+inline constexpr std::uint8_t FN_SLAVE_ID = 0x11;

@@ -12,6 +12,13 @@ namespace Text = ExchangeCauseText;
 
 const Bytes ReportSlaveIdToD0 = WithCrc({0xD0, 0x11});
 const Bytes ReadToD0 = WithCrc({0xD0, 0x03, 0xF1, 0x00, 0x00, 0x10});
+const Bytes WriteToD0 = WithCrc({0xD0, 0x10, 0xF1, 0x00, 0x00, 0x02, 0x04, 0x00, 0x01, 0x00, 0x02});
+
+// The two CRC bytes of `frame` as the cause lines print them.
+std::string CrcText(const Bytes& frame) {
+    const Bytes whole = WithCrc(frame);
+    return HexBytesText({whole.end() - 2, whole.end()});
+}
 
 SExchangeOutcome Outcome(const Bytes& request, const Bytes& received, int result = COMM_OK) {
     return {request, received, result, 115200};
@@ -45,6 +52,19 @@ TEST(ExchangeCause, EachReplyNamesItsCauseAndFix) {
         {"refused", Outcome(ReadToD0, WithCrc({0xD0, 0x83, 0x02})),
          "Read Holding Registers to D0h at 115200 bps: exception 02h (illegal data address)",
          std::string(Text::FIX_EXCEPTION)},
+        {"broke off", Outcome(WithCrc({0xD0, 0x03, 0xF1, 0x00, 0x00, 0x03}), {0xD0, 0x03, 0x06, 0x00, 0x01, 0x00},
+                              COMM_INCOMPLETE),
+         "Read Holding Registers to D0h at 115200 bps: the reply broke off after 6 of 11 bytes (no byte for "
+         "over 100 ms)",
+         std::string(Text::FIX_INCOMPLETE)},
+        {"write reply cut short", Outcome(WriteToD0, WithCrc({0xD0, 0x10, 0xF1})),
+         "Write Multiple Registers to D0h at 115200 bps: a reply cut short, 5 of 8 bytes: D0 10 F1 " +
+             CrcText({0xD0, 0x10, 0xF1}),
+         std::string(Text::FIX_MISFIT)},
+        {"write reply naming another quantity", Outcome(WriteToD0, WithCrc({0xD0, 0x10, 0xF1, 0x00, 0x00, 0x01})),
+         "Write Multiple Registers to D0h at 115200 bps: the reply confirms another write than the one sent: "
+         "D0 10 F1 00 00 01 " + CrcText({0xD0, 0x10, 0xF1, 0x00, 0x00, 0x01}),
+         std::string(Text::FIX_MISFIT)},
     };
     for (const auto& c : cases) {
         const std::vector<SExchangeOutcome> one{c.outcome};
@@ -61,7 +81,8 @@ TEST(ExchangeCause, SeveralExchangesGiveOneLineEachAndTheFixOfTheMostTelling) {
               "Report Slave ID to D1h at 115200 bps: no reply\n" +
                   std::string(Text::FIX_BUSY));
     EXPECT_EQ(MostTellingOutcome(probes), &probes[0]);
-    const std::vector<SExchangeOutcome> answered = {Outcome(toD1, WithCrc({0xD1, 0x11, 0x01, 0x00}))};
+    const std::vector<SExchangeOutcome> answered = {
+        Outcome(toD1, WithCrc({0xD1, 0x11, 0x06, 0x82, 0x00, 0x00, 0x12, 0x08, 0x01}))};
     EXPECT_EQ(MostTellingOutcome(answered), nullptr) << "a valid reply explains no failure";
 }
 

@@ -71,7 +71,7 @@ std::vector<SDecoderCase> Cases() {
          ReplyFrame(WithCrc("D00304"
                             "80010013"),
                     READ_CONFIG),
-         "D0h", "03 2 registers from F100h: GSTS=8001h, GVER=0013h (16 asked for)", "does not answer", true},
+         "D0h", "03 2 registers from F100h: GSTS=8001h, GVER=0013h (16 asked for)", "cut short", true},
         {"clock reply",
          ReplyFrame(WithCrc("D00304"
                             "12345678"),
@@ -135,8 +135,10 @@ std::vector<SDecoderCase> Cases() {
          ReplyFrame(WithCrc("D00306"
                             "80010013"),
                     READ_CONFIG),
-         "D0h", "03 not decoded: not shaped like a frame of function 03", "does not answer", true},
-        {"truncated vendor reply", ReplyFrame(WithCrc("D04500"), SET_CLOCK), "D0h",
+         "D0h", "03 not decoded: not shaped like a frame of function 03", "cut short", true},
+        {"vendor reply with the status alone", ReplyFrame(WithCrc("D04500"), SET_CLOCK), "D0h",
+         "45h/18h set clock: status 00h (done)", "OK", false},
+        {"truncated vendor reply", ReplyFrame(WithCrc("D045"), SET_CLOCK), "D0h",
          "45h not decoded: not shaped like a frame of function 45h", "does not answer", true},
     };
 }

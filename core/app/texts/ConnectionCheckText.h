@@ -58,6 +58,23 @@ inline constexpr std::string_view NO_REPLY = ": no reply";
 inline constexpr std::string_view ECHO = ": the request came back unchanged (echo)";
 inline constexpr std::string_view GARBLED = ": bytes with a bad CRC or broken framing: ";
 inline constexpr std::string_view OTHER_ADDRESS = ": a reply from address ";
+inline constexpr std::string_view OTHER_FUNCTION = ": a reply for function ";
+// ": the reply broke off after 6 of 11 bytes (no byte for over 100 ms)"
+inline constexpr std::string_view BROKE_OFF_AFTER = ": the reply broke off after ";
+inline constexpr std::string_view OF = " of ";
+inline constexpr std::string_view BYTES = " bytes";
+inline constexpr std::string_view ONE_BYTE = " byte";
+inline constexpr std::string_view NO_BYTE_FOR_OVER = " (no byte for over ";
+inline constexpr std::string_view MS_CLOSE = " ms)";
+// ": a reply cut short, 5 of 8 bytes: D0 10 ..."
+inline constexpr std::string_view CUT_SHORT = ": a reply cut short, ";
+// ": a reply of 9 bytes where 8 are due: D0 10 ..."
+inline constexpr std::string_view REPLY_OF = ": a reply of ";
+inline constexpr std::string_view WHERE = " bytes where ";
+inline constexpr std::string_view ARE_DUE = " are due: ";
+inline constexpr std::string_view BYTES_LIST = " bytes: ";
+// ": the reply confirms another write than the one sent: D0 10 F1 00 00 0A ..."
+inline constexpr std::string_view WRONG_ECHO = ": the reply confirms another write than the one sent: ";
 inline constexpr std::string_view EXCEPTION = ": exception ";
 inline constexpr std::string_view DOES_NOT_RESOLVE = ": the name does not resolve: ";
 inline constexpr std::string_view RESOLVES_TO = " resolves to ";
@@ -122,6 +139,16 @@ inline constexpr std::string_view FIX_EXCEPTION =
     "The unit answered with a Modbus exception. Exception 06 (busy) means the unit is in AUTO mode: "
     "switch it to MANU mode and run the check again. Other exceptions mean the unit refuses the request; "
     "check the gateway type chosen.";
+inline constexpr std::string_view FIX_INCOMPLETE =
+    "A reply began but stopped before its end and nothing followed for longer than the tool waits "
+    "between two bytes. Check the cable, its connectors and the line's termination; a USB adapter or "
+    "serial device server that holds bytes back that long needs a shorter latency timer or packet "
+    "timeout.";
+inline constexpr std::string_view FIX_MISFIT =
+    "A well-formed reply came, but it does not answer the request (its length, its function or what it "
+    "confirms is not what was asked), so nothing of it counts as done. Make sure no second device on the "
+    "line answers in the unit's place and that no adapter or server cuts or repeats frames; a unit that "
+    "keeps answering so is faulty.";
 // Followed by the speed, FIX_OTHER_SPEED_MIDDLE, the speed again and FIX_OTHER_SPEED_LAST.
 inline constexpr std::string_view FIX_OTHER_SPEED =
     "The unit answers, but at another speed than the one configured, and it does not hear the tool's "

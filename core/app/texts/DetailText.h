@@ -11,6 +11,15 @@ inline constexpr std::string_view NO_SUCH_DEVICE = "No such device";
 inline constexpr std::string_view DEVICE_WENT_AWAY =
     "The device went away (adapter unplugged, or the program at its other end ended); the next operation "
     "opens it again once it is back";
+// What the serial port's driver would not do for the link, below the device line.
+inline constexpr std::string_view ADAPTER_CANNOT_RUN_AT = "The adapter cannot run at ";
+inline constexpr std::string_view BPS = " bps";
+inline constexpr std::string_view ITS_DRIVER_SET = " (its driver set ";
+inline constexpr std::string_view LINE_SETTINGS_REFUSED = "The driver refused the line settings (";
+inline constexpr std::string_view BPS_8N1_BECAUSE = " bps, 8N1): ";
+inline constexpr std::string_view LINE_SETTINGS_NOT_REPORTED = "The driver did not report the line settings: ";
+inline constexpr std::string_view CLOSED_WITH_ERROR =
+    "The driver reported an error as the port was closed (the port is closed all the same): ";
 inline constexpr std::string_view NOT_A_TERMINAL = "Not a terminal (not a serial port)";
 inline constexpr std::string_view PERMISSION_DENIED = "Permission denied";
 inline constexpr std::string_view OWNED_BY_GROUP = "The device belongs to the group ";

@@ -13,6 +13,7 @@ inline constexpr std::string_view READ_HOLDING_REGISTERS = "Read Holding Registe
 inline constexpr std::string_view WRITE_SINGLE_COIL = "Write Single Coil";
 inline constexpr std::string_view WRITE_MULTIPLE_REGISTERS = "Write Multiple Registers";
 inline constexpr std::string_view REPORT_SLAVE_ID = "Report Slave ID";
+inline constexpr std::string_view VENDOR_COMMAND = "Vendor command ";
 
 inline constexpr std::string_view FIX_NO_REPLY =
     "Fix: check that the unit is powered and wired to this port (gwcli --port), the RS485 wires A/B and "
@@ -25,6 +26,12 @@ inline constexpr std::string_view FIX_GARBLED =
     "Fix: the unit most likely runs at another speed: Setting > Check connection... (gwcli doctor) finds "
     "it, then choose it in Setting > Port Config (gwcli --baud BPS); otherwise check the line's "
     "termination and cable";
+inline constexpr std::string_view FIX_INCOMPLETE =
+    "Fix: check the cable, its connectors and the line's termination; a USB adapter or device server "
+    "that holds bytes back for that long needs a shorter latency timer or packet timeout";
+inline constexpr std::string_view FIX_MISFIT =
+    "Fix: nothing of this request counts as done; make sure no second device on the line answers in the "
+    "unit's place and no adapter or server cuts or repeats frames, then try again";
 inline constexpr std::string_view FIX_OTHER_UNIT_FIRST = "Fix: if unit ";
 inline constexpr std::string_view FIX_OTHER_UNIT_MIDDLE = " is the unit meant, choose it (gwcli --unit ";
 inline constexpr std::string_view FIX_OTHER_UNIT_LAST =

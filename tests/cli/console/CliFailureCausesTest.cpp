@@ -69,9 +69,15 @@ TEST_F(CliFailureCauses, EachFaultOfTheLineIsNamedWithItsFix) {
          {"Report Slave ID to D0h at 115200 bps: no reply", "The unit answers at 19200 bps",
           "Fix: choose 19200 bps in Setting > Port Config (gwcli --baud 19200)"},
          "other-speed"},
+        // Broken bytes are what a unit at another speed sounds like: the quick listen finds it there.
         {"replies at 19200", [](SSimFaults& f) { f.replyBps = 19200; }, NOTHING_GW_UNIT,
-         {std::string(Text::FIX_GARBLED)},
-         "garbled"},
+         {"The unit answers at 19200 bps", "Fix: choose 19200 bps in Setting > Port Config (gwcli --baud 19200)"},
+         "other-speed"},
+        {"reply breaks off", [](SSimFaults& f) { f.midReplyPauseMs = 150; }, NOTHING_GW_UNIT,
+         {"Report Slave ID to D0h at 115200 bps: the reply broke off after 6 of 11 bytes (no byte for over "
+          "100 ms)",
+          std::string(Text::FIX_INCOMPLETE)},
+         "incomplete"},
     };
     for (const SFaultCase& c : cases) {
         Serve(SimOf(GW_VOSK));

@@ -70,6 +70,22 @@ TEST_F(CliInterrupt, SecondCtrlCStopsTheWriteAtOnceAndWarnsOfAMixedSet) {
         << run.err;
 }
 
+// Ctrl-C while the unit search waits for a silent unit: the wait ends at once, no further unit is asked
+// and nothing is saved.
+TEST_F(CliInterrupt, CtrlCDuringTheSearchOfASilentLineEndsTheWaitAtOnce) {
+    Serve(SimOf(GW_VOSK));
+    SSimFaults silent;
+    silent.silent = true;
+    SetFaults(silent);
+    const std::string file = PathOf("interrupted.vogw");
+    const SCliRun run = Interrupted({"read", file}, FN_SLAVE_ID, 1);
+    EXPECT_EQ(run.status, INTERRUPTED) << run.err;
+    EXPECT_EQ(RequestsWithFunction(FN_SLAVE_ID), 1u) << "the search asked no further unit";
+    EXPECT_NE(run.err.find("gwcli: stopped by Ctrl-C: nothing was saved"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("Nothing GW Unit"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
 TEST_F(CliInterrupt, CtrlCDuringAReadSavesNothing) {
     ServeSlowUnitAndRead();
     const std::string file = PathOf("interrupted.vogw");
