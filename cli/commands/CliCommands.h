@@ -7,6 +7,8 @@ extern const SCliCommand ReadCommand;       // the Read button, then Save to FIL
 extern const SCliCommand WriteCommand;      // Open FILE, then the Write button
 extern const SCliCommand CheckCommand;      // Open FILE, then the checks of Save
 extern const SCliCommand ShowCommand;       // Open FILE and print the parameter set
+extern const SCliCommand FieldsCommand;     // Open FILE and list the main window's fields by name
+extern const SCliCommand NewCommand;        // File > New, then Save to FILE
 extern const SCliCommand TimeCommand;       // the time setting dialog's Confirm and Write
 extern const SCliCommand RegistersCommand;  // the register monitor and its RS485 SIO test write
 extern const SCliCommand AxesCommand;       // the axis monitor

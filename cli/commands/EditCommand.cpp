@@ -10,6 +10,7 @@
 #include "cli/session/CliSessionSetup.h"
 #include "cli/session/FileRegisterLines.h"
 #include "cli/session/RefreshChanges.h"
+#include "cli/session/FieldEdits.h"
 #include "cli/session/OptionEdits.h"
 #include "core/files/ParameterFileChangedLines.h"
 #include "core/files/ParameterFileIo.h"
@@ -80,6 +81,9 @@ void AddEditOptions(CLI::App& command, SCliArguments& arguments) {
         },
         "multi-drop on or off")
         ->type_name("on|off");
+    command.add_option("--set", edits.fields,
+                       "set a field of the main window by its name, as the window would (gwcli fields)")
+        ->type_name("\"NAME=VALUE\"");
     command.add_option(
         "--option", edits.options,
         "choose a list text of an option row, as the option dialogs show it")
@@ -161,6 +165,12 @@ int RunEdit(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput
     if (!OpenFileAsItStands(file, host, arguments.file)) return CLI_FAILED;
     KeepUnchangedLines(file, session, arguments.file);
     const FileRegisterLines before = FileRegisterLinesOf(session.image, session.program.SelectedGwType);
+    // The window's fields first: the network they choose decides which dialogs are offered.
+    const ParameterImage fileSet = session.image;
+    std::vector<unsigned> setRegisters;
+    if (const int status = ApplyFieldEdits(session, edits.fields, host, setRegisters); status != CLI_OK)
+        return status;
+    PrintFieldEditSideEffects(host, fileSet, session, setRegisters);
     const bool addresses = edits.ip || edits.mask || edits.gateway;
     const bool unit = edits.unitNumber || edits.topAxis || edits.multiDrop;
     if (addresses && !Offered(session.form.MenuEtherIp))
@@ -184,14 +194,17 @@ int RunEdit(const SCliArguments& arguments, CConsoleHost& host, const SCliOutput
 
 const SCliCommand EditCommand = {
     "edit",
-    "edit FILE [--ip A.B.C.D] [--mask A.B.C.D] [--gateway A.B.C.D] [--unit-number N] [--top-axis N] "
-    "[--multidrop on|off] [--option \"LABEL=CHOICE\" ...]",
-    "change FILE as the unit number, EtherNet/IP and option dialogs would, then save it\n"
+    "edit FILE [--set \"NAME=VALUE\" ...] [--ip A.B.C.D] [--mask A.B.C.D] [--gateway A.B.C.D] "
+    "[--unit-number N] [--top-axis N] [--multidrop on|off] [--option \"LABEL=CHOICE\" ...]",
+    "change FILE as the main window (--set, in the order given, names as gwcli fields\n"
+    "lists them), the unit number, EtherNet/IP and option dialogs would, then save it\n"
     "with Save's checks (nothing is written when a check fails); only the lines of the\n"
-    "registers that change are written anew, every other line keeps its value; an option the\n"
-    "dialogs do not offer for the type or network exits 2, a value they refuse\n"
-    "prints their message and exits 1; --json: {\"file\", \"changes\":[{\"register\", \"before\",\n"
-    "\"after\"}, ...]} (the file's register lines that changed)\n",
+    "registers that change are written anew, every other line keeps its value; a field,\n"
+    "option or value the window and dialogs do not offer for the set, or a field the window\n"
+    "disables (with why), exits 2, a value they refuse prints their message and exits 1;\n"
+    "what a --set changed besides its field goes to standard error as check names it;\n"
+    "--json: {\"file\", \"changes\":[{\"register\", \"before\", \"after\"}, ...]} (the file's\n"
+    "register lines that changed)\n",
     AddEditOptions,
     EditProblem,
     RunEdit,

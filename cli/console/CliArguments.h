@@ -24,9 +24,10 @@ struct SCliEdits {
     std::optional<int> topAxis;
     std::optional<bool> multiDrop;
     std::vector<std::string> options;  // --option "LABEL=CHOICE" of the option dialogs, in order
+    std::vector<std::string> fields;   // --set "NAME=VALUE" of the main window's fields, in order
 
     bool Any() const {
-        return ip || mask || gateway || unitNumber || topAxis || multiDrop || !options.empty();
+        return ip || mask || gateway || unitNumber || topAxis || multiDrop || !options.empty() || !fields.empty();
     }
 };
 
@@ -48,6 +49,7 @@ struct SCliArguments {
     bool force = false;                  // write --force
     std::string file;                    // FILE of read, write, check, show and edit
     std::string secondFile;              // diff's FILE2
+    std::string network;                 // new --network NAME
     std::optional<std::string> setTime;  // time --set VALUE
     bool bin = false;                    // registers --bin
     std::optional<int> watchMs;          // --watch MS (100..500) of the monitor commands

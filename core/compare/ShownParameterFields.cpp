@@ -60,24 +60,13 @@ void AddNetworkFields(CFieldList& list, const SMainFormState& f) {
     if (f.lTBPS.visible) list.Add(f.lTBPS.text, REG_GW_CONFIG + TBPS, f.cbTBPS.Selected());
 }
 
-// The register behind a row of the information box: the sizes are DSZO and DSZI, CC-Link's mode is the
-// network code, its extended cyclic setting DSZI and its station count DBPS.
-unsigned InfoRowRegister(const std::string& name, int row) {
-    if (name == Ui(TEXT_MODE)) return REG_GW_CONFIG + NTYP;
-    if (name == Ui(TEXT_EXTEND_CYCLIC)) return REG_GW_CONFIG + DSZI;
-    if (name == Ui(TEXT_STATION_QNT)) return REG_GW_CONFIG + DBPS;
-    if (name == Ui(TEXT_OUT)) return REG_GW_CONFIG + DSZO;
-    if (name == Ui(TEXT_IN)) return REG_GW_CONFIG + DSZI;
-    return REG_GW_CONFIG + (row == 0 ? DSZO : DSZI);
-}
-
 void AddInformationRows(CFieldList& list, const SMainFormState& f) {
     const TextState* names[] = {&f.Label1, &f.Label2, &f.Label3};
     const TextState* values[] = {&f.Label12, &f.Label13, &f.Label14};
     for (int row = 0; row < 3; ++row) {
         const std::string& name = names[row]->text;
         if (name.empty()) continue;
-        list.Add(name, InfoRowRegister(name, row), values[row]->text);
+        list.Add(name, InformationRowRegister(name, row), values[row]->text);
     }
 }
 
@@ -136,6 +125,15 @@ void AddOptionRows(CFieldList& list, const ParameterImage& image, const SMainFor
 }
 
 }  // namespace
+
+unsigned InformationRowRegister(const std::string& name, int row) {
+    if (name == Ui(TEXT_MODE)) return REG_GW_CONFIG + NTYP;
+    if (name == Ui(TEXT_EXTEND_CYCLIC)) return REG_GW_CONFIG + DSZI;
+    if (name == Ui(TEXT_STATION_QNT)) return REG_GW_CONFIG + DBPS;
+    if (name == Ui(TEXT_OUT)) return REG_GW_CONFIG + DSZO;
+    if (name == Ui(TEXT_IN)) return REG_GW_CONFIG + DSZI;
+    return REG_GW_CONFIG + (row == 0 ? DSZO : DSZI);
+}
 
 std::vector<SShownField> ShownParameterFields(const ParameterImage& image, const SMainFormState& laidOut,
                                               const SProgramValues& program) {

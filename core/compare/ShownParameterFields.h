@@ -21,3 +21,7 @@ struct SShownField {
 // the image is shown on a copy of it, so neither is changed.
 std::vector<SShownField> ShownParameterFields(const ParameterImage& image, const SMainFormState& laidOut,
                                               const SProgramValues& program);
+
+// The register behind row `row` (0..2) of the information box named `name`: the sizes are DSZO and DSZI,
+// CC-Link's mode is the network code, its extended cyclic setting DSZI and its station count DBPS.
+unsigned InformationRowRegister(const std::string& name, int row);
