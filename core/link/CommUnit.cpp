@@ -437,7 +437,6 @@ int CCommUnit::ReceiveFrame(std::uint8_t* buffer, std::size_t& length) {
     const auto deadline = start + milliseconds(GetResponseTimeout());
     nextPump = start;  // the user interface runs before the first wait
     while (true) {
-        if (StopDue(start)) return COMM_STOPPED;
         SLineErrors errors;
         const bool statusKnown = port->QueryLineErrors(errors) == 0;
         if (!statusKnown && port->DeviceGone()) return DropVanishedLink(COMM_LINE_ERROR);
@@ -460,6 +459,9 @@ int CCommUnit::ReceiveFrame(std::uint8_t* buffer, std::size_t& length) {
             return end.result == COMM_OK ? FinishFrame(buffer, length) : BrokenFrameResult(buffer, length);
         }
         if (now >= deadline) return COMM_TIMEOUT;
+        // Looked at only when there is nothing to take: a reply that came while this thread was held up
+        // is taken whole.
+        if (StopDue(start)) return COMM_STOPPED;
         const auto until = std::min(deadline, end.at);
         if (!statusKnown) {
             // Nothing can be read while the driver does not answer: sleep, but not for long.

@@ -94,9 +94,10 @@ SCliRun RunGwCliProgram(const std::vector<std::string>& args, const std::filesys
 
 SCliRun RunGwCliProgramInterruptedWhen(const std::vector<std::string>& args,
                                        const std::filesystem::path& configHome,
-                                       const std::function<bool()>& due, int interrupts) {
+                                       const std::function<bool()>& due, int interrupts,
+                                       int responseTimeoutMs) {
     int sent = 0;
-    return RunWatched(args, configHome, 300, [&](pid_t child) {
+    return RunWatched(args, configHome, responseTimeoutMs, [&](pid_t child) {
         if (sent < interrupts && due()) {
             kill(child, SIGINT);
             ++sent;

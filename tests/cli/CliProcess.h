@@ -22,10 +22,11 @@ SCliRun RunGwCliProgramInterrupted(const std::vector<std::string>& args,
                                    const std::string& interruptAfter);
 
 // The same, with Ctrl-C (SIGINT) sent `interrupts` times, each as soon as `due()` holds (polled every few
-// milliseconds while the program runs).
+// milliseconds while the program runs), and the reply time-out `responseTimeoutMs`.
 SCliRun RunGwCliProgramInterruptedWhen(const std::vector<std::string>& args,
                                        const std::filesystem::path& configHome,
-                                       const std::function<bool()>& due, int interrupts);
+                                       const std::function<bool()>& due, int interrupts,
+                                       int responseTimeoutMs = 300);
 
 // A temporary folder removed with everything in it when the object goes.
 class CTempFolder {

@@ -6,6 +6,7 @@
 #include "core/link/ModbusTransaction.h"
 #include "core/link/ReplyClassification.h"
 #include "tests/link/PtyPeer.h"
+#include "tests/support/TestCaseName.h"
 
 namespace {
 
@@ -101,12 +102,7 @@ TEST_P(ReplyJudge, NamesWhatCameBackAndCheckReplyAgrees) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ReplyJudge, ::testing::ValuesIn(JudgeCases),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (char& ch : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                             return name;
-                         });
+                         [](const auto& info) { return TestCaseName(info.param.name); });
 
 TEST(ReplyJudge, AReplyThatBrokeOffIsNamedWithTheLengthItAnnounced) {
     const Bytes firstSix = {0xD0, 0x03, 0x06, 0x00, 0x01, 0x00};

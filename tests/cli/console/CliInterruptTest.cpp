@@ -27,11 +27,12 @@ protected:
     std::size_t Since(std::size_t mark, std::uint8_t function) {
         return RequestsWithFunction(function) - mark;
     }
-    SCliRun Interrupted(std::vector<std::string> args, std::uint8_t afterFunction, int interrupts) {
+    SCliRun Interrupted(std::vector<std::string> args, std::uint8_t afterFunction, int interrupts,
+                        int responseTimeoutMs = 300) {
         args.insert(args.begin(), {"--type", TypeArgument(GW_VOSK)});
         const std::size_t mark = RequestsWithFunction(afterFunction);
         return RunGwCliProgramInterruptedWhen(
-            args, ConfigHome(), [&] { return Since(mark, afterFunction) >= 1; }, interrupts);
+            args, ConfigHome(), [&] { return Since(mark, afterFunction) >= 1; }, interrupts, responseTimeoutMs);
     }
 };
 
@@ -78,7 +79,8 @@ TEST_F(CliInterrupt, CtrlCDuringTheSearchOfASilentLineEndsTheWaitAtOnce) {
     silent.silent = true;
     SetFaults(silent);
     const std::string file = PathOf("interrupted.vogw");
-    const SCliRun run = Interrupted({"read", file}, FN_SLAVE_ID, 1);
+    // The unit's real reply time-out: the Ctrl-C lands well inside the first probe's wait.
+    const SCliRun run = Interrupted({"read", file}, FN_SLAVE_ID, 1, 3000);
     EXPECT_EQ(run.status, INTERRUPTED) << run.err;
     EXPECT_EQ(RequestsWithFunction(FN_SLAVE_ID), 1u) << "the search asked no further unit";
     EXPECT_NE(run.err.find("gwcli: stopped by Ctrl-C: nothing was saved"), std::string::npos) << run.err;

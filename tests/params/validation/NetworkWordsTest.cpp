@@ -2,6 +2,7 @@
 
 #include "core/params/image/NetworkTypeTable.h"
 #include "core/params/validation/ValidationNetworkWords.h"
+#include "tests/support/TestCaseName.h"
 
 namespace {
 
@@ -73,12 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         SDerive{"MECHATROLINK III bad index", GW_VOSK_LC, NTYP_MECHATROLINK3, 0, 0, 32, 32, 17, 0, 7},
         SDerive{"MECHATROLINK III KAVELIS", GW_KAVELIS, NTYP_MECHATROLINK3, 0, 0, KEPT, KEPT, 17, 0, 1},
         SDerive{"unknown network", GW_VOSK, 0x1234, 8, 8, KEPT, KEPT, KEPT, KEPT}),
-    [](const auto& info) {
-        std::string name = info.param.what;
-        for (char& ch : name)
-            if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-        return name;
-    });
+    [](const auto& info) { return TestCaseName(info.param.what); });
 
 TEST(DeriveNetworkWords, KavelisSizeFollowsTheArrangementOfSlot0) {
     for (auto [slot0, size] : {std::pair{std::uint16_t{0x0001}, 72}, std::pair{std::uint16_t{0x0011}, 44},

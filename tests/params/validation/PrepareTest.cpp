@@ -10,6 +10,7 @@
 #include "core/params/validation/ValidationChecks.h"
 #include "core/params/validation/ValidationPreparation.h"
 #include "tests/params/edit/Bench.h"
+#include "tests/support/TestCaseName.h"
 
 namespace {
 
@@ -122,12 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SGridRow{"MLIII (P)", GW_VOSK_ML3, Row{"(P)"}, 0x8041},
                     SGridRow{"MLIII not set", GW_VOSK_ML3, Row{" "}, 0x5FFF},
                     SGridRow{"MLIII no slot", GW_VOSK_ML3, Row{"-"}, 0xFFFF}),
-    [](const auto& info) {
-        std::string name = info.param.what;
-        for (char& ch : name)
-            if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-        return name;
-    });
+    [](const auto& info) { return TestCaseName(info.param.what); });
 
 TEST(GridRebuild, KavelisRowAfterAFullAxisIsItsSecondHalf) {
     GridState grid;
