@@ -156,7 +156,8 @@ TEST_F(DeviceServerLink, UnitAtAFixedSpeedAnswersOnlyWhenTheServersLineMatches) 
         SCOPED_TRACE(baudIndex);
         host.boxes.clear();
         ASSERT_EQ(Open(server->Rfc2217Url(), baudIndex), COMM_OK) << link->OpenFailureReason();
-        link->SetResponseTimeout(300);
+        // Long enough for the server's line to follow the speed change on a loaded machine.
+        link->SetResponseTimeout(1000);
         SwitchSpeed(baudIndex);
         EXPECT_EQ(Transact("D003F1000001") == COMM_OK, answers);
         link->Close();
